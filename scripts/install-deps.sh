@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs, quietly and only when something is missing, every Debian 12 package
+# needed to build, test and run Kaptori.
+set -euo pipefail
+
+PAQUETS=(
+  cmake ninja-build g++ ccache pkg-config make
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
+  qt6-qpa-plugins libgl-dev
+  libpng-dev libjpeg-dev libjpeg-turbo-progs libgif-dev libtiff-dev libimagequant-dev
+  libsane-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth fonts-dejavu-core
+  clang libclang-rt-14-dev
+)
+
+manquants=()
+for p in "${PAQUETS[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
+done
+[ ${#manquants[@]} -eq 0 ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+echo "Installation de : ${manquants[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${manquants[@]}" >/dev/null

@@ -1,0 +1,74 @@
+// kaptori-cli: the program's operations without a window, for scripts and
+// batch work. It selects Qt's offscreen platform itself so that it runs
+// without a display.
+
+#include "app/cli/commandes_cli.h"
+#include "app/erreur.h"
+#include "app/nombres.h"
+
+#include <QGuiApplication>
+#include <QStringConverter>
+
+#include <cstdio>
+#include <new>
+
+namespace {
+
+void AfficherAide(QTextStream &out)
+{
+    out << QStringLiteral("Usage : kaptori-cli COMMANDE [ARGUMENTS...]\n");
+    out << QStringLiteral("Compagnon en ligne de commande de Kaptori : conversion, informations et mesures sans fenêtre.\n\n");
+    out << QStringLiteral("Commandes :\n");
+    for (const CommandeCli &c : CommandesCli()) {
+        out << QStringLiteral("  ") << QString::fromUtf8(c.nom);
+        if (*c.usage)
+            out << QLatin1Char(' ') << QString::fromUtf8(c.usage);
+        out << QStringLiteral("\n      ") << QString::fromUtf8(c.description) << QLatin1Char('\n');
+    }
+    out << QStringLiteral("\nOptions :\n  --help, -h   affiche cette aide\n");
+    out << QStringLiteral("\nLes nombres sont écrits avec le séparateur décimal de la langue de l'utilisateur.\n");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("kaptori-cli"));
+    TesterSeparateurDecimal();
+
+    QTextStream sortie(stdout);
+    QTextStream erreurs(stderr);
+    sortie.setEncoding(QStringConverter::Utf8);
+    erreurs.setEncoding(QStringConverter::Utf8);
+
+    QStringList args = app.arguments();
+    args.removeFirst();
+    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")
+        || args.first() == QLatin1String("aide")) {
+        AfficherAide(sortie);
+        return args.isEmpty() ? 1 : 0;
+    }
+    const QString nom = args.takeFirst();
+    for (const CommandeCli &c : CommandesCli()) {
+        if (nom == QString::fromUtf8(c.nom)) {
+            int statut = 1;
+            try {
+                statut = c.executer(args, sortie, erreurs);
+            } catch (const ErreurKaptori &e) {
+                erreurs << e.message() << QLatin1Char('\n');
+            } catch (const std::bad_alloc &) {
+                erreurs << QStringLiteral("Mémoire insuffisante\n");
+            } catch (const std::exception &e) {
+                erreurs << QString::fromLocal8Bit(e.what()) << QLatin1Char('\n');
+            }
+            sortie.flush();
+            erreurs.flush();
+            return statut;
+        }
+    }
+    erreurs << QStringLiteral("Commande inconnue : %1 (kaptori-cli --help donne la liste)\n").arg(nom);
+    return 1;
+}

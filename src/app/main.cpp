@@ -1,0 +1,17 @@
+// The desktop program: the frame, its start-up files and its command line.
+
+#include "app/main_window.h"
+#include "app/nombres.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KAPTORI_PRO"));
+    TesterSeparateurDecimal();
+
+    TMainForm fenetre;
+    fenetre.showMaximized();
+    return app.exec();
+}

@@ -1,0 +1,16 @@
+// Main of the widget test binaries: one offscreen QApplication per binary.
+
+#include "app/nombres.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KAPTORI_PRO"));
+    DefinirSepDecimal(QLatin1Char('.'));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
