@@ -8,15 +8,21 @@ if ldd "$cli" | grep -qE 'libQt6(Widgets|PrintSupport)'; then
   echo "ERREUR : kaptori-cli est lié à Qt Widgets ; le cœur doit rester sans fenêtre."
   exit 1
 fi
-# No core source may include a widget header.
-coeur=$(grep -rlE '#include <(QtWidgets/|QWidget|QDialog|QMainWindow|QApplication|QMessageBox|QPrinter)' src \
-  --include='*.cpp' --include='*.h' | while read -r f; do
-    base=$(basename "$f"); dir=$(dirname "$f")
-    grep -qE "^\s*${base%.*}\.cpp" "$dir/CMakeLists.txt" 2>/dev/null && \
-      awk '/target_sources\(kaptori_ui/{ui=1} /target_sources\(kaptori_[a-z]+ /&&!/kaptori_ui/{ui=0} {print ui" "$0}' "$dir/CMakeLists.txt" \
-      | grep -qE "^0 +${base%.*}\.cpp" && echo "$f"
-  done || true)
-if [ -n "$coeur" ]; then
-  echo "ERREUR : fichiers du cœur qui incluent Qt Widgets :"; echo "$coeur"; exit 1
+# No source of a core library (and no header beside it) may include a widget header.
+fautifs=""
+while IFS= read -r ligne; do
+  rep=${ligne%%: *}
+  for s in ${ligne#*: }; do
+    s=${s%,}
+    case "$s" in /*) f=$s ;; *) f="$rep/$s" ;; esac
+    case "$f" in *_autogen*) continue ;; esac
+    for g in "$f" "${f%.*}.h"; do
+      [ -f "$g" ] && grep -qE '#include *<(QtWidgets|QtPrintSupport)/|#include *<Q(Widget|Dialog|MainWindow|Application|MessageBox|Printer)>' "$g" \
+        && fautifs+="$g"$'\n'
+    done
+  done
+done < "$dossier/sources_coeur.txt"
+if [ -n "$fautifs" ]; then
+  echo "ERREUR : fichiers du cœur qui incluent Qt Widgets :"; printf '%s' "$fautifs"; exit 1
 fi
 echo "Cœur sans Qt Widgets : vérifié."

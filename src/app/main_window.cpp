@@ -10,4 +10,13 @@ TMainForm::TMainForm(QWidget *parent)
     zone_->setBackground(palette().brush(QPalette::Dark));
     setCentralWidget(zone_);
     statusBar();
+
+    BrancherDocuments();
+    BrancherDessin();
+    BrancherTextes();
+    BrancherEchelle();
+    BrancherCodeCouleur();
+    BrancherRaster();
+    BrancherImpression();
+    BrancherEnregistrement();
 }

@@ -1,0 +1,5 @@
+#include "app/main_window.h"
+
+void TMainForm::BrancherDessin()
+{
+}

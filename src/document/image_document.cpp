@@ -1,0 +1,1 @@
+#include "document/image_document.h"
