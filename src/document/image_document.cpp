@@ -1,1 +1,301 @@
 #include "document/image_document.h"
+
+#include "app/nombres.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+constexpr QRgb TransparentBlanc = 0x00FFFFFF;
+
+// n / 255 to the nearest integer; n / 255 never falls on a half since 255 is odd.
+inline std::uint32_t Div255(std::uint32_t n) { return (n + 127) / 255; }
+
+QImage CoucheVide(QSize taille)
+{
+    QImage couche(taille, QImage::Format_ARGB32);
+    couche.fill(Qt::transparent);
+    return couche;
+}
+
+// One scan line of the merge rule of the provisional layer into the drawing layer.
+void FusionnerLigne(const QRgb *f, QRgb *b, int n, std::uint32_t m, bool zonation, QRgb couleurZonation)
+{
+    const std::uint32_t mInv = 255 - m;
+    for (int x = 0; x < n; ++x) {
+        const QRgb pf = f[x];
+        const std::uint32_t af = pf >> 24;
+        if (af == 0)
+            continue;
+        if (zonation) {
+            b[x] = couleurZonation;
+            continue;
+        }
+        const QRgb pb = b[x];
+        if (((pf & 0x00FFFFFFu) | (m << 24)) == pb)
+            continue;
+        std::uint32_t a = Div255(af * m);
+        const std::uint32_t ab = pb >> 24;
+        if (ab == 0) {
+            b[x] = (pf & 0x00FFFFFFu) | (a << 24);
+            continue;
+        }
+        a = std::max(a, ab);
+        std::uint32_t rgb = pb & 0x00FFFFFFu;
+        if ((pf & 0x00FFFFFFu) != rgb) {
+            const std::uint32_t r = Div255(((pf >> 16) & 0xFF) * m + ((pb >> 16) & 0xFF) * mInv);
+            const std::uint32_t g = Div255(((pf >> 8) & 0xFF) * m + ((pb >> 8) & 0xFF) * mInv);
+            const std::uint32_t bl = Div255((pf & 0xFF) * m + (pb & 0xFF) * mInv);
+            rgb = (r << 16) | (g << 8) | bl;
+        }
+        b[x] = rgb | (a << 24);
+    }
+}
+
+void FusionnerCouches(const QImage &provisoire, QImage &dessin, int alphaMaitre, bool zonation, QRgb couleurZonation)
+{
+    const int h = std::min(provisoire.height(), dessin.height());
+    const int w = std::min(provisoire.width(), dessin.width());
+    const auto m = static_cast<std::uint32_t>(std::clamp(alphaMaitre, 0, 255));
+    for (int y = 0; y < h; ++y)
+        FusionnerLigne(reinterpret_cast<const QRgb *>(provisoire.constScanLine(y)),
+                       reinterpret_cast<QRgb *>(dessin.scanLine(y)), w, m, zonation, couleurZonation);
+}
+
+// Blends a positioned layer onto a working bitmap of the image's size.
+void DessinerCouche(QImage &travail, const CouchePositionnee &couche)
+{
+    if (!couche.presente())
+        return;
+    const QPoint pos(static_cast<int>(Arrondi(couche.position.x())), static_cast<int>(Arrondi(couche.position.y())));
+    QPainter p(&travail);
+    p.setOpacity(couche.alphaMaitre / 255.0);
+    if (couche.opaque) {
+        QImage opaque = couche.image.convertToFormat(QImage::Format_RGB32);
+        p.drawImage(pos, opaque);
+    } else {
+        p.drawImage(pos, couche.image);
+    }
+}
+
+// Colours of the layer over the image by the layer's alpha; the result keeps
+// the larger of the two alphas so that an opaque image stays opaque.
+void MelangerSurImage(const QImage &couche, QImage &dest)
+{
+    const int h = std::min(couche.height(), dest.height());
+    const int w = std::min(couche.width(), dest.width());
+    for (int y = 0; y < h; ++y) {
+        const auto *c = reinterpret_cast<const QRgb *>(couche.constScanLine(y));
+        auto *d = reinterpret_cast<QRgb *>(dest.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t a = c[x] >> 24;
+            if (a == 0)
+                continue;
+            const QRgb pc = c[x];
+            const QRgb pd = d[x];
+            if (a == 255) {
+                d[x] = pc;
+                continue;
+            }
+            const std::uint32_t inv = 255 - a;
+            const std::uint32_t r = Div255(((pc >> 16) & 0xFF) * a + ((pd >> 16) & 0xFF) * inv);
+            const std::uint32_t g = Div255(((pc >> 8) & 0xFF) * a + ((pd >> 8) & 0xFF) * inv);
+            const std::uint32_t b = Div255((pc & 0xFF) * a + (pd & 0xFF) * inv);
+            const std::uint32_t ad = std::max(a, pd >> 24);
+            d[x] = (ad << 24) | (r << 16) | (g << 8) | b;
+        }
+    }
+}
+
+bool CouchePresente(const QImage &couche, QSize taille)
+{
+    return !couche.isNull() && couche.size() == taille;
+}
+
+} // namespace
+
+void ImageDocument::PreparerRafraichissement(int opaciteDessin)
+{
+    CreerCoucheProvisoire(opaciteDessin);
+}
+
+bool ImageDocument::CreerCoucheDessin()
+{
+    if (CouchePresente(coucheDessin, image.size()))
+        return false;
+    coucheDessin = CoucheVide(image.size());
+    return true;
+}
+
+bool ImageDocument::CreerCoucheProvisoire(int alphaMaitre)
+{
+    if (CouchePresente(coucheProvisoire, image.size()))
+        return false;
+    coucheProvisoire = CoucheVide(image.size());
+    alphaProvisoire = std::clamp(alphaMaitre, 0, 255);
+    return true;
+}
+
+void ImageDocument::FusionnerProvisoire()
+{
+    CreerCoucheDessin();
+    if (!CouchePresente(coucheProvisoire, image.size())) {
+        CreerCoucheProvisoire(alphaProvisoire);
+        return;
+    }
+    FusionnerCouches(coucheProvisoire, coucheDessin, alphaProvisoire, zonationEnCours, couleurZonation);
+    coucheProvisoire.fill(Qt::transparent);
+}
+
+QImage ImageDocument::Aplatir() const
+{
+    QImage dest = image.convertToFormat(QImage::Format_ARGB32);
+    if (dest.isNull())
+        return dest;
+    const bool avecDessin = CouchePresente(coucheDessin, image.size());
+    const bool avecProvisoire = CouchePresente(coucheProvisoire, image.size());
+    bool autres = coucheFlottante.presente();
+    for (const auto &categorie : marquesComptage)
+        for (const auto &marque : categorie)
+            autres = autres || marque.presente();
+    if (!avecDessin && !avecProvisoire && !autres)
+        return dest;
+
+    QImage travail;
+    if (avecDessin) {
+        travail = coucheDessin.copy();
+    } else {
+        travail = QImage(image.size(), QImage::Format_ARGB32);
+        travail.fill(TransparentBlanc);
+    }
+    if (avecProvisoire)
+        FusionnerCouches(coucheProvisoire, travail, alphaProvisoire, false, 0);
+    if (autres) {
+        DessinerCouche(travail, coucheFlottante);
+        for (const auto &categorie : marquesComptage)
+            for (const auto &marque : categorie)
+                DessinerCouche(travail, marque);
+    }
+    MelangerSurImage(travail, dest);
+    return dest;
+}
+
+QImage ImageDocument::CopieCouche(const QImage &couche, QRgb couleurFond) const
+{
+    if (!CouchePresente(couche, image.size()))
+        return {};
+    QImage dest(image.size(), QImage::Format_ARGB32);
+    dest.fill(couleurFond | 0xFF000000u);
+    MelangerSurImage(couche, dest);
+    return dest;
+}
+
+bool ImageDocument::ProvisoireNonVide() const
+{
+    if (!CouchePresente(coucheProvisoire, image.size()))
+        return false;
+    for (int y = 0; y < coucheProvisoire.height(); ++y) {
+        const auto *l = reinterpret_cast<const QRgb *>(coucheProvisoire.constScanLine(y));
+        for (int x = 0; x < coucheProvisoire.width(); ++x)
+            if (l[x] >> 24)
+                return true;
+    }
+    return false;
+}
+
+std::optional<QImage> ImageDocument::ExtrairePeint(bool dessous, QRgb couleurFond) const
+{
+    const bool avecDessin = CouchePresente(coucheDessin, image.size());
+    const bool avecProvisoire = CouchePresente(coucheProvisoire, image.size());
+    const int w = image.width();
+    const int h = image.height();
+    if (w == 0 || h == 0)
+        return std::nullopt;
+    const QImage source = image.convertToFormat(QImage::Format_ARGB32);
+    QImage dest(w, h, QImage::Format_ARGB32);
+    dest.fill(couleurFond | 0xFF000000u);
+    int x0 = w, y0 = h, x1 = -1, y1 = -1;
+    for (int y = 0; y < h; ++y) {
+        const QRgb *d = avecDessin ? reinterpret_cast<const QRgb *>(coucheDessin.constScanLine(y)) : nullptr;
+        const QRgb *p = avecProvisoire ? reinterpret_cast<const QRgb *>(coucheProvisoire.constScanLine(y)) : nullptr;
+        const auto *s = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+        auto *o = reinterpret_cast<QRgb *>(dest.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const bool peint = (d && (d[x] >> 24)) || (p && (p[x] >> 24));
+            if (peint != dessous)
+                continue;
+            o[x] = s[x];
+            x0 = std::min(x0, x);
+            x1 = std::max(x1, x);
+            y0 = std::min(y0, y);
+            y1 = y;
+        }
+    }
+    if (x1 < 0)
+        return std::nullopt;
+    return dest.copy(QRect(QPoint(x0, y0), QPoint(x1, y1)));
+}
+
+void ImageDocument::CommencerCollage(const QImage &colle, QRgb couleurFond)
+{
+    outilCourant = OutilTexte;
+    coucheFlottante.image = PreparerCollage(colle, couleurFond);
+    coucheFlottante.position = QPointF(10, 10);
+    coucheFlottante.visible = true;
+    coucheFlottante.alphaMaitre = 255;
+    placementEnCours = true;
+}
+
+void ImageDocument::PoserCoucheFlottante()
+{
+    if (!coucheFlottante.image.isNull()) {
+        CreerCoucheProvisoire(alphaProvisoire);
+        CouchePositionnee pose = coucheFlottante;
+        pose.visible = true;
+        DessinerCouche(coucheProvisoire, pose);
+    }
+    coucheFlottante.visible = false;
+    placementEnCours = false;
+}
+
+QImage PreparerCollage(const QImage &colle, QRgb couleurFond)
+{
+    QImage resultat = colle.convertToFormat(QImage::Format_ARGB32);
+    const QRgb fondRvb = couleurFond & 0x00FFFFFFu;
+    for (int y = 0; y < resultat.height(); ++y) {
+        auto *l = reinterpret_cast<QRgb *>(resultat.scanLine(y));
+        for (int x = 0; x < resultat.width(); ++x) {
+            const QRgb rvb = l[x] & 0x00FFFFFFu;
+            l[x] = rvb == fondRvb ? fondRvb : (rvb | 0xFF000000u);
+        }
+    }
+    return resultat;
+}
+
+QPoint PositionImage(QPointF pointeur, QPointF origine, float zoom)
+{
+    const double z = zoom > 0 ? zoom : 1.0;
+    return {static_cast<int>(Arrondi((pointeur.x() - origine.x()) / z)),
+            static_cast<int>(Arrondi((pointeur.y() - origine.y()) / z))};
+}
+
+QSize TailleAffichee(QSize image, float zoom)
+{
+    return {static_cast<int>(Arrondi(image.width() * static_cast<double>(zoom))),
+            static_cast<int>(Arrondi(image.height() * static_cast<double>(zoom)))};
+}
+
+QSize TailleClientAjustee(const ParametresAjustement &p)
+{
+    if (p.maximisee)
+        return {p.largeurDispo, p.hauteurDispo};
+    const QSize affichee = TailleAffichee(p.tailleImage, p.zoom);
+    const int largeur = std::min(affichee.width() + 18, p.largeurDispo - p.coinFenetre.x() - 15);
+    const int hauteur = std::min(affichee.height() + 18, p.hauteurDispo - p.coinFenetre.y() - 15);
+    return {std::max(largeur, 0), std::max(hauteur, 0)};
+}

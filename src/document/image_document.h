@@ -1,35 +1,168 @@
 #pragma once
 // The image document: one picture and everything attached to it (channels,
-// layers, scale, colour code, drawn elements). Headless: the document window
-// (TMDIChild) is a view over it.
+// layers, per-document tool state). Headless: the document window (TMDIChild)
+// is a view over it and owns it.
+//
+// Pixels of the image and of every layer are QImage::Format_ARGB32
+// (0xAARRGGBB, not premultiplied). On a layer alpha 0 means nothing drawn.
 
 #include "document/canal.h"
 
 #include <QImage>
 #include <QPoint>
+#include <QPointF>
+#include <QRect>
+#include <QRgb>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <optional>
 #include <vector>
+
+// A bitmap layer placed over the image at a position in image pixels (the
+// floating placement layer, counting marks).
+struct CouchePositionnee {
+    QImage image;            // Format_ARGB32; null when empty
+    QPointF position;        // top-left in image pixels
+    bool visible = true;
+    bool opaque = false;     // opaque drawing: alpha ignored, every pixel covers
+    int alphaMaitre = 255;   // master alpha 0..255
+
+    [[nodiscard]] bool presente() const { return visible && !image.isNull(); }
+};
+
+// Where the document window should sit: its client size once fitted.
+struct ParametresAjustement {
+    QSize tailleImage;
+    float zoom = 1.0f;
+    bool maximisee = false;
+    int largeurDispo = 0;   // free area of the frame (TMainForm::LargeurDispo)
+    int hauteurDispo = 0;
+    QPoint coinFenetre;     // window's top-left inside the frame's client area
+};
 
 class ImageDocument {
 public:
-    // The picture shown and measured, QImage::Format_ARGB32 (0xAARRGGBB).
+    // Symbol colour of a display slot that shows no channel.
+    static constexpr QRgb CouleurNeutre = 0xFFBFBFBF;
+    // Tool indexes of the drawing tools (pencil 0 … counting 9, 10 = none).
+    static constexpr int OutilTexte = 4;
+    static constexpr int OutilMesure = 5;
+    static constexpr int OutilPipette = 7;
+
+    // The picture shown and measured (Format_ARGB32).
     QImage image;
+    QString titre;       // window caption: the file path, "Nouveau" + n, or a user's name
     QString nomFichier;  // last file opened from or saved to; empty for new images
-    float zoom = 1.0f;
+    float zoom = 1.0f;   // 1 = one screen pixel per image pixel
 
     std::vector<TCanal> canaux;
     int canalBleu = -1;  // index into canaux shown in each display slot, -1 for none
     int canalVert = -1;
     int canalRouge = -1;
     bool avecCanaux = false;
-    int etirement = 0;
+    int etirement = 0;   // 0, 2, 5, 20 or 50
 
-    QStringList lignesLibres;
+    QStringList lignesLibres;  // kept in the document file, edited by no command
 
     // Layers, all of the image's size once they exist (null QImage = absent).
     QImage coucheDessin;
     QImage coucheProvisoire;
-    int alphaProvisoire = 255; // master alpha of the provisional layer
+    int alphaProvisoire = 255;  // master alpha of the provisional layer
+    CouchePositionnee coucheFlottante;  // pasted picture or legend being placed
+    bool placementEnCours = false;
+    // Counting marks, ten categories of marker layers.
+    std::array<std::vector<CouchePositionnee>, 10> marquesComptage;
+
+    // While a zone delimitation runs, merging paints every drawn pixel in this colour.
+    bool zonationEnCours = false;
+    QRgb couleurZonation = 0xFF000000;
+
+    QRect selection;            // selection rectangle of the selection tool, image pixels
+    bool selectionVisible = false;
+
+    int outilCourant = OutilMesure;  // 0..10
+    int modeMesure = 0;              // index in the measurement menu ("&Courante")
+    int styleRemplissage = 0;
+    int styleFleche = 0;
+    int styleTrait = 0;
+    bool fondTexteColore = false;
+
+    [[nodiscard]] int largeur() const { return image.width(); }
+    [[nodiscard]] int hauteur() const { return image.height(); }
+
+    // Headless part of the display refresh: creates the provisional layer when
+    // absent, with the drawing-layer opacity as its master alpha. The window's
+    // Rafraichir runs it before fitting itself.
+    void PreparerRafraichissement(int opaciteDessin);
+
+    // Create the layers when absent (transparent, image size). Returns true
+    // when the layer was created now.
+    bool CreerCoucheDessin();
+    bool CreerCoucheProvisoire(int alphaMaitre = 255);
+
+    // Merges the provisional layer into the drawing layer (created if needed)
+    // and clears the provisional layer. For each provisional pixel F over the
+    // drawing pixel B with M = alphaProvisoire: alpha(F) = 0 leaves B; F with
+    // alpha M equal to B leaves B; else f = round(alpha(F)·M/255); a
+    // transparent B becomes F with alpha f; otherwise B's colour is F blended
+    // over it with weight M (when their RGB differ) and B's alpha is
+    // max(f, alpha(B)). During a zone delimitation every drawn pixel becomes
+    // couleurZonation.
+    void FusionnerProvisoire();
+
+    // The image with all layers combined: the drawing layer, the provisional
+    // layer merged by the rule above, then the floating layer and counting
+    // marks blended at their rounded positions, all over a copy of the image.
+    [[nodiscard]] QImage Aplatir() const;
+
+    // A layer (drawing or provisional) over a bitmap of the image's size
+    // filled with the background colour; null when the layer is absent.
+    [[nodiscard]] QImage CopieCouche(const QImage &couche, QRgb couleurFond) const;
+
+    // True when the provisional layer holds something not merged yet.
+    [[nodiscard]] bool ProvisoireNonVide() const;
+
+    // "sous ce qui est peint" (dessous = true) / "hors de ce qui est peint":
+    // a pixel is painted when the provisional or drawing layer has non-zero
+    // alpha there. The image pixels at the chosen positions over the
+    // background colour, cut to the bounding box of those positions; nothing
+    // when there is no such position.
+    [[nodiscard]] std::optional<QImage> ExtrairePeint(bool dessous, QRgb couleurFond) const;
+
+    // Loads a pasted bitmap into the floating layer at (10, 10), visible,
+    // master alpha 255; the current tool becomes the text tool and a
+    // placement starts.
+    void CommencerCollage(const QImage &colle, QRgb couleurFond);
+
+    // Confirms the placement: draws the floating layer onto the provisional
+    // layer at its rounded position (blended when transparent, otherwise
+    // opaque, so that background-coloured pixels cover the image) and ends
+    // the placement. The floating layer stays, hidden.
+    void PoserCoucheFlottante();
+
+    // Shows channels b, v, r (indexes, -1 = none) in the blue, green and red
+    // bytes with contrast stretch e (0, 2, 5, 20, 50). The window refreshes
+    // and fits itself afterwards.
+    void AfficherCanaux(int b, int v, int r, int e);
 };
+
+// A pasted picture made ready for the floating layer: each pixel whose RGB is
+// the background colour's becomes the background colour with alpha 0; every
+// other pixel becomes opaque.
+[[nodiscard]] QImage PreparerCollage(const QImage &colle, QRgb couleurFond);
+
+// Pointer position in the view (relative to the image's origin on screen) to
+// image pixels: round(x / zoom), round(y / zoom), halves to even. Positions
+// outside the image are returned unchanged.
+[[nodiscard]] QPoint PositionImage(QPointF pointeur, QPointF origine, float zoom);
+
+// The displayed size of the image, round(w·zoom) × round(h·zoom).
+[[nodiscard]] QSize TailleAffichee(QSize image, float zoom);
+
+// Client size of a fitted document window: the free area when maximised;
+// otherwise round(size·zoom) + 18 in each direction (room for the scroll
+// bars), bounded by the free area minus the window's corner minus 15.
+[[nodiscard]] QSize TailleClientAjustee(const ParametresAjustement &p);
