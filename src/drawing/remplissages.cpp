@@ -1,0 +1,266 @@
+#include "drawing/remplissages.h"
+
+#include <QPolygon>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+bool MotifSelectionne(int motif, int x, int y, int espacement)
+{
+    const int s = motif >= 5 ? static_cast<int>(std::nearbyint(espacement * std::sqrt(2.0))) : espacement;
+    if (s <= 0)
+        return motif >= 0 && motif <= 7;
+    switch (motif) {
+    case 0:
+    case 1:
+        return true;
+    case 2:
+        return x % s == 0;
+    case 3:
+        return y % s == 0;
+    case 4:
+        return x % s == 0 || y % s == 0;
+    case 5:
+        return (x - y) % s == 0;
+    case 6:
+        return (x + y) % s == 0;
+    case 7:
+        return (x - y) % s == 0 || (x + y) % s == 0;
+    default:
+        return false;
+    }
+}
+
+namespace {
+
+struct Point {
+    int x;
+    int y;
+};
+
+// Direct access to a Format_ARGB32 bitmap's pixels.
+class Pixels {
+public:
+    explicit Pixels(QImage &image)
+        : base_(image.bits()), ligne_(image.bytesPerLine()) {}
+    explicit Pixels(const QImage &image)
+        : base_(const_cast<uchar *>(image.constBits())), ligne_(image.bytesPerLine()) {}
+
+    [[nodiscard]] QRgb &at(int x, int y) const
+    {
+        return reinterpret_cast<QRgb *>(base_ + static_cast<std::ptrdiff_t>(y) * ligne_)[x];
+    }
+
+private:
+    uchar *base_;
+    qsizetype ligne_;
+};
+
+bool FormatAccepte(const QImage &image)
+{
+    return image.format() == QImage::Format_ARGB32 || image.format() == QImage::Format_RGB32;
+}
+
+QRgb Ecrire(int motif, int x, int y, QRgb couleur)
+{
+    return MotifSelectionne(motif, x, y) ? couleur : PresqueTransparent(couleur);
+}
+
+// Marks of the visited map.
+constexpr std::uint8_t Inconnu = 0;
+constexpr std::uint8_t Echoue = 1; // tested and failing: the test would fail again
+constexpr std::uint8_t Pris = 255;
+
+// Grows from the seed over the pixels for which `passe(x, y)` holds: each is
+// marked, written and counted. The seed is tested like the others but
+// starts the growth whether or not it passed.
+template <typename Passe, typename Ecriture>
+int Croissance(int x0, int y0, int largeur, int hauteur, std::vector<std::uint8_t> &vu, Passe &&passe,
+               Ecriture &&ecrire)
+{
+    int compte = 0;
+    const std::size_t l = static_cast<std::size_t>(largeur);
+    auto essayer = [&](int x, int y, std::vector<Point> &suivant) {
+        std::uint8_t &m = vu[static_cast<std::size_t>(y) * l + static_cast<std::size_t>(x)];
+        if (m != Inconnu)
+            return;
+        if (passe(x, y)) {
+            m = Pris;
+            ecrire(x, y);
+            ++compte;
+            suivant.push_back({x, y});
+        } else {
+            m = Echoue;
+        }
+    };
+    std::vector<Point> courant, suivant;
+    {
+        std::vector<Point> ignore;
+        essayer(x0, y0, ignore);
+    }
+    courant.push_back({x0, y0});
+    while (!courant.empty()) {
+        suivant.clear();
+        for (const Point p : courant) {
+            if (p.x > 0)
+                essayer(p.x - 1, p.y, suivant);
+            if (p.y > 0)
+                essayer(p.x, p.y - 1, suivant);
+            if (p.x < largeur - 1)
+                essayer(p.x + 1, p.y, suivant);
+            if (p.y < hauteur - 1)
+                essayer(p.x, p.y + 1, suivant);
+        }
+        std::swap(courant, suivant);
+    }
+    return compte;
+}
+
+} // namespace
+
+int RemplirConditionnel(int x, int y, QRgb couleur, int motif, const TTableaudeTableaudeCondicoul &groupes,
+                        const QImage &teste, QImage &ecrit, const PlansCanaux *canaux)
+{
+    if (teste.size() != ecrit.size() || !FormatAccepte(teste) || !FormatAccepte(ecrit))
+        return 0;
+    const int largeur = ecrit.width(), hauteur = ecrit.height();
+    if (x < 0 || y < 0 || x >= largeur || y >= hauteur)
+        return 0;
+    if (canaux && canaux->largeur != largeur)
+        canaux = nullptr;
+    // Writing first detaches the written bitmap; the tested one is then read
+    // through its own (possibly identical) buffer.
+    const Pixels dest(ecrit);
+    const Pixels source(static_cast<const QImage &>(&teste == &ecrit ? ecrit : teste));
+    const TesteurConditions testeur(groupes, canaux);
+    std::vector<std::uint8_t> vu(static_cast<std::size_t>(largeur) * static_cast<std::size_t>(hauteur), Inconnu);
+    return Croissance(
+        x, y, largeur, hauteur, vu, [&](int px, int py) { return testeur.Tester(source.at(px, py), px, py); },
+        [&](int px, int py) { dest.at(px, py) = Ecrire(motif, px, py, couleur); });
+}
+
+int RemplirForme(int x, int y, QRgb couleur, int motif, QImage &bitmap)
+{
+    if (!FormatAccepte(bitmap))
+        return 0;
+    const int largeur = bitmap.width(), hauteur = bitmap.height();
+    if (x < 0 || y < 0 || x >= largeur || y >= hauteur)
+        return 0;
+    const Pixels pixels(bitmap);
+    std::vector<std::uint8_t> vu(static_cast<std::size_t>(largeur) * static_cast<std::size_t>(hauteur), Inconnu);
+    return Croissance(
+        x, y, largeur, hauteur, vu, [&](int px, int py) { return qAlpha(pixels.at(px, py)) == 0; },
+        [&](int px, int py) { pixels.at(px, py) = Ecrire(motif, px, py, couleur); });
+}
+
+int RemplirPolygone(int x, int y, const std::vector<QPoint> &points, QRgb couleurContour, QRgb couleurRemplissage,
+                    int motif, const TTableaudeTableaudeCondicoul &groupes, const QImage &teste, QImage &ecrit,
+                    const PlansCanaux *canaux)
+{
+    if (points.empty() || teste.size() != ecrit.size() || !FormatAccepte(teste) || !FormatAccepte(ecrit))
+        return 0;
+    const int largeur = ecrit.width(), hauteur = ecrit.height();
+    if (canaux && canaux->largeur != largeur)
+        canaux = nullptr;
+    const Pixels dest(ecrit);
+    const Pixels source(static_cast<const QImage &>(&teste == &ecrit ? ecrit : teste));
+    const std::size_t l = static_cast<std::size_t>(largeur);
+    std::vector<std::uint8_t> vu(l * static_cast<std::size_t>(hauteur), Inconnu);
+    auto dedans = [&](int px, int py) { return px >= 0 && py >= 0 && px < largeur && py < hauteur; };
+    auto marque = [&](int px, int py) -> std::uint8_t & {
+        return vu[static_cast<std::size_t>(py) * l + static_cast<std::size_t>(px)];
+    };
+    auto contour = [&](int px, int py) {
+        if (!dedans(px, py))
+            return;
+        marque(px, py) = Pris;
+        dest.at(px, py) = couleurContour;
+    };
+
+    contour(points[0].x(), points[0].y());
+    int minX = points[0].x(), maxX = minX, minY = points[0].y(), maxY = minY;
+    for (std::size_t k = 1; k < points.size(); ++k) {
+        const int x0 = points[k - 1].x(), y0 = points[k - 1].y();
+        const int dx = points[k].x() - x0, dy = points[k].y() - y0;
+        minX = std::min(minX, points[k].x());
+        maxX = std::max(maxX, points[k].x());
+        minY = std::min(minY, points[k].y());
+        maxY = std::max(maxY, points[k].y());
+        if (std::abs(dx) >= std::abs(dy) && dx != 0) {
+            const int n = std::abs(dx), sx = dx > 0 ? 1 : -1;
+            for (int j = 1; j <= n; ++j)
+                contour(x0 + j * sx, y0 + static_cast<int>(std::nearbyint(static_cast<double>(j) * dy / n)));
+        } else if (dx == 0 && dy == 0) {
+            if (dedans(x0, y0))
+                marque(x0, y0) = Pris;
+        } else {
+            const int n = std::abs(dy), sy = dy > 0 ? 1 : -1;
+            for (int j = 1; j <= n; ++j)
+                contour(x0 + static_cast<int>(std::nearbyint(static_cast<double>(j) * dx / n)), y0 + j * sy);
+        }
+    }
+    if (maxX - minX < 3 || maxY - minY < 3)
+        return 0;
+
+    // The start pixel: the seed, or when it lies on the outline (or outside
+    // the image) a pixel next to it inside the polygon and off the outline.
+    QPolygon polygone;
+    for (const QPoint &p : points)
+        polygone << p;
+    int sx = x, sy = y;
+    if (!dedans(sx, sy) || marque(sx, sy) == Pris) {
+        bool trouve = false;
+        auto candidat = [&](int cx, int cy) {
+            if (!trouve && dedans(cx, cy) && marque(cx, cy) != Pris
+                && polygone.containsPoint(QPoint(cx, cy), Qt::OddEvenFill)) {
+                sx = cx;
+                sy = cy;
+                trouve = true;
+            }
+        };
+        for (int dy = -1; dy <= 1 && !trouve; ++dy)
+            for (int dx = -1; dx <= 1 && !trouve; ++dx)
+                candidat(x + dx, y + dy);
+        if (!trouve)
+            return 0;
+    }
+
+    const TesteurConditions testeur(groupes, canaux);
+    int compte = 0;
+    std::vector<Point> courant, suivant;
+    auto atteindre = [&](int px, int py) {
+        std::uint8_t &m = marque(px, py);
+        if (m != Inconnu)
+            return;
+        suivant.push_back({px, py});
+        if (!testeur.Tester(source.at(px, py), px, py)) {
+            m = 128;
+            return;
+        }
+        m = Pris;
+        dest.at(px, py) = Ecrire(motif, px, py, couleurRemplissage);
+        ++compte;
+    };
+    atteindre(sx, sy);
+    std::swap(courant, suivant);
+    while (!courant.empty()) {
+        suivant.clear();
+        for (const Point p : courant) {
+            if (p.x > 0)
+                atteindre(p.x - 1, p.y);
+            if (p.y > 0)
+                atteindre(p.x, p.y - 1);
+            if (p.x < largeur - 1)
+                atteindre(p.x + 1, p.y);
+            if (p.y < hauteur - 1)
+                atteindre(p.x, p.y + 1);
+        }
+        std::swap(courant, suivant);
+    }
+    for (const QPoint &p : points)
+        if (dedans(p.x(), p.y()))
+            dest.at(p.x(), p.y()) = couleurContour;
+    return compte;
+}
