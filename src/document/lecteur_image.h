@@ -1,0 +1,44 @@
+#pragma once
+// Reading ordinary pictures. The decoder is chosen by the file's extension
+// (compared in upper case): PNG, JPEG, GIF (first frame) and TIFF (first page)
+// go to libpng, libjpeg, giflib and libtiff; BMP, icons and the other formats
+// of Qt's image plugins (TGA, WebP, PNM, XPM, SVG…) go to QImageReader. A
+// file whose content does not match its extension is refused, with a message
+// naming the format its content has.
+//
+// Every decoder checks the picture's size before allocating it: at most
+// 32767 pixels in either direction (element coordinates are 16-bit), at most
+// 400 million pixels, and no more pixels than the file's bytes can encode.
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <optional>
+
+inline constexpr int kCoteMaxImage = 32767;
+inline constexpr qint64 kPixelsMaxImage = 400'000'000;
+
+enum class CodecImage { Png, Jpeg, Gif, Tiff, Qt };
+
+struct LecteurImage {
+    CodecImage codec = CodecImage::Qt;
+    QByteArray formatQt; // Qt's format name for CodecImage::Qt ("bmp", "ico"…)
+    QString nom;         // shown to the user: "PNG", "JPEG", "BMP"…
+};
+
+// The decoder for a path's extension, or nothing when none reads it.
+[[nodiscard]] std::optional<LecteurImage> LecteurPourChemin(const QString &chemin);
+
+// The picture of a file in QImage::Format_ARGB32. Throws ErreurDecodage
+// ("Extension de fichier graphique inconnue (.xyz)", a damaged or mislabelled
+// file, a picture too large) or ErreurFichier (file missing or unreadable).
+[[nodiscard]] QImage LireImage(const QString &chemin);
+
+// Same, from the file's bytes already in memory; the messages do not name
+// the file.
+[[nodiscard]] QImage DecoderImage(const QByteArray &octets, const LecteurImage &lecteur);
+
+// The format a file's first bytes announce ("PNG", "JPEG", "GIF", "TIFF",
+// "BMP", "WebP", "ICO"), or an empty text.
+[[nodiscard]] QString FormatSelonContenu(const QByteArray &octets);

@@ -1,0 +1,83 @@
+#include "document/ouverture_document.h"
+
+#include "app/erreur.h"
+#include "calibration/code_couleur.h"
+#include "document/lecteur_image.h"
+#include "document/nom_fichier_annexe.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+GenreFichier GenreDeFichier(const QString &chemin)
+{
+    const QString ext = QFileInfo(chemin).suffix().toUpper();
+    if (ext == QLatin1String("ANM"))
+        return GenreFichier::Animation;
+    if (ext == QLatin1String("LAN") || ext == QLatin1String("IMG") || ext == QLatin1String("IMA")
+        || ext == QLatin1String("PER") || ext == QLatin1String("INF"))
+        return GenreFichier::Raster;
+    if (ext == QLatin1String("KPT"))
+        return GenreFichier::DocumentKaptori;
+    return GenreFichier::Image;
+}
+
+QString NomLecteur(const QString &chemin)
+{
+    switch (GenreDeFichier(chemin)) {
+    case GenreFichier::Animation:
+        return QStringLiteral("animation");
+    case GenreFichier::Raster:
+        return QStringLiteral("raster ") + QFileInfo(chemin).suffix().toUpper();
+    case GenreFichier::DocumentKaptori:
+        return QStringLiteral("document Kaptori");
+    case GenreFichier::Image:
+        break;
+    }
+    if (const auto lecteur = LecteurPourChemin(chemin))
+        return lecteur->nom;
+    throw ErreurDecodage(QCoreApplication::translate("LecteurImage", "Extension de fichier graphique inconnue (.%1)")
+                             .arg(QFileInfo(chemin).suffix()));
+}
+
+namespace {
+
+// An ordinary picture, then its calibration side-files.
+void LireImageEtAnnexes(ImageDocument &document, const QString &chemin)
+{
+    document.image = LireImage(chemin);
+
+    // Scale side-file: NomFichierAnnexe(chemin, ".sca"); a missing or
+    // unreadable file leaves the default scale.
+
+    // Colour-code side-file: a missing, unreadable or unparsable file gives
+    // CodeParDefaut.
+    document.codeCouleur = LireCodeAnnexe(chemin);
+}
+
+} // namespace
+
+std::unique_ptr<ImageDocument> OuvrirDocument(const QString &chemin, int etirement)
+{
+    auto document = std::make_unique<ImageDocument>();
+    document->etirement = etirement;
+    switch (GenreDeFichier(chemin)) {
+    case GenreFichier::Raster:
+        // Multichannel raster files (.lan, .img, .ima, .per, .inf).
+        throw ErreurDecodage(QCoreApplication::translate("LecteurImage",
+                                                         "Les fichiers raster (.%1) ne sont pas encore lisibles.")
+                                 .arg(QFileInfo(chemin).suffix()));
+    case GenreFichier::DocumentKaptori:
+        // The program's document file (.kpt).
+        throw ErreurDecodage(QCoreApplication::translate("LecteurImage",
+                                                         "Les documents Kaptori (.kpt) ne sont pas encore lisibles."));
+    case GenreFichier::Animation:
+        throw ErreurDecodage(QCoreApplication::translate("LecteurImage",
+                                                         "Un fichier d'animation (.anm) s'ouvre dans le lecteur "
+                                                         "d'animations, pas comme une image."));
+    case GenreFichier::Image:
+        LireImageEtAnnexes(*document, chemin);
+        break;
+    }
+    document->nomFichier = chemin;
+    return document;
+}
