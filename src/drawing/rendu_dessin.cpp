@@ -1,5 +1,6 @@
 #include "drawing/rendu_dessin.h"
 
+#include "drawing/element_texte.h"
 #include "drawing/remplissages.h"
 
 #include <QFont>
@@ -217,12 +218,6 @@ QRgb AvecAlpha(QRgb c, int alpha)
     return (c & 0x00FFFFFFu) | (static_cast<QRgb>(std::clamp(alpha, 0, 255)) << 24);
 }
 
-CompositeurTexte &Compositeur()
-{
-    static CompositeurTexte compositeur;
-    return compositeur;
-}
-
 QFont PoliceDe(const TDessin &d)
 {
     QFont police(d.NomPolice);
@@ -250,8 +245,7 @@ void DessinerElement(const TDessin &d, const QImage &image, QImage &couche, cons
         DessinerCercle(d, couche);
         break;
     case GenreTexte:
-        if (Compositeur())
-            CopierAvecCle(Compositeur()(d), couche, d.XAncre, d.YAncre, d.Transparent, AvecAlpha(d.CouleurFond, 255));
+        CopierAvecCle(ImageTexteElement(d), couche, d.XAncre, d.YAncre, d.Transparent, AvecAlpha(d.CouleurFond, 255));
         break;
     case GenreLegende:
         CopierAvecCle(ComposerLegende(d, ctx.couleurFondDessin), couche, d.XAncre, d.YAncre, d.Transparent,
@@ -349,11 +343,6 @@ void GommerAvecEmbout(const QImage &embout, QImage &couche, int x, int y)
                 dest[xx] = 0x00FFFFFFu;
         }
     }
-}
-
-void DefinirCompositeurTexte(CompositeurTexte compositeur)
-{
-    Compositeur() = std::move(compositeur);
 }
 
 void CopierAvecCle(const QImage &source, QImage &couche, int x, int y, bool transparent, QRgb cle)

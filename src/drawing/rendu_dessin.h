@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QRgb>
 
-#include <functional>
 
 // The drawing settings that rendering reads at the time of drawing.
 struct ContexteDessin {
@@ -37,12 +36,6 @@ void GommerAvecEmbout(const QImage &embout, QImage &couche, int x, int y);
 
 // Blends the colour over the layer pixel (x, y), when inside.
 void MelangerPixel(QImage &couche, int x, int y, QRgb c);
-
-// The text image of a text element (kind 5), composed from its lines with
-// markup, font, alignment and background. Installed by the text subsystem;
-// until then text elements draw nothing.
-using CompositeurTexte = std::function<QImage(const TDessin &)>;
-void DefinirCompositeurTexte(CompositeurTexte compositeur);
 
 // The image of a scale legend for the element's font, colour c, width w,
 // units per pixel u and unit, on the background bg. Empty when u <= 0.

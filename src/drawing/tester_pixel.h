@@ -54,7 +54,7 @@ private:
     [[nodiscard]] bool TesterCondition(const TCondicoul &c, QRgb pixel, const Tsl &tsl, const int *tsv,
                                        const std::uint8_t *valeurs, int nb) const;
 
-    const TTableaudeTableaudeCondicoul &groupes_;
+    TTableaudeTableaudeCondicoul groupes_;
     const PlansCanaux *canaux_;
     bool besoinTsl_ = false;
     bool besoinTsv_ = false;

@@ -1,0 +1,218 @@
+// Region fills: 4-connected growth from a seed, pattern rule, stops.
+
+#include "drawing/remplissages.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A bitmap from rows of characters: '#' black, '.' white, ' ' transparent,
+// 'g' almost-transparent grey.
+QImage Bitmap(const std::vector<std::string> &lignes)
+{
+    QImage image(static_cast<int>(lignes[0].size()), static_cast<int>(lignes.size()), QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const char c = lignes[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+            ligne[x] = c == '#' ? 0xFF000000 : c == '.' ? 0xFFFFFFFF : c == 'g' ? 0x01808080 : 0x00FFFFFF;
+        }
+    }
+    return image;
+}
+
+// The written bitmap as rows: 'R' the fill colour, 'r' its almost-transparent
+// form, ' ' untouched.
+std::vector<std::string> Lignes(const QImage &image, QRgb couleur)
+{
+    std::vector<std::string> lignes;
+    for (int y = 0; y < image.height(); ++y) {
+        std::string s;
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            s += p == couleur ? 'R' : p == PresqueTransparent(couleur) ? 'r' : ' ';
+        }
+        lignes.push_back(s);
+    }
+    return lignes;
+}
+
+QImage Vide(int l, int h)
+{
+    QImage image(l, h, QImage::Format_ARGB32);
+    image.fill(0x00FFFFFFu);
+    return image;
+}
+
+const QRgb Rouge = 0xFFFF0000;
+const TTableaudeTableaudeCondicoul Blanc = {{{0, 0, 0, 255, 255}, {0, 1, 0, 255, 255}, {0, 2, 0, 255, 255}}};
+
+TEST(RemplirConditionnel, FillsThe4ConnectedPassingRegionOnly)
+{
+    const QImage image = Bitmap({
+        "..#..",
+        "..#..",
+        "###.#",
+        "..#..",
+        ".#...",
+    });
+    QImage couche = Vide(5, 5);
+    EXPECT_EQ(RemplirConditionnel(4, 0, Rouge, 1, Blanc, image, couche), 10);
+    EXPECT_EQ(Lignes(couche, Rouge), (std::vector<std::string>{
+                                         "   RR",
+                                         "   RR",
+                                         "   R ",
+                                         "   RR",
+                                         "  RRR",
+                                     }));
+}
+
+TEST(RemplirConditionnel, AFailingSeedStillFillsItsPassingNeighbours)
+{
+    const QImage image = Bitmap({
+        ".#.",
+        "#.#",
+        ".#.",
+    });
+    QImage couche = Vide(3, 3);
+    EXPECT_EQ(RemplirConditionnel(1, 0, Rouge, 1, Blanc, image, couche), 3);
+    EXPECT_EQ(Lignes(couche, Rouge), (std::vector<std::string>{"R R", " R ", "   "}));
+}
+
+TEST(RemplirConditionnel, ASeedOutsideTheImageWritesNothing)
+{
+    const QImage image = Bitmap({"..", ".."});
+    QImage couche = Vide(2, 2);
+    EXPECT_EQ(RemplirConditionnel(-1, 0, Rouge, 1, Blanc, image, couche), 0);
+    EXPECT_EQ(RemplirConditionnel(0, 2, Rouge, 1, Blanc, image, couche), 0);
+}
+
+TEST(RemplirConditionnel, CanTestTheBitmapItWrites)
+{
+    QImage couche = Bitmap({"  #", "  #", "###"});
+    const TTableaudeTableaudeCondicoul transparent = {{{0, 3, 0, 0, 0}}};
+    EXPECT_EQ(RemplirConditionnel(0, 0, Rouge, 1, transparent, couche, couche), 4);
+    EXPECT_EQ(Lignes(couche, Rouge)[0], "RR ");
+}
+
+struct CasMotif {
+    const char *nom;
+    int motif;
+    std::vector<std::string> attendu; // the 9×2 bitmap after the fill
+};
+void PrintTo(const CasMotif &c, std::ostream *os) { *os << c.nom; }
+
+const CasMotif CasMotifs[] = {
+    {"pattern 0 paints everything", 0, {"RRRRRRRRR", "RRRRRRRRR"}},
+    {"vertical stripes every 6 pixels", 2, {"RrrrrrRrr", "RrrrrrRrr"}},
+    {"horizontal stripes every 6 pixels", 3, {"RRRRRRRRR", "rrrrrrrrr"}},
+    {"grid every 6 pixels", 4, {"RRRRRRRRR", "RrrrrrRrr"}},
+    {"oblique 1 every 8 pixels", 5, {"RrrrrrrrR", "rRrrrrrrr"}},
+    {"oblique 2 every 8 pixels", 6, {"RrrrrrrrR", "rrrrrrrRr"}},
+    {"oblique grid every 8 pixels", 7, {"RrrrrrrrR", "rRrrrrrRr"}},
+    {"codes above 7 are almost transparent", 8, {"rrrrrrrrr", "rrrrrrrrr"}},
+};
+
+class MotifRemplissage : public ::testing::TestWithParam<CasMotif> {};
+
+TEST_P(MotifRemplissage, SelectsThePixelsOfItsPattern)
+{
+    QImage couche = Vide(9, 2);
+    EXPECT_EQ(RemplirForme(4, 1, Rouge, GetParam().motif, couche), 18);
+    EXPECT_EQ(Lignes(couche, Rouge), GetParam().attendu);
+}
+
+INSTANTIATE_TEST_SUITE_P(Motifs, MotifRemplissage, ::testing::ValuesIn(CasMotifs));
+
+TEST(MotifRemplissage, ModuloKeepsTheSignOfNegativeCoordinates)
+{
+    EXPECT_TRUE(MotifSelectionne(2, -6, 0));
+    EXPECT_FALSE(MotifSelectionne(2, -3, 0));
+    EXPECT_TRUE(MotifSelectionne(5, 0, 8));
+    EXPECT_FALSE(MotifSelectionne(5, 0, 6));
+}
+
+TEST(RemplirForme, StopsAtAlmostTransparentPixels)
+{
+    QImage couche = Bitmap({
+        "   g   ",
+        "   g   ",
+        "ggg    ",
+        "   g   ",
+    });
+    RemplirForme(0, 0, Rouge, 1, couche);
+    EXPECT_EQ(Lignes(couche, Rouge), (std::vector<std::string>{"RRR    ", "RRR    ", "       ", "       "}));
+}
+
+TEST(RemplirPolygone, FillsInsideTheOutlineAndDrawsTheOutline)
+{
+    QImage image = Vide(8, 8);
+    image.fill(0xFFFFFFFFu);
+    QImage couche = Vide(8, 8);
+    const QRgb contour = 0xFF0000FF;
+    const std::vector<QPoint> carre{{1, 1}, {5, 1}, {5, 5}, {1, 5}, {1, 1}};
+    EXPECT_EQ(RemplirPolygone(3, 3, carre, contour, Rouge, 1, Blanc, image, couche), 9);
+    std::vector<std::string> lignes;
+    for (int y = 0; y < 8; ++y) {
+        std::string s;
+        for (int x = 0; x < 8; ++x) {
+            const QRgb p = couche.pixel(x, y);
+            s += p == contour ? 'o' : p == Rouge ? 'R' : ' ';
+        }
+        lignes.push_back(s);
+    }
+    EXPECT_EQ(lignes, (std::vector<std::string>{
+                          "        ",
+                          " ooooo  ",
+                          " oRRRo  ",
+                          " oRRRo  ",
+                          " oRRRo  ",
+                          " ooooo  ",
+                          "        ",
+                          "        ",
+                      }));
+}
+
+TEST(RemplirPolygone, ASeedOnTheOutlineStartsFromAnInsidePixel)
+{
+    QImage image = Vide(8, 8);
+    image.fill(0xFFFFFFFFu);
+    QImage couche = Vide(8, 8);
+    const std::vector<QPoint> carre{{1, 1}, {5, 1}, {5, 5}, {1, 5}, {1, 1}};
+    EXPECT_EQ(RemplirPolygone(1, 3, carre, 0xFF0000FF, Rouge, 1, Blanc, image, couche), 9);
+    EXPECT_EQ(couche.pixel(7, 7), 0x00FFFFFFu) << "the outside stays untouched";
+}
+
+TEST(RemplirPolygone, FailingPixelsCarryTheGrowthWithoutBeingWritten)
+{
+    QImage image = Bitmap({
+        "........",
+        "........",
+        "........",
+        "..###...",
+        "........",
+        "........",
+        "........",
+        "........",
+    });
+    QImage couche = Vide(8, 8);
+    const std::vector<QPoint> carre{{1, 1}, {6, 1}, {6, 6}, {1, 6}, {1, 1}};
+    EXPECT_EQ(RemplirPolygone(3, 3, carre, 0xFF0000FF, Rouge, 1, Blanc, image, couche), 13);
+    EXPECT_EQ(couche.pixel(3, 3), 0x00FFFFFFu);
+    EXPECT_EQ(couche.pixel(2, 2), Rouge);
+}
+
+TEST(RemplirPolygone, APolygonSpanningFewerThanThreePixelsDrawsOnlyItsOutline)
+{
+    QImage image = Vide(8, 8);
+    QImage couche = Vide(8, 8);
+    const std::vector<QPoint> mince{{1, 1}, {6, 1}, {6, 3}, {1, 3}, {1, 1}};
+    EXPECT_EQ(RemplirPolygone(3, 2, mince, 0xFF0000FF, Rouge, 1, {{{0, 3, 0, 0, 255}}}, image, couche), 0);
+    EXPECT_EQ(couche.pixel(3, 2), 0x00FFFFFFu);
+    EXPECT_EQ(couche.pixel(3, 1), 0xFF0000FFu);
+}
+
+} // namespace
