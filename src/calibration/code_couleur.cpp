@@ -184,6 +184,13 @@ TCodeCouleur CodeParDefaut()
     return c;
 }
 
+TCodeCouleur CodeInitial()
+{
+    TCodeCouleur c = CodeParDefaut();
+    c.Definie = 0;
+    return c;
+}
+
 QString CodeEnTexte(const TCodeCouleur &c)
 {
     QString t = QStringLiteral("<CODE_C=");

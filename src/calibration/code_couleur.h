@@ -78,6 +78,11 @@ struct TCodeCouleur {
 // shown in blue, green and red.
 [[nodiscard]] TCodeCouleur CodeParDefaut();
 
+// The code of a new document before any file or window gave it one: the
+// fields of CodeParDefaut, not defined (the decoding panel shows "Pas
+// d'échelle").
+[[nodiscard]] TCodeCouleur CodeInitial();
+
 // ---- Text form -----------------------------------------------------------
 
 // "<CODE_C=" kind ";" fields each followed by ";" then ">". Reals with

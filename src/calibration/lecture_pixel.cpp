@@ -56,3 +56,21 @@ SignatureSpectrale SignatureDeCanaux(const std::array<int, 3> &octets)
     }
     return s;
 }
+
+LectureDecodage LireDecodage(const TCodeCouleur &code, const PixelLu &p)
+{
+    LectureDecodage l;
+    if (!code.Definie)
+        return l;
+    if (code.TypeCodage == CodageTroisCanaux) {
+        l.vue = LectureDecodage::Vue::Signature;
+        l.signature = p.multicanal ? SignatureDeCanaux(p.octets) : SignatureDeCouleur(code, p.r, p.g, p.b);
+        return l;
+    }
+    l.vue = LectureDecodage::Vue::Valeur;
+    if (p.multicanal)
+        l.valeur = {QString::number(p.octets[0]), true};
+    else
+        l.valeur = DecoderCouleur(code, p.r, p.g, p.b);
+    return l;
+}

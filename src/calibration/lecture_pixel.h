@@ -3,6 +3,7 @@
 // the decoding panel shows. Nothing here allocates except the returned texts.
 
 #include "calibration/code_couleur.h"
+#include "calibration/decodage_couleur.h"
 
 #include <QString>
 
@@ -27,3 +28,30 @@ struct SignatureSpectrale {
 
 // From the bytes of the three displayed channels of a multichannel document.
 [[nodiscard]] SignatureSpectrale SignatureDeCanaux(const std::array<int, 3> &octets);
+
+// The pixel under the pointer as the readout needs it: the displayed colour
+// and, for a multichannel document, the bytes of the three displayed channels
+// (0 for an empty display slot).
+struct PixelLu {
+    int r = 0;
+    int g = 0;
+    int b = 0;
+    bool multicanal = false;
+    std::array<int, 3> octets{0, 0, 0}; // channels shown in blue, green, red
+};
+
+// What the decoding panel shows for a pixel under a code.
+struct LectureDecodage {
+    enum class Vue {
+        PasDEchelle, // the code is not defined
+        Signature,   // kind 0: three channel values and their bars
+        Valeur,      // kinds 1 to 3: the decoded value
+    };
+    Vue vue = Vue::PasDEchelle;
+    SignatureSpectrale signature;
+    // For Valeur: a multichannel document shows the byte of its first
+    // displayed channel; otherwise DecoderCouleur of the pixel.
+    ResultatDecodage valeur;
+};
+
+[[nodiscard]] LectureDecodage LireDecodage(const TCodeCouleur &code, const PixelLu &pixel);

@@ -123,3 +123,48 @@ TEST_F(CouleurMoyenneImage, reads_other_formats_too)
 }
 
 } // namespace
+
+namespace {
+
+TCodeCouleur ArcEnCielBVR()
+{
+    TCodeCouleur c;
+    c.Definie = 1;
+    c.TypeCodage = CodageArcEnCiel;
+    c.ValeurMin = 0;
+    c.ValeurMax = 1020;
+    return c;
+}
+
+TEST(LireDecodage, an_undefined_code_shows_no_scale)
+{
+    EXPECT_EQ(LireDecodage(CodeInitial(), PixelLu{1, 2, 3}).vue, LectureDecodage::Vue::PasDEchelle);
+}
+
+TEST(LireDecodage, three_channels_show_the_signature_of_the_displayed_colour)
+{
+    const LectureDecodage l = LireDecodage(CodeParDefaut(), PixelLu{10, 20, 30});
+    EXPECT_EQ(l.vue, LectureDecodage::Vue::Signature);
+    EXPECT_EQ(l.signature.valeurs, (std::array<int, 3>{30, 20, 10}));
+}
+
+TEST(LireDecodage, a_multichannel_document_shows_its_channel_bytes)
+{
+    PixelLu p{255, 255, 255, true, {7, 200, 0}};
+    const LectureDecodage signature = LireDecodage(CodeParDefaut(), p);
+    EXPECT_EQ(signature.signature.valeurs, (std::array<int, 3>{7, 200, 0}));
+    const LectureDecodage valeur = LireDecodage(ArcEnCielBVR(), p);
+    EXPECT_EQ(valeur.vue, LectureDecodage::Vue::Valeur);
+    EXPECT_TRUE(valeur.valeur.decodable);
+    EXPECT_EQ(valeur.valeur.texte, QStringLiteral("7"));
+}
+
+TEST(LireDecodage, a_scale_kind_decodes_the_displayed_colour)
+{
+    const LectureDecodage l = LireDecodage(ArcEnCielBVR(), PixelLu{255, 255, 0});
+    EXPECT_EQ(l.vue, LectureDecodage::Vue::Valeur);
+    EXPECT_EQ(l.valeur.texte, QStringLiteral("765"));
+    EXPECT_FALSE(LireDecodage(ArcEnCielBVR(), PixelLu{9, 9, 9}).valeur.decodable);
+}
+
+} // namespace
