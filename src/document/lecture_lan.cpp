@@ -1,0 +1,86 @@
+#include "document/lecture_lan.h"
+
+#include "app/erreur.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr qint64 TailleEnTete = 128;
+// Rows of all bands read in one go: large reads, a buffer of a few megabytes.
+constexpr qint64 OctetsParLot = 4 << 20;
+
+QString tr(const char *texte)
+{
+    return QCoreApplication::translate("LectureRaster", texte);
+}
+
+int Mot16(const unsigned char *p)
+{
+    return p[0] | (p[1] << 8);
+}
+
+} // namespace
+
+LectureRaster LireLan(const QString &chemin)
+{
+    FichierBrut fichier(chemin);
+    unsigned char entete[TailleEnTete];
+    if (fichier.Lire(0, reinterpret_cast<char *>(entete), TailleEnTete) < TailleEnTete)
+        throw ErreurDecodage(tr("Le fichier Landsat « %1 » est trop court pour contenir son en-tête de 128 octets.")
+                                 .arg(NomAffiche(chemin)));
+    const int n = entete[8];
+    const int w = Mot16(entete + 16);
+    const int h = Mot16(entete + 20);
+    if (n == 0 || w == 0 || h == 0)
+        throw ErreurDecodage(tr("Le fichier Landsat « %1 » annonce une image vide (%2 bandes de %3 × %4 pixels).")
+                                 .arg(NomAffiche(chemin))
+                                 .arg(n)
+                                 .arg(w)
+                                 .arg(h));
+    if (w > LargeurMaxLan)
+        throw ErreurDecodage(tr("Le fichier Landsat « %1 » a des lignes de %2 pixels : "
+                                "la limite est de %3 pixels par ligne.")
+                                 .arg(NomAffiche(chemin))
+                                 .arg(w)
+                                 .arg(LargeurMaxLan));
+
+    const qint64 octetsLigne = static_cast<qint64>(n) * w; // one row of every band
+    const qint64 annonces = octetsLigne * h;
+    const qint64 presents = fichier.taille() - TailleEnTete;
+    LectureRaster lecture;
+    const QString avertissement = ControlerTaillePixels(chemin, annonces, presents);
+    const bool incomplet = !avertissement.isEmpty();
+    if (incomplet)
+        lecture.avertissements << avertissement;
+
+    lecture.canaux.reserve(static_cast<std::size_t>(n));
+    for (int b = 0; b < n; ++b)
+        lecture.canaux.push_back(NouveauCanal(QStringLiteral("TM %1").arg(b + 1), b, w, h, incomplet));
+
+    const qint64 lignesParLot = std::max<qint64>(1, OctetsParLot / octetsLigne);
+    std::vector<char> tampon(static_cast<std::size_t>(std::min<qint64>(lignesParLot, h) * octetsLigne));
+    for (qint64 y0 = 0; y0 < h; y0 += lignesParLot) {
+        const qint64 lignes = std::min<qint64>(lignesParLot, h - y0);
+        const qint64 lus = fichier.Lire(TailleEnTete + y0 * octetsLigne, tampon.data(), lignes * octetsLigne);
+        // Only what was read is copied: a short file leaves its zeros.
+        for (qint64 l = 0; l < lignes; ++l) {
+            for (int b = 0; b < n; ++b) {
+                const qint64 debut = l * octetsLigne + static_cast<qint64>(b) * w;
+                if (debut >= lus)
+                    break;
+                const qint64 nb = std::min<qint64>(w, lus - debut);
+                std::memcpy(lecture.canaux[static_cast<std::size_t>(b)].ligne(static_cast<int>(y0 + l)),
+                            tampon.data() + debut, static_cast<std::size_t>(nb));
+            }
+        }
+        if (lus < lignes * octetsLigne)
+            break;
+    }
+    lecture.affichage = {1, 2, 3};
+    return lecture;
+}

@@ -1,0 +1,150 @@
+// Showing channels in the image bitmap and the contrast stretch: the bitmap
+// shows the (stretched) channels, the channels keep their raw values.
+
+#include "document/etirement_contraste.h"
+#include "document/image_document.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+TCanal Canal(const char *nom, int w, int h, const std::function<int(int, int)> &valeur)
+{
+    TCanal c;
+    c.nom = QString::fromUtf8(nom);
+    c.largeur = w;
+    c.hauteur = h;
+    c.plan = QByteArray(w * h, '\0');
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            c.ligne(y)[x] = static_cast<unsigned char>(valeur(x, y));
+    return c;
+}
+
+QRgb Pixel(const ImageDocument &d, int x, int y)
+{
+    return reinterpret_cast<const QRgb *>(d.image.constScanLine(y))[x];
+}
+
+// 100 × 100 pixels spread evenly over 1..254: pixel i holds 1 + i·254 div 10000.
+TCanal CanalReparti()
+{
+    return Canal("reparti", 100, 100, [](int x, int y) { return 1 + (y * 100 + x) * 254 / 10000; });
+}
+
+TEST(AfficherCanaux, one_channel_0_minus1_minus1_without_stretch_is_shown_in_opaque_grey)
+{
+    ImageDocument d;
+    d.canaux.push_back(Canal("Canal", 3, 2, [](int x, int y) { return 10 * x + 100 * y; }));
+    d.AfficherCanaux(0, -1, -1, 0);
+    ASSERT_EQ(d.image.size(), QSize(3, 2));
+    EXPECT_EQ(Pixel(d, 2, 1), 0xFF787878u); // 120 in every component
+    EXPECT_EQ(Pixel(d, 0, 0), 0xFF000000u);
+    EXPECT_TRUE(d.avecCanaux);
+    EXPECT_EQ(d.canalBleu, 0);
+    EXPECT_EQ(d.canalVert, -1);
+    EXPECT_EQ(d.etirement, 0);
+}
+
+TEST(AfficherCanaux, two_channels_fill_blue_and_green_and_leave_red_at_255)
+{
+    ImageDocument d;
+    d.canaux.push_back(Canal("Canal 1", 2, 2, [](int, int) { return 0x11; }));
+    d.canaux.push_back(Canal("Canal 2", 2, 2, [](int, int) { return 0x22; }));
+    d.AfficherCanaux(0, 1, 2, 0);
+    EXPECT_EQ(Pixel(d, 1, 1) & 0x00FFFFFFu, 0x00FF2211u);
+    EXPECT_EQ(d.canalRouge, -1); // index beyond the list: no channel
+}
+
+TEST(AfficherCanaux, all_slots_none_changes_nothing)
+{
+    ImageDocument d;
+    d.canaux.push_back(Canal("Canal", 2, 2, [](int, int) { return 5; }));
+    d.AfficherCanaux(-1, -1, -1, 50);
+    EXPECT_TRUE(d.image.isNull());
+    EXPECT_FALSE(d.avecCanaux);
+    EXPECT_EQ(d.etirement, 0);
+    d.AfficherCanaux(4, 5, -1, 0); // indexes beyond the list
+    EXPECT_TRUE(d.image.isNull());
+}
+
+TEST(EtirementContraste, stretch_50_on_100_by_100_leaves_out_250_pixels_at_each_end)
+{
+    // Threshold 10000 div (2000 div 50) = 250. Values 1..k hold ceil(k·10000/254)
+    // pixels: 237 for k = 6, 276 for k = 7, so the new minimum is 6; by
+    // symmetry 249..254 hold 236 pixels and 248..254 hold 275, so the new
+    // maximum is 249.
+    const BornesEtirement b = CalculerEtirement(CanalReparti(), 50);
+    EXPECT_TRUE(b.applique);
+    EXPECT_EQ(b.mini, 6);
+    EXPECT_EQ(b.maxi, 249);
+}
+
+TEST(EtirementContraste, stretched_display_maps_the_bounds_to_0_and_255_with_halves_to_even)
+{
+    const auto t = TableEtirement(6, 249);
+    EXPECT_EQ(t[6], 0);
+    EXPECT_EQ(t[249], 255);
+    EXPECT_EQ(t[0], 0);     // clamped
+    EXPECT_EQ(t[254], 255); // clamped
+    EXPECT_EQ(t[128], 128); // 128·255/243 − 6·255/243 = 128.02
+    // 0..2 over 0..255: value 1 gives 127.5, which goes to the even 128.
+    EXPECT_EQ(TableEtirement(0, 2)[1], 128);
+    // 0..6: value 1 gives 42.5 -> 42.
+    EXPECT_EQ(TableEtirement(0, 6)[1], 42);
+}
+
+TEST(AfficherCanaux, stretched_display_leaves_the_raw_channel_values)
+{
+    ImageDocument d;
+    d.canaux.push_back(CanalReparti());
+    const QByteArray brut = d.canaux[0].plan;
+    d.AfficherCanaux(0, -1, -1, 50);
+    EXPECT_EQ(d.canaux[0].plan, brut);
+    EXPECT_EQ(d.etirement, 50);
+    // Pixel 0 holds 1 (below the minimum 6): black; the last holds 254: white.
+    EXPECT_EQ(Pixel(d, 0, 0), 0xFF000000u);
+    EXPECT_EQ(Pixel(d, 99, 99), 0xFFFFFFFFu);
+}
+
+TEST(AfficherCanaux, constant_channel_is_shown_unstretched)
+{
+    ImageDocument d;
+    d.canaux.push_back(Canal("plat", 10, 10, [](int, int) { return 77; }));
+    d.AfficherCanaux(0, -1, -1, 50);
+    EXPECT_EQ(Pixel(d, 4, 4), 0xFF4D4D4Du);
+}
+
+TEST(EtirementContraste, threshold_zero_keeps_the_true_minimum_and_maximum)
+{
+    // 10 pixels: 10 div 40 = 0, nothing is left out.
+    const TCanal c = Canal("petit", 10, 1, [](int x, int) { return 10 + x; });
+    const BornesEtirement b = CalculerEtirement(c, 50);
+    EXPECT_TRUE(b.applique);
+    EXPECT_EQ(b.mini, 10);
+    EXPECT_EQ(b.maxi, 19);
+}
+
+TEST(EtirementContraste, values_0_and_255_are_never_counted_so_a_two_level_channel_is_not_stretched)
+{
+    // Only 0 and 255: every count over 1..254 stays below the threshold, the
+    // new minimum reaches 254 and the new maximum 1, so nothing changes.
+    const TCanal c = Canal("binaire", 100, 100, [](int x, int) { return x < 50 ? 0 : 255; });
+    EXPECT_FALSE(CalculerEtirement(c, 5).applique);
+    EXPECT_FALSE(CalculerEtirement(c, 0).applique);
+}
+
+TEST(AfficherCanaux, colour_composite_stretches_each_slot_on_its_own)
+{
+    ImageDocument d;
+    d.canaux.push_back(Canal("a", 10, 1, [](int x, int) { return 10 + x; })); // 10..19
+    d.canaux.push_back(Canal("b", 10, 1, [](int, int) { return 100; }));    // constant
+    d.canaux.push_back(Canal("c", 10, 1, [](int x, int) { return 200 + x; })); // 200..209
+    d.AfficherCanaux(0, 1, 2, 2);
+    EXPECT_EQ(Pixel(d, 0, 0), 0xFF006400u);
+    EXPECT_EQ(Pixel(d, 9, 0), 0xFFFF64FFu);
+}
+
+} // namespace
