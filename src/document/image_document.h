@@ -6,6 +6,7 @@
 // Pixels of the image and of every layer are QImage::Format_ARGB32
 // (0xAARRGGBB, not premultiplied). On a layer alpha 0 means nothing drawn.
 
+#include "calibration/code_couleur.h"
 #include "document/canal.h"
 
 #include <QImage>
@@ -89,6 +90,10 @@ public:
     int styleFleche = 0;
     int styleTrait = 0;
     bool fondTexteColore = false;
+
+    // Colour code: not defined in a new document; opening a picture installs
+    // its side-file's code or CodeParDefaut.
+    TCodeCouleur codeCouleur = CodeInitial();
 
     [[nodiscard]] int largeur() const { return image.width(); }
     [[nodiscard]] int hauteur() const { return image.height(); }
