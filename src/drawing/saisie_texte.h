@@ -5,6 +5,7 @@
 // the caret or around the selection, chooses an alignment and a font, and
 // confirms. One instance, staying on top, centred on the screen.
 
+#include "drawing/balises_texte.h"
 #include "drawing/element_texte.h"
 
 #include <QDialog>
