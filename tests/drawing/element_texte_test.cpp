@@ -129,7 +129,6 @@ TEST_P(CleDeFond, text_element_background_follows_its_transparency)
     t.couleur = 0xFF000000;
     const auto d = ElementDeTexte(t, QPoint(5, 6), transparent, fond, 255);
     const QImage image = ImageTexteElement(*d);
-    DefinirCompositeurTexte(ImageTexteElement);
     QImage couche(image.width() + 20, image.height() + 20, QImage::Format_ARGB32);
     couche.fill(0u);
     ASSERT_TRUE(Dessiner(*d, QImage(), couche));
