@@ -1,0 +1,247 @@
+#include "document/fichier_document.h"
+
+#include "app/erreur.h"
+#include "app/fichier_texte.h"
+#include "calibration/echelle_flux.h"
+#include "document/decodeurs_image.h"
+#include "document/ecriture_bmp.h"
+#include "document/ecriture_jpeg.h"
+#include "document/ecriture_png.h"
+#include "document/ecriture_sure.h"
+#include "document/lecteur_image.h"
+#include "drawing/dessin_fichier.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QtEndian>
+
+#include <cstdint>
+
+namespace {
+
+QString Tr(const char *texte)
+{
+    return QCoreApplication::translate("FichierDocument", texte);
+}
+
+void EcrireU8(QIODevice &flux, std::uint8_t v)
+{
+    EcrireOctets(flux, reinterpret_cast<const char *>(&v), 1);
+}
+
+void EcrireU16(QIODevice &flux, std::uint16_t v)
+{
+    unsigned char o[2];
+    qToLittleEndian(v, o);
+    EcrireOctets(flux, reinterpret_cast<const char *>(o), 2);
+}
+
+void EcrireU32(QIODevice &flux, std::uint32_t v)
+{
+    unsigned char o[4];
+    qToLittleEndian(v, o);
+    EcrireOctets(flux, reinterpret_cast<const char *>(o), 4);
+}
+
+// The reading position in the file's bytes. Every read checks first that the
+// bytes are there.
+class Curseur {
+public:
+    explicit Curseur(QBuffer &tampon) : tampon_(tampon) {}
+
+    [[nodiscard]] qint64 Restant() const { return tampon_.size() - tampon_.pos(); }
+
+    void Exiger(qint64 n, const char *champ) const
+    {
+        if (n > Restant())
+            throw ErreurDecodage(Tr("fichier tronqué (%1).").arg(Tr(champ)));
+    }
+
+    [[nodiscard]] QByteArray Octets(qint64 n, const char *champ)
+    {
+        Exiger(n, champ);
+        return tampon_.read(n);
+    }
+
+    [[nodiscard]] std::uint8_t U8(const char *champ)
+    {
+        return static_cast<std::uint8_t>(Octets(1, champ).at(0));
+    }
+
+    [[nodiscard]] std::uint16_t U16(const char *champ)
+    {
+        return qFromLittleEndian<std::uint16_t>(Octets(2, champ).constData());
+    }
+
+    [[nodiscard]] std::uint32_t U32(const char *champ)
+    {
+        return qFromLittleEndian<std::uint32_t>(Octets(4, champ).constData());
+    }
+
+private:
+    QBuffer &tampon_;
+};
+
+void EcrireChampImage(QIODevice &flux, const QImage &image, CodageImage codage, int qualite, QRgb couleurFond)
+{
+    switch (codage) {
+    case CodageImage::Jpg: EcrireJpeg(image, qualite, flux); return;
+    case CodageImage::Png: EcrirePng(image, flux); return;
+    case CodageImage::Bmp: EcrireBmp(image, 32, flux); return;
+    case CodageImage::Non: break;
+    }
+    if (image.width() > 0xFFFF || image.height() > 0xFFFF)
+        throw ErreurDecodage(Tr("Image trop grande pour un document sans fond (%1 × %2 pixels)")
+                                 .arg(image.width())
+                                 .arg(image.height()));
+    EcrireU16(flux, static_cast<std::uint16_t>(image.width()));
+    EcrireU16(flux, static_cast<std::uint16_t>(image.height()));
+    EcrireU32(flux, couleurFond);
+}
+
+// An uncompressed BMP must hold all its rows: the picture reader would show
+// a cut file with its missing rows blank.
+void VerifierBmpComplet(const QByteArray &champ)
+{
+    const auto *p = reinterpret_cast<const uchar *>(champ.constData());
+    if (champ.size() < 14 + 16 || p[0] != 'B' || p[1] != 'M')
+        return; // the picture reader refuses it
+    const qint64 debutPixels = qFromLittleEndian<std::uint32_t>(p + 10);
+    const qint64 largeur = qFromLittleEndian<std::int32_t>(p + 18);
+    const qint64 hauteur = qAbs(static_cast<qint64>(qFromLittleEndian<std::int32_t>(p + 22)));
+    const qint64 bits = qFromLittleEndian<std::uint16_t>(p + 28);
+    const std::uint32_t compression = qFromLittleEndian<std::uint32_t>(p + 30);
+    if (compression != 0 && compression != 3)
+        return; // run-length data has no fixed size
+    const qint64 octetsLigne = (largeur * bits + 31) / 32 * 4;
+    if (largeur > 0 && octetsLigne > 0 && debutPixels + octetsLigne * hauteur > champ.size())
+        throw ErreurDecodage(Tr("fichier tronqué (%1).").arg(Tr("image")));
+}
+
+QImage LireChampImage(const QByteArray &octets, qint64 debut, CodageImage codage)
+{
+    // The image runs to the end of the file; the decoders read it in place.
+    const QByteArray champ = QByteArray::fromRawData(octets.constData() + debut, octets.size() - debut);
+    switch (codage) {
+    case CodageImage::Jpg: return DecoderJpeg(champ);
+    case CodageImage::Png: return DecoderPng(champ);
+    case CodageImage::Bmp:
+        VerifierBmpComplet(champ);
+        return DecoderAvecQt(champ, QByteArrayLiteral("bmp"));
+    case CodageImage::Non: break;
+    }
+    return {};
+}
+
+} // namespace
+
+QString TexteCodage(CodageImage codage)
+{
+    switch (codage) {
+    case CodageImage::Jpg: return QStringLiteral("jpg");
+    case CodageImage::Png: return QStringLiteral("png");
+    case CodageImage::Bmp: return QStringLiteral("bmp");
+    case CodageImage::Non: break;
+    }
+    return QStringLiteral("non");
+}
+
+std::optional<CodageImage> CodageDeTexte(const QString &texte)
+{
+    for (CodageImage c : {CodageImage::Jpg, CodageImage::Png, CodageImage::Bmp, CodageImage::Non})
+        if (texte == TexteCodage(c))
+            return c;
+    return std::nullopt;
+}
+
+int EcrireDocumentFlux(QIODevice &flux, const DocumentAEcrire &document, CodageImage codage, int qualite,
+                       QRgb couleurFond)
+{
+    QByteArray libres;
+    for (const QString &ligne : document.lignesLibres) {
+        libres += EncoderWindows1252(ligne);
+        libres += "\r\n";
+    }
+    if (libres.size() > 0xFFFF)
+        throw ErreurDecodage(Tr("Les lignes libres du document dépassent 65535 octets."));
+    if (document.image.isNull())
+        throw ErreurDecodage(Tr("Image vide : rien à enregistrer"));
+
+    EcrireU8(flux, 1);
+    EcrireU16(flux, static_cast<std::uint16_t>(libres.size()));
+    EcrireOctets(flux, libres.constData(), libres.size());
+    const int omis = EcrireDessins(flux, document.dessins);
+    EcrireEchelleFlux(flux, document.echelle);
+    EcrireCodeFlux(flux, document.codeCouleur);
+    const QByteArray texteCodage = TexteCodage(codage).toLatin1();
+    EcrireU8(flux, static_cast<std::uint8_t>(texteCodage.size()));
+    EcrireOctets(flux, texteCodage.constData(), texteCodage.size());
+    EcrireChampImage(flux, document.image, codage, qualite, couleurFond);
+    return omis;
+}
+
+int EcrireFichierDocument(const QString &chemin, const DocumentAEcrire &document, CodageImage codage, int qualite,
+                          QRgb couleurFond)
+{
+    int omis = 0;
+    EcrireFichierSurFlux(chemin, [&](QIODevice &flux) {
+        omis = EcrireDocumentFlux(flux, document, codage, qualite, couleurFond);
+    });
+    return omis;
+}
+
+ContenuDocument LireDocumentOctets(const QByteArray &octets)
+{
+    QByteArray copie = QByteArray::fromRawData(octets.constData(), octets.size());
+    QBuffer tampon(&copie);
+    tampon.open(QIODevice::ReadOnly);
+    Curseur curseur(tampon);
+
+    ContenuDocument contenu;
+    (void)curseur.U8(QT_TRANSLATE_NOOP("FichierDocument", "version"));
+    const std::uint16_t longueurLibres = curseur.U16(QT_TRANSLATE_NOOP("FichierDocument", "lignes libres"));
+    contenu.lignesLibres =
+        DecouperLignes(DecoderTexte(curseur.Octets(longueurLibres, QT_TRANSLATE_NOOP("FichierDocument", "lignes libres"))));
+    LireDessins(tampon, contenu.dessins);
+    contenu.echelle = LireEchelleFlux(tampon);
+    contenu.codeCouleur = LireCodeFlux(tampon);
+    const std::uint8_t longueurCodage = curseur.U8(QT_TRANSLATE_NOOP("FichierDocument", "codage de l'image"));
+    const QString texteCodage =
+        DecoderTexte(curseur.Octets(longueurCodage, QT_TRANSLATE_NOOP("FichierDocument", "codage de l'image")));
+    contenu.codage = CodageDeTexte(texteCodage).value_or(CodageImage::Non);
+
+    if (contenu.codage != CodageImage::Non) {
+        if (curseur.Restant() == 0)
+            throw ErreurDecodage(Tr("fichier tronqué (%1).").arg(Tr("image")));
+        contenu.image = LireChampImage(octets, tampon.pos(), contenu.codage);
+        return contenu;
+    }
+    const std::uint16_t largeur = curseur.U16(QT_TRANSLATE_NOOP("FichierDocument", "taille de l'image"));
+    const std::uint16_t hauteur = curseur.U16(QT_TRANSLATE_NOOP("FichierDocument", "taille de l'image"));
+    contenu.couleurFond = curseur.U32(QT_TRANSLATE_NOOP("FichierDocument", "couleur du fond"));
+    VerifierTailleImage(largeur, hauteur, 0, 0.0, "document sans fond");
+    contenu.image = QImage(largeur, hauteur, QImage::Format_ARGB32);
+    if (contenu.image.isNull())
+        throw ErreurDecodage(Tr("mémoire insuffisante pour cette image."));
+    contenu.image.fill(contenu.couleurFond);
+    return contenu;
+}
+
+ContenuDocument LireFichierDocument(const QString &chemin)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        throw ErreurFichier(Tr("Impossible d'ouvrir le fichier %1\r%2")
+                                .arg(QDir::toNativeSeparators(chemin), fichier.errorString()));
+    const QByteArray octets = fichier.readAll();
+    if (fichier.error() != QFileDevice::NoError)
+        throw ErreurFichier(Tr("Erreur de lecture du fichier %1\r%2")
+                                .arg(QDir::toNativeSeparators(chemin), fichier.errorString()));
+    try {
+        return LireDocumentOctets(octets);
+    } catch (const ErreurDecodage &e) {
+        throw ErreurDecodage(Tr("Le document %1 est illisible : %2").arg(QDir::toNativeSeparators(chemin), e.message()));
+    }
+}
