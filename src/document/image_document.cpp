@@ -152,6 +152,25 @@ void ImageDocument::FusionnerProvisoire()
     coucheProvisoire.fill(Qt::transparent);
 }
 
+void ImageDocument::FusionnerProvisoireZone(const QRect &zone)
+{
+    CreerCoucheDessin();
+    if (!CouchePresente(coucheProvisoire, image.size())) {
+        CreerCoucheProvisoire(alphaProvisoire);
+        return;
+    }
+    const QRect r = zone.intersected(coucheProvisoire.rect());
+    if (r.isEmpty())
+        return;
+    const auto m = static_cast<std::uint32_t>(std::clamp(alphaProvisoire, 0, 255));
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        QRgb *f = reinterpret_cast<QRgb *>(coucheProvisoire.scanLine(y)) + r.left();
+        FusionnerLigne(f, reinterpret_cast<QRgb *>(coucheDessin.scanLine(y)) + r.left(), r.width(), m, zonationEnCours,
+                       couleurZonation);
+        std::fill_n(f, r.width(), QRgb(0));
+    }
+}
+
 QImage ImageDocument::Aplatir() const
 {
     QImage dest = image.convertToFormat(QImage::Format_ARGB32);

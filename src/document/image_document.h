@@ -8,6 +8,8 @@
 
 #include "calibration/code_couleur.h"
 #include "document/canal.h"
+#include "drawing/etat_dessin.h"
+#include "drawing/liste_dessins.h"
 
 #include <QImage>
 #include <QPoint>
@@ -91,6 +93,10 @@ public:
     int styleTrait = 0;
     bool fondTexteColore = false;
 
+    // Drawn elements, oldest first: the drawing layer is rebuilt from them.
+    TListeDessins dessins;
+    EtatDessin etatDessin;              // drawing gesture and provisional-layer state
+
     // Colour code: not defined in a new document; opening a picture installs
     // its side-file's code or CodeParDefaut.
     TCodeCouleur codeCouleur = CodeInitial();
@@ -117,6 +123,9 @@ public:
     // max(f, alpha(B)). During a zone delimitation every drawn pixel becomes
     // couleurZonation.
     void FusionnerProvisoire();
+    // The same merge limited to a rectangle of the layers (the rest of the
+    // provisional layer is known to be empty); clears that rectangle.
+    void FusionnerProvisoireZone(const QRect &zone);
 
     // The image with all layers combined: the drawing layer, the provisional
     // layer merged by the rule above, then the floating layer and counting

@@ -28,3 +28,17 @@ bool TListeDessins::Retirer(int i)
     elements_.erase(elements_.begin() + i);
     return true;
 }
+
+TListeDessins::TListeDessins(const TListeDessins &autre)
+{
+    elements_.reserve(autre.elements_.size());
+    for (const ElementDessin &e : autre.elements_)
+        elements_.push_back({e.nom, std::make_unique<TDessin>(*e.dessin)});
+}
+
+TListeDessins &TListeDessins::operator=(const TListeDessins &autre)
+{
+    if (this != &autre)
+        *this = TListeDessins(autre);
+    return *this;
+}

@@ -16,6 +16,13 @@ struct ElementDessin {
 
 class TListeDessins {
 public:
+    TListeDessins() = default;
+    // Copies hold copies of the elements.
+    TListeDessins(const TListeDessins &autre);
+    TListeDessins &operator=(const TListeDessins &autre);
+    TListeDessins(TListeDessins &&) noexcept = default;
+    TListeDessins &operator=(TListeDessins &&) noexcept = default;
+
     // Appends the pair; an absent element is ignored.
     void AjouterElement(const QString &nom, std::unique_ptr<TDessin> dessin);
 

@@ -1,0 +1,7 @@
+#include "drawing/reglages_dessin.h"
+
+ReglagesDessin &ReglagesDessinProgramme()
+{
+    static ReglagesDessin reglages;
+    return reglages;
+}

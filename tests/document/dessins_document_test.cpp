@@ -1,0 +1,163 @@
+// Drawing on a document through the pointer: elements made at release,
+// undo, deletion and rebuilding of the drawing layer.
+
+#include "document/dessins_document.h"
+#include "document/pointeur_dessin.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DessinDocument : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        doc.image = QImage(60, 40, QImage::Format_ARGB32);
+        doc.image.fill(0xFFFFFFFFu);
+        doc.CreerCoucheProvisoire();
+        doc.CreerCoucheDessin();
+        reglages.CouleurCrayon = 0xFF0000FF;
+        reglages.RebatirPointe();
+    }
+
+    void Geste(int outil, QPoint de, QPoint a)
+    {
+        doc.outilCourant = outil;
+        AppuiPointeur(doc, reglages, de, Qt::LeftButton);
+        DeplacementPointeur(doc, reglages, (de + a) / 2, Qt::LeftButton);
+        DeplacementPointeur(doc, reglages, a, Qt::LeftButton);
+        RelachementPointeur(doc, reglages, a, Qt::LeftButton);
+    }
+
+    [[nodiscard]] static int Peints(const QImage &couche)
+    {
+        int n = 0;
+        for (int y = 0; y < couche.height(); ++y)
+            for (int x = 0; x < couche.width(); ++x)
+                n += qAlpha(couche.pixel(x, y)) != 0;
+        return n;
+    }
+
+    ImageDocument doc;
+    ReglagesDessin reglages;
+};
+
+TEST_F(DessinDocument, ALineGestureMakesANamedElementLeftOnTheProvisionalLayer)
+{
+    Geste(1, {5, 5}, {40, 5});
+    ASSERT_EQ(doc.dessins.Nombre(), 1);
+    EXPECT_EQ(doc.dessins.NomNumero(0), QStringLiteral("Trait 1"));
+    EXPECT_GT(Peints(doc.coucheProvisoire), 30);
+    EXPECT_EQ(Peints(doc.coucheDessin), 0);
+    EXPECT_TRUE(doc.etatDessin.NonFusionne);
+}
+
+TEST_F(DessinDocument, UndoRightAfterALineClearsOnlyTheProvisionalLayer)
+{
+    Geste(0, {5, 30}, {20, 30});
+    Geste(3, {12, 30}, {12, 30}); // the eraser clears part of the merged stroke
+    const int apresGomme = Peints(doc.coucheDessin);
+    Geste(1, {5, 5}, {40, 5});
+    EXPECT_TRUE(AnnulerDernier(doc, reglages.Contexte()));
+    EXPECT_EQ(doc.dessins.Nombre(), 1);
+    EXPECT_EQ(Peints(doc.coucheProvisoire), 0);
+    EXPECT_EQ(Peints(doc.coucheDessin), apresGomme) << "the drawing layer, eraser marks included, stays";
+}
+
+TEST_F(DessinDocument, UndoAfterALaterPressRebuildsTheLayerAndErasedPixelsReturn)
+{
+    Geste(0, {5, 30}, {20, 30});
+    doc.FusionnerProvisoire();
+    const int avant = Peints(doc.coucheDessin);
+    Geste(3, {12, 30}, {12, 30});
+    ASSERT_LT(Peints(doc.coucheDessin), avant);
+    Geste(1, {5, 5}, {40, 5});
+    Geste(2, {5, 10}, {30, 20}); // the press merges the line
+    EXPECT_TRUE(AnnulerDernier(doc, reglages.Contexte()));
+    EXPECT_TRUE(AnnulerDernier(doc, reglages.Contexte()));
+    EXPECT_EQ(Peints(doc.coucheDessin), avant);
+}
+
+TEST_F(DessinDocument, UndoAfterAFillRebuildsTheDrawingLayer)
+{
+    Geste(2, {10, 10}, {30, 30});
+    doc.outilCourant = 6;
+    reglages.RemplirSurImage = false;
+    AppuiPointeur(doc, reglages, {20, 20}, Qt::LeftButton);
+    RelachementPointeur(doc, reglages, {20, 20}, Qt::LeftButton);
+    ASSERT_EQ(doc.dessins.Nombre(), 2);
+    EXPECT_EQ(doc.dessins.NomNumero(1), QStringLiteral("Remplissage 2"));
+    EXPECT_EQ(doc.coucheDessin.pixel(20, 20), 0xFF0000FFu);
+    EXPECT_TRUE(AnnulerDernier(doc, reglages.Contexte()));
+    EXPECT_EQ(qAlpha(doc.coucheDessin.pixel(20, 20)), 0);
+    EXPECT_EQ(doc.coucheDessin.pixel(10, 10), 0xFF0000FFu) << "the rectangle is drawn again";
+}
+
+TEST_F(DessinDocument, AGestureEndingOutsideTheImageIsClampedIntoIt)
+{
+    Geste(1, {10, 10}, {500, -70});
+    ASSERT_EQ(doc.dessins.Nombre(), 1);
+    const TDessin &d = *doc.dessins.ElementNumero(0);
+    EXPECT_EQ(d.X2, 59);
+    EXPECT_EQ(d.Y2, 0);
+}
+
+TEST_F(DessinDocument, DeletingAMiddleElementRebuildsFromTheOthers)
+{
+    Geste(1, {5, 5}, {40, 5});
+    Geste(1, {5, 20}, {40, 20});
+    Geste(1, {5, 35}, {40, 35});
+    EXPECT_FALSE(SupprimerElement(doc, 1, reglages.Contexte()));
+    EXPECT_EQ(doc.dessins.Nombre(), 2);
+    EXPECT_NE(qAlpha(doc.coucheDessin.pixel(20, 5)), 0);
+    EXPECT_EQ(qAlpha(doc.coucheDessin.pixel(20, 20)), 0);
+    EXPECT_NE(qAlpha(doc.coucheDessin.pixel(20, 35)), 0);
+    Geste(1, {5, 20}, {40, 20});
+    EXPECT_EQ(doc.dessins.NomNumero(2), QStringLiteral("Trait 4")) << "counter values are never reused";
+}
+
+TEST_F(DessinDocument, DraggingThePencilRepaintsOnlyAroundThePen)
+{
+    doc.outilCourant = 0;
+    AppuiPointeur(doc, reglages, {10, 10}, Qt::LeftButton);
+    const ResultatPointeur r = DeplacementPointeur(doc, reglages, {11, 10}, Qt::LeftButton);
+    EXPECT_LE(r.zoneModifiee.width(), 25);
+    EXPECT_LE(r.zoneModifiee.height(), 25);
+    EXPECT_TRUE(r.zoneModifiee.contains(11, 10));
+}
+
+TEST_F(DessinDocument, ThePipetteTakesThePenColourAndTheRightButtonTheBackground)
+{
+    doc.image.setPixel(3, 4, 0xFF123456);
+    doc.outilCourant = 7;
+    EXPECT_TRUE(AppuiPointeur(doc, reglages, {3, 4}, Qt::LeftButton).couleursChangees);
+    EXPECT_EQ(reglages.CouleurCrayon, 0xFF123456u);
+    AppuiPointeur(doc, reglages, {0, 0}, Qt::RightButton);
+    EXPECT_EQ(reglages.CouleurFondDessin, 0xFFFFFFFFu);
+}
+
+TEST_F(DessinDocument, ThePaintBucketUpToThePenColourUsesTheBackgroundColour)
+{
+    reglages.RemplirAvecCrayon = false;
+    reglages.CouleurCrayon = 0xFF102030;
+    reglages.CouleurFondDessin = 0xFF00FF00;
+    const ConditionsPot pot = ConditionsPotDePeinture(reglages);
+    EXPECT_EQ(pot.couleur, 0xFF00FF00u);
+    ASSERT_EQ(pot.conditions.size(), 2u);
+    EXPECT_EQ(pot.conditions[0][0].Liaison, 3);
+    EXPECT_EQ(pot.conditions[1][0].Mini, 0x30 - 15);
+    EXPECT_EQ(pot.conditions[1][2].Mini, 1);
+    EXPECT_EQ(pot.conditions[1][2].Maxi, 0x10 + 15);
+}
+
+TEST_F(DessinDocument, EraseAllEmptiesTheListAndBothLayers)
+{
+    Geste(1, {5, 5}, {40, 5});
+    Geste(2, {5, 10}, {30, 20});
+    EffacerTout(doc);
+    EXPECT_TRUE(doc.dessins.EstVide());
+    EXPECT_EQ(Peints(doc.coucheDessin) + Peints(doc.coucheProvisoire), 0);
+    EXPECT_FALSE(AnnulerDernier(doc, reglages.Contexte()));
+}
+
+} // namespace
