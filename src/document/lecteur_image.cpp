@@ -74,7 +74,7 @@ QString FormatSelonContenu(const QByteArray &octets)
 QImage DecoderImage(const QByteArray &octets, const LecteurImage &lecteur)
 {
     if (octets.isEmpty())
-        throw ErreurDecodage(tr("Le fichier est vide."));
+        throw ErreurDecodage(tr("le fichier est vide."));
     QImage image;
     switch (lecteur.codec) {
     case CodecImage::Png: image = DecoderPng(octets); break;

@@ -48,7 +48,14 @@ QImage DecoderAvecQt(const QByteArray &octets, const QByteArray &format)
     const QSize annoncee = lecteur.size();
     if (annoncee.isValid())
         VerifierTailleImage(annoncee.width(), annoncee.height(), octets.size(), PixelsParOctet(format), nom.constData());
-    lecteur.setAllocationLimit(kLimiteAllocationMo);
+    // Qt's allocation ceiling follows the same bound, for the formats whose
+    // size Qt cannot tell before reading.
+    int limiteMo = kLimiteAllocationMo;
+    if (const double parOctet = PixelsParOctet(format); parOctet > 0) {
+        const double mo = static_cast<double>(octets.size()) * parOctet * 4.0 / (1024.0 * 1024.0);
+        limiteMo = static_cast<int>(qMin<double>(kLimiteAllocationMo, mo + 1.0));
+    }
+    lecteur.setAllocationLimit(limiteMo);
     QImage image = lecteur.read();
     if (image.isNull())
         throw ErreurDecodage(tr("fichier %1 endommagé ou tronqué (%2).")
