@@ -17,6 +17,16 @@ TEchelle EchelleParDefaut()
     return e;
 }
 
+TEchelle EchelleDeResolution(int dpi)
+{
+    if (dpi <= 0)
+        return EchelleParDefaut();
+    TEchelle e = EchelleParDefaut();
+    e.Facteur = 25.4 / dpi;
+    e.Unite = QStringLiteral("mm");
+    return e;
+}
+
 QString CouperTexteEchelle(const QString &texte, int longueurMax)
 {
     if (texte.size() <= longueurMax)

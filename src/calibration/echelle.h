@@ -64,6 +64,10 @@ struct TEchelle {
 // The scale of a document that has none of its own: 1 "pixels" per pixel.
 [[nodiscard]] TEchelle EchelleParDefaut();
 
+// Length scale of a scanned picture: 25,4 / dpi millimetres per pixel;
+// EchelleParDefaut for a resolution of 0 or less.
+[[nodiscard]] TEchelle EchelleDeResolution(int dpi);
+
 // One-line text form: "<SCALE=" mode ";" the fields of the mode, each followed
 // by ";", then ">". Reals with FormatGeneral at 4 significant digits and the
 // user's decimal separator, integers in decimal, texts as they stand.

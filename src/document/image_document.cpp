@@ -122,6 +122,8 @@ bool CouchePresente(const QImage &couche, QSize taille)
 void ImageDocument::PreparerRafraichissement(int opaciteDessin)
 {
     CreerCoucheProvisoire(opaciteDessin);
+    if (!echelle.Definie)
+        echelle = EchelleParDefaut();
 }
 
 bool ImageDocument::CreerCoucheDessin()

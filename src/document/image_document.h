@@ -7,9 +7,11 @@
 // (0xAARRGGBB, not premultiplied). On a layer alpha 0 means nothing drawn.
 
 #include "calibration/code_couleur.h"
+#include "calibration/echelle.h"
 #include "document/canal.h"
 #include "drawing/etat_dessin.h"
 #include "drawing/liste_dessins.h"
+#include "document/etat_mesure.h"
 
 #include <QImage>
 #include <QPoint>
@@ -96,6 +98,11 @@ public:
     // Drawn elements, oldest first: the drawing layer is rebuilt from them.
     TListeDessins dessins;
     EtatDessin etatDessin;              // drawing gesture and provisional-layer state
+    EtatMesure mesure;               // readout and angle stages of the measuring tool
+
+    // Spatial scale. Undefined until the first refresh, which installs
+    // EchelleParDefaut; opening a picture installs its side-file's scale.
+    TEchelle echelle;
 
     // Colour code: not defined in a new document; opening a picture installs
     // its side-file's code or CodeParDefaut.

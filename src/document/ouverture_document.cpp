@@ -2,6 +2,7 @@
 
 #include "app/erreur.h"
 #include "calibration/code_couleur.h"
+#include "calibration/echelle_annexe.h"
 #include "document/lecteur_image.h"
 #include "document/nom_fichier_annexe.h"
 
@@ -46,8 +47,9 @@ void LireImageEtAnnexes(ImageDocument &document, const QString &chemin)
 {
     document.image = LireImage(chemin);
 
-    // Scale side-file: NomFichierAnnexe(chemin, ".sca"); a missing or
-    // unreadable file leaves the default scale.
+    // Scale side-file: a missing, unreadable or unparsable file gives
+    // EchelleParDefaut.
+    document.echelle = LireEchelleAnnexe(chemin);
 
     // Colour-code side-file: a missing, unreadable or unparsable file gives
     // CodeParDefaut.

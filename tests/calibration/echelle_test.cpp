@@ -190,7 +190,7 @@ class EchelleLecture : public ::testing::TestWithParam<std::tuple<CasLecture, ch
 TEST_P(EchelleLecture, parses_under_either_separator)
 {
     const auto &[cas, sepChar] = GetParam();
-    SeparateurTemporaire s(QLatin1Char(sepChar));
+    SeparateurTemporaire s{QLatin1Char(sepChar)};
     const TEchelle e = TexteEnEchelle(QString::fromUtf8(cas.texte));
     ASSERT_EQ(e.Definie, cas.definie ? 1 : 0);
     if (!cas.definie)

@@ -3,6 +3,8 @@
 const std::vector<CommandeCli> &CommandesCli()
 {
     static const std::vector<CommandeCli> commandes = {
+        {"mesure", "FICHIER X Y [X2 Y2]", "position lue avec l'échelle du fichier, ou longueur du segment", CommandeMesure},
+        {"angle", "AX AY BX BY CX CY DX DY", "angle entre les segments AB et CD : aigu (orienté)", CommandeAngle},
     };
     return commandes;
 }

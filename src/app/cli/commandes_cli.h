@@ -3,10 +3,13 @@
 // (after the command name) and the two output streams, returning the exit
 // status: 0 on success, 1 with a French message on the error stream.
 
+#include <QList>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
 
+#include <optional>
 #include <vector>
 
 using FonctionCommande = int (*)(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
@@ -19,3 +22,10 @@ struct CommandeCli {
 };
 
 [[nodiscard]] const std::vector<CommandeCli> &CommandesCli();
+
+// Measurements (commande_mesure.cpp, commande_angle.cpp).
+int CommandeMesure(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeAngle(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+// Pixel positions from pairs of integer arguments; nothing, after a French
+// message on erreurs, when one is not an integer.
+[[nodiscard]] std::optional<QList<QPoint>> PointsDeLigneCommande(const QStringList &arguments, QTextStream &erreurs);
