@@ -1,17 +1,246 @@
 #pragma once
-// The frame of the program: a multiple-document window holding one document
-// window per open picture, the menus, the tool bars and the status bar.
+// The frame of the program (TMainForm): a multiple-document window holding
+// one document window (TMDIChild) per open picture, the menus, the tool bars
+// on the control bar at the top, and the five-panel status bar.
+//
+// Every menu item and tool-bar button is a public QAction so that each
+// subsystem enables and connects its own from its app/branchement_*.cpp
+// file. Items whose feature is not there are present and disabled.
 
 #include <QMainWindow>
+#include <QRgb>
+#include <QStringList>
 
+#include <array>
+#include <functional>
+
+class QAction;
+class QActionGroup;
+class QFrame;
+class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QSpinBox;
+class QToolBar;
+class QToolButton;
+class TMDIChild;
+class ImageDocument;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget *parent = nullptr);
+    ~TMainForm() override;
 
     [[nodiscard]] QMdiArea *zoneDocuments() const { return zone_; }
+
+    // ---- Documents
+    // Creates an empty document window with this caption, connects its
+    // notifications, enables "Copier" and makes it the active document.
+    TMDIChild *CreerDocument(const QString &titre);
+    // The active document window (the current one even while the frame is
+    // not the active application window), or nullptr.
+    [[nodiscard]] TMDIChild *DocumentActif() const;
+    [[nodiscard]] QList<TMDIChild *> Documents() const;
+    // Brings menus and tool bars in line with the active document.
+    void SynchroniserDocument();
+    // Client area left free for document windows.
+    [[nodiscard]] int LargeurDispo() const;
+    [[nodiscard]] int HauteurDispo() const;
+
+    // Opens a file by its extension: animation lists go to ouvrirAnimation,
+    // raster files and pictures to OuvrirImage. Returns false when the file
+    // could not be opened (the error box has been shown).
+    bool OuvrirFichier(const QString &chemin, int etirement);
+    // Opens a picture, document file or raster file into a new document
+    // window in the active document's window state. A file that fails leaves
+    // no window behind; the error is shown in an error box.
+    bool OuvrirImage(const QString &chemin, int etirement);
+    // Opens each argument in order; stops at the first empty one or the first
+    // that names no existing file.
+    void TraiterLigneCommande(const QStringList &arguments);
+    // The command line kept for the first activation.
+    void DefinirLigneCommande(const QStringList &arguments) { ligneCommande_ = arguments; }
+    // Stretch parameter handed to raster files opened by "&Ouvrir" when the
+    // raw-image box is not checked; the channel dialog keeps it up to date.
+    int EtirementCanaux = 5;
+
+    // One-time part of the first activation: caption from "kpr.cfg", command
+    // line, pending configuration file. Runs on the first activation of the
+    // window; calling it again does nothing.
+    void PremiereActivation();
+
+    // ---- Help menu and configuration files
+    void ChargerConfiguration(const QString &chemin);
+    // Opens a help document: inside the program when its extension is in
+    // ListeExtImg, otherwise through the desktop ("Fichier non trouvé" when
+    // that fails). Other errors are silent.
+    void OuvrirDocumentAide(const QString &chemin);
+
+    // ---- Status bar: panels 0..4
+    void EcrirePanneau(int panneau, const QString &texte);
+    [[nodiscard]] QString TextePanneau(int panneau) const;
+
+    // ---- Commands of the frame
+    void Nouveau();
+    void Ouvrir();
+    void CollerCommeNouvelleImage();
+    void Zoom11();
+    void ZoomAugmenter();
+    void ZoomDiminuer();
+    void NommerFenetre();
+    void APropos();
+    void Calculatrice();
+
+    // ---- Shared drawing settings (0xAARRGGBB)
+    QRgb CouleurCrayon = 0xFF000000;
+    QRgb CouleurFondDessin = 0xFFFFFFFF;
+    int OpaciteDessin = 255;
+    int EpaisseurCrayon = 0;
+
+    // ---- Start-up state
+    QString DossierProgramme;       // current directory at start-up, ending with the separator
+    QStringList ListeExtAide;       // extensions of help documents on the command line
+    QStringList ListeExtImg;        // help documents opened inside the program
+    QStringList ListeFichAide;      // documents of the dynamic help items, in menu order
+    int NbItemsAideFixes = 4;
+    QString FichierConfigEnAttente;
+    QString CodageDocument = QStringLiteral("jpg");
+
+    // Hands a document to the desktop to be opened by its associated program;
+    // false when that fails. Tests replace it.
+    std::function<bool(const QString &chemin)> ouvrirParLeBureau;
+    // Starts a program detached; false when it cannot start. Tests replace it.
+    std::function<bool(const QString &programme)> lancerProgramme;
+
+    // Opens an animation list; set by the animation subsystem (nothing happens otherwise).
+    std::function<void(const QString &)> ouvrirAnimation;
+
+    // ---- Menus and actions
+    QMenu *menuFichier = nullptr;
+    QAction *actNouveau = nullptr;
+    QAction *actOuvrir = nullptr;
+    QAction *actFermer = nullptr;
+    QAction *actEnregistrerSous = nullptr;
+    QAction *actOuvrirConfiguration = nullptr;
+    QAction *actImprimer = nullptr;
+    QAction *actChoixSource = nullptr;
+    QAction *actAcquerir = nullptr;
+    QAction *actQuitter = nullptr;
+
+    QMenu *menuEdition = nullptr;
+    QAction *actAnnuler = nullptr;
+    QAction *actEffacerTraces = nullptr;
+    QAction *actSupprimerElement = nullptr;
+    QAction *actCopier = nullptr;
+    QAction *actCollerNouvelleImage = nullptr;
+    QAction *actCopierSelection = nullptr;
+    QAction *actRecadrer = nullptr;
+    QAction *actColler = nullptr;  // tool-bar "Coller", same command as actCollerNouvelleImage
+
+    QMenu *menuOutils = nullptr;
+    QAction *actCalculatrice = nullptr;
+    QAction *actTableau = nullptr;
+    QAction *actSchema = nullptr;
+    QAction *actComptage = nullptr;
+    QAction *actCreerAnimation = nullptr;
+    QAction *actDecomposerAnimation = nullptr;
+    QMenu *menuCombinaison = nullptr;
+    QAction *actCombiAlgebrique = nullptr;
+    QAction *actCombiLogique = nullptr;
+    QAction *actPixellisation = nullptr;
+    QAction *actFaussesCouleurs = nullptr;
+
+    QMenu *menuFenetre = nullptr;
+    QAction *actAnimation = nullptr;
+    QAction *actCascade = nullptr;
+    QAction *actMosaiqueHorizontale = nullptr;
+    QAction *actMosaiqueVerticale = nullptr;
+    QAction *actToutReduire = nullptr;
+    QAction *actToutReorganiser = nullptr;
+
+    QMenu *menuImage = nullptr;
+    QMenu *menuZoom = nullptr;
+    QAction *actZoom11 = nullptr;
+    QAction *actZoomAugmenter = nullptr;
+    QAction *actZoomDiminuer = nullptr;
+    QAction *actEchelle = nullptr;
+    QAction *actCodageCouleurs = nullptr;
+    QAction *actLegendeEchelle = nullptr;
+    QAction *actLegendeCouleurs = nullptr;
+    QAction *actRedimensionner = nullptr;
+    QAction *actAgrandirCanevas = nullptr;
+    QAction *actNiveauxGris = nullptr;
+    QAction *actInverser = nullptr;
+    QAction *actFaireBlanc = nullptr;
+    QAction *actDelimiterZones = nullptr;
+    QAction *actHistogrammes = nullptr;
+    QMenu *menuDecomposition = nullptr;
+    QAction *actDecompositionColorees = nullptr;
+    QAction *actDecompositionGrises = nullptr;
+    QAction *actNommerFenetre = nullptr;
+    QAction *actQuadrillage = nullptr;
+    QMenu *menuTransformation = nullptr;
+    QAction *actSymetrieHorizontale = nullptr;
+    QAction *actSymetrieVerticale = nullptr;
+    QAction *actRotation90 = nullptr;
+    QAction *actRotation180 = nullptr;
+    QAction *actRotation270 = nullptr;
+
+    QMenu *menuChoix = nullptr;
+    QMenu *menuCouleur = nullptr;
+    QAction *actCouleurCrayon = nullptr;
+    QAction *actCouleurFond = nullptr;
+    QAction *actOutilMesure = nullptr;
+    QAction *actDecodage = nullptr;
+    QAction *actCanauxAffiches = nullptr;
+
+    QMenu *menuAide = nullptr;
+    QAction *actAPropos = nullptr;
+    QAction *actChargerFichier = nullptr;
+    QAction *separateurAide = nullptr;  // hidden until the first help document item
+
+    // ---- Tool bars on the control bar
+    QToolBar *BarreFenetre = nullptr;
+    QToolBar *BarreOutils = nullptr;
+    QToolBar *Coul_taille = nullptr;
+    QToolBar *BarreChoix = nullptr;
+    // Ten tool buttons, index = tool number (0 crayon … 9 comptage), exclusive.
+    std::array<QAction *, 10> boutonsOutils{};
+    QActionGroup *groupeOutils = nullptr;
+    QFrame *panneauCouleurCrayon = nullptr;
+    QFrame *panneauCouleurFond = nullptr;
+    QLabel *apercuEpaisseur = nullptr;   // 25 × 25 pen-width preview
+    QSpinBox *choixEpaisseur = nullptr;
+    // Option menus of BarreChoix, each behind a drop-down button. Items carry
+    // their tag as data().
+    QMenu *menuStyleTrait = nullptr;
+    QMenu *menuRemplissage = nullptr;
+    QMenu *menuForme = nullptr;
+    QMenu *menuMesures = nullptr;        // the seven measurement types (ModeMesure)
+    QMenu *menuPolice = nullptr;         // "&Fonte", "Fond &Transparent", "Fond& Coloré"
+    QMenu *menuFleche = nullptr;
+    QMenu *menuModeRemplissage = nullptr;
+    QToolButton *boutonStyleTrait = nullptr;
+    QToolButton *boutonRemplissage = nullptr;
+    QToolButton *boutonForme = nullptr;
+    QToolButton *boutonMesures = nullptr;
+    QToolButton *boutonPolice = nullptr;
+    QToolButton *boutonFleche = nullptr;
+    QToolButton *boutonModeRemplissage = nullptr;
+
+signals:
+    // A document was opened from a file into a new window (raster files: the
+    // colour-code subsystem shows its decoding panel on this).
+    void DocumentOuvert(TMDIChild *fenetre, bool raster);
+    // The document windows changed: one opened, closed or became active.
+    void DocumentActifChange(TMDIChild *fenetre);
+
+protected:
+    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // Each subsystem connects its menu items, tool-bar buttons and windows to
@@ -26,5 +255,26 @@ private:
     void BrancherImpression();     // printing
     void BrancherEnregistrement(); // document file and export
 
+    // Reads the file into a new document window; throws ErreurFichier or
+    // ErreurDecodage and then leaves no window behind.
+    void OuvrirFichierOuLever(const QString &chemin, int etirement);
+    void CreerMenus();
+    void CreerBarres();
+    void CreerBarreEtat();
+    void LireFichiersDemarrage();
+    void AjouterItemAide(const QString &titre, const QString &fichier, bool coche);
+    void CliquerItemAide(QAction *item);
+    void EtatSansDocument(bool applicationActivee);
+    void DocumentChange();
+    void MettreAJourListeFenetres();
+    void Mosaique(bool horizontale);
+    void ReajusterDocuments();
+    void ModifierZoom(const std::function<float(float)> &modification);
+
     QMdiArea *zone_ = nullptr;
+    std::array<QLabel *, 5> panneaux_{};
+    QList<QAction *> actionsFenetres_;
+    QStringList ligneCommande_;
+    bool premiereActivation_ = true;
+    bool avecGif_ = false;  // the open dialog offers GIF from the first activation on
 };
