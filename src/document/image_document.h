@@ -78,6 +78,11 @@ public:
     int alphaProvisoire = 255;  // master alpha of the provisional layer
     CouchePositionnee coucheFlottante;  // pasted picture or legend being placed
     bool placementEnCours = false;
+    // What is being placed (0 text, 1 scale legend, 2 pasted picture) and,
+    // for a text or a legend, the element it becomes once confirmed
+    // (document/placement_flottant.h).
+    int modePlacement = 2;
+    std::unique_ptr<TDessin> elementEnPlacement;
     // Counting marks, ten categories of marker layers.
     std::array<std::vector<CouchePositionnee>, 10> marquesComptage;
 
