@@ -3,10 +3,12 @@
 // them stretched.
 
 #include "document/etirement_contraste.h"
+#include "document/grandes_pages.h"
 #include "document/image_document.h"
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -25,15 +27,84 @@ int CanalAffichable(const std::vector<TCanal> &canaux, int index)
     return index;
 }
 
-TableOctets TableDuCanal(const TCanal &canal, int etirement)
+// Default symbol colours of the slots: blue slot green, green slot red, red slot black.
+constexpr std::array<CouleurWin, 3> CouleursParDefaut{CouleurRvb(0, 255, 0), CouleurRvb(255, 0, 0),
+                                                      CouleurRvb(0, 0, 0)};
+
+CouleurWin CouleurNeutreWin()
 {
-    const BornesEtirement bornes = CalculerEtirement(canal, etirement);
-    return bornes.applique ? TableEtirement(bornes.mini, bornes.maxi) : TableEtirement(0, 0);
+    return CouleurRvb(qRed(ImageDocument::CouleurNeutre), qGreen(ImageDocument::CouleurNeutre),
+                      qBlue(ImageDocument::CouleurNeutre));
+}
+
+QString TexteCode(const QString &texte)
+{
+    return texte.left(LongueurMaxTexteCode);
+}
+
+// The colour code describing the shown channels. Colour mode: kind 0, each
+// slot named after its channel (or the dialog's designation) with its symbol
+// colour; a slot without channel gets no name and the neutral colour. Its
+// raw-value range is 0..255 for a shown slot (the stretch narrows it
+// afterwards): a range left from an earlier stretch would misread the
+// bitmap once exported. Grey mode: kind 2 from black to white over 0..255.
+void DecrireCanaux(TCodeCouleur &code, bool modeCouleur, const std::array<int, 3> &places,
+                   const std::vector<TCanal> &canaux, const DesignationsCanaux *designations)
+{
+    code.Definie = 1;
+    if (modeCouleur) {
+        code.TypeCodage = CodageTroisCanaux;
+        for (int k = 0; k < 3; ++k) {
+            if (places[k] < 0) {
+                code.NomC[k].clear();
+                code.CouleurC[k] = CouleurNeutreWin();
+                continue;
+            }
+            code.NomC[k] = TexteCode(designations ? designations->noms[k] : canaux[static_cast<std::size_t>(places[k])].nom);
+            code.CouleurC[k] = designations ? designations->couleurs[k] : CouleursParDefaut[k];
+            code.MiniC[k] = 0;
+            code.MaxiC[k] = 255;
+        }
+        return;
+    }
+    int k = 0;
+    while (places[k] < 0)
+        ++k;
+    code.TypeCodage = CodageDeuxCouleurs;
+    code.CouleurMin = CouleurRvb(0, 0, 0);
+    code.CouleurMax = CouleurRvb(255, 255, 255);
+    code.ValeurMin = 0;
+    code.ValeurMax = 255;
+    code.Logarithmique = false;
+    code.Grandeur = TexteCode(designations ? designations->noms[k] : canaux[static_cast<std::size_t>(places[k])].nom);
+    code.UniteCode.clear();
+}
+
+// Records the raw values that the displayed 0 and 255 stand for, so that the
+// decoding panel reads raw values.
+void NoterBornes(TCodeCouleur &code, int k, const BornesEtirement &bornes)
+{
+    if (code.Definie != 1)
+        return;
+    switch (code.TypeCodage) {
+    case CodageTroisCanaux:
+        code.MiniC[k] = bornes.mini;
+        code.MaxiC[k] = bornes.maxi;
+        break;
+    case CodageArcEnCiel:
+    case CodageDeuxCouleurs:
+        code.ValeurMin = bornes.mini;
+        code.ValeurMax = bornes.maxi;
+        break;
+    default:
+        code.Definie = 0;
+        break;
+    }
 }
 
 } // namespace
 
-void ImageDocument::AfficherCanaux(int b, int v, int r, int e)
+void ImageDocument::AfficherCanaux(int b, int v, int r, int e, const DesignationsCanaux *designations)
 {
     if (b == -1 && v == -1 && r == -1)
         return;
@@ -62,30 +133,38 @@ void ImageDocument::AfficherCanaux(int b, int v, int r, int e)
     const TCanal &ref = canaux[static_cast<std::size_t>(reference)];
     const int w = ref.largeur;
     const int h = ref.hauteur;
-    if (image.width() != w || image.height() != h || image.format() != QImage::Format_ARGB32)
+    if (image.width() != w || image.height() != h || image.format() != QImage::Format_ARGB32) {
         image = QImage(w, h, QImage::Format_ARGB32);
+        ConseillerGrandesPages(image.bits(), static_cast<std::size_t>(image.sizeInBytes()));
+    }
+
+    std::array<BornesEtirement, 3> bornes{};
+    std::array<TableOctets, 3> tables{};
+    for (int k = 0; k < 3; ++k) {
+        if (places[k] < 0)
+            continue;
+        bornes[k] = CalculerEtirement(canaux[static_cast<std::size_t>(places[k])], etirement);
+        tables[k] = bornes[k].applique ? TableEtirement(bornes[k].mini, bornes[k].maxi) : TableEtirement(0, 0);
+    }
 
     // Every pixel is written below, so the bitmap needs no clearing first.
-    std::array<TableOctets, 3> tables{};
-    for (int k = 0; k < 3; ++k)
-        if (places[k] >= 0)
-            tables[k] = TableDuCanal(canaux[static_cast<std::size_t>(places[k])], etirement);
 
     if (modeCouleur) {
-        // A slot without a channel keeps 255 in its byte. The bitmap is opaque
-        // so that it shows and exports as the composite it is.
+        // A slot without a channel keeps 255 in its byte: it reads a row of
+        // zeros through a table giving 255. The bitmap is opaque so that it
+        // shows and exports as the composite it is.
+        const std::vector<std::uint8_t> zeros(static_cast<std::size_t>(w), 0);
+        for (int k = 0; k < 3; ++k)
+            if (places[k] < 0)
+                tables[k].fill(255);
         for (int y = 0; y < h; ++y) {
             auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
-            const std::uint8_t *src[3] = {};
+            std::array<const std::uint8_t *, 3> src{};
             for (int k = 0; k < 3; ++k)
-                if (places[k] >= 0)
-                    src[k] = canaux[static_cast<std::size_t>(places[k])].ligne(y);
-            for (int x = 0; x < w; ++x) {
-                const QRgb bleu = src[0] ? tables[0][src[0][x]] : 255u;
-                const QRgb vert = src[1] ? tables[1][src[1][x]] : 255u;
-                const QRgb rouge = src[2] ? tables[2][src[2][x]] : 255u;
-                ligne[x] = 0xFF000000u | (rouge << 16) | (vert << 8) | bleu;
-            }
+                src[k] = places[k] >= 0 ? canaux[static_cast<std::size_t>(places[k])].ligne(y) : zeros.data();
+            for (int x = 0; x < w; ++x)
+                ligne[x] = 0xFF000000u | (QRgb{tables[2][src[2][x]]} << 16) | (QRgb{tables[1][src[1][x]]} << 8)
+                           | QRgb{tables[0][src[0][x]]};
         }
     } else {
         const TableOctets &table = tables[static_cast<std::size_t>(
@@ -97,4 +176,9 @@ void ImageDocument::AfficherCanaux(int b, int v, int r, int e)
                 ligne[x] = 0xFF000000u | (0x010101u * table[src[x]]);
         }
     }
+
+    DecrireCanaux(codeCouleur, modeCouleur, places, canaux, designations);
+    for (int k = 0; k < 3; ++k)
+        if (places[k] >= 0 && bornes[k].applique)
+            NoterBornes(codeCouleur, k, bornes[k]);
 }

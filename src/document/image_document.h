@@ -9,6 +9,7 @@
 #include "calibration/code_couleur.h"
 #include "calibration/echelle.h"
 #include "document/canal.h"
+#include "document/designations_canaux.h"
 #include "drawing/etat_dessin.h"
 #include "drawing/liste_dessins.h"
 #include "document/etat_mesure.h"
@@ -170,9 +171,11 @@ public:
     void PoserCoucheFlottante();
 
     // Shows channels b, v, r (indexes, -1 = none) in the blue, green and red
-    // bytes with contrast stretch e (0, 2, 5, 20, 50). The window refreshes
-    // and fits itself afterwards.
-    void AfficherCanaux(int b, int v, int r, int e);
+    // bytes with contrast stretch e (0, 2, 5, 20, 50), and sets the colour
+    // code to describe them (names and colours from the channel dialog when
+    // given, raw-value ranges of the stretch). The window refreshes and fits
+    // itself afterwards.
+    void AfficherCanaux(int b, int v, int r, int e, const DesignationsCanaux *designations = nullptr);
 };
 
 // A pasted picture made ready for the floating layer: each pixel whose RGB is

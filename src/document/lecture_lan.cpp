@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -62,23 +61,19 @@ LectureRaster LireLan(const QString &chemin)
     for (int b = 0; b < n; ++b)
         lecture.canaux.push_back(NouveauCanal(QStringLiteral("TM %1").arg(b + 1), b, w, h, incomplet));
 
+    // Rows of every band go straight into their planes, a batch of rows per
+    // read; a short file leaves the zeros of the missing pixels.
     const qint64 lignesParLot = std::max<qint64>(1, OctetsParLot / octetsLigne);
-    std::vector<char> tampon(static_cast<std::size_t>(std::min<qint64>(lignesParLot, h) * octetsLigne));
+    std::vector<FichierBrut::Morceau> morceaux;
     for (qint64 y0 = 0; y0 < h; y0 += lignesParLot) {
         const qint64 lignes = std::min<qint64>(lignesParLot, h - y0);
-        const qint64 lus = fichier.Lire(TailleEnTete + y0 * octetsLigne, tampon.data(), lignes * octetsLigne);
-        // Only what was read is copied: a short file leaves its zeros.
-        for (qint64 l = 0; l < lignes; ++l) {
-            for (int b = 0; b < n; ++b) {
-                const qint64 debut = l * octetsLigne + static_cast<qint64>(b) * w;
-                if (debut >= lus)
-                    break;
-                const qint64 nb = std::min<qint64>(w, lus - debut);
-                std::memcpy(lecture.canaux[static_cast<std::size_t>(b)].ligne(static_cast<int>(y0 + l)),
-                            tampon.data() + debut, static_cast<std::size_t>(nb));
-            }
-        }
-        if (lus < lignes * octetsLigne)
+        morceaux.clear();
+        for (qint64 l = 0; l < lignes; ++l)
+            for (int b = 0; b < n; ++b)
+                morceaux.push_back(
+                    {reinterpret_cast<char *>(lecture.canaux[static_cast<std::size_t>(b)].ligne(static_cast<int>(y0 + l))),
+                     w});
+        if (fichier.LireDisperse(TailleEnTete + y0 * octetsLigne, morceaux) < lignes * octetsLigne)
             break;
     }
     lecture.affichage = {1, 2, 3};

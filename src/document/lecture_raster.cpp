@@ -1,9 +1,18 @@
 #include "document/lecture_raster.h"
 
 #include "app/erreur.h"
+#include "document/grandes_pages.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+
+#if defined(__linux__)
+#include <climits>
+#include <sys/uio.h>
+#endif
 
 namespace {
 
@@ -27,6 +36,9 @@ FichierBrut::FichierBrut(const QString &chemin) : chemin_(chemin), fichier_(chem
         throw ErreurFichier(tr("Le fichier « %1 » est introuvable.").arg(chemin));
     if (info.isDir())
         throw ErreurFichier(tr("« %1 » est un dossier, pas un fichier.").arg(chemin));
+    // Devices and pipes could block or never end: only ordinary files are read.
+    if (!info.isFile())
+        throw ErreurFichier(tr("« %1 » n'est pas un fichier ordinaire.").arg(chemin));
     if (!fichier_.open(QIODevice::ReadOnly))
         throw ErreurFichier(tr("Impossible d'ouvrir le fichier « %1 ».").arg(chemin));
     taille_ = fichier_.size();
@@ -46,6 +58,61 @@ qint64 FichierBrut::Lire(qint64 offset, char *dest, qint64 n)
         if (lu == 0)
             break;
         total += lu;
+    }
+    return total;
+}
+
+qint64 FichierBrut::LireDisperse(qint64 offset, const std::vector<Morceau> &morceaux)
+{
+#if defined(__linux__)
+    // One system call fills up to IOV_MAX places, without an intermediate copy.
+    const int fd = fichier_.handle();
+    if (fd >= 0) {
+        std::vector<iovec> vecteurs;
+        vecteurs.reserve(std::min<std::size_t>(morceaux.size(), IOV_MAX));
+        qint64 total = 0;
+        std::size_t i = 0;
+        while (i < morceaux.size()) {
+            vecteurs.clear();
+            qint64 demande = 0;
+            for (; i < morceaux.size() && vecteurs.size() < IOV_MAX; ++i) {
+                vecteurs.push_back({morceaux[i].dest, static_cast<std::size_t>(morceaux[i].taille)});
+                demande += morceaux[i].taille;
+            }
+            qint64 faits = 0;
+            std::size_t premier = 0;
+            while (faits < demande) {
+                const ssize_t lu = preadv(fd, vecteurs.data() + premier, static_cast<int>(vecteurs.size() - premier),
+                                          static_cast<off_t>(offset + total + faits));
+                if (lu < 0 && errno == EINTR)
+                    continue;
+                if (lu < 0)
+                    throw ErreurFichier(tr("Impossible de lire le fichier « %1 ».").arg(chemin_));
+                if (lu == 0)
+                    return total + faits;
+                faits += lu;
+                // A partial read: skip the places filled, trim the one begun.
+                auto reste = static_cast<std::size_t>(lu);
+                while (premier < vecteurs.size() && reste >= vecteurs[premier].iov_len) {
+                    reste -= vecteurs[premier].iov_len;
+                    ++premier;
+                }
+                if (premier < vecteurs.size()) {
+                    vecteurs[premier].iov_base = static_cast<char *>(vecteurs[premier].iov_base) + reste;
+                    vecteurs[premier].iov_len -= reste;
+                }
+            }
+            total += faits;
+        }
+        return total;
+    }
+#endif
+    qint64 total = 0;
+    for (const Morceau &m : morceaux) {
+        const qint64 lu = Lire(offset + total, m.dest, m.taille);
+        total += lu;
+        if (lu < m.taille)
+            break;
     }
     return total;
 }
@@ -77,6 +144,9 @@ TCanal NouveauCanal(const QString &nom, int index, int largeur, int hauteur, boo
     canal.largeur = largeur;
     canal.hauteur = hauteur;
     const qsizetype taille = static_cast<qsizetype>(largeur) * static_cast<qsizetype>(hauteur);
-    canal.plan = aZero ? QByteArray(taille, '\0') : QByteArray(taille, Qt::Uninitialized);
+    canal.plan = QByteArray(taille, Qt::Uninitialized);
+    ConseillerGrandesPages(canal.plan.data(), static_cast<std::size_t>(taille));
+    if (aZero)
+        canal.plan.fill('\0');
     return canal;
 }

@@ -38,6 +38,15 @@ public:
     // fewer at the end of the file. Throws ErreurFichier on a read error.
     qint64 Lire(qint64 offset, char *dest, qint64 n);
 
+    // Reads consecutive bytes from offset straight into several places, in
+    // order (one row of each band into each band's plane); returns how many
+    // bytes were read in all, fewer at the end of the file.
+    struct Morceau {
+        char *dest;
+        qint64 taille;
+    };
+    qint64 LireDisperse(qint64 offset, const std::vector<Morceau> &morceaux);
+
 private:
     QString chemin_;
     QFile fichier_;

@@ -1,6 +1,7 @@
 // Showing channels in the image bitmap and the contrast stretch: the bitmap
 // shows the (stretched) channels, the channels keep their raw values.
 
+#include "calibration/code_couleur.h"
 #include "document/etirement_contraste.h"
 #include "document/image_document.h"
 
@@ -145,6 +146,106 @@ TEST(AfficherCanaux, colour_composite_stretches_each_slot_on_its_own)
     d.AfficherCanaux(0, 1, 2, 2);
     EXPECT_EQ(Pixel(d, 0, 0), 0xFF006400u);
     EXPECT_EQ(Pixel(d, 9, 0), 0xFFFF64FFu);
+}
+
+// ---- The colour code that describes the shown channels -------------------------
+
+TEST(AfficherCanaux, grey_display_sets_a_two_colour_code_from_black_to_white_over_0_255)
+{
+    ImageDocument d;
+    d.canaux.push_back(Canal("Canal", 3, 2, [](int x, int) { return x; }));
+    d.AfficherCanaux(0, -1, -1, 0);
+    const TCodeCouleur &c = d.codeCouleur;
+    EXPECT_EQ(c.Definie, 1);
+    EXPECT_EQ(c.TypeCodage, CodageDeuxCouleurs);
+    EXPECT_EQ(c.CouleurMin, 0x000000u);
+    EXPECT_EQ(c.CouleurMax, 0xFFFFFFu);
+    EXPECT_EQ(c.ValeurMin, 0.0);
+    EXPECT_EQ(c.ValeurMax, 255.0);
+    EXPECT_FALSE(c.Logarithmique);
+    EXPECT_EQ(c.Grandeur, QStringLiteral("Canal"));
+    EXPECT_TRUE(c.UniteCode.isEmpty());
+}
+
+TEST(AfficherCanaux, stretched_grey_display_records_the_raw_range_as_the_code_values)
+{
+    ImageDocument d;
+    d.canaux.push_back(CanalReparti());
+    d.AfficherCanaux(0, -1, -1, 50);
+    EXPECT_EQ(d.codeCouleur.ValeurMin, 6.0);
+    EXPECT_EQ(d.codeCouleur.ValeurMax, 249.0);
+}
+
+TEST(AfficherCanaux, colour_display_names_the_slots_after_their_channels_with_the_default_symbols)
+{
+    ImageDocument d;
+    for (int b = 1; b <= 4; ++b)
+        d.canaux.push_back(Canal(b == 1 ? "TM 1" : b == 2 ? "TM 2" : b == 3 ? "TM 3" : "TM 4", 4, 4,
+                                 [b](int x, int) { return 10 * b + x; }));
+    d.AfficherCanaux(1, 2, 3, 0);
+    const TCodeCouleur &c = d.codeCouleur;
+    EXPECT_EQ(c.Definie, 1);
+    EXPECT_EQ(c.TypeCodage, CodageTroisCanaux);
+    EXPECT_EQ(c.NomC[0], QStringLiteral("TM 2"));
+    EXPECT_EQ(c.NomC[1], QStringLiteral("TM 3"));
+    EXPECT_EQ(c.NomC[2], QStringLiteral("TM 4"));
+    EXPECT_EQ(c.CouleurC[0], CouleurRvb(0, 255, 0));
+    EXPECT_EQ(c.CouleurC[1], CouleurRvb(255, 0, 0));
+    EXPECT_EQ(c.CouleurC[2], CouleurRvb(0, 0, 0));
+    EXPECT_EQ(c.MiniC[0], 0.0);
+    EXPECT_EQ(c.MaxiC[2], 255.0);
+    EXPECT_EQ(Pixel(d, 3, 0), 0xFF2B2117u); // TM 4 = 43 red, TM 3 = 33 green, TM 2 = 23 blue
+}
+
+TEST(AfficherCanaux, slot_without_channel_gets_no_name_and_the_neutral_grey)
+{
+    ImageDocument d;
+    d.canaux.push_back(Canal("Canal 1", 2, 2, [](int, int) { return 1; }));
+    d.canaux.push_back(Canal("Canal 2", 2, 2, [](int, int) { return 2; }));
+    d.AfficherCanaux(0, 1, 2, 0);
+    EXPECT_TRUE(d.codeCouleur.NomC[2].isEmpty());
+    EXPECT_EQ(d.codeCouleur.CouleurC[2], CouleurRvb(191, 191, 191));
+}
+
+TEST(AfficherCanaux, stretched_colour_display_records_each_slot_range)
+{
+    ImageDocument d;
+    d.canaux.push_back(Canal("a", 10, 1, [](int x, int) { return 10 + x; }));
+    d.canaux.push_back(Canal("b", 10, 1, [](int, int) { return 100; }));
+    d.canaux.push_back(Canal("c", 10, 1, [](int x, int) { return 200 + x; }));
+    d.codeCouleur.MiniC = {40, 40, 40}; // left by an earlier display
+    d.codeCouleur.MaxiC = {90, 90, 90};
+    d.AfficherCanaux(0, 1, 2, 2);
+    EXPECT_EQ(d.codeCouleur.MiniC[0], 10.0);
+    EXPECT_EQ(d.codeCouleur.MaxiC[0], 19.0);
+    EXPECT_EQ(d.codeCouleur.MiniC[1], 0.0); // constant channel: shown raw
+    EXPECT_EQ(d.codeCouleur.MaxiC[1], 255.0);
+    EXPECT_EQ(d.codeCouleur.MiniC[2], 200.0);
+    EXPECT_EQ(d.codeCouleur.MaxiC[2], 209.0);
+}
+
+TEST(AfficherCanaux, confirmed_designations_replace_channel_names_and_colours)
+{
+    ImageDocument d;
+    d.canaux.push_back(Canal("TM 1", 2, 2, [](int, int) { return 1; }));
+    d.canaux.push_back(Canal("TM 2", 2, 2, [](int, int) { return 2; }));
+    DesignationsCanaux des;
+    des.noms = {QStringLiteral("Vert"), QStringLiteral("Rouge"), QStringLiteral("Infra-Rouge")};
+    des.couleurs = {CouleurRvb(1, 2, 3), CouleurRvb(4, 5, 6), CouleurRvb(7, 8, 9)};
+    d.AfficherCanaux(0, 1, -1, 0, &des);
+    EXPECT_EQ(d.codeCouleur.NomC[0], QStringLiteral("Vert"));
+    EXPECT_EQ(d.codeCouleur.CouleurC[1], CouleurRvb(4, 5, 6));
+    EXPECT_TRUE(d.codeCouleur.NomC[2].isEmpty());
+    d.AfficherCanaux(1, -1, -1, 0, &des);
+    EXPECT_EQ(d.codeCouleur.Grandeur, QStringLiteral("Vert"));
+}
+
+TEST(AfficherCanaux, channel_names_longer_than_20_characters_are_cut_in_the_code)
+{
+    ImageDocument d;
+    d.canaux.push_back(Canal("CANAL 12 INFRAROUGE PROCHE", 2, 2, [](int, int) { return 1; }));
+    d.AfficherCanaux(0, -1, -1, 0);
+    EXPECT_EQ(d.codeCouleur.Grandeur, QStringLiteral("CANAL 12 INFRAROUGE "));
 }
 
 } // namespace

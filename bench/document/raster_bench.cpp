@@ -1,0 +1,111 @@
+// Opening a large Landsat scene (7 bands of 7000 × 7000 pixels, 343 MB) and
+// showing it stretched, side by side with reading the same bytes with
+// `cat FILE > /dev/null`. The file is generated in the temporary folder on
+// first use and removed at exit; both measures run warm (file in the cache).
+
+#include "document/image_document.h"
+#include "document/ouverture_raster.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+#include <sys/resource.h>
+
+namespace {
+
+constexpr int Bandes = 7;
+constexpr int Cote = 7000;
+
+class SceneTemporaire {
+public:
+    SceneTemporaire() : chemin_(QDir::temp().filePath(QStringLiteral("kaptori_bench_scene.lan")))
+    {
+        QFile f(chemin_);
+        if (!f.open(QIODevice::WriteOnly))
+            std::abort();
+        QByteArray entete(128, '\0');
+        entete[8] = Bandes;
+        entete[16] = static_cast<char>(Cote & 0xFF);
+        entete[17] = static_cast<char>(Cote >> 8);
+        entete[20] = static_cast<char>(Cote & 0xFF);
+        entete[21] = static_cast<char>(Cote >> 8);
+        f.write(entete);
+        QByteArray ligne(Bandes * Cote, '\0');
+        for (int y = 0; y < Cote; ++y) {
+            for (int i = 0; i < ligne.size(); ++i)
+                ligne[i] = static_cast<char>(40 + ((i * 7 + y * 13) % 160));
+            f.write(ligne);
+        }
+    }
+    ~SceneTemporaire() { QFile::remove(chemin_); }
+    [[nodiscard]] const QString &chemin() const { return chemin_; }
+
+private:
+    QString chemin_;
+};
+
+// User + system processor time, in milliseconds, of this process or of its
+// finished children: under a loaded machine it tells the work done apart
+// from the waiting.
+double TempsProcesseurMs(int qui)
+{
+    rusage u{};
+    getrusage(qui, &u);
+    const auto ms = [](const timeval &t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return ms(u.ru_utime) + ms(u.ru_stime);
+}
+
+const QString &Scene()
+{
+    static SceneTemporaire scene;
+    return scene.chemin();
+}
+
+void BM_cat_du_fichier(benchmark::State &state)
+{
+    const QByteArray commande = "cat '" + QFile::encodeName(Scene()) + "' > /dev/null";
+    (void)std::system(commande.constData()); // warm the cache
+    const double avant = TempsProcesseurMs(RUSAGE_CHILDREN);
+    for (auto _ : state)
+        if (std::system(commande.constData()) != 0)
+            state.SkipWithError("cat failed");
+    state.counters["cpu_ms"] = (TempsProcesseurMs(RUSAGE_CHILDREN) - avant) / static_cast<double>(state.iterations());
+    state.SetBytesProcessed(state.iterations() * (128 + static_cast<std::int64_t>(Bandes) * Cote * Cote));
+}
+BENCHMARK(BM_cat_du_fichier)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_ouvrir_lan_et_afficher(benchmark::State &state)
+{
+    const int etirement = static_cast<int>(state.range(0));
+    (void)Scene();
+    const double avant = TempsProcesseurMs(RUSAGE_SELF);
+    for (auto _ : state) {
+        ImageDocument document;
+        (void)ChargerRaster(document, Scene(), etirement);
+        benchmark::DoNotOptimize(document.image.constBits());
+    }
+    state.counters["cpu_ms"] = (TempsProcesseurMs(RUSAGE_SELF) - avant) / static_cast<double>(state.iterations());
+    state.SetBytesProcessed(state.iterations() * (128 + static_cast<std::int64_t>(Bandes) * Cote * Cote));
+}
+BENCHMARK(BM_ouvrir_lan_et_afficher)->Arg(5)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Reading alone, without the display, to show where the time goes.
+void BM_lire_lan(benchmark::State &state)
+{
+    (void)Scene();
+    const double avant = TempsProcesseurMs(RUSAGE_SELF);
+    for (auto _ : state) {
+        LectureRaster l = LireRaster(Scene());
+        benchmark::DoNotOptimize(l.canaux.front().plan.constData());
+    }
+    state.counters["cpu_ms"] = (TempsProcesseurMs(RUSAGE_SELF) - avant) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_lire_lan)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+} // namespace
