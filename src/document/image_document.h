@@ -72,6 +72,10 @@ public:
     int etirement = 0;   // 0, 2, 5, 20 or 50
 
     QStringList lignesLibres;  // kept in the document file, edited by no command
+    // French warnings of the reader that filled the document (a raster file
+    // shorter than its header says, a channel file skipped), for the opener
+    // to show once.
+    QStringList avertissementsOuverture;
 
     // Layers, all of the image's size once they exist (null QImage = absent).
     QImage coucheDessin;

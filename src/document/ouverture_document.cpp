@@ -5,6 +5,7 @@
 #include "calibration/echelle_annexe.h"
 #include "document/lecteur_image.h"
 #include "document/nom_fichier_annexe.h"
+#include "document/ouverture_raster.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -65,9 +66,8 @@ std::unique_ptr<ImageDocument> OuvrirDocument(const QString &chemin, int etireme
     switch (GenreDeFichier(chemin)) {
     case GenreFichier::Raster:
         // Multichannel raster files (.lan, .img, .ima, .per, .inf).
-        throw ErreurDecodage(QCoreApplication::translate("LecteurImage",
-                                                         "Les fichiers raster (.%1) ne sont pas encore lisibles.")
-                                 .arg(QFileInfo(chemin).suffix()));
+        document->avertissementsOuverture = ChargerRaster(*document, chemin, etirement);
+        break;
     case GenreFichier::DocumentKaptori:
         // The program's document file (.kpt).
         throw ErreurDecodage(QCoreApplication::translate("LecteurImage",

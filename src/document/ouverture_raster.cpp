@@ -1,6 +1,7 @@
 #include "document/ouverture_raster.h"
 
 #include "app/erreur.h"
+#include "calibration/echelle_annexe.h"
 #include "document/image_document.h"
 #include "document/lecture_ima.h"
 #include "document/lecture_img.h"
@@ -51,5 +52,7 @@ QStringList ChargerRaster(ImageDocument &document, const QString &chemin, int et
     document.canaux = std::move(lecture.canaux);
     document.nomFichier = chemin;
     document.AfficherCanaux(lecture.affichage[0], lecture.affichage[1], lecture.affichage[2], etirement);
+    // Without a side-file the scale is 1 "pixels" per pixel, Landsat scenes included.
+    document.echelle = LireEchelleAnnexe(chemin);
     return lecture.avertissements;
 }
