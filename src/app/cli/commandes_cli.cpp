@@ -5,6 +5,7 @@ const std::vector<CommandeCli> &CommandesCli()
     static const std::vector<CommandeCli> commandes = {
         {"mesure", "FICHIER X Y [X2 Y2]", "position lue avec l'échelle du fichier, ou longueur du segment", CommandeMesure},
         {"angle", "AX AY BX BY CX CY DX DY", "angle entre les segments AB et CD : aigu (orienté)", CommandeAngle},
+        {"valeur", "FICHIER X Y", "couleur et valeur décodée du pixel (X, Y), comme la barre d'état et le panneau de décodage", CommandeValeur},
     };
     return commandes;
 }

@@ -29,3 +29,6 @@ int CommandeAngle(const QStringList &arguments, QTextStream &sortie, QTextStream
 // Pixel positions from pairs of integer arguments; nothing, after a French
 // message on erreurs, when one is not an integer.
 [[nodiscard]] std::optional<QList<QPoint>> PointsDeLigneCommande(const QStringList &arguments, QTextStream &erreurs);
+
+// Colour readout of one pixel (commande_valeur.cpp).
+int CommandeValeur(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
