@@ -1,0 +1,50 @@
+#pragma once
+// Tdemandpi, "Attribution d'une échelle": the dialog that starts every scale
+// assignment. By the scanner's resolution, by a remembered standard scale, or
+// "Echelle à définir" (the caller then opens the scale window).
+
+#include "calibration/echelle.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QRadioButton;
+class QSpinBox;
+struct EchellesStandard;
+
+class Tdemandpi : public QDialog {
+    Q_OBJECT
+public:
+    enum class Choix { Scanner, Rappel, ADefinir };
+
+    explicit Tdemandpi(QWidget *parent = nullptr);
+
+    // Fills the list with the names of the standard scales; when nothing is
+    // selected it shows DerniereEchelleChoisie. Checks "Echelle à définir".
+    void Preparer(const EchellesStandard &liste);
+
+    [[nodiscard]] Choix choix() const;
+    [[nodiscard]] int indexChoisi() const; // in the standard list, -1 when empty
+
+    QRadioButton *Scan = nullptr;
+    QSpinBox *resolution = nullptr;
+    QRadioButton *rappel = nullptr;
+    QComboBox *Listechelle = nullptr;
+    QRadioButton *adefinir = nullptr;
+
+private:
+    void MettreAJour();
+    QLabel *titreResolution_ = nullptr;
+};
+
+// The scale a document receives after the dialog closed: nothing for
+// "Echelle à définir" (the scale window takes over), the scanner's length
+// scale, a copy of the chosen standard scale (its index becomes the last
+// chosen), or EchelleParDefaut when the dialog was cancelled.
+struct ResultatAttribution {
+    bool ouvrirFenetre = false;
+    TEchelle echelle;
+};
+[[nodiscard]] ResultatAttribution AppliquerAttribution(bool accepte, Tdemandpi::Choix choix, int dpi, int index,
+                                                       EchellesStandard &liste);
