@@ -23,6 +23,9 @@ struct CommandeCli {
 
 [[nodiscard]] const std::vector<CommandeCli> &CommandesCli();
 
+// Raw plane of one channel of a raster file (commande_canal.cpp).
+int CommandeCanal(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
 // Measurements (commande_mesure.cpp, commande_angle.cpp).
 int CommandeMesure(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 int CommandeAngle(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
