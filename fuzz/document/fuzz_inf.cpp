@@ -1,0 +1,8 @@
+// The ".inf" reader and the display of its channels on arbitrary bytes.
+
+#include "fuzz_raster_commun.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    return fuzz_raster::Ouvrir("entree.inf", data, size);
+}
