@@ -304,6 +304,9 @@ QWidget *TFenChCodcoul::CreerTableau()
     v->addStretch(1);
     connect(couleursValeurs, &QPushButton::clicked, this, [this] {
         OuvrirSousPanneau(PanChval);
+        // Picked colours go to the bottom row (the first entry) until another is chosen.
+        if (GrilleCouleurs->currentRow() < 0)
+            GrilleCouleurs->setCurrentCell(GrilleCouleurs->rowCount() - 1, 0);
         DefinirSaisie(true);
     });
     connect(nombrevals, &QSpinBox::valueChanged, this, &TFenChCodcoul::AjusterLignesTableau);
@@ -319,9 +322,12 @@ QWidget *TFenChCodcoul::CreerCouleursValeurs()
     GrilleCouleurs->setHorizontalHeaderLabels({tr("Tableau des couleurs"), tr("Tableau des valeurs")});
     GrilleCouleurs->verticalHeader()->setVisible(false);
     GrilleCouleurs->verticalHeader()->setDefaultSectionSize(18);
-    GrilleCouleurs->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    GrilleCouleurs->setSelectionMode(QAbstractItemView::SingleSelection);
-    GrilleCouleurs->setMinimumWidth(260);
+    GrilleCouleurs->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    GrilleCouleurs->horizontalHeader()->setStretchLastSection(true);
+    // A selection would hide the colour of its cell: the current row, which
+    // receives picked colours, is marked by an arrow instead.
+    GrilleCouleurs->setSelectionMode(QAbstractItemView::NoSelection);
+    GrilleCouleurs->setMinimumWidth(300);
     h->addWidget(GrilleCouleurs, 1);
 
     auto *droite = new QVBoxLayout;
@@ -354,6 +360,7 @@ QWidget *TFenChCodcoul::CreerCouleursValeurs()
         if (const auto c = choisirCouleur(couleursTableau_[entree]))
             ColorerCase(ligne, *c);
     });
+    connect(GrilleCouleurs, &QTableWidget::currentCellChanged, this, [this] { MarquerLigneCible(); });
     connect(retourTableau, &QPushButton::clicked, this, [this] {
         FermerSousPanneau();
         DefinirSaisie(false);
@@ -579,6 +586,7 @@ void TFenChCodcoul::AjusterLignesTableau()
         GrilleCouleurs->setItem(ligne, 1, valeur);
         ColorerCase(ligne, couleursTableau_[static_cast<std::size_t>(i)]);
     }
+    MarquerLigneCible();
 }
 
 void TFenChCodcoul::ColorerCase(int ligne, CouleurWin couleur)
@@ -587,8 +595,18 @@ void TFenChCodcoul::ColorerCase(int ligne, CouleurWin couleur)
     if (ligne < 0 || ligne >= n)
         return;
     couleursTableau_[static_cast<std::size_t>(n - 1 - ligne)] = couleur & 0x00FFFFFFu;
-    if (QTableWidgetItem *item = GrilleCouleurs->item(ligne, 0))
+    if (QTableWidgetItem *item = GrilleCouleurs->item(ligne, 0)) {
         item->setBackground(EnQColor(couleur));
+        item->setForeground(RougeWin(couleur) + VertWin(couleur) + BleuWin(couleur) > 253 ? Qt::black : Qt::white);
+    }
+}
+
+void TFenChCodcoul::MarquerLigneCible()
+{
+    const int courante = GrilleCouleurs->currentRow();
+    for (int ligne = 0; ligne < GrilleCouleurs->rowCount(); ++ligne)
+        if (QTableWidgetItem *item = GrilleCouleurs->item(ligne, 0))
+            item->setText(ligne == courante ? QStringLiteral("\u25B6") : QString());
 }
 
 void TFenChCodcoul::RecevoirEchantillon(CouleurWin couleur)

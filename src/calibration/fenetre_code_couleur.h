@@ -147,6 +147,7 @@ private:
     void FermerSousPanneau();
     void AjusterLignesTableau();
     void ColorerCase(int ligne, CouleurWin couleur);
+    void MarquerLigneCible();
     void DefinirSaisie(bool active);
     void Valider();
     void Abandonner();
