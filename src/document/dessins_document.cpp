@@ -133,8 +133,15 @@ bool AnnulerDernier(ImageDocument &doc, const ContexteDessin &contexte)
 
 void EffacerTout(ImageDocument &doc)
 {
+    // Deleting element 0 until the list is empty: nothing happens to an empty
+    // list; a single element still only on the provisional layer goes with
+    // that layer; otherwise the rebuilds end with both layers empty.
+    const int n = doc.dessins.Nombre();
+    if (n == 0)
+        return;
+    const bool seulProvisoire = n == 1 && doc.etatDessin.NonFusionne;
     doc.dessins.Vider();
-    if (!doc.coucheDessin.isNull())
+    if (!seulProvisoire && !doc.coucheDessin.isNull())
         doc.coucheDessin.fill(Qt::transparent);
     if (!doc.coucheProvisoire.isNull())
         doc.coucheProvisoire.fill(Qt::transparent);

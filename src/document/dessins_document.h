@@ -39,7 +39,8 @@ bool SupprimerElement(ImageDocument &doc, int i, const ContexteDessin &contexte)
 // Returns false when there is nothing left to undo.
 bool AnnulerDernier(ImageDocument &doc, const ContexteDessin &contexte);
 
-// "Effacer les tracés": deletes every element and clears both layers.
+// "Effacer les tracés": deletes every element; the layers end empty, except
+// that an empty list leaves them untouched.
 void EffacerTout(ImageDocument &doc);
 
 // The channel planes of a multichannel document for the fill conditions.

@@ -73,47 +73,70 @@ constexpr std::uint8_t Inconnu = 0;
 constexpr std::uint8_t Echoue = 1; // tested and failing: the test would fail again
 constexpr std::uint8_t Pris = 255;
 
-// Grows from the seed over the pixels for which `passe(x, y)` holds: each is
-// marked, written and counted. The seed is tested like the others but
-// starts the growth whether or not it passed.
+// Grows from the seed over the 4-connected pixels for which `passe(x, y)`
+// holds; each is marked, written and counted once. The seed is tested like
+// the others but starts the growth whether or not it passed. The region
+// reached does not depend on the order of visit, so the growth runs along
+// scan lines: a frontier of runs is taken from a vector, each run is
+// extended to the left and right on its line, and the lines above and below
+// give the next runs.
 template <typename Passe, typename Ecriture>
 int Croissance(int x0, int y0, int largeur, int hauteur, std::vector<std::uint8_t> &vu, Passe &&passe,
                Ecriture &&ecrire)
 {
-    int compte = 0;
     const std::size_t l = static_cast<std::size_t>(largeur);
-    auto essayer = [&](int x, int y, std::vector<Point> &suivant) {
-        std::uint8_t &m = vu[static_cast<std::size_t>(y) * l + static_cast<std::size_t>(x)];
-        if (m != Inconnu)
-            return;
-        if (passe(x, y)) {
-            m = Pris;
-            ecrire(x, y);
-            ++compte;
-            suivant.push_back({x, y});
-        } else {
-            m = Echoue;
-        }
+    auto marque = [&](int x, int y) -> std::uint8_t & {
+        return vu[static_cast<std::size_t>(y) * l + static_cast<std::size_t>(x)];
     };
-    std::vector<Point> courant, suivant;
-    {
-        std::vector<Point> ignore;
-        essayer(x0, y0, ignore);
+    // True when the pixel passes and has not been taken; failing pixels are
+    // remembered so that they are tested once.
+    auto libre = [&](int x, int y) {
+        std::uint8_t &m = marque(x, y);
+        if (m != Inconnu)
+            return false;
+        if (passe(x, y))
+            return true;
+        m = Echoue;
+        return false;
+    };
+    int compte = 0;
+    std::vector<Point> frontiere;
+    if (libre(x0, y0)) {
+        frontiere.push_back({x0, y0});
+    } else {
+        // A failing seed still starts the growth from its four neighbours.
+        const Point voisins[] = {{x0 - 1, y0}, {x0, y0 - 1}, {x0 + 1, y0}, {x0, y0 + 1}};
+        for (const Point v : voisins)
+            if (v.x >= 0 && v.y >= 0 && v.x < largeur && v.y < hauteur && libre(v.x, v.y))
+                frontiere.push_back(v);
     }
-    courant.push_back({x0, y0});
-    while (!courant.empty()) {
-        suivant.clear();
-        for (const Point p : courant) {
-            if (p.x > 0)
-                essayer(p.x - 1, p.y, suivant);
-            if (p.y > 0)
-                essayer(p.x, p.y - 1, suivant);
-            if (p.x < largeur - 1)
-                essayer(p.x + 1, p.y, suivant);
-            if (p.y < hauteur - 1)
-                essayer(p.x, p.y + 1, suivant);
+    while (!frontiere.empty()) {
+        const Point p = frontiere.back();
+        frontiere.pop_back();
+        if (marque(p.x, p.y) != Inconnu)
+            continue;
+        int g = p.x, d = p.x;
+        while (g > 0 && libre(g - 1, p.y))
+            --g;
+        while (d < largeur - 1 && libre(d + 1, p.y))
+            ++d;
+        std::uint8_t *ligne = &marque(0, p.y);
+        for (int x = g; x <= d; ++x) {
+            ligne[x] = Pris;
+            ecrire(x, p.y);
         }
-        std::swap(courant, suivant);
+        compte += d - g + 1;
+        for (const int y : {p.y - 1, p.y + 1}) {
+            if (y < 0 || y >= hauteur)
+                continue;
+            bool dansRun = false;
+            for (int x = g; x <= d; ++x) {
+                const bool ok = libre(x, y);
+                if (ok && !dansRun)
+                    frontiere.push_back({x, y});
+                dansRun = ok;
+            }
+        }
     }
     return compte;
 }

@@ -1,7 +1,9 @@
 #pragma once
 // Region fills over 32-bit 0xAARRGGBB bitmaps (QImage::Format_ARGB32): they
-// grow 4-connected regions from a seed, visiting neighbours left, up, right,
-// down, with an 8-bit visited map and two frontier arrays (no recursion).
+// grow 4-connected regions from a seed with an 8-bit visited map and frontier
+// vectors (no recursion). The region and the pixels written do not depend on
+// the order of visit: the conditional and shape fills grow along scan lines,
+// the polygon fill by frontiers of neighbours (left, up, right, down).
 //
 // Every fill writes a pixel with the colour when the pattern selects it and
 // with the colour at alpha 1 (almost transparent) otherwise; writing replaces

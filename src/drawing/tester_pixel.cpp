@@ -163,6 +163,19 @@ TesteurConditions::TesteurConditions(const TTableaudeTableaudeCondicoul &groupes
             besoinTsv_ |= c.Composante >= 7 && c.Composante <= 9;
             besoinCanaux_ |= c.Composante >= 10;
         }
+    if (groupes.size() != 1 || groupes[0].empty())
+        return;
+    const TTableaudeCondicoul &groupe = groupes[0];
+    for (std::size_t k = 0; k < groupe.size(); ++k)
+        if (groupe[k].Composante > 3 || (k + 1 < groupe.size() && groupe[k].Liaison != 0))
+            return;
+    for (auto &masque : masques_)
+        std::fill(std::begin(masque), std::end(masque), std::uint8_t{1});
+    for (const TCondicoul &c : groupe)
+        for (int v = 0; v < 256; ++v)
+            if (!DansIntervalle(v, c))
+                masques_[c.Composante][v] = 0;
+    rapide_ = true;
 }
 
 bool TesteurConditions::TesterCondition(const TCondicoul &c, QRgb pixel, const Tsl &tsl, const int *tsv,
@@ -206,7 +219,7 @@ bool TesteurConditions::TesterCondition(const TCondicoul &c, QRgb pixel, const T
     return DansIntervalle(v, c);
 }
 
-bool TesteurConditions::Tester(QRgb pixel, int x, int y) const
+bool TesteurConditions::TesterGeneral(QRgb pixel, int x, int y) const
 {
     Tsl tsl;
     int tsv[3] = {0, 0, 0};

@@ -48,9 +48,17 @@ class TesteurConditions {
 public:
     TesteurConditions(const TTableaudeTableaudeCondicoul &groupes, const PlansCanaux *canaux);
 
-    [[nodiscard]] bool Tester(QRgb pixel, int x, int y) const;
+    [[nodiscard]] bool Tester(QRgb pixel, int x, int y) const
+    {
+        if (rapide_)
+            return (masques_[0][pixel & 0xFF] & masques_[1][(pixel >> 8) & 0xFF] & masques_[2][(pixel >> 16) & 0xFF]
+                    & masques_[3][pixel >> 24])
+                   != 0;
+        return TesterGeneral(pixel, x, y);
+    }
 
 private:
+    [[nodiscard]] bool TesterGeneral(QRgb pixel, int x, int y) const;
     [[nodiscard]] bool TesterCondition(const TCondicoul &c, QRgb pixel, const Tsl &tsl, const int *tsv,
                                        const std::uint8_t *valeurs, int nb) const;
 
@@ -59,4 +67,8 @@ private:
     bool besoinTsl_ = false;
     bool besoinTsv_ = false;
     bool besoinCanaux_ = false;
+    // One group of conditions joined by "and" on the blue, green, red and
+    // alpha bytes: the test is four table look-ups.
+    bool rapide_ = false;
+    std::uint8_t masques_[4][256] = {};
 };
