@@ -5,6 +5,8 @@
 
 #include <QList>
 #include <QPoint>
+#include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -35,3 +37,12 @@ int CommandeAngle(const QStringList &arguments, QTextStream &sortie, QTextStream
 
 // Colour readout of one pixel (commande_valeur.cpp).
 int CommandeValeur(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
+// Pictures and documents (commande_info.cpp, commande_rgba.cpp).
+int CommandeInfo(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeRgba(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+// The picture's bytes R, G, B, A row by row, as rgba writes them.
+[[nodiscard]] QByteArray OctetsRgba(const QImage &image);
+
+// Printing to PDF (commande_imprimer.cpp).
+int CommandeImprimer(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);

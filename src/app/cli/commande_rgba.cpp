@@ -1,0 +1,34 @@
+// kaptori-cli rgba FICHIER SORTIE: the decoded picture (first frame or page)
+// as raw 8-bit R, G, B, A bytes, row by row from the top, without any header.
+
+#include "app/cli/commandes_cli.h"
+#include "app/erreur.h"
+#include "app/fichier_texte.h"
+#include "document/ouverture_document.h"
+
+#include <QCoreApplication>
+
+#include <cstring>
+
+[[nodiscard]] QByteArray OctetsRgba(const QImage &image)
+{
+    const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
+    const qsizetype ligne = static_cast<qsizetype>(rgba.width()) * 4;
+    QByteArray octets(ligne * rgba.height(), Qt::Uninitialized);
+    for (int y = 0; y < rgba.height(); ++y)
+        std::memcpy(octets.data() + ligne * y, rgba.constScanLine(y), static_cast<size_t>(ligne));
+    return octets;
+}
+
+int CommandeRgba(const QStringList &arguments, QTextStream &, QTextStream &erreurs)
+{
+    if (arguments.size() != 2) {
+        erreurs << QStringLiteral("Usage : kaptori-cli rgba FICHIER SORTIE\n");
+        return 1;
+    }
+    const auto document = OuvrirDocument(arguments.at(0), 0);
+    if (!EcrireFichierSur(arguments.at(1), OctetsRgba(document->image)))
+        throw ErreurFichier(QCoreApplication::translate("CommandesCli", "Impossible d'écrire le fichier « %1 ».")
+                                .arg(arguments.at(1)));
+    return 0;
+}
