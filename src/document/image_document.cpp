@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -85,31 +86,34 @@ void DessinerCouche(QImage &travail, const CouchePositionnee &couche)
 
 // Colours of the layer over the image by the layer's alpha; the result keeps
 // the larger of the two alphas so that an opaque image stays opaque.
+void MelangerLigne(const QRgb *c, QRgb *d, int w)
+{
+    for (int x = 0; x < w; ++x) {
+        const std::uint32_t a = c[x] >> 24;
+        if (a == 0)
+            continue;
+        const QRgb pc = c[x];
+        const QRgb pd = d[x];
+        if (a == 255) {
+            d[x] = pc;
+            continue;
+        }
+        const std::uint32_t inv = 255 - a;
+        const std::uint32_t r = Div255(((pc >> 16) & 0xFF) * a + ((pd >> 16) & 0xFF) * inv);
+        const std::uint32_t g = Div255(((pc >> 8) & 0xFF) * a + ((pd >> 8) & 0xFF) * inv);
+        const std::uint32_t b = Div255((pc & 0xFF) * a + (pd & 0xFF) * inv);
+        const std::uint32_t ad = std::max(a, pd >> 24);
+        d[x] = (ad << 24) | (r << 16) | (g << 8) | b;
+    }
+}
+
 void MelangerSurImage(const QImage &couche, QImage &dest)
 {
     const int h = std::min(couche.height(), dest.height());
     const int w = std::min(couche.width(), dest.width());
-    for (int y = 0; y < h; ++y) {
-        const auto *c = reinterpret_cast<const QRgb *>(couche.constScanLine(y));
-        auto *d = reinterpret_cast<QRgb *>(dest.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const std::uint32_t a = c[x] >> 24;
-            if (a == 0)
-                continue;
-            const QRgb pc = c[x];
-            const QRgb pd = d[x];
-            if (a == 255) {
-                d[x] = pc;
-                continue;
-            }
-            const std::uint32_t inv = 255 - a;
-            const std::uint32_t r = Div255(((pc >> 16) & 0xFF) * a + ((pd >> 16) & 0xFF) * inv);
-            const std::uint32_t g = Div255(((pc >> 8) & 0xFF) * a + ((pd >> 8) & 0xFF) * inv);
-            const std::uint32_t b = Div255((pc & 0xFF) * a + (pd & 0xFF) * inv);
-            const std::uint32_t ad = std::max(a, pd >> 24);
-            d[x] = (ad << 24) | (r << 16) | (g << 8) | b;
-        }
-    }
+    for (int y = 0; y < h; ++y)
+        MelangerLigne(reinterpret_cast<const QRgb *>(couche.constScanLine(y)),
+                      reinterpret_cast<QRgb *>(dest.scanLine(y)), w);
 }
 
 bool CouchePresente(const QImage &couche, QSize taille)
@@ -187,6 +191,25 @@ QImage ImageDocument::Aplatir() const
     if (!avecDessin && !avecProvisoire && !autres)
         return dest;
 
+    if (!autres) {
+        // Single pass: each row of the drawing layer is merged with the
+        // provisional row in a row buffer, then blended over the image row.
+        const int w = dest.width();
+        std::vector<QRgb> rangee(static_cast<std::size_t>(w));
+        for (int y = 0; y < dest.height(); ++y) {
+            if (avecDessin)
+                std::memcpy(rangee.data(), coucheDessin.constScanLine(y), sizeof(QRgb) * static_cast<std::size_t>(w));
+            else
+                std::fill(rangee.begin(), rangee.end(), TransparentBlanc);
+            if (avecProvisoire)
+                FusionnerLigne(reinterpret_cast<const QRgb *>(coucheProvisoire.constScanLine(y)), rangee.data(), w,
+                               static_cast<std::uint32_t>(std::clamp(alphaProvisoire, 0, 255)), false, 0);
+            MelangerLigne(rangee.data(), reinterpret_cast<QRgb *>(dest.scanLine(y)), w);
+        }
+        return dest;
+    }
+
+    // Positioned layers are drawn on a whole working bitmap first.
     QImage travail;
     if (avecDessin) {
         travail = coucheDessin.copy();
@@ -196,12 +219,10 @@ QImage ImageDocument::Aplatir() const
     }
     if (avecProvisoire)
         FusionnerCouches(coucheProvisoire, travail, alphaProvisoire, false, 0);
-    if (autres) {
-        DessinerCouche(travail, coucheFlottante);
-        for (const auto &categorie : marquesComptage)
-            for (const auto &marque : categorie)
-                DessinerCouche(travail, marque);
-    }
+    DessinerCouche(travail, coucheFlottante);
+    for (const auto &categorie : marquesComptage)
+        for (const auto &marque : categorie)
+            DessinerCouche(travail, marque);
     MelangerSurImage(travail, dest);
     return dest;
 }

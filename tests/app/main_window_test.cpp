@@ -1,0 +1,421 @@
+// The frame: its state without a document, its menus, the start-up files and
+// the help menu, configuration files, the command line, zoom, synchronisation
+// with the active document, new images, pasting and failed opening.
+
+#include "app/boites_message.h"
+#include "app/main_window.h"
+#include "app/saisie_nom.h"
+#include "app/taille_nouvelle_image.h"
+#include "document/fenetre_document.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QStringList Legendes(const QList<QAction *> &actions)
+{
+    QStringList legendes;
+    for (QAction *a : actions)
+        legendes.append(a->isSeparator() ? QStringLiteral("-") : a->text());
+    return legendes;
+}
+
+// Each test runs in a fresh current directory, which is where the frame reads
+// its start-up files, and records the message boxes instead of showing them.
+class Cadre : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dossier_.isValid());
+        ancien_ = QDir::currentPath();
+        QDir::setCurrent(dossier_.path());
+        DefinirIntercepteurMessages([this](TypeMessage, const QString &texte, BoutonsMessage) {
+            messages_.append(texte);
+            return QMessageBox::Ok;
+        });
+    }
+    void TearDown() override
+    {
+        cadre_.reset();
+        DefinirIntercepteurMessages({});
+        QDir::setCurrent(ancien_);
+    }
+    TMainForm &Cadre_()
+    {
+        if (!cadre_) {
+            cadre_ = std::make_unique<TMainForm>();
+            cadre_->ouvrirParLeBureau = [this](const QString &chemin) {
+                bureau_.append(chemin);
+                return QFile::exists(chemin);
+            };
+            cadre_->resize(1000, 800);
+        }
+        return *cadre_;
+    }
+    QString Chemin(const QString &nom) const { return dossier_.filePath(nom); }
+    void Ecrire(const QString &nom, const QByteArray &contenu) const
+    {
+        QFile f(Chemin(nom));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(contenu);
+    }
+    QString Image(const QString &nom, QSize taille = QSize(40, 30), QColor couleur = Qt::red) const
+    {
+        QImage image(taille, QImage::Format_ARGB32);
+        image.fill(couleur);
+        image.save(Chemin(nom));
+        return Chemin(nom);
+    }
+    QStringList Titres()
+    {
+        QStringList titres;
+        for (TMDIChild *d : Cadre_().Documents())
+            titres.append(d->windowTitle());
+        return titres;
+    }
+
+    QTemporaryDir dossier_;
+    QString ancien_;
+    std::unique_ptr<TMainForm> cadre_;
+    QStringList messages_;
+    QStringList bureau_;
+};
+
+TEST_F(Cadre, StartsWithoutStartupFilesAsAnEmptyFrameTitledKaptori)
+{
+    TMainForm &f = Cadre_();
+    f.PremiereActivation();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("KAPTORI"));
+    EXPECT_FALSE(f.BarreFenetre->isHidden());
+    EXPECT_TRUE(f.BarreOutils->isHidden());
+    EXPECT_TRUE(f.Coul_taille->isHidden());
+    EXPECT_TRUE(f.BarreChoix->isHidden());
+    EXPECT_FALSE(f.menuImage->menuAction()->isVisible());
+    EXPECT_FALSE(f.menuChoix->menuAction()->isVisible());
+    EXPECT_FALSE(f.actComptage->isEnabled());
+    EXPECT_EQ(f.NbItemsAideFixes, 4);
+    EXPECT_TRUE(f.ListeFichAide.isEmpty());
+    EXPECT_EQ(f.TextePanneau(1), QStringLiteral("outil : crayon"));
+    EXPECT_EQ(f.TextePanneau(2), QStringLiteral("RVBLS"));
+    EXPECT_EQ(f.TextePanneau(3), QStringLiteral("mesure"));
+    EXPECT_TRUE(f.TextePanneau(0).isEmpty());
+    EXPECT_TRUE(f.TextePanneau(4).isEmpty());
+}
+
+TEST_F(Cadre, MenusCarryTheirFrenchCaptionsAndShortcuts)
+{
+    TMainForm &f = Cadre_();
+    QStringList menus;
+    for (QAction *a : f.menuBar()->actions())
+        menus.append(a->text());
+    EXPECT_EQ(menus, (QStringList{"&Fichier", "&Edition", "&Outils", "Fe&nêtre", "&Image", "&Choix", "&Aide"}));
+    EXPECT_EQ(Legendes(f.menuFichier->actions()),
+              (QStringList{"&Nouveau", "&Ouvrir", "&Fermer", "&Enregistrer sous...", "Ouvrir &Configuration",
+                           "&Imprimer", "&Choix de la source", "&Acquérir", "&Quitter"}));
+    EXPECT_EQ(Legendes(f.menuEdition->actions()),
+              (QStringList{"Annuler", "&Effacer les tracés", "&Supprimer un élément", "Copier",
+                           "Co&ller comme nouvelle image", "Copier la &sélection", "&Recadrer"}));
+    EXPECT_EQ(Legendes(f.menuZoom->actions()), (QStringList{"1:1", "&Augmenter", "&Diminuer"}));
+    EXPECT_EQ(Legendes(f.menuAide->actions()), (QStringList{"&A propos...", "-", "&Charger un fichier", "-"}));
+    EXPECT_EQ(f.actNouveau->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(f.actOuvrir->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(f.actEnregistrerSous->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(f.actCollerNouvelleImage->shortcut(), QKeySequence(QStringLiteral("Shift+Ins")));
+    EXPECT_FALSE(f.actCopier->isEnabled());
+    EXPECT_FALSE(f.actAnnuler->isEnabled());
+    EXPECT_EQ(f.menuMesures->actions().size(), 7);
+    EXPECT_EQ(f.menuMesures->actions().at(6)->text(), QStringLiteral("L&umière sous ce qui est coloré"));
+}
+
+TEST_F(Cadre, HelpFileWithOneEntryAddsItsItemAndATrailingSeparator)
+{
+    Ecrire(QStringLiteral("FichAide.txt"), "guide.htm,&Guide de l'\xe9l\xe8ve\r\n");
+    Ecrire(QStringLiteral("guide.htm"), "<html></html>");
+    TMainForm &f = Cadre_();
+    EXPECT_EQ(Legendes(f.menuAide->actions()),
+              (QStringList{"&A propos...", "-", "&Charger un fichier", "-", "&Guide de l'élève", "-"}));
+    EXPECT_TRUE(f.separateurAide->isVisible());
+    EXPECT_EQ(f.NbItemsAideFixes, 6);
+    ASSERT_EQ(f.ListeFichAide.size(), 2);
+    EXPECT_EQ(f.ListeFichAide[1], QStringLiteral("-"));
+
+    f.menuAide->actions().at(4)->trigger();
+    ASSERT_EQ(bureau_.size(), 1);
+    EXPECT_EQ(QFileInfo(bureau_[0]).canonicalFilePath(), QFileInfo(Chemin("guide.htm")).canonicalFilePath());
+    EXPECT_FALSE(f.menuAide->actions().at(4)->isChecked()) << "items of FichAide.txt are not checked";
+    EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(Cadre, HelpItemWhoseDocumentIsMissingSaysFileNotFound)
+{
+    Ecrire(QStringLiteral("FichAide.txt"), "absent.htm,Absent\r\n");
+    TMainForm &f = Cadre_();
+    f.menuAide->actions().at(4)->trigger();
+    EXPECT_EQ(messages_, QStringList{QStringLiteral("Fichier non trouvé")});
+}
+
+TEST_F(Cadre, SecondConfigurationFileReplacesTheItemsOfTheFirst)
+{
+    Ecrire(QStringLiteral("FichAide.txt"), "guide.htm,Guide\r\n");
+    Ecrire(QStringLiteral("un.cfm"), "a.htm,Premier A,NON\r\nb.htm,Premier B,non\r\n");
+    Ecrire(QStringLiteral("deux.cfm"), "c.htm,Second C,NON\r\n");
+    TMainForm &f = Cadre_();
+    f.ChargerConfiguration(Chemin("un.cfm"));
+    EXPECT_EQ(Legendes(f.menuAide->actions()).mid(4), (QStringList{"Guide", "-", "Premier A", "Premier B"}));
+    f.ChargerConfiguration(Chemin("deux.cfm"));
+    EXPECT_EQ(Legendes(f.menuAide->actions()).mid(4), (QStringList{"Guide", "-", "Second C"}));
+    ASSERT_EQ(f.ListeFichAide.size(), 3);
+    EXPECT_TRUE(f.ListeFichAide[2].endsWith(QStringLiteral("c.htm")));
+}
+
+TEST_F(Cadre, ConfigurationItemWithFlagOuiOpensAtOnceAndIsChecked)
+{
+    Ecrire(QStringLiteral("cours.htm"), "x");
+    Ecrire(QStringLiteral("cours.cfm"), "cours.htm,Cours,oui\r\n");
+    TMainForm &f = Cadre_();
+    f.ChargerConfiguration(Chemin("cours.cfm"));
+    EXPECT_EQ(bureau_.size(), 1);
+    EXPECT_TRUE(f.menuAide->actions().last()->isChecked());
+}
+
+TEST_F(Cadre, KprCfgFirstLineBecomesTheCaptionAtFirstActivation)
+{
+    Ecrire(QStringLiteral("kpr.cfg"), "KAPTORI coll\xe8ge\r\n");
+    TMainForm &f = Cadre_();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("KAPTORI"));
+    f.PremiereActivation();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("KAPTORI collège"));
+}
+
+TEST_F(Cadre, CommandLineStopsAtTheFirstMissingFile)
+{
+    const QString a = Image(QStringLiteral("a.bmp"));
+    const QString b = Image(QStringLiteral("b.png"));
+    const QString c = Image(QStringLiteral("c.bmp"));
+    TMainForm &f = Cadre_();
+    f.DefinirLigneCommande({a, b, Chemin("missing.png"), c});
+    f.PremiereActivation();
+    EXPECT_EQ(Titres(), (QStringList{a, b}));
+    EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(Cadre, CommandLineConfigurationFileIsLookedUpInTheCurrentDirectory)
+{
+    QDir(dossier_.path()).mkdir(QStringLiteral("ailleurs"));
+    Ecrire(QStringLiteral("ailleurs/cours.cfm"), "x.htm,Ailleurs,NON\r\n");
+    Ecrire(QStringLiteral("cours.cfm"), "y.htm,Ici,NON\r\n");
+    TMainForm &f = Cadre_();
+    f.DefinirLigneCommande({Chemin("ailleurs/cours.cfm")});
+    f.PremiereActivation();
+    EXPECT_EQ(f.menuAide->actions().last()->text(), QStringLiteral("Ici"));
+}
+
+TEST_F(Cadre, ZoomDoublesHalvesAndReturnsToOne)
+{
+    TMainForm &f = Cadre_();
+    f.OuvrirImage(Image(QStringLiteral("z.png")), 2);
+    ImageDocument &doc = f.DocumentActif()->document();
+    f.ZoomAugmenter();
+    f.ZoomAugmenter();
+    f.ZoomAugmenter();
+    EXPECT_EQ(doc.zoom, 8.0f);
+    f.Zoom11();
+    f.ZoomDiminuer();
+    f.ZoomDiminuer();
+    EXPECT_EQ(doc.zoom, 0.25f);
+    f.Zoom11();
+    EXPECT_EQ(doc.zoom, 1.0f);
+}
+
+TEST_F(Cadre, OpeningADocumentShowsItsToolsAndClosingTheLastHidesThem)
+{
+    TMainForm &f = Cadre_();
+    f.show();
+    ASSERT_TRUE(f.OuvrirImage(Image(QStringLiteral("s.png")), 2));
+    EXPECT_FALSE(f.BarreOutils->isHidden());
+    EXPECT_FALSE(f.Coul_taille->isHidden());
+    EXPECT_FALSE(f.BarreChoix->isHidden());
+    EXPECT_TRUE(f.menuImage->menuAction()->isVisible());
+    EXPECT_TRUE(f.menuChoix->menuAction()->isVisible());
+    EXPECT_TRUE(f.actComptage->isEnabled());
+    EXPECT_TRUE(f.actCopier->isEnabled());
+    EXPECT_TRUE(f.boutonsOutils[5]->isVisible());
+    EXPECT_TRUE(f.boutonsOutils[5]->isChecked()) << "a new document has the measuring tool";
+    EXPECT_FALSE(f.actCanauxAffiches->isVisible());
+
+    f.DocumentActif()->close();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.DocumentActif(), nullptr);
+    EXPECT_TRUE(f.BarreOutils->isHidden());
+    EXPECT_FALSE(f.menuImage->menuAction()->isVisible());
+    EXPECT_FALSE(f.actComptage->isEnabled());
+}
+
+TEST_F(Cadre, SwitchingDocumentsChecksTheActiveOnesChoices)
+{
+    TMainForm &f = Cadre_();
+    f.show();
+    f.OuvrirImage(Image(QStringLiteral("un.png")), 2);
+    TMDIChild *premier = f.DocumentActif();
+    premier->document().styleFleche = 2;
+    premier->document().modeMesure = 4;
+    f.OuvrirImage(Image(QStringLiteral("deux.png")), 2);
+    f.zoneDocuments()->setActiveSubWindow(premier);
+    f.SynchroniserDocument();
+    auto coche = [](QMenu *menu) {
+        for (QAction *a : menu->actions())
+            if (a->isChecked())
+                return a->data().toInt();
+        return -1;
+    };
+    EXPECT_EQ(coche(f.menuFleche), 2);
+    EXPECT_EQ(coche(f.menuMesures), 4);
+}
+
+TEST_F(Cadre, NewImageIsWhiteOfTheChosenSizeAndNamedNouveau1)
+{
+    TMainForm &f = Cadre_();
+    QTimer::singleShot(0, [] {
+        auto *dialogue = qobject_cast<TTaillIm *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialogue, nullptr);
+        EXPECT_EQ(dialogue->windowTitle(), QStringLiteral("Taille de la nouvelle image"));
+        dialogue->champLargeur->setValue(250);
+        dialogue->champHauteur->setValue(80);
+        dialogue->accept();
+    });
+    f.Nouveau();
+    ASSERT_NE(f.DocumentActif(), nullptr);
+    const ImageDocument &doc = f.DocumentActif()->document();
+    EXPECT_EQ(f.DocumentActif()->windowTitle(), QStringLiteral("Nouveau1"));
+    EXPECT_EQ(doc.image.size(), QSize(250, 80));
+    QImage blanc(250, 80, QImage::Format_ARGB32);
+    blanc.fill(0xFFFFFFFF);
+    EXPECT_EQ(doc.image, blanc);
+    EXPECT_TRUE(doc.nomFichier.isEmpty());
+}
+
+TEST_F(Cadre, NewImageNameCountsTheOpenWindows)
+{
+    TMainForm &f = Cadre_();
+    f.OuvrirImage(Image(QStringLiteral("un.png")), 2);
+    f.OuvrirImage(Image(QStringLiteral("deux.png")), 2);
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    f.Nouveau();
+    EXPECT_EQ(f.Documents().size(), 2) << "closing the dialog without OK does nothing";
+    QTimer::singleShot(0, [] { qobject_cast<QDialog *>(QApplication::activeModalWidget())->accept(); });
+    f.Nouveau();
+    EXPECT_EQ(f.DocumentActif()->windowTitle(), QStringLiteral("Nouveau3"));
+    EXPECT_EQ(f.DocumentActif()->document().image.size(), QSize(100, 100));
+}
+
+TEST_F(Cadre, PastingABitmapMakesANewDocument)
+{
+    TMainForm &f = Cadre_();
+    QImage image(7, 5, QImage::Format_ARGB32);
+    image.fill(0xFF336699);
+    QGuiApplication::clipboard()->setImage(image);
+    f.CollerCommeNouvelleImage();
+    ASSERT_NE(f.DocumentActif(), nullptr);
+    EXPECT_EQ(f.DocumentActif()->windowTitle(), QStringLiteral("Nouveau1"));
+    EXPECT_EQ(f.DocumentActif()->document().image, image);
+}
+
+TEST_F(Cadre, PastingADrawingOf300By200GivesA299By199Image)
+{
+    TMainForm &f = Cadre_();
+    auto *donnees = new QMimeData;
+    donnees->setData(QStringLiteral("image/svg+xml"),
+                     "<svg xmlns='http://www.w3.org/2000/svg' width='300' height='200'>"
+                     "<rect width='300' height='200' fill='blue'/></svg>");
+    QGuiApplication::clipboard()->setMimeData(donnees);
+    f.CollerCommeNouvelleImage();
+    ASSERT_NE(f.DocumentActif(), nullptr);
+    EXPECT_EQ(f.DocumentActif()->document().image.size(), QSize(299, 199));
+}
+
+TEST_F(Cadre, PastingWithNothingOnTheClipboardDoesNothing)
+{
+    TMainForm &f = Cadre_();
+    QGuiApplication::clipboard()->setMimeData(new QMimeData);
+    f.CollerCommeNouvelleImage();
+    EXPECT_TRUE(f.Documents().isEmpty());
+}
+
+TEST_F(Cadre, FileThatCannotBeDecodedLeavesNoWindowAndShowsTheError)
+{
+    Ecrire(QStringLiteral("bruit.gif"), QByteArray(300, '\x5a'));
+    TMainForm &f = Cadre_();
+    EXPECT_FALSE(f.OuvrirImage(Chemin("bruit.gif"), 2));
+    EXPECT_TRUE(f.Documents().isEmpty());
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_FALSE(messages_[0].isEmpty());
+}
+
+TEST_F(Cadre, OpenedPictureKeepsItsPathAsCaptionAndFileName)
+{
+    TMainForm &f = Cadre_();
+    const QString chemin = Image(QStringLiteral("photo.png"), QSize(12, 9), Qt::green);
+    ASSERT_TRUE(f.OuvrirImage(chemin, 2));
+    EXPECT_EQ(f.DocumentActif()->windowTitle(), chemin);
+    EXPECT_EQ(f.DocumentActif()->document().nomFichier, chemin);
+    EXPECT_EQ(f.DocumentActif()->document().image.size(), QSize(12, 9));
+}
+
+TEST_F(Cadre, NewDocumentsOpenMaximisedWhileTheActiveOneIs)
+{
+    TMainForm &f = Cadre_();
+    f.show();
+    f.OuvrirImage(Image(QStringLiteral("un.png")), 2);
+    f.DocumentActif()->showMaximized();
+    f.OuvrirImage(Image(QStringLiteral("deux.png")), 2);
+    f.OuvrirImage(Image(QStringLiteral("trois.png")), 2);
+    ASSERT_EQ(f.Documents().size(), 3);
+    EXPECT_TRUE(f.DocumentActif()->isMaximized());
+    EXPECT_TRUE(f.DocumentActif()->windowTitle().endsWith(QStringLiteral("trois.png")));
+}
+
+TEST_F(Cadre, RenamingGivesTheTypedCaption)
+{
+    TMainForm &f = Cadre_();
+    f.OuvrirImage(Image(QStringLiteral("r.png")), 2);
+    QTimer::singleShot(0, [] {
+        auto *dialogue = qobject_cast<TSaisieNom *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialogue, nullptr);
+        dialogue->champ->setText(QStringLiteral("Mon échantillon"));
+        dialogue->accept();
+    });
+    f.NommerFenetre();
+    EXPECT_EQ(f.DocumentActif()->windowTitle(), QStringLiteral("Mon échantillon"));
+}
+
+TEST_F(Cadre, WindowAtZoom2On100By50AsksFor218By118)
+{
+    TMainForm &f = Cadre_();
+    f.show();
+    f.OuvrirImage(Image(QStringLiteral("petite.png"), QSize(100, 50)), 2);
+    TMDIChild *fenetre = f.DocumentActif();
+    fenetre->move(0, 0);
+    f.ZoomAugmenter();
+    EXPECT_EQ(fenetre->widget()->size(), QSize(218, 118))
+        << f.LargeurDispo() << "x" << f.HauteurDispo() << " at " << fenetre->pos().x() << "," << fenetre->pos().y();
+}
+
+} // namespace
