@@ -1,6 +1,8 @@
 #include "document/fenetre_document.h"
 
 #include "document/fenetre_placement.h"
+#include "document/placement_flottant.h"
+#include "document/placement_flottant.h"
 
 #include <QActionGroup>
 #include <QClipboard>
@@ -415,6 +417,38 @@ void TMDIChild::CollerDansImage()
     if (colle.isNull() || document_->image.isNull())
         return;
     document_->CommencerCollage(colle, fond);
+    document_->modePlacement = PlacementCollage;
+    document_->elementEnPlacement.reset();
+    OuvrirFenetrePlacement(PlacementCollage);
+}
+
+void TMDIChild::CommencerPlacement(int mode, const QImage &image, QPointF coin, std::unique_ptr<TDessin> element)
+{
+    if (document_->image.isNull() || image.isNull())
+        return;
+    const bool transparent = !placement_ || placement_->transparent();
+    ::CommencerPlacement(*document_, mode, image, coin, transparent, std::move(element));
+    OuvrirFenetrePlacement(mode);
+}
+
+void TMDIChild::OuvrirFenetrePlacement(int mode)
+{
+    document_->modePlacement = PlacementCollage;
+    document_->elementEnPlacement.reset();
+    OuvrirFenetrePlacement(PlacementCollage);
+}
+
+void TMDIChild::CommencerPlacement(int mode, const QImage &image, QPointF coin, std::unique_ptr<TDessin> element)
+{
+    if (document_->image.isNull() || image.isNull())
+        return;
+    const bool transparent = !placement_ || placement_->transparent();
+    ::CommencerPlacement(*document_, mode, image, coin, transparent, std::move(element));
+    OuvrirFenetrePlacement(mode);
+}
+
+void TMDIChild::OuvrirFenetrePlacement(int mode)
+{
     if (!placement_) {
         placement_ = new TContLegEch(window());
         connect(placement_, &TContLegEch::PlacementTermine, this, &TMDIChild::TerminerPlacement);
@@ -423,7 +457,7 @@ void TMDIChild::CollerDansImage()
             Redessiner();
         });
     }
-    placement_->DefinirMode(TContLegEch::ModeCollage);
+    placement_->DefinirMode(static_cast<TContLegEch::Mode>(mode));
     document_->coucheFlottante.opaque = !placement_->transparent();
     placement_->show();
     placement_->raise();
@@ -432,16 +466,16 @@ void TMDIChild::CollerDansImage()
 
 void TMDIChild::TerminerPlacement(bool confirme)
 {
+    if (placement_ && placement_->isVisible())
+        placement_->hide();
     if (!document_->placementEnCours)
         return;
-    if (confirme) {
-        document_->PoserCoucheFlottante();
+    const int mode = document_->modePlacement;
+    const bool transparent = !placement_ || placement_->transparent();
+    if (ValiderPlacement(*document_, confirme, transparent))
         emit PlacementConfirme();
-    } else {
-        document_->coucheFlottante.visible = false;
-        document_->placementEnCours = false;
-    }
     Redessiner();
+    emit PlacementFini(mode);
 }
 
 void TMDIChild::DefinirFormeCurseur(int forme)

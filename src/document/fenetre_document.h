@@ -106,7 +106,14 @@ public:
     void CollerDansImage();
     void DefinirFormeCurseur(int forme);  // 0 default, 1 arrow, 2 cross, 3 text beam
 
-    // Ends the placement of the floating layer (OK = confirme).
+    // Starts placing a picture through the floating layer with its top-left
+    // corner at coin, the placement window shown in the given mode (0 text,
+    // 1 scale legend, 2 pasted picture) with its "Transparent " choice; a
+    // confirmed text or legend becomes the given element
+    // (document/placement_flottant.h).
+    void CommencerPlacement(int mode, const QImage &image, QPointF coin, std::unique_ptr<TDessin> element = {});
+    // Ends the placement of the floating layer (OK = confirme): ValiderPlacement,
+    // and the placement window closes when it is still open.
     void TerminerPlacement(bool confirme);
     [[nodiscard]] TContLegEch *fenetrePlacement() const { return placement_; }
 
@@ -140,6 +147,9 @@ signals:
     void SignatureSpectraleDemandee();
     // A paste was confirmed onto the provisional layer ("Annuler" may now undo it).
     void PlacementConfirme();
+    // A placement ended, confirmed or not; after a legend or a paste the
+    // document's tool has become the measuring tool.
+    void PlacementFini(int mode);
 
     // Pointer events in image pixels (see the header comment).
     void PointeurEnfonce(QPoint pixel, Qt::MouseButton bouton, Qt::MouseButtons boutons, Qt::KeyboardModifiers modificateurs);
@@ -152,6 +162,7 @@ protected:
 private:
     friend class VueImage;
     void ConstruireMenu();
+    void OuvrirFenetrePlacement(int mode);
     void MettreAuPressePapiers(const QImage &image);
     [[nodiscard]] QRgb CouleurFond() const;
 

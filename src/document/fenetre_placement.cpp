@@ -1,10 +1,21 @@
 #include "document/fenetre_placement.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
+#include <QLabel>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// Heights of the window without and with the instructions.
+constexpr int kHauteurReduite = 98;
+constexpr int kHauteurDepliee = 170;
+
+} // namespace
 
 TContLegEch::TContLegEch(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
@@ -15,7 +26,7 @@ TContLegEch::TContLegEch(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::Windo
     boutonOui = new QRadioButton(tr("Oui"), groupe);
     boutonNon = new QRadioButton(tr("Non"), groupe);
     boutonOui->setChecked(true);
-    auto *dispositionGroupe = new QVBoxLayout(groupe);
+    auto *dispositionGroupe = new QHBoxLayout(groupe);
     dispositionGroupe->addWidget(boutonOui);
     dispositionGroupe->addWidget(boutonNon);
 
@@ -26,9 +37,47 @@ TContLegEch::TContLegEch(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::Windo
     connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(boutonOui, &QRadioButton::toggled, this, [this](bool oui) { emit TransparenceChangee(oui); });
 
+    voirInstructions = new QLabel(tr("voir instructions"), this);
+    voirInstructions->setCursor(Qt::PointingHandCursor);
+    QFont lien = voirInstructions->font();
+    lien.setUnderline(true);
+    voirInstructions->setFont(lien);
+    QPalette couleurLien = voirInstructions->palette();
+    couleurLien.setColor(QPalette::WindowText, couleurLien.color(QPalette::Link));
+    voirInstructions->setPalette(couleurLien);
+    voirInstructions->installEventFilter(this);
+    instructions = new QLabel(
+        tr("Choisir le mode de \r\ntransparence, positionner\r\nla légende avec la souris\r\net Valider (OK).")
+            .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+        this);
+    instructions->hide();
+
     auto *disposition = new QVBoxLayout(this);
+    disposition->setContentsMargins(6, 4, 6, 4);
+    disposition->setSpacing(2);
     disposition->addWidget(groupe);
     disposition->addWidget(boutons);
+    disposition->addWidget(voirInstructions);
+    disposition->addWidget(instructions);
+    disposition->addStretch();
+    setFixedHeight(kHauteurReduite);
+}
+
+void TContLegEch::BasculerInstructions()
+{
+    const bool montrer = height() != kHauteurDepliee;
+    instructions->setVisible(montrer);
+    voirInstructions->setText(montrer ? tr("masquer instructions") : tr("voir instructions"));
+    setFixedHeight(montrer ? kHauteurDepliee : kHauteurReduite);
+}
+
+bool TContLegEch::eventFilter(QObject *objet, QEvent *event)
+{
+    if (objet == voirInstructions && event->type() == QEvent::MouseButtonRelease) {
+        BasculerInstructions();
+        return true;
+    }
+    return QDialog::eventFilter(objet, event);
 }
 
 bool TContLegEch::transparent() const

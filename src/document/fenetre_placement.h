@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QRadioButton;
 
 class TContLegEch : public QDialog {
@@ -25,6 +26,12 @@ public:
 
     QRadioButton *boutonOui = nullptr;
     QRadioButton *boutonNon = nullptr;
+    // "voir instructions": a clickable label that shows the instructions (the
+    // window grows from 98 to 170 pixels and the label reads "masquer
+    // instructions") or hides them again.
+    QLabel *voirInstructions = nullptr;
+    QLabel *instructions = nullptr;
+    void BasculerInstructions();
 
 signals:
     // Emitted once when the window closes by OK (true) or Cancel (false).
@@ -34,6 +41,7 @@ signals:
 
 protected:
     void done(int resultat) override;
+    bool eventFilter(QObject *objet, QEvent *event) override;
 
 private:
     Mode mode_ = ModeCollage;

@@ -4,6 +4,7 @@
 // KAPTORI_CAPTURES names a folder.
 
 #include "drawing/etiquette2.h"
+#include "drawing/etiquette_balisee.h"
 #include "drawing/saisie_texte.h"
 
 #include <QButtonGroup>
@@ -123,8 +124,11 @@ TEST(Etiquette2, takes_the_size_of_its_caption_and_follows_caption_changes)
     EXPECT_EQ(avecExposant, etiquette.sizeHint());
     Capturer(etiquette, "etiquette2.png");
 
-    etiquette.setCaption(QStringLiteral("S = 12,5 cm2"));
-    EXPECT_LT(etiquette.height(), avecExposant.height()) << "the superscript needed a taller label";
+    const MesureEtiquette m = MesurerEtiquette(f, etiquette.logicalDpiY(), etiquette.Caption());
+    EXPECT_EQ(avecExposant, QSize(m.largeurTexte + 2, m.hauteur + 2));
+
+    etiquette.setCaption(QStringLiteral("S = 12,5 cm<sup>2</sup> par seconde"));
+    EXPECT_GT(etiquette.width(), avecExposant.width()) << "a longer caption widens the label";
 
     etiquette.setAutoSize(false);
     etiquette.resize(300, 40);
