@@ -2,7 +2,6 @@
 
 #include "document/fenetre_placement.h"
 #include "document/placement_flottant.h"
-#include "document/placement_flottant.h"
 
 #include <QActionGroup>
 #include <QClipboard>
@@ -417,22 +416,6 @@ void TMDIChild::CollerDansImage()
     if (colle.isNull() || document_->image.isNull())
         return;
     document_->CommencerCollage(colle, fond);
-    document_->modePlacement = PlacementCollage;
-    document_->elementEnPlacement.reset();
-    OuvrirFenetrePlacement(PlacementCollage);
-}
-
-void TMDIChild::CommencerPlacement(int mode, const QImage &image, QPointF coin, std::unique_ptr<TDessin> element)
-{
-    if (document_->image.isNull() || image.isNull())
-        return;
-    const bool transparent = !placement_ || placement_->transparent();
-    ::CommencerPlacement(*document_, mode, image, coin, transparent, std::move(element));
-    OuvrirFenetrePlacement(mode);
-}
-
-void TMDIChild::OuvrirFenetrePlacement(int mode)
-{
     document_->modePlacement = PlacementCollage;
     document_->elementEnPlacement.reset();
     OuvrirFenetrePlacement(PlacementCollage);
