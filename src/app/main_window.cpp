@@ -269,6 +269,9 @@ void TMainForm::CreerBarres()
     boutonsOutils[0]->setChecked(true);
     boutonsOutils[ImageDocument::OutilMesure]->setVisible(false);
 
+    // The colour, width and option bars start a second row so that no tool
+    // button falls into the overflow menu of a narrow window.
+    addToolBarBreak(Qt::TopToolBarArea);
     Coul_taille = barre(QStringLiteral("Coul_taille"), tr("Couleur et taille"));
     panneauCouleurCrayon = PanneauCouleur(Coul_taille, tr("couleur|couleur du prochain trait"));
     panneauCouleurFond = PanneauCouleur(Coul_taille, tr("couleur de la gomme"));

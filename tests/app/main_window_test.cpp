@@ -419,3 +419,35 @@ TEST_F(Cadre, WindowAtZoom2On100By50AsksFor218By118)
 }
 
 } // namespace
+
+namespace {
+
+// Pictures of the frame as the user sees it; KAPTORI_CAPTURES names a folder
+// where they are also kept for a look by eye.
+void Capturer(QWidget &fenetre, const QString &nom)
+{
+    QCoreApplication::processEvents();
+    const QImage image = fenetre.grab().toImage();
+    EXPECT_FALSE(image.isNull());
+    const QString dossier = qEnvironmentVariable("KAPTORI_CAPTURES");
+    if (!dossier.isEmpty())
+        image.save(dossier + QLatin1Char('/') + nom);
+}
+
+TEST_F(Cadre, FrameIsDrawnWithAndWithoutADocument)
+{
+    TMainForm &f = Cadre_();
+    f.resize(1100, 700);
+    f.show();
+    Capturer(f, QStringLiteral("cadre_vide.png"));
+    const QString photo = qEnvironmentVariable("KAPTORI_DATA") + QStringLiteral("/photo.jpg");
+    ASSERT_TRUE(f.OuvrirImage(QFileInfo::exists(photo) ? photo : Image(QStringLiteral("p.png")), 2));
+    f.OuvrirImage(Image(QStringLiteral("petite.png"), QSize(120, 80), Qt::darkCyan), 2);
+    Capturer(f, QStringLiteral("cadre_documents.png"));
+    f.DocumentActif()->showMaximized();
+    f.ZoomAugmenter();
+    Capturer(f, QStringLiteral("cadre_maximise.png"));
+    EXPECT_EQ(f.Documents().size(), 2);
+}
+
+} // namespace
