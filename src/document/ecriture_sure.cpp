@@ -29,7 +29,7 @@ void EcrireFichierSurFlux(const QString &chemin, const std::function<void(QIODev
     // leave a half-written file.
     fichier.setDirectWriteFallback(false);
     if (!fichier.open(QIODevice::WriteOnly))
-        throw ErreurFichier(QCoreApplication::translate("Enregistrement", "Impossible de créer le fichier %1\r%2")
+        throw ErreurFichier(QCoreApplication::translate("Enregistrement", "Impossible de créer le fichier %1 : %2")
                                 .arg(Natif(chemin), fichier.errorString()));
     try {
         ecrire(fichier);
@@ -40,10 +40,10 @@ void EcrireFichierSurFlux(const QString &chemin, const std::function<void(QIODev
     if (fichier.error() != QFileDevice::NoError) {
         const QString raison = fichier.errorString();
         fichier.cancelWriting();
-        throw ErreurFichier(QCoreApplication::translate("Enregistrement", "Erreur d'écriture du fichier %1\r%2")
+        throw ErreurFichier(QCoreApplication::translate("Enregistrement", "Erreur d'écriture du fichier %1 : %2")
                                 .arg(Natif(chemin), raison));
     }
     if (!fichier.commit())
-        throw ErreurFichier(QCoreApplication::translate("Enregistrement", "Impossible d'enregistrer le fichier %1\r%2")
+        throw ErreurFichier(QCoreApplication::translate("Enregistrement", "Impossible d'enregistrer le fichier %1 : %2")
                                 .arg(Natif(chemin), fichier.errorString()));
 }

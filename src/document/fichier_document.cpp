@@ -106,7 +106,7 @@ void EcrireChampImage(QIODevice &flux, const QImage &image, CodageImage codage, 
 void VerifierBmpComplet(const QByteArray &champ)
 {
     const auto *p = reinterpret_cast<const uchar *>(champ.constData());
-    if (champ.size() < 14 + 16 || p[0] != 'B' || p[1] != 'M')
+    if (champ.size() < 34 || p[0] != 'B' || p[1] != 'M')
         return; // the picture reader refuses it
     const qint64 debutPixels = qFromLittleEndian<std::uint32_t>(p + 10);
     const qint64 largeur = qFromLittleEndian<std::int32_t>(p + 18);
@@ -192,7 +192,7 @@ int EcrireFichierDocument(const QString &chemin, const DocumentAEcrire &document
     return omis;
 }
 
-ContenuDocument LireDocumentOctets(const QByteArray &octets)
+ContenuDocument LireDocumentOctets(const QByteArray &octets, qint64 pixelsMaxSansFond)
 {
     QByteArray copie = QByteArray::fromRawData(octets.constData(), octets.size());
     QBuffer tampon(&copie);
@@ -222,6 +222,8 @@ ContenuDocument LireDocumentOctets(const QByteArray &octets)
     const std::uint16_t hauteur = curseur.U16(QT_TRANSLATE_NOOP("FichierDocument", "taille de l'image"));
     contenu.couleurFond = curseur.U32(QT_TRANSLATE_NOOP("FichierDocument", "couleur du fond"));
     VerifierTailleImage(largeur, hauteur, 0, 0.0, "document sans fond");
+    if (qint64(largeur) * hauteur > pixelsMaxSansFond)
+        throw ErreurDecodage(Tr("image trop grande (%1 x %2 pixels).").arg(largeur).arg(hauteur));
     contenu.image = QImage(largeur, hauteur, QImage::Format_ARGB32);
     if (contenu.image.isNull())
         throw ErreurDecodage(Tr("mémoire insuffisante pour cette image."));
@@ -233,11 +235,11 @@ ContenuDocument LireFichierDocument(const QString &chemin)
 {
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly))
-        throw ErreurFichier(Tr("Impossible d'ouvrir le fichier %1\r%2")
+        throw ErreurFichier(Tr("Impossible d'ouvrir le fichier %1 : %2")
                                 .arg(QDir::toNativeSeparators(chemin), fichier.errorString()));
     const QByteArray octets = fichier.readAll();
     if (fichier.error() != QFileDevice::NoError)
-        throw ErreurFichier(Tr("Erreur de lecture du fichier %1\r%2")
+        throw ErreurFichier(Tr("Erreur de lecture du fichier %1 : %2")
                                 .arg(QDir::toNativeSeparators(chemin), fichier.errorString()));
     try {
         return LireDocumentOctets(octets);

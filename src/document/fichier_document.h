@@ -16,6 +16,7 @@
 
 #include "calibration/code_couleur.h"
 #include "calibration/echelle.h"
+#include "document/lecteur_image.h"
 #include "drawing/liste_dessins.h"
 
 #include <QByteArray>
@@ -71,10 +72,15 @@ struct DocumentAEcrire {
                                         int qualite, QRgb couleurFond);
 
 // Reads the bytes of a document file. Every length and count is checked
-// against the bytes that remain before anything is allocated for it. Throws
-// ErreurDecodage with a French message when the bytes are truncated, are not
-// a document file, or hold a damaged picture.
-[[nodiscard]] ContenuDocument LireDocumentOctets(const QByteArray &octets);
+// against the bytes that remain before anything is allocated for it; the
+// pictures follow the readers' limits (32767 pixels a side, no more pixels
+// than their bytes can encode). A "non" image holds no pixels in the file, so
+// its size is bounded by pixelsMaxSansFond alone (the program's limit for a
+// picture; the fuzz target lowers it). Throws ErreurDecodage with a French
+// message when the bytes are truncated, are not a document file, or hold a
+// damaged picture.
+[[nodiscard]] ContenuDocument LireDocumentOctets(const QByteArray &octets,
+                                                 qint64 pixelsMaxSansFond = kPixelsMaxImage);
 
 // Reads a document file (others may read it at the same time). Throws
 // ErreurFichier when the file cannot be read and ErreurDecodage as above, the

@@ -3,6 +3,7 @@
 #include "app/erreur.h"
 #include "calibration/code_couleur.h"
 #include "calibration/echelle_annexe.h"
+#include "document/chargement_document.h"
 #include "document/lecteur_image.h"
 #include "document/nom_fichier_annexe.h"
 #include "document/ouverture_raster.h"
@@ -70,8 +71,8 @@ std::unique_ptr<ImageDocument> OuvrirDocument(const QString &chemin, int etireme
         break;
     case GenreFichier::DocumentKaptori:
         // The program's document file (.kpt).
-        throw ErreurDecodage(QCoreApplication::translate("LecteurImage",
-                                                         "Les documents Kaptori (.kpt) ne sont pas encore lisibles."));
+        ChargerFichierDocument(*document, chemin);
+        break;
     case GenreFichier::Animation:
         throw ErreurDecodage(QCoreApplication::translate("LecteurImage",
                                                          "Un fichier d'animation (.anm) s'ouvre dans le lecteur "

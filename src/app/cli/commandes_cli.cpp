@@ -12,6 +12,9 @@ const std::vector<CommandeCli> &CommandesCli()
         {"valeur", "FICHIER X Y", "couleur et valeur décodée du pixel (X, Y), comme la barre d'état et le panneau de décodage", CommandeValeur},
         {"canal", "FICHIER INDEX SORTIE",
          "écrit le plan brut du canal INDEX (0 pour le premier) d'un fichier raster, L × H octets", CommandeCanal},
+        {"convert", "IN OUT [--codage jpg|png|bmp|non] [--qualite N]",
+         "ouvre IN et l'enregistre sous OUT comme « Enregistrer sous » (format selon l'extension, fichiers .sca et .ccc)",
+         CommandeConvert},
     };
     return commandes;
 }

@@ -46,3 +46,6 @@ int CommandeRgba(const QStringList &arguments, QTextStream &sortie, QTextStream 
 
 // Printing to PDF (commande_imprimer.cpp).
 int CommandeImprimer(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
+// Opening a file and saving it as "Enregistrer sous" does (commande_convert.cpp).
+int CommandeConvert(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);

@@ -1,0 +1,67 @@
+#include "document/enregistrer_document.h"
+
+#include "calibration/code_couleur.h"
+#include "calibration/echelle_annexe.h"
+#include "document/ecriture_bmp.h"
+#include "document/ecriture_gif.h"
+#include "document/ecriture_jpeg.h"
+#include "document/ecriture_png.h"
+#include "document/ecriture_sure.h"
+#include "document/image_document.h"
+
+#include <QFileInfo>
+#include <QIODevice>
+
+namespace {
+
+DocumentAEcrire VueAEcrire(const ImageDocument &document)
+{
+    return DocumentAEcrire{document.lignesLibres, document.dessins, document.echelle, document.codeCouleur,
+                           document.image};
+}
+
+} // namespace
+
+FormatEnregistrement FormatSelonExtension(const QString &chemin)
+{
+    const QString extension = QFileInfo(chemin).suffix().toUpper();
+    if (extension == QLatin1String("KPT"))
+        return FormatEnregistrement::Kpt;
+    if (extension == QLatin1String("GIF"))
+        return FormatEnregistrement::Gif;
+    if (extension == QLatin1String("JPG"))
+        return FormatEnregistrement::Jpg;
+    if (extension == QLatin1String("PNG"))
+        return FormatEnregistrement::Png;
+    return FormatEnregistrement::Bmp;
+}
+
+int EnregistrerDocument(ImageDocument &document, const QString &chemin, const OptionsEnregistrement &options)
+{
+    const FormatEnregistrement format = FormatSelonExtension(chemin);
+    int omis = 0;
+    if (format == FormatEnregistrement::Kpt) {
+        omis = EcrireFichierDocument(chemin, VueAEcrire(document), options.codage, options.qualite,
+                                     options.couleurFond);
+    } else {
+        const QImage aplatie = document.Aplatir();
+        EcrireFichierSurFlux(chemin, [&](QIODevice &flux) {
+            switch (format) {
+            case FormatEnregistrement::Gif: EcrireGif(aplatie, flux); break;
+            case FormatEnregistrement::Jpg: EcrireJpeg(aplatie, options.qualite, flux); break;
+            case FormatEnregistrement::Png: EcrirePng(aplatie, flux); break;
+            case FormatEnregistrement::Bmp:
+            case FormatEnregistrement::Kpt: EcrireBmp(aplatie, 24, flux); break;
+            }
+        });
+    }
+    document.nomFichier = chemin;
+    document.titre = chemin;
+    if (format != FormatEnregistrement::Kpt) {
+        if (document.echelle.Definie)
+            EcrireEchelleAnnexe(chemin, document.echelle);
+        if (document.codeCouleur.Definie)
+            EcrireCodeAnnexe(chemin, document.codeCouleur);
+    }
+    return omis;
+}
