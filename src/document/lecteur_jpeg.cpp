@@ -9,10 +9,15 @@
 #include <QCoreApplication>
 
 #include <csetjmp>
+#include <cstdlib>
 #include <cstdio>
 
 #include <jpeglib.h>
 #include <jerror.h>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace {
 
@@ -93,6 +98,32 @@ void CmykVersArgb(uchar *ligne, int largeur, bool inverse)
     }
 }
 
+void LibererPixels(void *pixels)
+{
+    std::free(pixels);
+}
+
+// A new ARGB32 picture. Its pixels are written once, row after row, so most
+// of the decoding time of a large photograph goes to the first touch of each
+// memory page; on Linux the buffer asks for huge pages, which cuts that cost.
+QImage ImageNeuve(int largeur, int hauteur)
+{
+    const auto taille = static_cast<size_t>(largeur) * 4u * static_cast<size_t>(hauteur);
+    void *pixels = nullptr;
+    if (posix_memalign(&pixels, size_t(2) << 20, taille) != 0 || !pixels)
+        throw ErreurDecodage(QCoreApplication::translate("LecteurImage", "mémoire insuffisante pour cette image."));
+#ifdef MADV_HUGEPAGE
+    madvise(pixels, taille, MADV_HUGEPAGE);
+#endif
+    QImage image(static_cast<uchar *>(pixels), largeur, hauteur, static_cast<qsizetype>(largeur) * 4,
+                 QImage::Format_ARGB32, LibererPixels, pixels);
+    if (image.isNull()) {
+        std::free(pixels);
+        throw ErreurDecodage(QCoreApplication::translate("LecteurImage", "mémoire insuffisante pour cette image."));
+    }
+    return image;
+}
+
 // Returns false after a libjpeg error, whose text is then in erreur.message.
 bool Decoder(DecodageJpeg &d)
 {
@@ -118,10 +149,7 @@ bool Decoder(DecodageJpeg &d)
         d.cinfo.out_color_space = (QSysInfo::ByteOrder == QSysInfo::LittleEndian) ? JCS_EXT_BGRA : JCS_EXT_ARGB;
 
     jpeg_start_decompress(&d.cinfo);
-    *d.image = QImage(static_cast<int>(d.cinfo.output_width), static_cast<int>(d.cinfo.output_height),
-                      QImage::Format_ARGB32);
-    if (d.image->isNull())
-        throw ErreurDecodage(QCoreApplication::translate("LecteurImage", "mémoire insuffisante pour cette image."));
+    *d.image = ImageNeuve(static_cast<int>(d.cinfo.output_width), static_cast<int>(d.cinfo.output_height));
 
     const int largeur = d.image->width();
     JSAMPROW lignes[16];
