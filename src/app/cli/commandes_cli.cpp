@@ -4,7 +4,7 @@ const std::vector<CommandeCli> &CommandesCli()
 {
     static const std::vector<CommandeCli> commandes = {
         {"info", "FICHIER", "format, taille, canaux, échelle et code couleur d'un fichier", CommandeInfo},
-        {"rgba", "FICHIER SORTIE", "écrit l'image décodée en octets R, V, B, A bruts, ligne par ligne", CommandeRgba},
+        {"rgba", "FICHIER SORTIE [--etirement 0|2|5|20|50]", "écrit l'image décodée en octets R, V, B, A bruts, ligne par ligne", CommandeRgba},
         {"imprimer", "FICHIER SORTIE.pdf [--lignes L] [--colonnes C] [--marges G,D,H,B] [--espace E] [--paysage] [--a3] [--couleur] [--copies N]",
          "imprime l'image aplatie en grille de copies dans un fichier PDF", CommandeImprimer},
         {"mesure", "FICHIER X Y [X2 Y2]", "position lue avec l'échelle du fichier, ou longueur du segment", CommandeMesure},
