@@ -7,14 +7,14 @@ const std::vector<CommandeCli> &CommandesCli()
         {"rgba", "FICHIER SORTIE [--etirement 0|2|5|20|50]", "écrit l'image décodée en octets R, V, B, A bruts, ligne par ligne", CommandeRgba},
         {"imprimer", "FICHIER SORTIE.pdf [--lignes L] [--colonnes C] [--marges G,D,H,B] [--espace E] [--paysage] [--a3] [--couleur] [--copies N]",
          "imprime l'image aplatie en grille de copies dans un fichier PDF", CommandeImprimer},
+        {"valeur", "FICHIER X Y", "couleur et valeur décodée du pixel (X, Y), comme la barre d'état et le panneau de décodage", CommandeValeur},
         {"mesure", "FICHIER X Y [X2 Y2]", "position lue avec l'échelle du fichier, ou longueur du segment", CommandeMesure},
         {"angle", "AX AY BX BY CX CY DX DY", "angle entre les segments AB et CD : aigu (orienté)", CommandeAngle},
-        {"valeur", "FICHIER X Y", "couleur et valeur décodée du pixel (X, Y), comme la barre d'état et le panneau de décodage", CommandeValeur},
-        {"canal", "FICHIER INDEX SORTIE",
-         "écrit le plan brut du canal INDEX (0 pour le premier) d'un fichier raster, L × H octets", CommandeCanal},
         {"convert", "IN OUT [--codage jpg|png|bmp|non] [--qualite N]",
          "ouvre IN et l'enregistre sous OUT comme « Enregistrer sous » (format selon l'extension, fichiers .sca et .ccc)",
          CommandeConvert},
+        {"canal", "FICHIER INDEX SORTIE",
+         "écrit le plan brut du canal INDEX (0 pour le premier) d'un fichier raster, L × H octets", CommandeCanal},
     };
     return commandes;
 }

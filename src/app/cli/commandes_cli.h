@@ -3,10 +3,10 @@
 // (after the command name) and the two output streams, returning the exit
 // status: 0 on success, 1 with a French message on the error stream.
 
-#include <QList>
-#include <QPoint>
 #include <QByteArray>
 #include <QImage>
+#include <QList>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -28,16 +28,6 @@ struct CommandeCli {
 // Raw plane of one channel of a raster file (commande_canal.cpp).
 int CommandeCanal(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 
-// Measurements (commande_mesure.cpp, commande_angle.cpp).
-int CommandeMesure(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
-int CommandeAngle(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
-// Pixel positions from pairs of integer arguments; nothing, after a French
-// message on erreurs, when one is not an integer.
-[[nodiscard]] std::optional<QList<QPoint>> PointsDeLigneCommande(const QStringList &arguments, QTextStream &erreurs);
-
-// Colour readout of one pixel (commande_valeur.cpp).
-int CommandeValeur(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
-
 // Pictures and documents (commande_info.cpp, commande_rgba.cpp).
 int CommandeInfo(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 int CommandeRgba(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
@@ -46,6 +36,16 @@ int CommandeRgba(const QStringList &arguments, QTextStream &sortie, QTextStream 
 
 // Printing to PDF (commande_imprimer.cpp).
 int CommandeImprimer(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
+// Colour readout of one pixel (commande_valeur.cpp).
+int CommandeValeur(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
+// Measurements (commande_mesure.cpp, commande_angle.cpp).
+int CommandeMesure(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeAngle(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+// Pixel positions from pairs of integer arguments; nothing, after a French
+// message on erreurs, when one is not an integer.
+[[nodiscard]] std::optional<QList<QPoint>> PointsDeLigneCommande(const QStringList &arguments, QTextStream &erreurs);
 
 // Opening a file and saving it as "Enregistrer sous" does (commande_convert.cpp).
 int CommandeConvert(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
