@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <QTimer>
+
 #include "document/fenetre_document.h"
 
 #include <QAction>
@@ -98,7 +100,12 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), zone_(new QMdiArea(
     BrancherEnregistrement();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // The documents close while the frame is being destroyed: their
+    // activation changes must no longer reach it.
+    disconnect(zone_, nullptr, this, nullptr);
+}
 
 void TMainForm::CreerMenus()
 {
@@ -550,6 +557,15 @@ void TMainForm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     ReajusterDocuments();
+}
+
+// A session without a window manager (a kiosk, a remote display) may never
+// activate the frame: the one-time start-up work then runs once it is shown.
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (premiereActivation_)
+        QTimer::singleShot(200, this, &TMainForm::PremiereActivation);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)

@@ -394,7 +394,7 @@ TEST(FichierDocument, LErreurDeLectureNommeLeFichier)
     const QString chemin = dossier.filePath(QStringLiteral("abime.kpt"));
     QFile f(chemin);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("\x01\x05\x00ab", 5);
+    f.write(QByteArray("\x01\x05\x00" "ab", 5));
     f.close();
     try {
         (void)LireFichierDocument(chemin);
