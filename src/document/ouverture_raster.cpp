@@ -1,6 +1,8 @@
 #include "document/ouverture_raster.h"
 
 #include "app/erreur.h"
+#include "app/fichier_texte.h"
+#include "calibration/code_couleur.h"
 #include "calibration/echelle_annexe.h"
 #include "document/image_document.h"
 #include "document/lecture_ima.h"
@@ -26,6 +28,17 @@ bool EstFichierRaster(const QString &chemin)
     static const QStringList extensions = {QStringLiteral("LAN"), QStringLiteral("IMG"), QStringLiteral("PER"),
                                            QStringLiteral("IMA"), QStringLiteral("INF")};
     return extensions.contains(Extension(chemin));
+}
+
+std::optional<TCodeCouleur> CodeAnnexeRaster(const QString &chemin)
+{
+    const std::optional<QStringList> lignes = LireFichierTexte(NomCodeAnnexe(chemin));
+    if (!lignes || lignes->isEmpty())
+        return std::nullopt;
+    const TCodeCouleur code = TexteEnCode(lignes->first());
+    if (!code.Definie)
+        return std::nullopt;
+    return code;
 }
 
 LectureRaster LireRaster(const QString &chemin)
@@ -54,5 +67,12 @@ QStringList ChargerRaster(ImageDocument &document, const QString &chemin, int et
     document.AfficherCanaux(lecture.affichage[0], lecture.affichage[1], lecture.affichage[2], etirement);
     // Without a side-file the scale is 1 "pixels" per pixel, Landsat scenes included.
     document.echelle = LireEchelleAnnexe(chemin);
+    // The colour-code side-file is read after the channels are shown, like
+    // the scale's: showing them rewrites the code, which would wipe a code
+    // read before. A file that is missing or does not parse leaves the code
+    // describing the shown channels (CodeParDefaut would name them "Bleu",
+    // "Vert", "Rouge" whatever they are).
+    if (std::optional<TCodeCouleur> code = CodeAnnexeRaster(chemin))
+        document.codeCouleur = *code;
     return lecture.avertissements;
 }

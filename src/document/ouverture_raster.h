@@ -4,7 +4,10 @@
 // the channels, the chosen ones are shown with the contrast stretch, and the
 // scale side-file is read.
 
+#include "calibration/code_couleur.h"
 #include "document/lecture_raster.h"
+
+#include <optional>
 
 class ImageDocument;
 
@@ -15,10 +18,17 @@ class ImageDocument;
 // extension, and whatever the reader throws.
 [[nodiscard]] LectureRaster LireRaster(const QString &chemin);
 
+// The colour code of the raster file's side-file (path without its last four
+// characters, then ".ccc"), or nothing when that file is missing, unreadable
+// or does not parse.
+[[nodiscard]] std::optional<TCodeCouleur> CodeAnnexeRaster(const QString &chemin);
+
 // Fills an empty document from a raster file: channels in order (each plane
 // carrying its index), nomFichier, the display of the reader's slots with
 // stretch etirement (0, 2, 5, 20 or 50) and the scale side-file (factor 1
-// in "pixels" without one). Returns the French warnings to show the user
+// in "pixels" without one). The colour code is the one the display gives
+// the shown channels, replaced by the colour-code side-file when there is a
+// readable one. Returns the French warnings to show the user
 // (incomplete file, skipped channel). Throws like LireRaster, leaving the
 // document untouched.
 QStringList ChargerRaster(ImageDocument &document, const QString &chemin, int etirement);

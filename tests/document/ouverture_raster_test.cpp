@@ -1,5 +1,6 @@
 // Opening a raster file into a document: channels, display, colour code,
-// scale side-file, warnings; a file that fails gives no document.
+// scale and colour-code side-files, warnings; a file that fails gives no
+// document.
 
 #include "app/erreur.h"
 #include "document/ouverture_document.h"
@@ -8,6 +9,8 @@
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <ostream>
 
 namespace {
 
@@ -67,6 +70,72 @@ TEST_F(OuvertureRaster, lan_without_side_file_ends_with_1_pixels_and_with_one_ta
     const auto avec = OuvrirDocument(PoserScene(QStringLiteral("b.lan")), 5);
     EXPECT_EQ(avec->echelle.Facteur, 0.03);
     EXPECT_EQ(avec->echelle.Unite, QStringLiteral("km"));
+}
+
+// Colour-code side-files beside raster files. The code a raster document
+// ends with is the side-file's when it parses, otherwise the one that
+// showing the channels gave (never CodeParDefaut, which would call TM 2
+// "Bleu").
+struct CasCodeAnnexe {
+    const char *nom;
+    const char *fichier;      // raster file written by the test
+    const char *annexe;       // text of the ".ccc", nullptr for none
+    int type;                 // expected TypeCodage
+    const char *designation;  // NomC[0] for kind 0, Grandeur otherwise
+    const char *unite;        // UniteCode for kinds 1..3
+};
+
+void PrintTo(const CasCodeAnnexe &c, std::ostream *os)
+{
+    *os << c.nom;
+}
+
+class CodeAnnexeRasterTest : public OuvertureRaster, public ::testing::WithParamInterface<CasCodeAnnexe> {};
+
+TEST_P(CodeAnnexeRasterTest, gives_the_side_file_code_only_when_it_parses)
+{
+    const CasCodeAnnexe &c = GetParam();
+    const QString nom = QString::fromLatin1(c.fichier);
+    const QString chemin = nom.endsWith(QLatin1String(".lan"))
+                               ? PoserScene(nom)
+                               : Poser(nom, Ima("lignes 2 *colonnes 3 *", QByteArray(6, '\x20')));
+    if (c.annexe)
+        Poser(nom.left(nom.size() - 4) + QStringLiteral(".ccc"), QByteArray(c.annexe) + "\r\n");
+    const auto d = OuvrirDocument(chemin, 5);
+    EXPECT_EQ(d->codeCouleur.Definie, 1);
+    EXPECT_EQ(d->codeCouleur.TypeCodage, c.type);
+    if (c.type == CodageTroisCanaux) {
+        EXPECT_EQ(d->codeCouleur.NomC[0], QString::fromLatin1(c.designation));
+    } else {
+        EXPECT_EQ(d->codeCouleur.Grandeur, QString::fromLatin1(c.designation));
+        EXPECT_EQ(d->codeCouleur.UniteCode, QString::fromLatin1(c.unite));
+    }
+}
+
+const CasCodeAnnexe CasCodesAnnexes[] = {
+    {"lan without side-file names the slots after TM 2, TM 3, TM 4", "a.lan", nullptr, CodageTroisCanaux, "TM 2", ""},
+    {"lan with false-colour side-file takes its designations", "b.lan",
+     "<CODE_C=0;0;0;0;255;255;255;Vert;Rouge;Infra-Rouge;65280;255;0;>", CodageTroisCanaux, "Vert", ""},
+    {"lan with an unparsable side-file keeps the channel names", "c.lan", "<CODE_C=9;>", CodageTroisCanaux, "TM 2",
+     ""},
+    {"lan with an empty side-file keeps the channel names", "d.lan", "", CodageTroisCanaux, "TM 2", ""},
+    {"grey ima without side-file is a black-to-white code named Canal", "e.ima", nullptr, CodageDeuxCouleurs, "Canal",
+     ""},
+    {"grey ima with a rainbow side-file takes its quantity and unit", "f.ima",
+     "<CODE_C=1;0;16711680;65280;255;0;1020;F;Altitude;m;>", CodageArcEnCiel, "Altitude", "m"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Raster, CodeAnnexeRasterTest, ::testing::ValuesIn(CasCodesAnnexes));
+
+TEST_F(OuvertureRaster, side_file_code_replaces_the_stretched_range_it_was_written_with)
+{
+    // The side-file holds the whole code: its channel ranges are the
+    // user's, not the display stretch's.
+    Poser(QStringLiteral("g.ccc"), "<CODE_C=0;-20;0;0;40;255;255;C1;C2;C3;65280;255;0;>\r\n");
+    const auto d = OuvrirDocument(PoserScene(QStringLiteral("g.lan")), 50);
+    EXPECT_EQ(d->codeCouleur.MiniC[0], -20.0);
+    EXPECT_EQ(d->codeCouleur.MaxiC[0], 40.0);
+    EXPECT_EQ(d->codeCouleur.NomC[2], QStringLiteral("C3"));
 }
 
 TEST_F(OuvertureRaster, short_file_opens_with_its_warning_kept_for_the_opener)
