@@ -12,6 +12,9 @@
 #include <cstdio>
 #include <new>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 void AfficherAide(QTextStream &out)
@@ -29,12 +32,29 @@ void AfficherAide(QTextStream &out)
     out << QStringLiteral("\nLes nombres sont écrits avec le séparateur décimal de la langue de l'utilisateur.\n");
 }
 
+// Qt warns on standard error when XDG_RUNTIME_DIR is missing (cron jobs,
+// ssh sessions), which pollutes the output scripts read. Give it the private
+// folder it would fall back to anyway.
+void PreparerDossierExecution()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QByteArray dossier = QByteArrayLiteral("/tmp/runtime-") + QByteArray::number(static_cast<qulonglong>(getuid()));
+    ::mkdir(dossier.constData(), 0700);
+    struct stat etat {};
+    if (::stat(dossier.constData(), &etat) == 0 && S_ISDIR(etat.st_mode) && etat.st_uid == getuid()) {
+        ::chmod(dossier.constData(), 0700);
+        qputenv("XDG_RUNTIME_DIR", dossier);
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreparerDossierExecution();
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("kaptori-cli"));
     TesterSeparateurDecimal();
