@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
@@ -225,6 +226,59 @@ TEST_F(Cadre, CommandLineConfigurationFileIsLookedUpInTheCurrentDirectory)
     f.DefinirLigneCommande({Chemin("ailleurs/cours.cfm")});
     f.PremiereActivation();
     EXPECT_EQ(f.menuAide->actions().last()->text(), QStringLiteral("Ici"));
+}
+
+// The command line hands an animation list to the player and goes on with
+// the next argument; only the open dialog's selection ends at an animation.
+TEST_F(Cadre, CommandLineOpensThePicturesOnEitherSideOfAnAnimationList)
+{
+    const QString a = Image(QStringLiteral("a.jpg"));
+    Ecrire(QStringLiteral("b.anm"), "a.jpg\r\n");
+    const QString c = Image(QStringLiteral("c.jpg"), QSize(20, 10));
+    TMainForm &f = Cadre_();
+    QStringList animations;
+    f.ouvrirAnimation = [&](const QString &chemin) { animations.append(chemin); };
+    f.DefinirLigneCommande({a, Chemin("b.anm"), c});
+    f.PremiereActivation();
+    EXPECT_EQ(Titres(), (QStringList{a, c}));
+    EXPECT_EQ(animations, QStringList{Chemin("b.anm")});
+    EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(Cadre, CommandLineWithoutAnAnimationPlayerPassesOverTheListQuietly)
+{
+    const QString a = Image(QStringLiteral("a.jpg"));
+    Ecrire(QStringLiteral("b.anm"), "a.jpg\r\n");
+    const QString c = Image(QStringLiteral("c.jpg"));
+    TMainForm &f = Cadre_();
+    f.ouvrirAnimation = nullptr;
+    f.DefinirLigneCommande({a, Chemin("b.anm"), c});
+    f.PremiereActivation();
+    EXPECT_EQ(Titres(), (QStringList{a, c})) << "no document window for the animation list";
+    EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(Cadre, OpenDialogSelectionEndsAtAnAnimationList)
+{
+    const QString a = Image(QStringLiteral("a.jpg"));
+    Ecrire(QStringLiteral("b.anm"), "a.jpg\r\n");
+    Image(QStringLiteral("c.jpg"));
+    TMainForm &f = Cadre_();
+    QStringList animations;
+    f.ouvrirAnimation = [&](const QString &chemin) { animations.append(chemin); };
+    QTimer::singleShot(0, [this] {
+        auto *dialogue = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialogue, nullptr);
+        dialogue->setDirectory(dossier_.path());
+        auto *nom = dialogue->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(nom, nullptr);
+        nom->setText(QStringLiteral("\"a.jpg\" \"b.anm\" \"c.jpg\""));
+        static_cast<QDialog *>(dialogue)->accept();
+    });
+    f.Ouvrir();
+    EXPECT_EQ(Titres(), QStringList{a});
+    EXPECT_EQ(animations, QStringList{Chemin("b.anm")});
+    EXPECT_TRUE(messages_.isEmpty());
 }
 
 TEST_F(Cadre, ZoomDoublesHalvesAndReturnsToOne)
