@@ -152,28 +152,38 @@ void ImageDocument::AfficherCanaux(int b, int v, int r, int e, const Designation
     if (modeCouleur) {
         // A slot without a channel keeps 255 in its byte: it reads a row of
         // zeros through a table giving 255. The bitmap is opaque so that it
-        // shows and exports as the composite it is.
+        // shows and exports as the composite it is. Each slot's table gives
+        // its displayed byte already in place in the pixel, so that a pixel
+        // is three look-ups joined.
         const std::vector<std::uint8_t> zeros(static_cast<std::size_t>(w), 0);
+        std::array<std::array<QRgb, 256>, 3> placees{};
         for (int k = 0; k < 3; ++k)
-            if (places[k] < 0)
-                tables[k].fill(255);
+            for (int v = 0; v < 256; ++v)
+                placees[k][v] = QRgb{places[k] >= 0 ? tables[k][v] : std::uint8_t{255}} << (8 * k);
+        for (int v = 0; v < 256; ++v)
+            placees[2][v] |= 0xFF000000u;
         for (int y = 0; y < h; ++y) {
             auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
             std::array<const std::uint8_t *, 3> src{};
             for (int k = 0; k < 3; ++k)
                 src[k] = places[k] >= 0 ? canaux[static_cast<std::size_t>(places[k])].ligne(y) : zeros.data();
+            const std::uint8_t *bleu = src[0];
+            const std::uint8_t *vert = src[1];
+            const std::uint8_t *rouge = src[2];
             for (int x = 0; x < w; ++x)
-                ligne[x] = 0xFF000000u | (QRgb{tables[2][src[2][x]]} << 16) | (QRgb{tables[1][src[1][x]]} << 8)
-                           | QRgb{tables[0][src[0][x]]};
+                ligne[x] = placees[2][rouge[x]] | placees[1][vert[x]] | placees[0][bleu[x]];
         }
     } else {
+        std::array<QRgb, 256> gris{};
         const TableOctets &table = tables[static_cast<std::size_t>(
             places[0] >= 0 ? 0 : (places[1] >= 0 ? 1 : 2))];
+        for (int v = 0; v < 256; ++v)
+            gris[v] = 0xFF000000u | (0x010101u * table[v]);
         for (int y = 0; y < h; ++y) {
             auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
             const std::uint8_t *src = ref.ligne(y);
             for (int x = 0; x < w; ++x)
-                ligne[x] = 0xFF000000u | (0x010101u * table[src[x]]);
+                ligne[x] = gris[src[x]];
         }
     }
 

@@ -3,6 +3,8 @@
 #include "app/nombres.h"
 #include "document/canal.h"
 
+#include <algorithm>
+
 BornesEtirement EtirementDeHistogramme(const std::array<std::uint64_t, 256> &histogramme, int e)
 {
     BornesEtirement bornes;
@@ -45,27 +47,41 @@ BornesEtirement EtirementDeHistogramme(const std::array<std::uint64_t, 256> &his
     return bornes;
 }
 
+std::array<std::uint64_t, 256> HistogrammeOctets(const std::uint8_t *octets, std::size_t n)
+{
+    std::array<std::uint64_t, 256> histogramme{};
+    // Four partial tables, so that neighbouring equal bytes do not wait on
+    // each other's increment. Their 32-bit counters are emptied into the
+    // 64-bit histogram every block, well before they could overflow.
+    constexpr std::size_t Bloc = std::size_t{1} << 30;
+    std::array<std::array<std::uint32_t, 256>, 4> partiels;
+    for (std::size_t debut = 0; debut < n; debut += Bloc) {
+        for (auto &t : partiels)
+            t.fill(0);
+        const std::uint8_t *p = octets + debut;
+        const std::size_t m = std::min(Bloc, n - debut);
+        std::size_t i = 0;
+        for (; i + 4 <= m; i += 4) {
+            ++partiels[0][p[i]];
+            ++partiels[1][p[i + 1]];
+            ++partiels[2][p[i + 2]];
+            ++partiels[3][p[i + 3]];
+        }
+        for (; i < m; ++i)
+            ++partiels[0][p[i]];
+        for (int v = 0; v < 256; ++v)
+            histogramme[v] += std::uint64_t{partiels[0][v]} + partiels[1][v] + partiels[2][v] + partiels[3][v];
+    }
+    return histogramme;
+}
+
 BornesEtirement CalculerEtirement(const TCanal &canal, int e)
 {
     if (e <= 0)
         return {};
-    // Four partial histograms break the dependency between neighbouring bytes.
-    std::array<std::array<std::uint64_t, 256>, 4> partiels{};
-    const auto *p = reinterpret_cast<const std::uint8_t *>(canal.plan.constData());
-    const qsizetype n = canal.plan.size();
-    qsizetype i = 0;
-    for (; i + 4 <= n; i += 4) {
-        ++partiels[0][p[i]];
-        ++partiels[1][p[i + 1]];
-        ++partiels[2][p[i + 2]];
-        ++partiels[3][p[i + 3]];
-    }
-    for (; i < n; ++i)
-        ++partiels[0][p[i]];
-    std::array<std::uint64_t, 256> histogramme{};
-    for (int v = 0; v < 256; ++v)
-        histogramme[v] = partiels[0][v] + partiels[1][v] + partiels[2][v] + partiels[3][v];
-    return EtirementDeHistogramme(histogramme, e);
+    return EtirementDeHistogramme(HistogrammeOctets(reinterpret_cast<const std::uint8_t *>(canal.plan.constData()),
+                                                    static_cast<std::size_t>(canal.plan.size())),
+                                  e);
 }
 
 std::array<std::uint8_t, 256> TableEtirement(int mini, int maxi)

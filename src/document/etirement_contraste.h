@@ -4,6 +4,7 @@
 // values are never changed, only the bytes written into the image bitmap.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 struct TCanal;
@@ -23,6 +24,9 @@ struct BornesEtirement {
 //   255-i..254 is below it (0 and 255 are never counted);
 // - the stretch applies only when the new minimum is below the new maximum.
 [[nodiscard]] BornesEtirement CalculerEtirement(const TCanal &canal, int e);
+
+// Counts of each of the 256 values among n bytes, in one pass.
+[[nodiscard]] std::array<std::uint64_t, 256> HistogrammeOctets(const std::uint8_t *octets, std::size_t n);
 
 // Same rule on a histogram of the 256 values (counts as 64-bit integers).
 [[nodiscard]] BornesEtirement EtirementDeHistogramme(const std::array<std::uint64_t, 256> &histogramme, int e);
