@@ -1,0 +1,440 @@
+// The measuring tool in the program, driven with the mouse as a pupil drives
+// it: lengths on the calibrated photo, the angle between two dragged lines,
+// positions on a graph with two Y axes, the measurement menu following the
+// active document, and scales made through "Créer/modifier l'&Echelle" and
+// its windows before reading them. Measured lines live on the provisional
+// layer only: they never reach the drawing layer or the element list.
+// With KAPTORI_CAPTURES set to a folder, the windows are saved there as PNG.
+
+#include "app/boites_message.h"
+#include "app/main_window.h"
+#include "calibration/dialogue_attribution_echelle.h"
+#include "calibration/dialogue_nom_echelle.h"
+#include "calibration/echelle.h"
+#include "calibration/edit_valeur.h"
+#include "calibration/fenetre_echelle.h"
+#include "calibration/image_echelle.h"
+#include "document/fenetre_document.h"
+#include "drawing/reglages_dessin.h"
+#include "measure/outil_mesure.h"
+#include "support/separateur.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+QString Donnee(const char *nom)
+{
+    return qEnvironmentVariable("KAPTORI_DATA") + QLatin1Char('/') + QLatin1String(nom);
+}
+
+void Capturer(QWidget *w, const char *nom)
+{
+    const QString dossier = qEnvironmentVariable("KAPTORI_CAPTURES");
+    if (!dossier.isEmpty())
+        w->grab().save(dossier + QLatin1Char('/') + QLatin1String(nom) + QStringLiteral(".png"));
+}
+
+// Runs `action` on the modal dialog of type T as soon as it is shown; the
+// dialogs of the scale assignment follow one another, each in its own loop.
+template <class T>
+void SurDialogue(std::function<void(T *)> action)
+{
+    auto *attente = new QTimer;
+    attente->setInterval(10);
+    QObject::connect(attente, &QTimer::timeout, [attente, action] {
+        auto *dialogue = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!dialogue || !dialogue->isVisible())
+            return;
+        attente->stop();
+        attente->deleteLater();
+        action(dialogue);
+    });
+    attente->start();
+}
+
+// A drag with the left or right button on a widget, in its own coordinates,
+// in four steps.
+void GlisserSur(QWidget *w, QPoint de, QPoint a, const std::function<QPoint(QPoint)> &ecran,
+                Qt::MouseButton bouton = Qt::LeftButton)
+{
+    QTest::mousePress(w, bouton, {}, ecran(de));
+    for (int i = 1; i <= 4; ++i) {
+        const QPoint p = ecran(de + (a - de) * i / 4);
+        QMouseEvent mouvement(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, bouton, {});
+        QApplication::sendEvent(w, &mouvement);
+    }
+    QTest::mouseRelease(w, bouton, {}, ecran(a));
+}
+
+class MesureDansLeCadre : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        DefinirIntercepteurMessages([this](TypeMessage, const QString &texte, BoutonsMessage) {
+            messages.append(texte);
+            return QMessageBox::Ok;
+        });
+        ReglagesDessinProgramme() = ReglagesDessin{};
+        cadre = std::make_unique<TMainForm>();
+        cadre->resize(1100, 800);
+        cadre->show();
+        Ouvrir("photo.jpg");
+    }
+    void TearDown() override
+    {
+        cadre.reset();
+        DefinirIntercepteurMessages({});
+    }
+
+    void Ouvrir(const char *nom)
+    {
+        ASSERT_TRUE(cadre->OuvrirImage(Donnee(nom), 0));
+        fenetre = cadre->DocumentActif();
+        ASSERT_NE(fenetre, nullptr);
+        // Two screen pixels per image pixel: the view maps the pointer back.
+        cadre->Zoom11();
+        cadre->ZoomAugmenter();
+        QApplication::processEvents();
+    }
+
+    ImageDocument &doc() { return fenetre->document(); }
+    void Outil(int n) { cadre->boutonsOutils[static_cast<std::size_t>(n)]->trigger(); }
+    QString Panneau4() const { return cadre->TextePanneau(4); }
+
+    void ChoisirMode(int mode)
+    {
+        for (QAction *a : cadre->menuMesures->actions())
+            if (a->isCheckable() && a->data().toInt() == mode)
+                a->trigger();
+    }
+    [[nodiscard]] int ModeCoche() const
+    {
+        for (QAction *a : cadre->menuMesures->actions())
+            if (a->isChecked())
+                return a->data().toInt();
+        return -1;
+    }
+
+    QPoint Ecran(QPoint pixel)
+    {
+        const QPointF o = fenetre->vue()->OrigineImage();
+        const double z = doc().zoom;
+        // The view rounds the pointer divided by the zoom back to this pixel.
+        return QPoint(static_cast<int>(o.x() + pixel.x() * z), static_cast<int>(o.y() + pixel.y() * z));
+    }
+    QWidget *Vue() { return fenetre->vue()->viewport(); }
+    void Glisser(QPoint de, QPoint a) { GlisserSur(Vue(), de, a, [this](QPoint p) { return Ecran(p); }); }
+    void Survoler(QPoint pixel)
+    {
+        const QPoint p = Ecran(pixel);
+        QMouseEvent mouvement(QEvent::MouseMove, p, Vue()->mapToGlobal(p), Qt::NoButton, Qt::NoButton, {});
+        QApplication::sendEvent(Vue(), &mouvement);
+    }
+
+    [[nodiscard]] static int Alpha(const QImage &couche, QPoint p)
+    {
+        return couche.isNull() ? 0 : qAlpha(couche.pixel(p));
+    }
+
+    SeparateurTemporaire sep{QLatin1Char(',')};
+    std::unique_ptr<TMainForm> cadre;
+    TMDIChild *fenetre = nullptr;
+    QStringList messages;
+};
+
+TEST_F(MesureDansLeCadre, a_line_dragged_on_the_calibrated_photo_reads_its_length_in_millimetres)
+{
+    ASSERT_EQ(EchelleEnTexte(doc().echelle), QStringLiteral("<SCALE=0;0,25;mm;>")); // from photo.sca
+    ASSERT_EQ(doc().zoom, 2.0f);
+    Outil(ImageDocument::OutilMesure);
+    EXPECT_EQ(cadre->TextePanneau(1), QStringLiteral("outil : mesure"));
+
+    Glisser({100, 100}, {130, 140}); // 50 pixels of 0,25 mm
+    EXPECT_EQ(Panneau4(), QStringLiteral("12,5 mm"));
+    Capturer(cadre.get(), "mesure_longueur_cadre");
+
+    // The segment is in the pen colour on the provisional layer only.
+    EXPECT_EQ(doc().coucheProvisoire.pixel(115, 120), 0xFF000000u);
+    EXPECT_EQ(Alpha(doc().coucheDessin, {115, 120}), 0);
+    EXPECT_TRUE(doc().etatDessin.LigneMesure);
+    EXPECT_TRUE(doc().dessins.EstVide());
+
+    // Moving without a button keeps the length; a new press empties it.
+    Survoler({300, 200});
+    EXPECT_EQ(Panneau4(), QStringLiteral("12,5 mm"));
+    QTest::mousePress(Vue(), Qt::LeftButton, {}, Ecran({200, 200}));
+    EXPECT_EQ(Panneau4(), QString());
+    EXPECT_EQ(Alpha(doc().coucheProvisoire, {115, 120}), 0); // the last line was discarded
+    QTest::mouseRelease(Vue(), Qt::LeftButton, {}, Ecran({200, 200}));
+}
+
+TEST_F(MesureDansLeCadre, a_measured_line_is_discarded_when_a_drawing_tool_presses_next)
+{
+    Outil(ImageDocument::OutilMesure);
+    Glisser({100, 100}, {200, 100});
+    EXPECT_EQ(Panneau4(), QStringLiteral("25 mm"));
+    Outil(1); // line
+    Glisser({100, 200}, {200, 200});
+    Glisser({100, 250}, {200, 250}); // merges the first drawn line
+    ASSERT_EQ(doc().dessins.Nombre(), 2);
+    EXPECT_EQ(Alpha(doc().coucheDessin, {150, 100}), 0);
+    EXPECT_GT(Alpha(doc().coucheDessin, {150, 200}), 0);
+    EXPECT_EQ(Alpha(doc().coucheProvisoire, {150, 100}), 0);
+
+    // The same in the angle mode, whose first line stays until the second.
+    Outil(ImageDocument::OutilMesure);
+    ChoisirMode(MesureAngle);
+    Glisser({50, 50}, {150, 50});
+    Outil(0); // pencil
+    Glisser({300, 300}, {320, 300});
+    Glisser({300, 310}, {320, 310});
+    EXPECT_EQ(Alpha(doc().coucheDessin, {100, 50}), 0);
+    EXPECT_EQ(doc().dessins.Nombre(), 4);
+}
+
+TEST_F(MesureDansLeCadre, the_angle_mode_reads_the_angle_between_two_dragged_lines)
+{
+    Outil(ImageDocument::OutilMesure);
+    ChoisirMode(MesureAngle);
+    EXPECT_EQ(doc().modeMesure, MesureAngle);
+
+    Glisser({100, 200}, {109, 209}); // 9 by 9 pixels: not a first line
+    EXPECT_FALSE(doc().mesure.premierSegmentFait);
+    Glisser({100, 200}, {200, 200}); // rightwards
+    EXPECT_TRUE(doc().mesure.premierSegmentFait);
+    Glisser({150, 250}, {150, 150}); // upwards
+    EXPECT_EQ(Panneau4(), QStringLiteral("90° (90°)"));
+    EXPECT_EQ(doc().mesure.intersection, QPoint(150, 200));
+    // Both lines stay on the provisional layer with the crossing stamped.
+    EXPECT_GT(Alpha(doc().coucheProvisoire, {120, 200}), 0);
+    EXPECT_GT(Alpha(doc().coucheProvisoire, {150, 230}), 0);
+    EXPECT_GT(Alpha(doc().coucheProvisoire, {150, 200}), 0);
+    EXPECT_TRUE(doc().etatDessin.LigneMesure);
+    Capturer(cadre.get(), "mesure_angle_cadre");
+
+    Glisser({100, 200}, {200, 200});
+    Glisser({150, 150}, {150, 250}); // downwards
+    EXPECT_EQ(Panneau4(), QStringLiteral("90° (270°)"));
+
+    Glisser({100, 100}, {200, 100});
+    Glisser({100, 150}, {200, 150}); // parallel, same way: no crossing
+    EXPECT_EQ(Panneau4(), QStringLiteral("0° (0°)"));
+    EXPECT_EQ(doc().mesure.intersection, EtatMesure::SansIntersection);
+    EXPECT_TRUE(doc().dessins.EstVide());
+}
+
+TEST_F(MesureDansLeCadre, a_graph_scale_with_two_y_axes_reads_positions_under_the_pointer)
+{
+    doc().echelle =
+        TexteEnEchelle(QStringLiteral("<SCALE=1;40;20;380;262;40;0,0125;s;2;-0,01667;m;260;-0,1667;°C;260;>"));
+    ASSERT_EQ(doc().echelle.Definie, 1);
+    Outil(ImageDocument::OutilMesure);
+
+    Survoler({200, 140}); // no button needed
+    EXPECT_EQ(Panneau4(), QStringLiteral("2 s   2 m   20 °C"));
+    EXPECT_DOUBLE_EQ(doc().mesure.valeursRepere[0], 2.0);
+    Survoler({380, 262}); // the frame's corner is inside
+    EXPECT_EQ(Panneau4(), QStringLiteral("4,25 s   -0,0333 m   -0,333 °C"));
+    Survoler({39, 140}); // left of the frame
+    EXPECT_EQ(Panneau4(), QString());
+
+    // Presses and drags read positions and draw nothing.
+    Glisser({100, 60}, {300, 60});
+    EXPECT_EQ(Panneau4(), QStringLiteral("3,25 s   3,33 m   33,3 °C"));
+    EXPECT_FALSE(doc().ProvisoireNonVide());
+    EXPECT_TRUE(doc().dessins.EstVide());
+}
+
+TEST_F(MesureDansLeCadre, polar_and_triangle_scales_read_under_the_pointer)
+{
+    Outil(ImageDocument::OutilMesure);
+    doc().echelle = TexteEnEchelle(QStringLiteral("<SCALE=3;100;100;de;0;0,5;cm;>"));
+    Survoler({100, 90});
+    EXPECT_EQ(Panneau4(), QStringLiteral("R=5 cm  A=90°"));
+    Survoler({90, 100});
+    EXPECT_EQ(Panneau4(), QStringLiteral("R=5 cm  A=-180°"));
+
+    doc().echelle = TexteEnEchelle(QStringLiteral("<SCALE=2;0;100;100;0;sable;limon;argile;>"));
+    Survoler({0, 100});
+    EXPECT_EQ(Panneau4(), QStringLiteral("sable: 0%  limon: 100%  argile: 0%"));
+    Survoler({50, 120}); // below the base
+    EXPECT_EQ(Panneau4(), QString());
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(MesureDansLeCadre, the_measurement_menu_check_follows_the_active_document)
+{
+    TMDIChild *photo = fenetre;
+    Outil(ImageDocument::OutilMesure);
+    ChoisirMode(MesureAngle);
+    Ouvrir("graphe.png");
+    TMDIChild *graphe = fenetre;
+    EXPECT_EQ(graphe->document().modeMesure, MesureCourante);
+    EXPECT_EQ(ModeCoche(), MesureCourante);
+
+    cadre->zoneDocuments()->setActiveSubWindow(photo);
+    QApplication::processEvents();
+    EXPECT_EQ(ModeCoche(), MesureAngle);
+    cadre->zoneDocuments()->setActiveSubWindow(graphe);
+    QApplication::processEvents();
+    EXPECT_EQ(ModeCoche(), MesureCourante);
+
+    // With another tool the choice is only checked; the document keeps its mode
+    // and the check mark comes back to it at the next activation.
+    Outil(1);
+    ChoisirMode(MesureAngle);
+    EXPECT_EQ(graphe->document().modeMesure, MesureCourante);
+    cadre->zoneDocuments()->setActiveSubWindow(photo);
+    QApplication::processEvents();
+    cadre->zoneDocuments()->setActiveSubWindow(graphe);
+    QApplication::processEvents();
+    EXPECT_EQ(ModeCoche(), MesureCourante);
+}
+
+TEST_F(MesureDansLeCadre, outil_de_mesure_selects_the_tool_and_offers_the_measurement_menu)
+{
+    Outil(0);
+    QTimer::singleShot(0, [this] {
+        EXPECT_TRUE(cadre->menuMesures->isVisible());
+        cadre->menuMesures->hide();
+    });
+    cadre->actOutilMesure->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(doc().outilCourant, ImageDocument::OutilMesure);
+    EXPECT_EQ(cadre->TextePanneau(1), QStringLiteral("outil : mesure"));
+    QStringList legendes;
+    for (QAction *a : cadre->menuMesures->actions())
+        legendes << a->text();
+    EXPECT_EQ(legendes, (QStringList{QStringLiteral("&Courante"), QStringLiteral("&Surface"),
+                                     QStringLiteral("&Lumière sur un rectangle"),
+                                     QStringLiteral("lumière sur une &Bande"), QStringLiteral("&Angle"),
+                                     QStringLiteral("&Délimitation d'objets"),
+                                     QStringLiteral("L&umière sous ce qui est coloré")}));
+}
+
+TEST_F(MesureDansLeCadre, a_photo_calibrated_with_a_segment_in_the_scale_window_reads_lengths)
+{
+    doc().echelle = EchelleParDefaut();
+    bool nomPropose = false;
+    SurDialogue<Tdemandpi>([&](Tdemandpi *demande) {
+        EXPECT_EQ(demande->windowTitle(), QStringLiteral("Attribution d'une échelle"));
+        EXPECT_TRUE(demande->adefinir->isChecked());
+        SurDialogue<TCre_ech>([&](TCre_ech *f) {
+            EXPECT_EQ(f->windowTitle(), QStringLiteral("Création du fichier échelle associé à un fichier image"));
+            EXPECT_TRUE(f->Longu->isChecked());
+            TImageEch *image = f->imageEch();
+            GlisserSur(image, {100, 100}, {400, 100}, [](QPoint p) { return p; });
+            EXPECT_EQ(f->seg_X1->value(), 400);
+            f->unite_long->clear();
+            QTest::keyClicks(f->unite_long, QStringLiteral("mm"));
+            f->val_long->clear();
+            QTest::keyClicks(f->val_long, QStringLiteral("75"));
+            Capturer(f, "echelle_longueur_cadre");
+            SurDialogue<TNomEch>([&](TNomEch *nom) {
+                nomPropose = true;
+                EXPECT_EQ(nom->windowTitle(), QStringLiteral("Nom de l'échelle"));
+                nom->RadioButton1->setChecked(true);
+                nom->NomEchelle->setText(QStringLiteral("photo 0,25 mm"));
+                nom->accept();
+            });
+            f->actTransferer->trigger();
+        });
+        demande->accept();
+    });
+    cadre->actEchelle->trigger();
+    EXPECT_TRUE(nomPropose);
+    EXPECT_EQ(EchelleEnTexte(doc().echelle), QStringLiteral("<SCALE=0;0,25;mm;>"));
+
+    Outil(ImageDocument::OutilMesure);
+    Glisser({10, 10}, {13, 14});
+    EXPECT_EQ(Panneau4(), QStringLiteral("1,25 mm"));
+
+    // The scale remembered for the session is offered the next time.
+    Ouvrir("graphe.png");
+    SurDialogue<Tdemandpi>([](Tdemandpi *demande) {
+        EXPECT_EQ(demande->Listechelle->count(), 1);
+        EXPECT_EQ(demande->Listechelle->itemText(0), QStringLiteral("photo 0,25 mm"));
+        demande->rappel->setChecked(true);
+        demande->accept();
+    });
+    cadre->actEchelle->trigger();
+    EXPECT_EQ(EchelleEnTexte(doc().echelle), QStringLiteral("<SCALE=0;0,25;mm;>"));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(MesureDansLeCadre, a_graph_calibrated_with_two_y_axes_in_the_scale_window_reads_values)
+{
+    Ouvrir("graphe.png");
+    SurDialogue<Tdemandpi>([&](Tdemandpi *demande) {
+        SurDialogue<TCre_ech>([&](TCre_ech *f) {
+            TImageEch *image = f->imageEch();
+            auto ici = [](QPoint p) { return p; };
+            QTest::mouseClick(f->Rep_cart, Qt::LeftButton);
+            f->actNbAxes[1]->trigger();
+            GlisserSur(image, {40, 20}, {380, 262}, ici); // the active frame
+            // Each axis: its unit, then a point and its value, then the other.
+            auto axe = [&](int reperage, const QString &unite, QPoint pA, const char *wA, QPoint pB, const char *wB) {
+                f->actReperageCartesien[static_cast<std::size_t>(reperage)]->trigger();
+                f->unite->setText(unite);
+                QTest::mouseClick(f->ppoint, Qt::LeftButton);
+                GlisserSur(image, pA, pA, ici);
+                f->valeur_P1->clear();
+                QTest::keyClicks(f->valeur_P1, QString::fromLatin1(wA));
+                QTest::mouseClick(f->dpoint, Qt::LeftButton);
+                GlisserSur(image, pB, pB, ici);
+                f->valeur_P1->clear();
+                QTest::keyClicks(f->valeur_P1, QString::fromLatin1(wB));
+            };
+            axe(1, QStringLiteral("s"), {40, 150}, "0", {360, 150}, "4");
+            axe(2, QStringLiteral("m"), {150, 260}, "0", {150, 80}, "3");
+            axe(3, QStringLiteral("°C"), {150, 260}, "0", {150, 80}, "30");
+            Capturer(f, "echelle_cartesien_cadre_frame");
+            SurDialogue<TNomEch>([](TNomEch *nom) { nom->accept(); });
+            f->actTransferer->trigger();
+        });
+        demande->adefinir->setChecked(true);
+        demande->accept();
+    });
+    cadre->actEchelle->trigger();
+    ASSERT_EQ(doc().echelle.Mode, TEchelle::Cartesien);
+    EXPECT_EQ(doc().echelle.NbAxesY, 2);
+
+    Outil(ImageDocument::OutilMesure);
+    Survoler({200, 140});
+    EXPECT_EQ(Panneau4(), QStringLiteral("2 s   2 m   20 °C"));
+    Survoler({360, 80});
+    EXPECT_EQ(Panneau4(), QStringLiteral("4 s   3 m   30 °C"));
+    Capturer(cadre.get(), "mesure_graphe_cadre");
+}
+
+TEST_F(MesureDansLeCadre, a_scale_window_that_cannot_compute_leaves_the_scale_and_says_why)
+{
+    SurDialogue<Tdemandpi>([&](Tdemandpi *demande) {
+        SurDialogue<TCre_ech>([](TCre_ech *f) {
+            QTest::mouseClick(f->Rep_cart, Qt::LeftButton);
+            f->actTransferer->trigger(); // both points of X at the same position
+        });
+        demande->accept();
+    });
+    cadre->actEchelle->trigger();
+    EXPECT_EQ(EchelleEnTexte(doc().echelle), QStringLiteral("<SCALE=0;0,25;mm;>"));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("L'échelle n'a pas pu être calculée")));
+}
+
+} // namespace
