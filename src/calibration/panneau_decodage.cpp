@@ -272,6 +272,16 @@ QString Decodcoul::texteValeur() const
     return valcoul->text();
 }
 
+QString Decodcoul::texteGrandeur() const
+{
+    return signif->text();
+}
+
+QString Decodcoul::texteUnite() const
+{
+    return unitecoul->text();
+}
+
 std::array<QString, 3> Decodcoul::textesCanaux() const
 {
     return {valeursC_[0]->text(), valeursC_[1]->text(), valeursC_[2]->text()};

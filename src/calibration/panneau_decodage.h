@@ -72,6 +72,9 @@ public:
 
     [[nodiscard]] bool pasDEchelle() const;
     [[nodiscard]] QString texteValeur() const;
+    // The quantity and unit labels above and below the value.
+    [[nodiscard]] QString texteGrandeur() const;
+    [[nodiscard]] QString texteUnite() const;
     [[nodiscard]] std::array<QString, 3> textesCanaux() const;
     [[nodiscard]] const ZoneSignature *signature() const { return sign_; }
 
