@@ -9,6 +9,7 @@
 #include "document/ecriture_png.h"
 #include "document/ecriture_sure.h"
 #include "document/lecteur_image.h"
+#include "document/lecture_png_flux.h"
 #include "drawing/dessin_fichier.h"
 
 #include <QBuffer>
@@ -45,13 +46,13 @@ void EcrireU32(QIODevice &flux, std::uint32_t v)
     EcrireOctets(flux, reinterpret_cast<const char *>(o), 4);
 }
 
-// The reading position in the file's bytes. Every read checks first that the
-// bytes are there.
+// The reading position in the document's bytes. Every read checks first that
+// the bytes are there.
 class Curseur {
 public:
-    explicit Curseur(QBuffer &tampon) : tampon_(tampon) {}
+    explicit Curseur(QIODevice &flux) : flux_(flux) {}
 
-    [[nodiscard]] qint64 Restant() const { return tampon_.size() - tampon_.pos(); }
+    [[nodiscard]] qint64 Restant() const { return flux_.bytesAvailable(); }
 
     void Exiger(qint64 n, const char *champ) const
     {
@@ -62,7 +63,10 @@ public:
     [[nodiscard]] QByteArray Octets(qint64 n, const char *champ)
     {
         Exiger(n, champ);
-        return tampon_.read(n);
+        QByteArray b = flux_.read(n);
+        if (b.size() != n)
+            throw ErreurDecodage(Tr("fichier tronqué (%1).").arg(Tr(champ)));
+        return b;
     }
 
     [[nodiscard]] std::uint8_t U8(const char *champ)
@@ -81,7 +85,7 @@ public:
     }
 
 private:
-    QBuffer &tampon_;
+    QIODevice &flux_;
 };
 
 void EcrireChampImage(QIODevice &flux, const QImage &image, CodageImage codage, int qualite, QRgb couleurFond)
@@ -120,16 +124,35 @@ void VerifierBmpComplet(const QByteArray &champ)
         throw ErreurDecodage(Tr("fichier tronqué (%1).").arg(Tr("image")));
 }
 
-QImage LireChampImage(const QByteArray &octets, qint64 debut, CodageImage codage)
+// The rest of the device: the bytes in place when they are already in memory,
+// a single read of the field otherwise.
+QByteArray ResteDuFlux(QIODevice &flux)
 {
-    // The image runs to the end of the file; the decoders read it in place.
-    const QByteArray champ = QByteArray::fromRawData(octets.constData() + debut, octets.size() - debut);
+    const qint64 restant = flux.bytesAvailable();
+    if (auto *tampon = qobject_cast<QBuffer *>(&flux)) {
+        const QByteArray &tout = tampon->data();
+        const qint64 debut = tampon->pos();
+        tampon->seek(tout.size());
+        return QByteArray::fromRawData(tout.constData() + debut, tout.size() - debut);
+    }
+    QByteArray octets = flux.read(restant);
+    if (octets.size() != restant)
+        throw ErreurFichier(Tr("Erreur de lecture du fichier : %1").arg(flux.errorString()));
+    return octets;
+}
+
+// The image runs to the end of the file. PNG, the usual encoding of large
+// pictures, is decoded as it is read; JPEG and BMP decode from memory.
+QImage LireChampImage(QIODevice &flux, CodageImage codage)
+{
     switch (codage) {
-    case CodageImage::Jpg: return DecoderJpeg(champ);
-    case CodageImage::Png: return DecoderPng(champ);
-    case CodageImage::Bmp:
+    case CodageImage::Png: return DecoderPngFlux(flux, flux.bytesAvailable());
+    case CodageImage::Jpg: return DecoderJpeg(ResteDuFlux(flux));
+    case CodageImage::Bmp: {
+        const QByteArray champ = ResteDuFlux(flux);
         VerifierBmpComplet(champ);
         return DecoderAvecQt(champ, QByteArrayLiteral("bmp"));
+    }
     case CodageImage::Non: break;
     }
     return {};
@@ -192,21 +215,18 @@ int EcrireFichierDocument(const QString &chemin, const DocumentAEcrire &document
     return omis;
 }
 
-ContenuDocument LireDocumentOctets(const QByteArray &octets, qint64 pixelsMaxSansFond)
+ContenuDocument LireDocumentFlux(QIODevice &flux, qint64 pixelsMaxSansFond)
 {
-    QByteArray copie = QByteArray::fromRawData(octets.constData(), octets.size());
-    QBuffer tampon(&copie);
-    tampon.open(QIODevice::ReadOnly);
-    Curseur curseur(tampon);
+    Curseur curseur(flux);
 
     ContenuDocument contenu;
     (void)curseur.U8(QT_TRANSLATE_NOOP("FichierDocument", "version"));
     const std::uint16_t longueurLibres = curseur.U16(QT_TRANSLATE_NOOP("FichierDocument", "lignes libres"));
     contenu.lignesLibres =
         DecouperLignes(DecoderTexte(curseur.Octets(longueurLibres, QT_TRANSLATE_NOOP("FichierDocument", "lignes libres"))));
-    LireDessins(tampon, contenu.dessins);
-    contenu.echelle = LireEchelleFlux(tampon);
-    contenu.codeCouleur = LireCodeFlux(tampon);
+    LireDessins(flux, contenu.dessins);
+    contenu.echelle = LireEchelleFlux(flux);
+    contenu.codeCouleur = LireCodeFlux(flux);
     const std::uint8_t longueurCodage = curseur.U8(QT_TRANSLATE_NOOP("FichierDocument", "codage de l'image"));
     const QString texteCodage =
         DecoderTexte(curseur.Octets(longueurCodage, QT_TRANSLATE_NOOP("FichierDocument", "codage de l'image")));
@@ -215,7 +235,7 @@ ContenuDocument LireDocumentOctets(const QByteArray &octets, qint64 pixelsMaxSan
     if (contenu.codage != CodageImage::Non) {
         if (curseur.Restant() == 0)
             throw ErreurDecodage(Tr("fichier tronqué (%1).").arg(Tr("image")));
-        contenu.image = LireChampImage(octets, tampon.pos(), contenu.codage);
+        contenu.image = LireChampImage(flux, contenu.codage);
         return contenu;
     }
     const std::uint16_t largeur = curseur.U16(QT_TRANSLATE_NOOP("FichierDocument", "taille de l'image"));
@@ -231,18 +251,25 @@ ContenuDocument LireDocumentOctets(const QByteArray &octets, qint64 pixelsMaxSan
     return contenu;
 }
 
+ContenuDocument LireDocumentOctets(const QByteArray &octets, qint64 pixelsMaxSansFond)
+{
+    QByteArray enPlace = QByteArray::fromRawData(octets.constData(), octets.size());
+    QBuffer tampon(&enPlace);
+    tampon.open(QIODevice::ReadOnly);
+    return LireDocumentFlux(tampon, pixelsMaxSansFond);
+}
+
 ContenuDocument LireFichierDocument(const QString &chemin)
 {
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly))
         throw ErreurFichier(Tr("Impossible d'ouvrir le fichier %1 : %2")
                                 .arg(QDir::toNativeSeparators(chemin), fichier.errorString()));
-    const QByteArray octets = fichier.readAll();
-    if (fichier.error() != QFileDevice::NoError)
+    try {
+        return LireDocumentFlux(fichier);
+    } catch (const ErreurFichier &) {
         throw ErreurFichier(Tr("Erreur de lecture du fichier %1 : %2")
                                 .arg(QDir::toNativeSeparators(chemin), fichier.errorString()));
-    try {
-        return LireDocumentOctets(octets);
     } catch (const ErreurDecodage &e) {
         throw ErreurDecodage(Tr("Le document %1 est illisible : %2").arg(QDir::toNativeSeparators(chemin), e.message()));
     }

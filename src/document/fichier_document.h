@@ -82,6 +82,11 @@ struct DocumentAEcrire {
 [[nodiscard]] ContenuDocument LireDocumentOctets(const QByteArray &octets,
                                                  qint64 pixelsMaxSansFond = kPixelsMaxImage);
 
+// Same from a device, from its position to its end (a file is read as it is
+// decoded, never copied whole into memory). Also throws ErreurFichier when
+// the device fails.
+[[nodiscard]] ContenuDocument LireDocumentFlux(QIODevice &flux, qint64 pixelsMaxSansFond = kPixelsMaxImage);
+
 // Reads a document file (others may read it at the same time). Throws
 // ErreurFichier when the file cannot be read and ErreurDecodage as above, the
 // message naming the file.
