@@ -59,6 +59,30 @@ TEST_F(OuvertureRaster, seven_band_lan_opens_showing_tm_2_3_4_in_blue_green_red)
     EXPECT_TRUE(d->avertissementsOuverture.isEmpty());
 }
 
+TEST_F(OuvertureRaster, inf_with_two_planes_shows_them_in_blue_and_green_with_the_red_byte_at_255)
+{
+    // Plane 1 holds x, plane 2 holds y, on 200 columns and 100 rows.
+    QByteArray p1(200 * 100, '\0');
+    QByteArray p2(200 * 100, '\0');
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 200; ++x) {
+            p1[y * 200 + x] = static_cast<char>(x);
+            p2[y * 200 + x] = static_cast<char>(y);
+        }
+    Poser(QStringLiteral("p1.raw"), p1);
+    Poser(QStringLiteral("p2.raw"), p2);
+    const auto d = OuvrirDocument(Poser(QStringLiteral("liste.inf"), "2 100 200\r\np1.raw\r\np2.raw\r\n"), 0);
+    EXPECT_EQ(d->canalBleu, 0);
+    EXPECT_EQ(d->canalVert, 1);
+    EXPECT_EQ(d->canalRouge, -1);
+    EXPECT_EQ(d->image.size(), QSize(200, 100));
+    EXPECT_EQ(Pixel(*d, 150, 70) & 0xFFFFFFu, (255u << 16) | (70u << 8) | 150u);
+    EXPECT_EQ(Pixel(*d, 0, 99) & 0xFFFFFFu, (255u << 16) | (99u << 8) | 0u);
+    EXPECT_EQ(d->codeCouleur.NomC[0], QStringLiteral("Canal 1"));
+    EXPECT_EQ(d->codeCouleur.NomC[1], QStringLiteral("Canal 2"));
+    EXPECT_TRUE(d->codeCouleur.NomC[2].isEmpty());
+}
+
 TEST_F(OuvertureRaster, lan_without_side_file_ends_with_1_pixels_and_with_one_takes_it)
 {
     const auto sans = OuvrirDocument(PoserScene(QStringLiteral("a.lan")), 5);
