@@ -2,6 +2,7 @@
 
 #include <QTimer>
 
+#include "app/disposition_fenetres.h"
 #include "document/fenetre_document.h"
 
 #include <QAction>
@@ -20,6 +21,8 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -153,23 +156,15 @@ void TMainForm::CreerMenus()
     actToutReduire = Ajouter(menuFenetre, tr("&Tout réduire"));
     actToutReorganiser = Ajouter(menuFenetre, tr("&Tout réorganiser"));
     connect(menuFenetre, &QMenu::aboutToShow, this, &TMainForm::MettreAJourListeFenetres);
-    connect(actCascade, &QAction::triggered, zone_, &QMdiArea::cascadeSubWindows);
+    connect(actCascade, &QAction::triggered, this, &TMainForm::Cascade);
     connect(actMosaiqueHorizontale, &QAction::triggered, this, [this] { Mosaique(true); });
     connect(actMosaiqueVerticale, &QAction::triggered, this, [this] { Mosaique(false); });
     connect(actToutReduire, &QAction::triggered, this, [this] {
         for (QMdiSubWindow *fenetre : zone_->subWindowList())
             fenetre->showMinimized();
+        ToutReorganiser();
     });
-    connect(actToutReorganiser, &QAction::triggered, this, [this] {
-        // Minimised windows are lined up along the bottom of the client area.
-        int x = 0;
-        for (QMdiSubWindow *fenetre : zone_->subWindowList()) {
-            if (!fenetre->isMinimized())
-                continue;
-            fenetre->move(x, zone_->viewport()->height() - fenetre->height());
-            x += fenetre->width();
-        }
-    });
+    connect(actToutReorganiser, &QAction::triggered, this, &TMainForm::ToutReorganiser);
 
     menuImage = menuBar()->addMenu(tr("&Image"));
     menuZoom = menuImage->addMenu(tr("&Zoom"));
@@ -507,26 +502,73 @@ void TMainForm::MettreAJourListeFenetres()
     }
 }
 
-void TMainForm::Mosaique(bool horizontale)
+QList<QMdiSubWindow *> TMainForm::FenetresReduites() const
+{
+    QList<QMdiSubWindow *> icones;
+    for (QMdiSubWindow *f : zone_->subWindowList())
+        if (f->isMinimized())
+            icones.append(f);
+    return icones;
+}
+
+void TMainForm::ToutReorganiser()
+{
+    const QList<QMdiSubWindow *> icones = FenetresReduites();
+    QList<QSize> tailles;
+    for (QMdiSubWindow *f : icones)
+        tailles.append(f->size());
+    const QList<QPoint> positions = PositionsIcones(zone_->viewport()->size(), tailles);
+    for (qsizetype i = 0; i < icones.size(); ++i)
+        icones[i]->move(positions[i]);
+}
+
+QRect TMainForm::ZoneAuDessusDesIcones() const
+{
+    QList<QSize> tailles;
+    for (QMdiSubWindow *f : FenetresReduites())
+        tailles.append(f->size());
+    const QSize zone = zone_->viewport()->size();
+    return QRect(0, 0, zone.width(), std::max(1, zone.height() - HauteurRangeesIcones(zone, tailles)));
+}
+
+// The documents that the cascade and the mosaics arrange: every window that
+// is not minimised, a maximised one coming back to its normal state.
+QList<QMdiSubWindow *> TMainForm::FenetresAArranger()
 {
     QList<QMdiSubWindow *> fenetres;
     for (QMdiSubWindow *f : zone_->subWindowList())
         if (!f->isMinimized())
             fenetres.append(f);
+    for (QMdiSubWindow *f : fenetres)
+        if (f->isMaximized())
+            f->showNormal();
+    return fenetres;
+}
+
+void TMainForm::Mosaique(bool horizontale)
+{
+    const QList<QMdiSubWindow *> fenetres = FenetresAArranger();
+    ToutReorganiser();
+    const QList<QRect> rectangles =
+        RectanglesMosaique(ZoneAuDessusDesIcones(), static_cast<int>(fenetres.size()), horizontale);
+    for (qsizetype i = 0; i < rectangles.size(); ++i)
+        fenetres[i]->setGeometry(rectangles[i]);
+}
+
+void TMainForm::Cascade()
+{
+    const QList<QMdiSubWindow *> fenetres = FenetresAArranger();
+    ToutReorganiser();
     if (fenetres.isEmpty())
         return;
-    const QSize zone = zone_->viewport()->size();
-    const int n = static_cast<int>(fenetres.size());
-    for (int i = 0; i < n; ++i) {
-        QMdiSubWindow *f = fenetres[i];
-        f->showNormal();
-        if (horizontale) {
-            const int h = zone.height() / n;
-            f->setGeometry(0, i * h, zone.width(), h);
-        } else {
-            const int l = zone.width() / n;
-            f->setGeometry(i * l, 0, l, zone.height());
-        }
+    // Each window steps down by the height of a title bar, so that every
+    // caption stays readable.
+    QMdiSubWindow *premiere = fenetres.first();
+    const int pas = premiere->widget() ? premiere->widget()->mapTo(premiere, QPoint(0, 0)).y() : 24;
+    const QList<QRect> rectangles = RectanglesCascade(ZoneAuDessusDesIcones(), static_cast<int>(fenetres.size()), pas);
+    for (qsizetype i = 0; i < rectangles.size(); ++i) {
+        fenetres[i]->setGeometry(rectangles[i]);
+        fenetres[i]->raise();
     }
 }
 

@@ -268,7 +268,13 @@ private:
     void EtatSansDocument(bool applicationActivee);
     void DocumentChange();
     void MettreAJourListeFenetres();
+    // Window arrangement of the "Fe&nêtre" menu (app/disposition_fenetres.h).
     void Mosaique(bool horizontale);
+    void Cascade();
+    void ToutReorganiser();
+    [[nodiscard]] QList<QMdiSubWindow *> FenetresReduites() const;
+    [[nodiscard]] QList<QMdiSubWindow *> FenetresAArranger();
+    [[nodiscard]] QRect ZoneAuDessusDesIcones() const;
     void ReajusterDocuments();
     void ModifierZoom(const std::function<float(float)> &modification);
 

@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -279,6 +280,51 @@ TEST_F(Cadre, OpenDialogSelectionEndsAtAnAnimationList)
     EXPECT_EQ(Titres(), QStringList{a});
     EXPECT_EQ(animations, QStringList{Chemin("b.anm")});
     EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(Cadre, ArrangeAllPutsMovedIconsBackInRowsAlongTheBottom)
+{
+    TMainForm &f = Cadre_();
+    f.show();
+    for (const char *nom : {"i1.png", "i2.png", "i3.png", "i4.png", "i5.png", "i6.png"})
+        ASSERT_TRUE(f.OuvrirImage(Image(QString::fromLatin1(nom)), 2));
+    f.actToutReduire->trigger();
+    QList<QMdiSubWindow *> icones = f.zoneDocuments()->subWindowList();
+    icones[0]->move(300, 100);
+    icones[4]->move(10, 10);
+    f.actToutReorganiser->trigger();
+    const QRect zone = f.zoneDocuments()->viewport()->rect();
+    const int hauteur = icones[0]->height();
+    for (int i = 0; i < icones.size(); ++i) {
+        ASSERT_TRUE(icones[i]->isMinimized());
+        EXPECT_TRUE(zone.contains(icones[i]->geometry())) << i;
+        EXPECT_EQ((zone.bottom() + 1 - icones[i]->geometry().bottom() - 1) % hauteur, 0) << "icon " << i << " sits in a row";
+        for (int j = 0; j < i; ++j)
+            EXPECT_FALSE(icones[i]->geometry().intersects(icones[j]->geometry())) << i << " and " << j;
+    }
+    EXPECT_EQ(icones[0]->pos(), QPoint(0, zone.bottom() + 1 - hauteur)) << "the first icon starts the bottom row";
+}
+
+TEST_F(Cadre, MosaicAndCascadeLeaveTheIconRowFree)
+{
+    TMainForm &f = Cadre_();
+    f.show();
+    for (const char *nom : {"m1.png", "m2.png", "m3.png"})
+        ASSERT_TRUE(f.OuvrirImage(Image(QString::fromLatin1(nom), QSize(900, 900)), 2));
+    QList<QMdiSubWindow *> fenetres = f.zoneDocuments()->subWindowList();
+    fenetres[0]->showMinimized();
+    fenetres[1]->showMaximized();
+    for (QAction *commande : {f.actMosaiqueHorizontale, f.actMosaiqueVerticale, f.actCascade}) {
+        commande->trigger();
+        QCoreApplication::processEvents();
+        const QRect icone = fenetres[0]->geometry();
+        EXPECT_TRUE(fenetres[0]->isMinimized());
+        EXPECT_EQ(icone.bottom(), f.zoneDocuments()->viewport()->rect().bottom());
+        for (QMdiSubWindow *fenetre : {fenetres[1], fenetres[2]}) {
+            EXPECT_FALSE(fenetre->isMaximized()) << commande->text().toStdString();
+            EXPECT_FALSE(fenetre->geometry().intersects(icone)) << commande->text().toStdString();
+        }
+    }
 }
 
 TEST_F(Cadre, ZoomDoublesHalvesAndReturnsToOne)
