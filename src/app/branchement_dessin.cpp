@@ -296,8 +296,14 @@ void TMainForm::BrancherDessin()
             return;
         lireCadre();
         ImageDocument &doc = f->document();
-        if (!doc.image.isNull())
+        // A measured line is discarded rather than merged into the drawing.
+        if (doc.etatDessin.LigneMesure) {
+            if (!doc.coucheProvisoire.isNull())
+                doc.coucheProvisoire.fill(Qt::transparent);
+            doc.etatDessin.LigneMesure = false;
+        } else if (!doc.image.isNull()) {
             doc.FusionnerProvisoire();
+        }
         f->Redessiner();
         QStringList noms;
         for (const ElementDessin &e : doc.dessins.Elements())

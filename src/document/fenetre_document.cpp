@@ -362,7 +362,8 @@ void TMDIChild::CopierFond()
 
 void TMDIChild::CopierCoucheDessin()
 {
-    if (document_->ProvisoireNonVide()) {
+    // An unmerged drawing joins the layer first; a measured line never does.
+    if (document_->ProvisoireNonVide() && !document_->etatDessin.LigneMesure) {
         document_->FusionnerProvisoire();
         Redessiner();
     }

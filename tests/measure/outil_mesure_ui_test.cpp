@@ -15,12 +15,14 @@
 #include "calibration/fenetre_echelle.h"
 #include "calibration/image_echelle.h"
 #include "document/fenetre_document.h"
+#include "drawing/gestion_dessins.h"
 #include "drawing/reglages_dessin.h"
 #include "measure/outil_mesure.h"
 #include "support/separateur.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -205,6 +207,30 @@ TEST_F(MesureDansLeCadre, a_measured_line_is_discarded_when_a_drawing_tool_press
     Glisser({300, 310}, {320, 310});
     EXPECT_EQ(Alpha(doc().coucheDessin, {100, 50}), 0);
     EXPECT_EQ(doc().dessins.Nombre(), 4);
+}
+
+TEST_F(MesureDansLeCadre, deleting_or_copying_leaves_a_measured_line_out_of_the_drawing_layer)
+{
+    Outil(1);
+    Glisser({100, 200}, {200, 200});
+    Outil(ImageDocument::OutilMesure);
+    Glisser({100, 100}, {200, 100}); // merges the drawn line, then measures
+    ASSERT_GT(Alpha(doc().coucheDessin, {150, 200}), 0);
+    ASSERT_GT(Alpha(doc().coucheProvisoire, {150, 100}), 0);
+
+    fenetre->actCopierCoucheDessin->trigger();
+    EXPECT_EQ(Alpha(doc().coucheDessin, {150, 100}), 0);
+    const QImage copie = QApplication::clipboard()->image().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(copie.pixel(150, 100), 0xFFFFFFFFu); // the background colour
+    EXPECT_EQ(copie.pixel(150, 200), 0xFF000000u); // the drawn line
+
+    SurDialogue<TGestionDessins>([](TGestionDessins *d) { d->reject(); });
+    cadre->actSupprimerElement->trigger();
+    EXPECT_EQ(Alpha(doc().coucheDessin, {150, 100}), 0);
+    EXPECT_EQ(Alpha(doc().coucheProvisoire, {150, 100}), 0);
+    EXPECT_GT(Alpha(doc().coucheDessin, {150, 200}), 0);
+    EXPECT_EQ(doc().dessins.Nombre(), 1);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(MesureDansLeCadre, the_angle_mode_reads_the_angle_between_two_dragged_lines)
