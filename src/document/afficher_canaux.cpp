@@ -130,7 +130,10 @@ void ImageDocument::AfficherCanaux(int b, int v, int r, int e, const Designation
         return;
     avecCanaux = true;
 
-    const TCanal &ref = canaux[static_cast<std::size_t>(reference)];
+    // Planes are only read here: through a const view, a plane shared with
+    // another document is never copied.
+    const std::vector<TCanal> &lus = canaux;
+    const TCanal &ref = lus[static_cast<std::size_t>(reference)];
     const int w = ref.largeur;
     const int h = ref.hauteur;
     if (image.width() != w || image.height() != h || image.format() != QImage::Format_ARGB32) {
@@ -166,7 +169,7 @@ void ImageDocument::AfficherCanaux(int b, int v, int r, int e, const Designation
             auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
             std::array<const std::uint8_t *, 3> src{};
             for (int k = 0; k < 3; ++k)
-                src[k] = places[k] >= 0 ? canaux[static_cast<std::size_t>(places[k])].ligne(y) : zeros.data();
+                src[k] = places[k] >= 0 ? lus[static_cast<std::size_t>(places[k])].ligne(y) : zeros.data();
             const std::uint8_t *bleu = src[0];
             const std::uint8_t *vert = src[1];
             const std::uint8_t *rouge = src[2];
