@@ -13,8 +13,11 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QPainter>
 #include <QPointer>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -178,6 +181,7 @@ private:
             if (TMDIChild *doc = docSaisie_) {
                 doc->document().outilCourant = outilAvantSaisie_;
                 doc->document().modeMesure = 0;
+                EffacerRectangle(doc);
             }
             docSaisie_ = nullptr;
             appuiSaisie_.reset();
@@ -187,8 +191,45 @@ private:
 
     void Echantillon(TMDIChild *doc, QPoint a, QPoint b)
     {
-        if (const auto c = CouleurMoyenne(doc->document().image, a, b))
-            fenetre_->RecevoirEchantillon(*c);
+        const auto c = CouleurMoyenne(doc->document().image, a, b);
+        if (!c)
+            return;
+        MontrerRectangle(doc, QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                                    QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))));
+        fenetre_->RecevoirEchantillon(*c);
+    }
+
+    // The picked rectangle stays on the provisional layer, as the measuring
+    // tool leaves its rectangle, in the pen colour; corners included.
+    void MontrerRectangle(TMDIChild *doc, const QRect &zone)
+    {
+        ImageDocument &d = doc->document();
+        d.CreerCoucheProvisoire(d.alphaProvisoire);
+        if (d.coucheProvisoire.isNull())
+            return;
+        d.coucheProvisoire.fill(Qt::transparent);
+        QPainter p(&d.coucheProvisoire);
+        p.setPen(QPen(QColor::fromRgba(cadre_->CouleurCrayon | 0xFF000000u), 1));
+        p.setBrush(Qt::NoBrush);
+        if (zone.width() == 1 || zone.height() == 1)
+            p.fillRect(zone, QColor::fromRgba(cadre_->CouleurCrayon | 0xFF000000u));
+        else
+            p.drawRect(zone.adjusted(0, 0, -1, -1));
+        p.end();
+        rectangleMontre_ = true;
+        doc->Redessiner();
+    }
+
+    void EffacerRectangle(TMDIChild *doc)
+    {
+        if (!rectangleMontre_)
+            return;
+        rectangleMontre_ = false;
+        ImageDocument &d = doc->document();
+        if (!d.coucheProvisoire.isNull()) {
+            d.coucheProvisoire.fill(Qt::transparent);
+            doc->Redessiner();
+        }
     }
 
     // A new document "Sig" n of 81 x 102 pixels holding the signature.
@@ -210,6 +251,7 @@ private:
     QPointer<TMDIChild> docSaisie_;
     int outilAvantSaisie_ = OutilMesure;
     std::optional<QPoint> appuiSaisie_;
+    bool rectangleMontre_ = false; // a picked rectangle is on docSaisie_'s provisional layer
 };
 
 } // namespace

@@ -550,6 +550,15 @@ TEST_F(CodeCouleurCadre, two_colour_code_takes_a_rectangle_mean_and_a_chosen_col
     // mean of 245, 244, 243 is 244.
     Glisser(doc, {12, 20}, {10, 2});
     EXPECT_EQ(fenetreCode_->couleurMin->couleur(), CouleurRvb(244, 244, 255));
+    // The rectangle shows on the provisional layer in the pen colour, its
+    // corners included, until picking ends.
+    const QImage &couche = doc->document().coucheProvisoire;
+    ASSERT_FALSE(couche.isNull());
+    EXPECT_EQ(couche.pixel(10, 2), cadre_->CouleurCrayon);
+    EXPECT_EQ(couche.pixel(12, 20), cadre_->CouleurCrayon);
+    EXPECT_EQ(couche.pixel(11, 2), cadre_->CouleurCrayon);
+    EXPECT_EQ(qAlpha(couche.pixel(11, 10)), 0);
+    EXPECT_EQ(qAlpha(couche.pixel(13, 10)), 0);
     // A double-click on the maximum opens the colour dialog on its colour.
     couleurDialogue_ = CouleurRvb(0, 0, 255);
     QTest::mouseDClick(fenetreCode_->couleurMax, Qt::LeftButton);
@@ -561,6 +570,7 @@ TEST_F(CodeCouleurCadre, two_colour_code_takes_a_rectangle_mean_and_a_chosen_col
     QTest::mouseClick(fenetreCode_->OK, Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(doc->document().modeMesure, 0);
+    EXPECT_EQ(qAlpha(doc->document().coucheProvisoire.pixel(10, 2)), 0);
     // Column x is (255 - x, 255 - x, 255): t = (255 - x - 244) / (0 - 244) on green,
     // so column 11 reads 0, column 255 reads 244 and column 133 reads 122.
     EXPECT_EQ(ValeurSous(doc, {11, 5}), QStringLiteral("0"));
