@@ -149,7 +149,7 @@ void BM_memoire_neuve_de_la_scene(benchmark::State &state)
     const double avant = TempsProcesseurMs(RUSAGE_SELF);
     for (auto _ : state) {
         const std::unique_ptr<char[]> bloc(new char[taille]);
-        ConseillerGrandesPages(bloc.get(), taille);
+        PreparerGrandesPages(bloc.get(), taille);
         std::memset(bloc.get(), 1, taille);
         benchmark::DoNotOptimize(bloc.get());
     }

@@ -138,7 +138,7 @@ void ImageDocument::AfficherCanaux(int b, int v, int r, int e, const Designation
     const int h = ref.hauteur;
     if (image.width() != w || image.height() != h || image.format() != QImage::Format_ARGB32) {
         image = QImage(w, h, QImage::Format_ARGB32);
-        ConseillerGrandesPages(image.bits(), static_cast<std::size_t>(image.sizeInBytes()));
+        PreparerGrandesPages(image.bits(), static_cast<std::size_t>(image.sizeInBytes()));
     }
 
     std::array<BornesEtirement, 3> bornes{};

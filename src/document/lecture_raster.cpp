@@ -145,7 +145,7 @@ TCanal NouveauCanal(const QString &nom, int index, int largeur, int hauteur, boo
     canal.hauteur = hauteur;
     const qsizetype taille = static_cast<qsizetype>(largeur) * static_cast<qsizetype>(hauteur);
     canal.plan = QByteArray(taille, Qt::Uninitialized);
-    ConseillerGrandesPages(canal.plan.data(), static_cast<std::size_t>(taille));
+    PreparerGrandesPages(canal.plan.data(), static_cast<std::size_t>(taille));
     if (aZero)
         canal.plan.fill('\0');
     return canal;

@@ -7,7 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
+#include <ostream>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -247,5 +251,63 @@ TEST(AfficherCanaux, channel_names_longer_than_20_characters_are_cut_in_the_code
     d.AfficherCanaux(0, -1, -1, 0);
     EXPECT_EQ(d.codeCouleur.Grandeur, QStringLiteral("CANAL 12 INFRAROUGE "));
 }
+
+// ---- Histogram of a plane ---------------------------------------------------
+
+// Planes of every size class the counting treats apart (below and above a
+// megabyte, odd lengths, a tail after the last group of eight), compared
+// with counting one byte at a time.
+struct CasHistogramme {
+    const char *nom;
+    std::size_t taille;
+    int genre; // 0 constant, 1 smooth ramp, 2 random, 3 alternating 0 and 255
+};
+
+void PrintTo(const CasHistogramme &c, std::ostream *os)
+{
+    *os << c.nom;
+}
+
+class HistogrammeOctetsTest : public ::testing::TestWithParam<CasHistogramme> {};
+
+TEST_P(HistogrammeOctetsTest, counts_each_value_as_a_byte_by_byte_count_does)
+{
+    const CasHistogramme c = GetParam();
+    std::vector<std::uint8_t> octets(c.taille);
+    std::mt19937 alea(42);
+    for (std::size_t i = 0; i < c.taille; ++i) {
+        switch (c.genre) {
+        case 0:
+            octets[i] = 77;
+            break;
+        case 1:
+            octets[i] = static_cast<std::uint8_t>((i / 4099) % 256);
+            break;
+        case 2:
+            octets[i] = static_cast<std::uint8_t>(alea() & 0xFF);
+            break;
+        default:
+            octets[i] = (i % 2) ? 255 : 0;
+            break;
+        }
+    }
+    std::array<std::uint64_t, 256> attendu{};
+    for (const std::uint8_t o : octets)
+        ++attendu[o];
+    EXPECT_EQ(HistogrammeOctets(octets.data(), octets.size()), attendu);
+}
+
+const CasHistogramme CasHistogrammes[] = {
+    {"empty", 0, 2},
+    {"one byte", 1, 2},
+    {"seven bytes, no group of eight", 7, 2},
+    {"just below a megabyte", (std::size_t{1} << 20) - 1, 2},
+    {"a megabyte and three bytes of tail", (std::size_t{1} << 20) + 3, 2},
+    {"large constant plane", 3'000'001, 0},
+    {"large smooth ramp", 3'000'017, 1},
+    {"large alternating 0 and 255", 2'000'005, 3},
+};
+
+INSTANTIATE_TEST_SUITE_P(Plan, HistogrammeOctetsTest, ::testing::ValuesIn(CasHistogrammes));
 
 } // namespace
