@@ -23,6 +23,8 @@ const char *const kNomDialogue = "dialogueEnregistrement";
 
 void TMainForm::BrancherEnregistrement()
 {
+    // Always offered, as on the window tool bar; without a document it does nothing.
+    actEnregistrerSous->setEnabled(true);
     connect(actEnregistrerSous, &QAction::triggered, this, [this] {
         TMDIChild *fenetre = DocumentActif();
         if (fenetre == nullptr)
@@ -32,9 +34,11 @@ void TMainForm::BrancherEnregistrement()
         // One dialog for the whole session: it keeps the encoding and quality last chosen.
         auto *dialogue = findChild<TSavePictureDialogsg *>(QLatin1String(kNomDialogue));
         if (dialogue == nullptr) {
-            dialogue = new TSavePictureDialogsg(true, this);
+            dialogue = new TSavePictureDialogsg(avecGif_, this);
             dialogue->setObjectName(QLatin1String(kNomDialogue));
         }
+        // GIF is offered from the frame's first activation on.
+        dialogue->DefinirAvecGif(avecGif_);
         dialogue->DefinirCodage(CodageDeTexte(CodageDocument).value_or(CodageImage::Jpg));
         if (!document.nomFichier.isEmpty())
             dialogue->setDirectory(QFileInfo(document.nomFichier).absolutePath());

@@ -1,19 +1,33 @@
 #include "document/dialogue_enregistrement.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kQualiteInitiale = 90;
 
+// Qt takes the patterns from the last parenthesis of an entry, separated by
+// blanks; the label before it is what the list shows.
+QStringList LibellesQt(const std::vector<FiltreEnregistrement> &filtres)
+{
+    QStringList libelles;
+    for (const FiltreEnregistrement &f : filtres)
+        libelles << f.libelle + QStringLiteral(" (")
+                        + QString(f.motifs).replace(QLatin1Char(';'), QLatin1Char(' ')).trimmed() + QLatin1Char(')');
+    return libelles;
+}
+
 } // namespace
 
 TSavePictureDialogsg::TSavePictureDialogsg(bool avecGif, QWidget *parent)
-    : QFileDialog(parent), filtres_(FiltresEnregistrement(avecGif))
+    : QFileDialog(parent), avecGif_(avecGif), filtres_(FiltresEnregistrement(avecGif))
 {
     // Qt's own dialog, so that the option groups can sit on its right.
     setOption(QFileDialog::DontUseNativeDialog, true);
@@ -22,12 +36,15 @@ TSavePictureDialogsg::TSavePictureDialogsg(bool avecGif, QWidget *parent)
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
     setWindowTitle(tr("Enregistrer sous"));
+    // Qt's French translation may not be installed: the dialog names its own parts.
+    setLabelText(QFileDialog::Accept, tr("&Enregistrer"));
+    setLabelText(QFileDialog::Reject, tr("Annuler"));
+    setLabelText(QFileDialog::LookIn, tr("Enregistrer dans :"));
+    setLabelText(QFileDialog::FileName, tr("Nom du fichier :"));
+    setLabelText(QFileDialog::FileType, tr("Type :"));
+    setSizeGripEnabled(true);
 
-    // Qt takes the patterns from the last parenthesis of an entry, separated
-    // by blanks; the label before it is what the list shows.
-    for (const FiltreEnregistrement &f : filtres_)
-        libellesQt_ << f.libelle + QStringLiteral(" (") + QString(f.motifs).replace(QLatin1Char(';'), QLatin1Char(' ')).trimmed()
-                           + QLatin1Char(')');
+    libellesQt_ = LibellesQt(filtres_);
     setNameFilters(libellesQt_);
     selectNameFilter(libellesQt_.at(kFiltreInitial));
 
@@ -68,6 +85,20 @@ TSavePictureDialogsg::TSavePictureDialogsg(bool avecGif, QWidget *parent)
     colonne->addStretch();
     if (auto *grille = qobject_cast<QGridLayout *>(layout()))
         grille->addWidget(panneau, 0, grille->columnCount(), grille->rowCount(), 1);
+    // Room for the file list's name and size columns beside the two groups.
+    resize(sizeHint().expandedTo(QSize(780, 460)));
+}
+
+void TSavePictureDialogsg::DefinirAvecGif(bool avecGif)
+{
+    if (avecGif == avecGif_)
+        return;
+    const qsizetype choisi = std::max<qsizetype>(0, IndexFiltreChoisi());
+    avecGif_ = avecGif;
+    filtres_ = FiltresEnregistrement(avecGif);
+    libellesQt_ = LibellesQt(filtres_);
+    setNameFilters(libellesQt_);
+    selectNameFilter(libellesQt_.at(std::min(choisi, libellesQt_.size() - 1)));
 }
 
 void TSavePictureDialogsg::DefinirCodage(CodageImage codage)
@@ -85,9 +116,19 @@ int TSavePictureDialogsg::Qualite() const
     return boutonsQualite_->checkedId();
 }
 
+qsizetype TSavePictureDialogsg::IndexFiltreChoisi() const
+{
+    // With the details hidden, Qt may give the entry as the list shows it,
+    // without its patterns: the list's own position is the reliable answer.
+    if (const auto *types = findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        types != nullptr && types->currentIndex() >= 0 && types->currentIndex() < libellesQt_.size())
+        return types->currentIndex();
+    return libellesQt_.indexOf(selectedNameFilter());
+}
+
 QString TSavePictureDialogsg::MotifsChoisis() const
 {
-    const qsizetype i = libellesQt_.indexOf(selectedNameFilter());
+    const qsizetype i = IndexFiltreChoisi();
     return i >= 0 ? filtres_[static_cast<std::size_t>(i)].motifs : filtres_[kFiltreInitial].motifs;
 }
 

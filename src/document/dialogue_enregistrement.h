@@ -21,6 +21,11 @@ class TSavePictureDialogsg : public QFileDialog {
 public:
     explicit TSavePictureDialogsg(bool avecGif, QWidget *parent = nullptr);
 
+    // Offers the GIF patterns and entry or not (the frame offers them from its
+    // first activation on); the selected entry stays the same.
+    void DefinirAvecGif(bool avecGif);
+    [[nodiscard]] bool AvecGif() const { return avecGif_; }
+
     void DefinirCodage(CodageImage codage);
     [[nodiscard]] CodageImage Codage() const;
     [[nodiscard]] int Qualite() const;   // 50, 60, … 100
@@ -34,6 +39,10 @@ public:
     QGroupBox *groupeQualite = nullptr;
 
 private:
+    // Position of the selected entry in the filter list, -1 when none is.
+    [[nodiscard]] qsizetype IndexFiltreChoisi() const;
+
+    bool avecGif_ = false;
     std::vector<FiltreEnregistrement> filtres_;
     QStringList libellesQt_;
     QButtonGroup *boutonsCodage_ = nullptr;
