@@ -24,11 +24,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -301,6 +306,8 @@ TEST_F(MesureDansLeCadre, polar_and_triangle_scales_read_under_the_pointer)
     Survoler({50, 120}); // below the base
     EXPECT_EQ(Panneau4(), QString());
     EXPECT_TRUE(messages.isEmpty());
+
+    Capturer(cadre.get(), "mesure_triangle_cadre");
 }
 
 TEST_F(MesureDansLeCadre, the_measurement_menu_check_follows_the_active_document)
@@ -461,6 +468,78 @@ TEST_F(MesureDansLeCadre, a_scale_window_that_cannot_compute_leaves_the_scale_an
     EXPECT_EQ(EchelleEnTexte(doc().echelle), QStringLiteral("<SCALE=0;0,25;mm;>"));
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("L'échelle n'a pas pu être calculée")));
+}
+
+} // namespace
+
+namespace {
+
+// The frame started in a folder holding a list of remembered scales.
+class ListeEchellesDansLeCadre : public MesureDansLeCadre {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dossier.isValid());
+        ancien = QDir::currentPath();
+        QDir::setCurrent(dossier.path());
+        QFile liste(dossier.filePath(QStringLiteral("mesechelles.txt")));
+        ASSERT_TRUE(liste.open(QIODevice::WriteOnly));
+        for (int i = 1; i <= 20; ++i)
+            liste.write(QStringLiteral("loupe %1\r\n<SCALE=0;%1;mm;>\r\n").arg(i).toLatin1());
+        liste.close();
+        MesureDansLeCadre::SetUp();
+    }
+    void TearDown() override
+    {
+        MesureDansLeCadre::TearDown();
+        QDir::setCurrent(ancien);
+    }
+
+    // "Créer/modifier l'&Echelle" by a segment of 300 pixels worth 75 mm,
+    // remembered in the list file under the given name.
+    void Calibrer(const QString &nomEchelle)
+    {
+        SurDialogue<Tdemandpi>([nomEchelle](Tdemandpi *demande) {
+            SurDialogue<TCre_ech>([nomEchelle](TCre_ech *f) {
+                GlisserSur(f->imageEch(), {100, 100}, {400, 100}, [](QPoint p) { return p; });
+                f->unite_long->setText(QStringLiteral("mm"));
+                f->val_long->setText(QStringLiteral("75"));
+                SurDialogue<TNomEch>([nomEchelle](TNomEch *nom) {
+                    nom->Enregistre->setChecked(true);
+                    nom->NomEchelle->setText(nomEchelle);
+                    nom->accept();
+                });
+                f->actTransferer->trigger();
+            });
+            demande->adefinir->setChecked(true);
+            demande->accept();
+        });
+        cadre->actEchelle->trigger();
+    }
+    [[nodiscard]] QByteArray Liste() const
+    {
+        QFile f(dossier.filePath(QStringLiteral("mesechelles.txt")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dossier;
+    QString ancien;
+};
+
+TEST_F(ListeEchellesDansLeCadre, the_twenty_first_scale_is_written_to_the_list_and_a_twenty_second_is_refused)
+{
+    Calibrer(QStringLiteral("photo à 0,25"));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+    const QByteArray vingtEtUne = Liste();
+    EXPECT_TRUE(vingtEtUne.endsWith("loupe 20\r\n<SCALE=0;20;mm;>\r\nphoto \xE0 0,25\r\n<SCALE=0;0,25;mm;>\r\n"))
+        << vingtEtUne.right(80).toStdString();
+
+    Calibrer(QStringLiteral("de trop"));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], QStringLiteral("La liste des échelles standard est pleine (21 échelles au plus) : "
+                                          "l'échelle « de trop » n'y est pas ajoutée."));
+    EXPECT_EQ(Liste(), vingtEtUne);
+    EXPECT_EQ(EchelleEnTexte(doc().echelle), QStringLiteral("<SCALE=0;0,25;mm;>")); // the document keeps it
 }
 
 } // namespace
