@@ -13,7 +13,9 @@
 #include "support/separateur.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -150,6 +152,48 @@ TEST(FenetreEchelle, triangle_and_polar_overlays_invert_the_picture_and_vanish_w
     vue.DefinirImage(graphe);
     vue.DefinirFormes({cercle, cercle});
     EXPECT_EQ(PixelsDifferents(vue.ImageAffichee(), graphe.convertToFormat(QImage::Format_RGB32)), 0);
+}
+
+TEST(FenetreEchelle, every_panel_of_every_mode_shows_its_captions_whole)
+{
+    TCre_ech fenetre;
+    fenetre.Ouvrir(Echantillon("graphe.png"), EchelleParDefaut());
+    fenetre.resize(1024, 700);
+    fenetre.show();
+    fenetre.ChoisirNbAxes(3);
+    struct Vue {
+        int mode;
+        int reperage; // -1: as the mode switch leaves it
+        const char *capture;
+    };
+    const Vue vues[] = {{0, -1, "echelle_panneau_longueur"},    {1, 0, "echelle_panneau_cadre"},
+                        {1, 1, "echelle_panneau_abscisse"},     {1, 4, "echelle_panneau_ordonnee3"},
+                        {2, 0, "echelle_panneau_angle_inf"},    {2, 1, "echelle_panneau_noms"},
+                        {3, 0, "echelle_panneau_centre"},       {3, 1, "echelle_panneau_rayon"},
+                        {3, 2, "echelle_panneau_angle_nul"}};
+    for (const Vue &v : vues) {
+        fenetre.ChoisirMode(v.mode);
+        if (v.reperage >= 0)
+            fenetre.ChoisirReperage(v.reperage);
+        QApplication::processEvents();
+        int visibles = 0;
+        for (QWidget *w : fenetre.findChildren<QWidget *>()) {
+            if (!w->isVisibleTo(&fenetre) || qobject_cast<TImageEch *>(w) || w->parentWidget() == nullptr)
+                continue;
+            ++visibles;
+            // A caption or a control narrower than it asks for is cut off.
+            if (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w))
+                EXPECT_GE(w->width(), w->minimumSizeHint().width())
+                    << v.capture << ": " << w->metaObject()->className() << " "
+                    << (qobject_cast<QLabel *>(w) ? qobject_cast<QLabel *>(w)->text()
+                                                  : qobject_cast<QAbstractButton *>(w)->text())
+                           .toStdString();
+            const QRect dans(w->mapTo(&fenetre, QPoint(0, 0)), w->size());
+            EXPECT_TRUE(fenetre.rect().contains(dans)) << v.capture << ": " << w->metaObject()->className();
+        }
+        EXPECT_GT(visibles, 8) << v.capture;
+        Capturer(&fenetre, v.capture);
+    }
 }
 
 TEST(FenetreEchelle, abandoning_keeps_the_editor_image_scale)
