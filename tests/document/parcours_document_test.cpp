@@ -1,0 +1,307 @@
+// A pupil's work from start to end, through the windows only: open a photo,
+// draw on it, give it a scale, save it as a document file, quit; start the
+// program again with the document file on the command line and find the
+// drawing, the scale and the picture; export it as PNG and open the picture
+// again with its side-files. With KAPTORI_CAPTURES set to a folder, the
+// frame is saved there as PNG at each stage.
+
+#include "app/boites_message.h"
+#include "app/dialogue_ouverture.h"
+#include "app/main_window.h"
+#include "calibration/code_couleur.h"
+#include "calibration/dialogue_attribution_echelle.h"
+#include "calibration/dialogue_nom_echelle.h"
+#include "calibration/edit_valeur.h"
+#include "calibration/fenetre_echelle.h"
+#include "document/dialogue_enregistrement.h"
+#include "document/fenetre_document.h"
+#include "document/image_document.h"
+#include "document/lecteur_image.h"
+#include "drawing/reglages_dessin.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Answers, in order, the modal dialogs that an action opens; a dialog that
+// no step expects is closed so that a failing test ends.
+bool Piloter(QAction *action, std::vector<std::function<bool(QWidget &)>> etapes)
+{
+    std::size_t suivante = 0;
+    int inattendus = 0;
+    QTimer minuterie;
+    minuterie.setInterval(10);
+    QObject::connect(&minuterie, &QTimer::timeout, [&] {
+        QWidget *w = QApplication::activeModalWidget();
+        if (w == nullptr || !w->isVisible())
+            return;
+        if (suivante < etapes.size() && etapes[suivante](*w)) {
+            ++suivante;
+            return;
+        }
+        ++inattendus;
+        if (auto *d = qobject_cast<QDialog *>(w))
+            d->reject();
+    });
+    minuterie.start();
+    action->trigger();
+    minuterie.stop();
+    return suivante == etapes.size() && inattendus == 0;
+}
+
+template <class Dialogue>
+std::function<bool(QWidget &)> Quand(std::function<void(Dialogue &)> reponse)
+{
+    return [reponse](QWidget &w) {
+        auto *d = qobject_cast<Dialogue *>(&w);
+        if (d == nullptr)
+            return false;
+        reponse(*d);
+        return true;
+    };
+}
+
+void TaperNomEtValider(QFileDialog &d, const QString &nom)
+{
+    auto *edition = d.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(edition, nullptr);
+    edition->setText(nom);
+    QTest::keyClick(edition, Qt::Key_Return);
+}
+
+void ChoisirType(QFileDialog &d, const QString &libelle)
+{
+    auto *types = d.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+    ASSERT_NE(types, nullptr);
+    const int i = types->findText(libelle);
+    ASSERT_GE(i, 0) << libelle.toStdString();
+    types->setCurrentIndex(i);
+    emit types->activated(i);
+}
+
+void Cliquer(QGroupBox *groupe, const QString &texte)
+{
+    for (QRadioButton *b : groupe->findChildren<QRadioButton *>())
+        if (b->text() == texte) {
+            QTest::mouseClick(b, Qt::LeftButton);
+            return;
+        }
+    ADD_FAILURE() << "pas de bouton " << texte.toStdString();
+}
+
+// Lets the event loop run until the condition holds or two seconds pass.
+bool Attendre(const std::function<bool()> &condition)
+{
+    QElapsedTimer chrono;
+    chrono.start();
+    while (!condition() && chrono.elapsed() < 2000)
+        QTest::qWait(10);
+    return condition();
+}
+
+void Capturer(QWidget &w, const char *nom)
+{
+    QApplication::processEvents();
+    const QString dossier = qEnvironmentVariable("KAPTORI_CAPTURES");
+    if (!dossier.isEmpty())
+        w.grab().save(QDir(dossier).filePath(QString::fromLatin1(nom) + QStringLiteral(".png")));
+}
+
+int PixelsOpaques(const QImage &couche)
+{
+    int n = 0;
+    for (int y = 0; y < couche.height(); ++y) {
+        const auto *ligne = reinterpret_cast<const QRgb *>(couche.constScanLine(y));
+        for (int x = 0; x < couche.width(); ++x)
+            n += qAlpha(ligne[x]) > 1;
+    }
+    return n;
+}
+
+class ParcoursDocument : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dossier.isValid());
+        ancien = QDir::currentPath();
+        QDir::setCurrent(dossier.path());
+        DefinirIntercepteurMessages([this](TypeMessage, const QString &texte, BoutonsMessage) {
+            messages.append(texte);
+            return QMessageBox::Yes;
+        });
+        ReglagesDessinProgramme() = ReglagesDessin{};
+    }
+    void TearDown() override
+    {
+        cadre.reset();
+        DefinirIntercepteurMessages({});
+        QDir::setCurrent(ancien);
+    }
+
+    // The program starts: the frame is shown and gets its first activation.
+    void Demarrer(const QStringList &ligneCommande = {})
+    {
+        cadre = std::make_unique<TMainForm>();
+        cadre->resize(1100, 800);
+        cadre->DefinirLigneCommande(ligneCommande);
+        cadre->show();
+        QApplication::setActiveWindow(cadre.get());
+        ASSERT_TRUE(Attendre([&] { return cadre->Documents().size() == ligneCommande.size(); }));
+        QTest::qWait(250); // the first activation has run by now, whichever way it came
+    }
+
+    QPoint Ecran(TMDIChild &fenetre, QPoint pixel)
+    {
+        const QPointF o = fenetre.vue()->OrigineImage();
+        const double z = fenetre.document().zoom;
+        return QPoint(static_cast<int>(o.x() + pixel.x() * z), static_cast<int>(o.y() + pixel.y() * z));
+    }
+
+    void Glisser(TMDIChild &fenetre, QPoint de, QPoint a)
+    {
+        QWidget *vue = fenetre.vue()->viewport();
+        QTest::mousePress(vue, Qt::LeftButton, {}, Ecran(fenetre, de));
+        for (int i = 1; i <= 4; ++i) {
+            const QPoint p = Ecran(fenetre, de + (a - de) * i / 4);
+            QMouseEvent mouvement(QEvent::MouseMove, p, vue->mapToGlobal(p), Qt::NoButton, Qt::LeftButton, {});
+            QApplication::sendEvent(vue, &mouvement);
+        }
+        QTest::mouseRelease(vue, Qt::LeftButton, {}, Ecran(fenetre, a));
+    }
+
+    QString Chemin(const QString &nom) const { return dossier.filePath(nom); }
+
+    QTemporaryDir dossier;
+    QString ancien;
+    std::unique_ptr<TMainForm> cadre;
+    QStringList messages;
+};
+
+TEST_F(ParcoursDocument, UnTravailDessineEtEtalonneSeRetrouveApresEnregistrementEtExportation)
+{
+    // The photo, with the colour code the teacher left beside it.
+    const QString photo = Chemin(QStringLiteral("photo.jpg"));
+    ASSERT_TRUE(QFile::copy(qEnvironmentVariable("KAPTORI_DATA") + QStringLiteral("/photo.jpg"), photo));
+    TCodeCouleur code;
+    code.Definie = 1;
+    code.TypeCodage = 2;
+    code.CouleurMin = 0x000000;
+    code.CouleurMax = 0xFFFF00;
+    code.ValeurMin = 0;
+    code.ValeurMax = 100;
+    code.Grandeur = QStringLiteral("Humidité");
+    code.UniteCode = QStringLiteral("%");
+    EcrireCodeAnnexe(photo, code);
+
+    Demarrer();
+    ASSERT_TRUE(Piloter(cadre->actOuvrir, {Quand<DialogueOuverture>([&](DialogueOuverture &d) {
+                            TaperNomEtValider(d, photo);
+                        })}));
+    TMDIChild *fenetre = cadre->DocumentActif();
+    ASSERT_NE(fenetre, nullptr);
+    ImageDocument &doc = fenetre->document();
+    ASSERT_EQ(doc.codeCouleur, code);
+    const QImage photoLue = doc.image;
+
+    // A rectangle with the shape tool.
+    cadre->boutonsOutils[2]->trigger();
+    Glisser(*fenetre, QPoint(40, 30), QPoint(160, 110));
+    ASSERT_EQ(doc.dessins.Nombre(), 1);
+    const QString nomElement = doc.dessins.NomNumero(0);
+    const TDessin element = *doc.dessins.ElementNumero(0);
+
+    // A scale: 300 pixels measure 75 mm.
+    ASSERT_TRUE(Piloter(cadre->actEchelle,
+                        {Quand<Tdemandpi>([](Tdemandpi &d) {
+                             d.adefinir->setChecked(true);
+                             d.accept();
+                         }),
+                         Quand<TCre_ech>([](TCre_ech &f) {
+                             f.Longu->setChecked(true);
+                             f.AppuiImage({100, 100});
+                             f.DeplacementImage({400, 100});
+                             f.unite_long->clear();
+                             QTest::keyClicks(f.unite_long, QStringLiteral("mm"));
+                             f.val_long->clear();
+                             QTest::keyClicks(f.val_long, QStringLiteral("75"));
+                             f.Transferer();
+                         }),
+                         Quand<TNomEch>([](TNomEch &d) {
+                             d.non->setChecked(true);
+                             d.accept();
+                         })}));
+    const TEchelle echelle = doc.echelle;
+    ASSERT_EQ(echelle.Definie, 1);
+    EXPECT_EQ(echelle.Unite, QStringLiteral("mm"));
+    Capturer(*cadre, "parcours_dessin_echelle");
+    const QImage aplatie = doc.Aplatir();
+
+    // Saved as a document file whose picture is kept in PNG.
+    const QString travail = Chemin(QStringLiteral("travail.kpt"));
+    ASSERT_TRUE(Piloter(cadre->actEnregistrerSous, {Quand<TSavePictureDialogsg>([](TSavePictureDialogsg &d) {
+                            ChoisirType(d, QStringLiteral("Fichiers Kaptori"));
+                            Cliquer(d.groupeCodage, QStringLiteral("png"));
+                            TaperNomEtValider(d, QStringLiteral("travail"));
+                        })}));
+    ASSERT_TRUE(QFile::exists(travail)) << messages.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(fenetre->windowTitle(), travail);
+    EXPECT_FALSE(QFile::exists(Chemin(QStringLiteral("travail.sca"))));
+
+    // Quit, and start again with the document file on the command line.
+    cadre.reset();
+    Demarrer({travail});
+    TMDIChild *rouverte = cadre->DocumentActif();
+    ASSERT_NE(rouverte, nullptr);
+    const ImageDocument &relu = rouverte->document();
+    EXPECT_EQ(rouverte->windowTitle(), travail);
+    ASSERT_EQ(relu.dessins.Nombre(), 1);
+    EXPECT_EQ(relu.dessins.NomNumero(0), nomElement);
+    EXPECT_TRUE(*relu.dessins.ElementNumero(0) == element);
+    EXPECT_EQ(relu.echelle, echelle);
+    EXPECT_EQ(relu.codeCouleur, code);
+    EXPECT_EQ(relu.image, photoLue);
+    EXPECT_GT(PixelsOpaques(relu.coucheDessin), 0); // the rectangle drawn back
+    EXPECT_EQ(rouverte->document().Aplatir(), aplatie);
+    Capturer(*cadre, "parcours_document_rouvert");
+
+    // Exported as PNG, then opened again as a picture with its side-files.
+    const QString exportee = Chemin(QStringLiteral("pour_le_cahier.png"));
+    ASSERT_TRUE(Piloter(cadre->actEnregistrerSous, {Quand<TSavePictureDialogsg>([](TSavePictureDialogsg &d) {
+                            ChoisirType(d, QStringLiteral("Fichiers PNG"));
+                            TaperNomEtValider(d, QStringLiteral("pour_le_cahier"));
+                        })}));
+    ASSERT_TRUE(QFile::exists(exportee)) << messages.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(QFile::exists(Chemin(QStringLiteral("pour_le_cahier.sca"))));
+    EXPECT_TRUE(QFile::exists(Chemin(QStringLiteral("pour_le_cahier.ccc"))));
+    ASSERT_TRUE(Piloter(cadre->actOuvrir, {Quand<DialogueOuverture>([&](DialogueOuverture &d) {
+                            TaperNomEtValider(d, exportee);
+                        })}));
+    ASSERT_EQ(cadre->Documents().size(), 2);
+    const ImageDocument &image = cadre->DocumentActif()->document();
+    EXPECT_EQ(image.nomFichier, exportee);
+    EXPECT_EQ(image.dessins.Nombre(), 0);
+    EXPECT_EQ(image.echelle, echelle);
+    EXPECT_EQ(image.codeCouleur, code);
+    EXPECT_EQ(image.image, aplatie);
+    Capturer(*cadre, "parcours_export_rouvert");
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+}
+
+} // namespace
