@@ -6,7 +6,7 @@ set -euo pipefail
 PAQUETS=(
   cmake ninja-build g++ ccache pkg-config make
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
-  qt6-qpa-plugins libgl-dev
+  qt6-qpa-plugins libgl-dev qt6-translations-l10n
   libpng-dev libjpeg-dev libjpeg-turbo-progs libgif-dev libtiff-dev libimagequant-dev
   libsane-dev
   libgtest-dev libgmock-dev libbenchmark-dev
