@@ -60,6 +60,8 @@ void TMainForm::BrancherEchelle()
         const bool accepte = g->demande->exec() == QDialog::Accepted;
         const ResultatAttribution r = AppliquerAttribution(accepte, g->demande->choix(), g->demande->resolution->value(),
                                                            g->demande->indexChoisi(), g->liste);
+        if (r.annulee)
+            return;
         if (!r.ouvrirFenetre) {
             doc.echelle = r.echelle;
             return;

@@ -87,6 +87,7 @@ ResultatAttribution AppliquerAttribution(bool accepte, Tdemandpi::Choix choix, i
 {
     ResultatAttribution r;
     r.echelle = EchelleParDefaut();
+    r.annulee = !accepte;
     if (!accepte)
         return r;
     switch (choix) {

@@ -40,10 +40,13 @@ private:
 
 // The scale a document receives after the dialog closed: nothing for
 // "Echelle à définir" (the scale window takes over), the scanner's length
-// scale, a copy of the chosen standard scale (its index becomes the last
-// chosen), or EchelleParDefaut when the dialog was cancelled.
+// scale, or a copy of the chosen standard scale (its index becomes the last
+// chosen). A cancelled dialog changes nothing: the document keeps the scale
+// it has, so that "Annuler" never loses a calibration (a scanner resolution
+// of 0 is the way back to the default scale).
 struct ResultatAttribution {
     bool ouvrirFenetre = false;
+    bool annulee = false; // the document keeps its scale
     TEchelle echelle;
 };
 [[nodiscard]] ResultatAttribution AppliquerAttribution(bool accepte, Tdemandpi::Choix choix, int dpi, int index,

@@ -220,7 +220,11 @@ TEST(AttributionEchelle, each_choice_gives_its_scale)
     EXPECT_EQ(rappel.echelle.Unite, QStringLiteral("mm"));
     EXPECT_EQ(liste.DerniereEchelleChoisie, 0);
     EXPECT_TRUE(AppliquerAttribution(true, Tdemandpi::Choix::ADefinir, 0, 0, liste).ouvrirFenetre);
-    EXPECT_EQ(AppliquerAttribution(false, Tdemandpi::Choix::Rappel, 0, 1, liste).echelle, EchelleParDefaut());
+    EXPECT_FALSE(AppliquerAttribution(true, Tdemandpi::Choix::Rappel, 0, 1, liste).annulee);
+    const auto annulee = AppliquerAttribution(false, Tdemandpi::Choix::Rappel, 0, 0, liste);
+    EXPECT_TRUE(annulee.annulee);
+    EXPECT_FALSE(annulee.ouvrirFenetre);
+    EXPECT_EQ(liste.DerniereEchelleChoisie, 1); // the cancelled choice is not remembered
 }
 
 TEST(AttributionEchelle, the_dialogs_show_their_choices)

@@ -455,6 +455,28 @@ TEST_F(MesureDansLeCadre, a_graph_calibrated_with_two_y_axes_in_the_scale_window
     Capturer(cadre.get(), "mesure_graphe_cadre");
 }
 
+TEST_F(MesureDansLeCadre, cancelling_the_assignment_keeps_the_scale_and_a_zero_resolution_gives_pixels)
+{
+    SurDialogue<Tdemandpi>([](Tdemandpi *demande) {
+        demande->Scan->setChecked(true);
+        demande->resolution->setValue(300);
+        demande->reject();
+    });
+    cadre->actEchelle->trigger();
+    EXPECT_EQ(EchelleEnTexte(doc().echelle), QStringLiteral("<SCALE=0;0,25;mm;>"));
+
+    SurDialogue<Tdemandpi>([](Tdemandpi *demande) {
+        demande->Scan->setChecked(true);
+        demande->resolution->setValue(0);
+        demande->accept();
+    });
+    cadre->actEchelle->trigger();
+    EXPECT_EQ(doc().echelle, EchelleParDefaut());
+    Outil(ImageDocument::OutilMesure);
+    Glisser({10, 10}, {13, 14});
+    EXPECT_EQ(Panneau4(), QStringLiteral("5 pixels"));
+}
+
 TEST_F(MesureDansLeCadre, a_scale_window_that_cannot_compute_leaves_the_scale_and_says_why)
 {
     SurDialogue<Tdemandpi>([&](Tdemandpi *demande) {
