@@ -10,6 +10,7 @@
 #include "calibration/code_couleur.h"
 #include "calibration/echelle_annexe.h"
 #include "document/dialogue_enregistrement.h"
+#include "document/enregistrer_document.h"
 #include "document/fenetre_document.h"
 #include "document/fichier_document.h"
 #include "document/image_document.h"
@@ -426,6 +427,45 @@ TEST_F(EnregistrementCadre, UnFichierExistantNEstRemplaceQuApresConfirmation)
                                 {Pilote::Quand<TSavePictureDialogsg>([&](TSavePictureDialogsg &d) { Repondre(d, choix); })}));
     EXPECT_EQ(Debut(cible, 1), QByteArray("\x01", 1));
     EXPECT_EQ(fenetre->document().nomFichier, cible);
+}
+
+TEST_F(EnregistrementCadre, UnEnregistrementImpossibleMontreLErreurEtGardeLeNomDuDocument)
+{
+    TMDIChild *fenetre = OuvrirPhoto();
+    ASSERT_NE(fenetre, nullptr);
+    const QString nom = fenetre->document().nomFichier;
+    const QString titre = fenetre->windowTitle();
+    const ChoixEnregistrement choix{QStringLiteral("Fichiers Kaptori"), Chemin(QStringLiteral("absent/travail")), {}, {}};
+    ASSERT_TRUE(pilote.Executer(cadre->actEnregistrerSous,
+                                {Pilote::Quand<TSavePictureDialogsg>([&](TSavePictureDialogsg &d) { Repondre(d, choix); })}));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains(QStringLiteral("travail.kpt"))) << messages.first().toStdString();
+    EXPECT_EQ(fenetre->document().nomFichier, nom);
+    EXPECT_EQ(fenetre->windowTitle(), titre);
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{QStringLiteral("photo.png")});
+}
+
+TEST_F(EnregistrementCadre, UnDocumentTronqueNOuvreAucuneFenetreEtMontreLErreur)
+{
+    TMDIChild *fenetre = OuvrirPhoto();
+    ASSERT_NE(fenetre, nullptr);
+    const QString complet = Chemin(QStringLiteral("complet.kpt"));
+    ASSERT_EQ(EnregistrerDocument(fenetre->document(), complet, {CodageImage::Png, 90, 0xFFFFFFFF}), 0);
+    QFile f(complet);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray octets = f.readAll();
+    f.close();
+    const QString tronque = Chemin(QStringLiteral("tronque.kpt"));
+    QFile t(tronque);
+    ASSERT_TRUE(t.open(QIODevice::WriteOnly));
+    t.write(octets.left(octets.size() * 2 / 3));
+    t.close();
+
+    EXPECT_FALSE(cadre->OuvrirImage(tronque, 2));
+    EXPECT_EQ(cadre->Documents().size(), 1);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains(QStringLiteral("tronque.kpt"))) << messages.first().toStdString();
+    EXPECT_TRUE(messages.first().contains(QStringLiteral("PNG"))) << messages.first().toStdString();
 }
 
 } // namespace
