@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "app/disposition_fenetres.h"
+#include "app/icones_barres.h"
 #include "document/fenetre_document.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -53,9 +55,27 @@ void CocherTag(QMenu *menu, int tag)
             action->setChecked(true);
 }
 
+// A colour swatch: its palette's Window colour painted inside the frame. A
+// tool bar does not fill its widgets' backgrounds from their palettes, so
+// the swatch paints its colour itself.
+class Pastille : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        {
+            QPainter p(this);
+            p.fillRect(contentsRect(), palette().color(QPalette::Window));
+        }
+        QFrame::paintEvent(event);
+    }
+};
+
 QFrame *PanneauCouleur(QWidget *parent, const QString &bulle)
 {
-    auto *panneau = new QFrame(parent);
+    auto *panneau = new Pastille(parent);
     panneau->setFrameShape(QFrame::Box);
     panneau->setFixedSize(22, 22);
     panneau->setAutoFillBackground(true);
@@ -76,6 +96,7 @@ void ColorerPanneau(QFrame *panneau, QRgb couleur)
 TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), zone_(new QMdiArea(this))
 {
     setWindowTitle(tr("KAPTORI"));
+    QApplication::setWindowIcon(IconeProgramme());
     zone_->setBackground(palette().brush(QPalette::Dark));
     zone_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     zone_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -246,11 +267,14 @@ void TMainForm::CreerBarres()
     BarreFenetre->addAction(actCopierSelection);
     BarreFenetre->addAction(actColler);
     BarreFenetre->addAction(actRecadrer);
-    BarreFenetre->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    for (QAction *a : {actNouveau, actOuvrir, actEnregistrerSous, actQuitter, actAnnuler})
-        if (QWidget *w = BarreFenetre->widgetForAction(a))
-            if (auto *bouton = qobject_cast<QToolButton *>(w))
-                bouton->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    actImprimer->setIcon(IconeCommande(CommandeBarre::Imprimer));
+    actCopier->setIcon(IconeCommande(CommandeBarre::Copier));
+    actCopierSelection->setIcon(IconeCommande(CommandeBarre::CopierSelection));
+    actColler->setIcon(IconeCommande(CommandeBarre::Coller));
+    actRecadrer->setIcon(IconeCommande(CommandeBarre::Recadrer));
+    // Icons only, the caption in the hint: the window bar and the ten tools
+    // then share one row on a 1024-pixel-wide screen.
+    BarreFenetre->setToolButtonStyle(Qt::ToolButtonIconOnly);
 
     BarreOutils = barre(QStringLiteral("BarreOutils"), tr("Outils"));
     groupeOutils = new QActionGroup(this);
@@ -262,12 +286,14 @@ void TMainForm::CreerBarres()
     for (int i = 0; i < 10; ++i) {
         QAction *bouton = BarreOutils->addAction(tr(outils[i]));
         bouton->setCheckable(true);
+        bouton->setIcon(IconeOutil(i));
         bouton->setData(i);
         bouton->setToolTip(tr(outils[i]));
         bouton->setStatusTip(tr(outils[i]));
         groupeOutils->addAction(bouton);
         boutonsOutils[i] = bouton;
     }
+    BarreOutils->setToolButtonStyle(Qt::ToolButtonIconOnly);
     boutonsOutils[0]->setChecked(true);
     boutonsOutils[ImageDocument::OutilMesure]->setVisible(false);
 

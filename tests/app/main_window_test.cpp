@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -534,6 +535,38 @@ void Capturer(QWidget &fenetre, const QString &nom)
         image.save(dossier + QLatin1Char('/') + nom);
 }
 
+// On a 1024 × 768 screen every button of every bar is on screen, whatever
+// tool shows its option buttons: no bar folds buttons into its overflow menu.
+TEST_F(Cadre, EveryToolBarButtonIsOnScreenAt1024PixelsWide)
+{
+    TMainForm &f = Cadre_();
+    f.resize(1024, 768);
+    f.show();
+    ASSERT_TRUE(f.OuvrirImage(Image(QStringLiteral("e.png")), 2));
+    for (int outil = 0; outil < 10; ++outil) {
+        f.boutonsOutils[outil]->trigger();
+        QCoreApplication::processEvents();
+        for (QToolBar *barre : {f.BarreFenetre, f.BarreOutils, f.Coul_taille, f.BarreChoix}) {
+            ASSERT_TRUE(barre->isVisible());
+            EXPECT_TRUE(f.rect().contains(barre->geometry())) << barre->objectName().toStdString();
+            for (QAction *a : barre->actions()) {
+                if (!a->isVisible() || a->isSeparator())
+                    continue;
+                QWidget *bouton = barre->widgetForAction(a);
+                ASSERT_NE(bouton, nullptr);
+                EXPECT_TRUE(bouton->isVisible()) << "tool " << outil << ": " << barre->objectName().toStdString()
+                                                 << " hides " << a->text().toStdString();
+            }
+        }
+    }
+    f.boutonsOutils[2]->trigger();
+    Capturer(f, QStringLiteral("cadre_1024.png"));
+    const QImage crayon = f.panneauCouleurCrayon->grab().toImage();
+    const QImage fond = f.panneauCouleurFond->grab().toImage();
+    EXPECT_EQ(crayon.pixel(crayon.width() / 2, crayon.height() / 2), 0xFF000000u) << "black pen swatch";
+    EXPECT_EQ(fond.pixel(fond.width() / 2, fond.height() / 2), 0xFFFFFFFFu) << "white background swatch";
+}
+
 TEST_F(Cadre, FrameIsDrawnWithAndWithoutADocument)
 {
     TMainForm &f = Cadre_();
@@ -551,3 +584,95 @@ TEST_F(Cadre, FrameIsDrawnWithAndWithoutADocument)
 }
 
 } // namespace
+
+namespace {
+
+// A pupil's first session: three pictures from the command line, zoom in and
+// out, a maximised document, a copy pasted back as a new picture, a rename.
+// Each step checks what the user sees and leaves a picture of the frame.
+class PremiereSeance : public Cadre {
+protected:
+    QString Donnee(const QString &nom) const
+    {
+        const QString chemin = qEnvironmentVariable("KAPTORI_DATA") + QLatin1Char('/') + nom;
+        return QFileInfo::exists(chemin) ? chemin : Image(nom, QSize(400, 300), Qt::darkYellow);
+    }
+};
+
+TEST_F(PremiereSeance, OpensThreePicturesZoomsCopiesPastesAndRenames)
+{
+    TMainForm &f = Cadre_();
+    f.resize(1024, 768);
+    f.show();
+    const QStringList fichiers = {Donnee(QStringLiteral("photo.jpg")), Donnee(QStringLiteral("graphe.png")),
+                                  Donnee(QStringLiteral("objets.png"))};
+    f.DefinirLigneCommande(fichiers);
+    f.PremiereActivation();
+    ASSERT_EQ(Titres(), fichiers);
+    Capturer(f, QStringLiteral("seance_1_trois_images.png"));
+
+    // The active document is the last one opened; zooming in shows scroll bars
+    // whose range is the displayed size less the visible part.
+    TMDIChild *objets = f.DocumentActif();
+    ASSERT_EQ(objets->windowTitle(), fichiers[2]);
+    f.ZoomAugmenter();
+    QCoreApplication::processEvents();
+    const QSize image = objets->document().image.size();
+    VueImage *vue = objets->vue();
+    EXPECT_EQ(objets->document().zoom, 2.0f);
+    EXPECT_EQ(vue->horizontalScrollBar()->maximum(), std::max(0, image.width() * 2 - vue->viewport()->width()));
+    EXPECT_EQ(vue->verticalScrollBar()->maximum(), std::max(0, image.height() * 2 - vue->viewport()->height()));
+    EXPECT_GT(vue->horizontalScrollBar()->maximum(), 0) << "an 800-pixel-wide view scrolls in a 1024 frame";
+    Capturer(f, QStringLiteral("seance_2_zoom_2.png"));
+    f.ZoomDiminuer();
+    f.ZoomDiminuer();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(objets->document().zoom, 0.5f);
+    EXPECT_EQ(vue->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(objets->widget()->size(), QSize(image.width() / 2 + 18, image.height() / 2 + 18))
+        << "the window fits the picture at half size";
+    f.Zoom11();
+    EXPECT_EQ(objets->document().zoom, 1.0f);
+
+    // Maximised: every document opened next is maximised too.
+    objets->showMaximized();
+    ASSERT_TRUE(f.OuvrirImage(Image(QStringLiteral("quatrieme.png"), QSize(50, 40), Qt::magenta), 2));
+    EXPECT_TRUE(f.DocumentActif()->isMaximized());
+    EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("quatrieme.png")))
+        << "a maximised document names itself in the frame's caption: " << f.windowTitle().toStdString();
+    Capturer(f, QStringLiteral("seance_3_maximise.png"));
+    f.DocumentActif()->showNormal();
+    f.zoneDocuments()->setActiveSubWindow(objets);
+    objets->showNormal();
+
+    // Copy, then paste as a new picture: the same pixels in "Nouveau5".
+    f.actCopier->trigger();
+    const QImage copie = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(copie.size(), image);
+    EXPECT_TRUE(f.actColler->isEnabled());
+    f.actColler->trigger();
+    TMDIChild *colle = f.DocumentActif();
+    ASSERT_NE(colle, objets);
+    EXPECT_EQ(colle->windowTitle(), QStringLiteral("Nouveau5"));
+    EXPECT_EQ(colle->document().image.size(), image);
+    EXPECT_EQ(colle->document().image, copie);
+
+    // Rename the pasted picture; the window list of "Fe&nêtre" follows.
+    QTimer::singleShot(0, [] {
+        auto *dialogue = qobject_cast<TSaisieNom *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialogue, nullptr);
+        dialogue->champ->setText(QStringLiteral("Objets du TP"));
+        dialogue->accept();
+    });
+    f.actNommerFenetre->trigger();
+    EXPECT_EQ(colle->windowTitle(), QStringLiteral("Objets du TP"));
+    emit f.menuFenetre->aboutToShow();
+    EXPECT_TRUE(Legendes(f.menuFenetre->actions()).contains(QStringLiteral("&5 Objets du TP")));
+    f.actCascade->trigger();
+    Capturer(f, QStringLiteral("seance_4_cascade.png"));
+    f.actMosaiqueVerticale->trigger();
+    Capturer(f, QStringLiteral("seance_5_mosaique.png"));
+}
+
+} // namespace
+
