@@ -70,14 +70,14 @@ void TMainForm::BrancherEchelle()
         g->fenetre->setWindowState(g->fenetre->windowState() | Qt::WindowMaximized);
         if (g->fenetre->exec() != QDialog::Accepted)
             return;
-        // The editor image received the scale only when it could be computed;
-        // otherwise the document keeps the scale it had.
-        doc.echelle = g->fenetre->imageEch()->echelle;
-        if (!g->fenetre->EchelleTransferee().Definie) {
+        // A scale that could not be computed is not installed: the document
+        // keeps the scale it had rather than silently falling back to pixels.
+        if (!g->fenetre->EchelleCalculee()) {
             MessageInformation(this, tr("L'échelle n'a pas pu être calculée : une valeur n'est pas un nombre ou "
                                         "deux points sont à la même position.\rL'échelle du document reste inchangée."));
             return;
         }
+        doc.echelle = g->fenetre->imageEch()->echelle;
         g->nom->Preparer();
         if (g->nom->exec() != QDialog::Accepted || g->nom->non->isChecked())
             return;

@@ -572,7 +572,8 @@ void TCre_ech::DeplacementImage(QPoint p)
 void TCre_ech::Transferer()
 {
     transferee_ = travail_.Transferer();
-    if (transferee_.Definie)
+    calculee_ = transferee_.Definie && (travail_.mode != TEchelle::Longueur || travail_.LongueurCalculable());
+    if (calculee_)
         Image_->DefinirEchelle(transferee_);
     accept();
 }

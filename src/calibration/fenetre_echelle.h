@@ -38,6 +38,11 @@ public:
 
     // After "&Transférer l'échelle": the scale computed for the current mode.
     [[nodiscard]] const TEchelle &EchelleTransferee() const { return transferee_; }
+    // After "&Transférer l'échelle": false when the scale could not be
+    // computed (a value that is not a number, a segment of zero length, two
+    // points of an axis at the same position); the editor image then keeps
+    // the scale it had.
+    [[nodiscard]] bool EchelleCalculee() const { return calculee_; }
 
     [[nodiscard]] TravailEchelle &travail() { return travail_; }
     [[nodiscard]] TImageEch *imageEch() const { return Image_; }
@@ -104,6 +109,7 @@ private:
 
     TravailEchelle travail_;
     TEchelle transferee_;
+    bool calculee_ = false;
     bool chargement_ = false; // controls being filled from the working values
 
     TImageEch *Image_ = nullptr;

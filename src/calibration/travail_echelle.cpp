@@ -227,6 +227,12 @@ QPoint TravailEchelle::BoutRayon() const
     return {centreX + int(Arrondi(rayonPixels * std::cos(theta))), centreY - int(Arrondi(rayonPixels * std::sin(theta)))};
 }
 
+bool TravailEchelle::LongueurCalculable() const
+{
+    double valeur = 0;
+    return Reel(valeurLongueur, valeur) && segmentFin != segmentDebut;
+}
+
 TEchelle TravailEchelle::Transferer() const
 {
     TEchelle e;
@@ -234,13 +240,13 @@ TEchelle TravailEchelle::Transferer() const
     e.Mode = static_cast<std::uint8_t>(mode);
     switch (mode) {
     case TEchelle::Longueur: {
+        if (!LongueurCalculable())
+            return EchelleParDefaut();
         double valeur = 0;
+        (void)Reel(valeurLongueur, valeur);
         const double dx = double(segmentFin.x()) - segmentDebut.x();
         const double dy = double(segmentFin.y()) - segmentDebut.y();
-        const double n = std::sqrt(dx * dx + dy * dy);
-        if (!Reel(valeurLongueur, valeur) || n == 0)
-            return EchelleParDefaut();
-        e.Facteur = valeur / n;
+        e.Facteur = valeur / std::sqrt(dx * dx + dy * dy);
         e.Unite = CouperTexteEchelle(uniteLongueur);
         e.Definie = 1;
         return e;

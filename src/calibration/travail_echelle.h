@@ -125,6 +125,11 @@ public:
     // radius value / radius in pixels, Definie = 0 when it does not convert.
     [[nodiscard]] TEchelle Transferer() const;
 
+    // Length mode: true when the value converts and the segment has a
+    // length, that is when Transferer gives a scale the user made rather than
+    // the default it falls back to.
+    [[nodiscard]] bool LongueurCalculable() const;
+
 private:
     void AppliquerPointeur(QPoint p, bool appui);
 };

@@ -40,6 +40,20 @@ TEST_F(TravailEchelleTest, a_zero_length_segment_or_a_bad_value_gives_the_defaul
     EXPECT_EQ(t_.Transferer(), EchelleParDefaut());
 }
 
+TEST_F(TravailEchelleTest, a_length_is_calculable_only_with_a_number_and_a_segment)
+{
+    t_.valeurLongueur = QStringLiteral("10");
+    EXPECT_FALSE(t_.LongueurCalculable()); // the segment restarts at (0, 0)-(0, 0)
+    t_.Appuyer({5, 5});
+    t_.Deplacer({5, 6});
+    EXPECT_TRUE(t_.LongueurCalculable());
+    EXPECT_DOUBLE_EQ(t_.Transferer().Facteur, 10.0);
+    t_.valeurLongueur = QStringLiteral("1,2,3");
+    EXPECT_FALSE(t_.LongueurCalculable());
+    t_.valeurLongueur.clear();
+    EXPECT_FALSE(t_.LongueurCalculable());
+}
+
 TEST_F(TravailEchelleTest, value_with_the_foreign_separator_is_read)
 {
     SeparateurTemporaire sep(QLatin1Char(','));

@@ -490,6 +490,20 @@ TEST_F(MesureDansLeCadre, a_scale_window_that_cannot_compute_leaves_the_scale_an
     EXPECT_EQ(EchelleEnTexte(doc().echelle), QStringLiteral("<SCALE=0;0,25;mm;>"));
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("L'échelle n'a pas pu être calculée")));
+
+    // The same for a length typed without a segment to go with it.
+    SurDialogue<Tdemandpi>([&](Tdemandpi *demande) {
+        SurDialogue<TCre_ech>([](TCre_ech *f) {
+            QTest::mouseClick(f->Longu, Qt::LeftButton);
+            f->unite_long->setText(QStringLiteral("cm"));
+            f->val_long->setText(QStringLiteral("75"));
+            f->actTransferer->trigger();
+        });
+        demande->accept();
+    });
+    cadre->actEchelle->trigger();
+    EXPECT_EQ(EchelleEnTexte(doc().echelle), QStringLiteral("<SCALE=0;0,25;mm;>"));
+    EXPECT_EQ(messages.size(), 2);
 }
 
 } // namespace
