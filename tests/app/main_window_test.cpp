@@ -20,6 +20,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStatusBar>
+#include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -145,6 +148,52 @@ TEST_F(Cadre, MenusCarryTheirFrenchCaptionsAndShortcuts)
     EXPECT_FALSE(f.actAnnuler->isEnabled());
     EXPECT_EQ(f.menuMesures->actions().size(), 7);
     EXPECT_EQ(f.menuMesures->actions().at(6)->text(), QStringLiteral("L&umière sous ce qui est coloré"));
+}
+
+TEST_F(Cadre, ToolWindowImageAndChoiceMenusCarryTheirFrenchCaptions)
+{
+    TMainForm &f = Cadre_();
+    EXPECT_EQ(Legendes(f.menuOutils->actions()),
+              (QStringList{"&Calculatrice", "&Tableau", "&Schéma", "C&omptage", "Créer une &animation",
+                           "&Decomposer l'animation", "&Combinaison d'images", "&Pixellisation",
+                           "Composition &fausses couleurs"}));
+    EXPECT_EQ(Legendes(f.menuCombinaison->actions()), (QStringList{"&Algébrique", "&Logique"}));
+    EXPECT_EQ(Legendes(f.menuFenetre->actions()),
+              (QStringList{"&Animation", "&Cascade", "Mosaïque &horizontale", "Mosaïque &verticale", "&Tout réduire",
+                           "&Tout réorganiser"}));
+    EXPECT_EQ(Legendes(f.menuImage->actions()),
+              (QStringList{"&Zoom", "Créer/modifier l'&Echelle", "Définir le coda&ge des couleurs",
+                           "Ajouter la légende de l'échelle", "&Ajouter la légende des couleurs", "&Redimensionner",
+                           "A&grandir le canevas", "&Niveaux de gris", "&Inverser", "Faire le &blanc",
+                           "Délimiter des &zones", "&Histogrammes et filtres", "&Décomposition", "No&mmer la fenêtre",
+                           "Ajouter un quadrillage", "Transformation"}));
+    EXPECT_EQ(Legendes(f.menuDecomposition->actions()), (QStringList{"en images &colorées", "en images &grises"}));
+    EXPECT_EQ(Legendes(f.menuTransformation->actions()),
+              (QStringList{"Symétrie horizontale", "Symétrie verticale", "Rotation de 90°", "Rotation de 180 °",
+                           "Rotation de 270 °"}));
+    EXPECT_EQ(Legendes(f.menuChoix->actions()),
+              (QStringList{"&Couleur", "Outil de &mesure", "Afficher/masquer le &Décodage des couleurs",
+                           "&Canaux affichés"}));
+    EXPECT_EQ(Legendes(f.menuCouleur->actions()), (QStringList{"du &crayon", "du &fond"}));
+    EXPECT_EQ(f.actSchema->statusTip(), QStringLiteral("Appeler le logiciel Schéma"));
+    EXPECT_FALSE(f.actCanauxAffiches->isVisible()) << "only for documents with a choice of channels";
+}
+
+TEST_F(Cadre, StatusBarPanelsHaveTheirWidthsAndAlignment)
+{
+    TMainForm &f = Cadre_();
+    f.show();
+    QList<QLabel *> panneaux;
+    for (QLabel *l : f.statusBar()->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+        panneaux.append(l);
+    ASSERT_GE(panneaux.size(), 5);
+    const int largeurs[] = {150, 150, 160, 95};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(panneaux[i]->width(), largeurs[i]) << "panel " << i;
+    EXPECT_GE(panneaux[4]->width(), 150);
+    EXPECT_TRUE(panneaux[0]->alignment() & Qt::AlignLeft);
+    for (int i = 1; i < 5; ++i)
+        EXPECT_TRUE(panneaux[i]->alignment() & Qt::AlignHCenter) << "panel " << i;
 }
 
 TEST_F(Cadre, HelpFileWithOneEntryAddsItsItemAndATrailingSeparator)
@@ -533,6 +582,31 @@ void Capturer(QWidget &fenetre, const QString &nom)
     const QString dossier = qEnvironmentVariable("KAPTORI_CAPTURES");
     if (!dossier.isEmpty())
         image.save(dossier + QLatin1Char('/') + nom);
+}
+
+// The frame's small dialogs show every caption, field and button whole.
+TEST_F(Cadre, NewImageAndRenameDialogsShowTheirTextsWhole)
+{
+    TMainForm &f = Cadre_();
+    TTaillIm taille(&f);
+    TSaisieNom nom(&f);
+    for (QDialog *dialogue : std::initializer_list<QDialog *>{&taille, &nom}) {
+        dialogue->show();
+        QCoreApplication::processEvents();
+        for (QWidget *w : dialogue->findChildren<QWidget *>()) {
+            if (!w->isVisible())
+                continue;
+            EXPECT_GE(w->width(), w->minimumSizeHint().width()) << dialogue->windowTitle().toStdString();
+            EXPECT_TRUE(dialogue->rect().contains(QRect(w->mapTo(dialogue, QPoint(0, 0)), w->size())));
+        }
+    }
+    QStringList boutons;
+    for (QPushButton *b : nom.findChildren<QPushButton *>())
+        boutons.append(b->text());
+    boutons.sort();
+    EXPECT_EQ(boutons, (QStringList{"Abandon", "OK"}));
+    Capturer(taille, QStringLiteral("taille_nouvelle_image.png"));
+    Capturer(nom, QStringLiteral("saisie_nom.png"));
 }
 
 // On a 1024 × 768 screen every button of every bar is on screen, whatever
