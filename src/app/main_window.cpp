@@ -374,11 +374,16 @@ void TMainForm::CreerBarreEtat()
     const QString textes[] = {QString(), tr("outil : crayon"), tr("RVBLS"), tr("mesure"), QString()};
     for (int i = 0; i < 5; ++i) {
         auto *panneau = new QLabel(textes[i], statusBar());
-        panneau->setFixedWidth(largeurs[i]);
+        // The last panel takes the rest of the bar: the measurement readouts
+        // (three Y axes, the shares of a triangular diagram) are long.
+        if (i == 4)
+            panneau->setMinimumWidth(largeurs[i]);
+        else
+            panneau->setFixedWidth(largeurs[i]);
         panneau->setFrameShape(QFrame::Panel);
         panneau->setFrameShadow(QFrame::Sunken);
         panneau->setAlignment(i == 0 ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter);
-        statusBar()->addWidget(panneau);
+        statusBar()->addWidget(panneau, i == 4 ? 1 : 0);
         panneaux_[i] = panneau;
     }
 }

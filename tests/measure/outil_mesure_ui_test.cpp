@@ -307,6 +307,15 @@ TEST_F(MesureDansLeCadre, polar_and_triangle_scales_read_under_the_pointer)
     EXPECT_EQ(Panneau4(), QString());
     EXPECT_TRUE(messages.isEmpty());
 
+    // The longest readouts stay whole in the last panel of the status bar.
+    doc().echelle = TexteEnEchelle(QStringLiteral("<SCALE=2;0;300;300;0;sable fin;limons;argiles;>"));
+    Survoler({100, 250});
+    const QString texte = Panneau4();
+    ASSERT_EQ(texte, QStringLiteral("sable fin: 19,2%  limons: 57%  argiles: 23,7%"));
+    QApplication::processEvents();
+    for (QLabel *panneau : cadre->statusBar()->findChildren<QLabel *>())
+        if (panneau->text() == texte)
+            EXPECT_GE(panneau->contentsRect().width(), panneau->fontMetrics().horizontalAdvance(texte));
     Capturer(cadre.get(), "mesure_triangle_cadre");
 }
 
