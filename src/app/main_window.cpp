@@ -4,6 +4,7 @@
 
 #include "app/disposition_fenetres.h"
 #include "app/icones_barres.h"
+#include "app/nombres.h"
 #include "document/fenetre_document.h"
 
 #include <QAction>
@@ -25,6 +26,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -496,7 +498,19 @@ void TMainForm::ModifierZoom(const std::function<float(float)> &modification)
     TMDIChild *fenetre = DocumentActif();
     if (!fenetre)
         return;
-    fenetre->document().zoom = modification(fenetre->document().zoom);
+    ImageDocument &doc = fenetre->document();
+    const float zoom = modification(doc.zoom);
+    // The commands set no bound of their own, but the displayed picture must
+    // stay within what the view can address: a step that would give a side
+    // longer than 2^20 pixels, or one shorter than a pixel, is ignored.
+    constexpr std::int64_t kCoteAfficheMaxi = std::int64_t{1} << 20;
+    const std::int64_t largeur = Arrondi(doc.image.width() * static_cast<double>(zoom));
+    const std::int64_t hauteur = Arrondi(doc.image.height() * static_cast<double>(zoom));
+    if (zoom > doc.zoom && std::max(largeur, hauteur) > kCoteAfficheMaxi)
+        return;
+    if (zoom < doc.zoom && std::min(largeur, hauteur) < 1)
+        return;
+    doc.zoom = zoom;
     fenetre->AppliquerZoom();
 }
 

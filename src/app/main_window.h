@@ -86,6 +86,8 @@ public:
     void Nouveau();
     void Ouvrir();
     void CollerCommeNouvelleImage();
+    // Zoom of the active document: 1, twice, half. A step that would show
+    // the picture with a side past 2^20 pixels or below one pixel does nothing.
     void Zoom11();
     void ZoomAugmenter();
     void ZoomDiminuer();

@@ -332,6 +332,25 @@ TEST_F(Cadre, OpenDialogSelectionEndsAtAnAnimationList)
     EXPECT_TRUE(messages_.isEmpty());
 }
 
+TEST_F(Cadre, ZoomStopsWhereThePictureWouldPassTheViewsReachOrVanish)
+{
+    TMainForm &f = Cadre_();
+    f.show();
+    ASSERT_TRUE(f.OuvrirImage(Image(QStringLiteral("z.png"), QSize(40, 30)), 2));
+    ImageDocument &doc = f.DocumentActif()->document();
+    for (int i = 0; i < 40; ++i)
+        f.ZoomAugmenter();
+    // 40 × 16384 = 655360 pixels; one more step would pass 2^20 = 1048576.
+    EXPECT_EQ(doc.zoom, 16384.0f);
+    f.Zoom11();
+    for (int i = 0; i < 40; ++i)
+        f.ZoomDiminuer();
+    // 30 / 32 rounds to one pixel; 30 / 64 would round to none.
+    EXPECT_EQ(doc.zoom, 1.0f / 32.0f);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.DocumentActif()->PositionImage(QPointF(1, 1)), QPoint(32, 32));
+}
+
 TEST_F(Cadre, ArrangeAllPutsMovedIconsBackInRowsAlongTheBottom)
 {
     TMainForm &f = Cadre_();
@@ -742,6 +761,11 @@ TEST_F(PremiereSeance, OpensThreePicturesZoomsCopiesPastesAndRenames)
     EXPECT_EQ(colle->windowTitle(), QStringLiteral("Objets du TP"));
     emit f.menuFenetre->aboutToShow();
     EXPECT_TRUE(Legendes(f.menuFenetre->actions()).contains(QStringLiteral("&5 Objets du TP")));
+    for (QMenu *menu : {f.menuFenetre, f.menuImage, colle->menuContextuel, colle->menuCopier}) {
+        menu->popup(QPoint(0, 0));
+        Capturer(*menu, QStringLiteral("seance_menu_%1.png").arg(menu->title().remove(QLatin1Char('&'))));
+        menu->hide();
+    }
     f.actCascade->trigger();
     Capturer(f, QStringLiteral("seance_4_cascade.png"));
     f.actMosaiqueVerticale->trigger();
