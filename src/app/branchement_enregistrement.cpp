@@ -64,8 +64,9 @@ void TMainForm::BrancherEnregistrement()
         options.codage = dialogue->Codage();
         options.qualite = dialogue->Qualite();
         options.couleurFond = CouleurFondDessin;
-        // Elements still on the provisional layer are part of what is saved.
-        if (!document.image.isNull() && document.ProvisoireNonVide())
+        // Elements still on the provisional layer are part of what is saved;
+        // a measured line is not an element and stays provisional.
+        if (!document.image.isNull() && document.ProvisoireNonVide() && !document.etatDessin.LigneMesure)
             document.FusionnerProvisoire();
         ExecuterCommande(this, [&] {
             if (EnregistrerDocument(document, chemin, options) > 0)

@@ -14,6 +14,7 @@
 #include "calibration/edit_valeur.h"
 #include "calibration/fenetre_echelle.h"
 #include "calibration/image_echelle.h"
+#include "document/dialogue_enregistrement.h"
 #include "document/fenetre_document.h"
 #include "drawing/gestion_dessins.h"
 #include "drawing/reglages_dessin.h"
@@ -214,7 +215,7 @@ TEST_F(MesureDansLeCadre, a_measured_line_is_discarded_when_a_drawing_tool_press
     EXPECT_EQ(doc().dessins.Nombre(), 4);
 }
 
-TEST_F(MesureDansLeCadre, deleting_or_copying_leaves_a_measured_line_out_of_the_drawing_layer)
+TEST_F(MesureDansLeCadre, deleting_copying_or_saving_leaves_a_measured_line_out_of_the_drawing_layer)
 {
     Outil(1);
     Glisser({100, 200}, {200, 200});
@@ -228,6 +229,20 @@ TEST_F(MesureDansLeCadre, deleting_or_copying_leaves_a_measured_line_out_of_the_
     const QImage copie = QApplication::clipboard()->image().convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(copie.pixel(150, 100), 0xFFFFFFFFu); // the background colour
     EXPECT_EQ(copie.pixel(150, 200), 0xFF000000u); // the drawn line
+
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    const QString chemin = dossier.filePath(QStringLiteral("mesure.kpt"));
+    SurDialogue<TSavePictureDialogsg>([&](TSavePictureDialogsg *d) {
+        auto *nom = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(nom, nullptr);
+        nom->setText(chemin);
+        QTest::keyClick(nom, Qt::Key_Return);
+    });
+    cadre->actEnregistrerSous->trigger();
+    EXPECT_TRUE(QFile::exists(chemin));
+    EXPECT_EQ(Alpha(doc().coucheDessin, {150, 100}), 0);
+    EXPECT_GT(Alpha(doc().coucheProvisoire, {150, 100}), 0);
 
     SurDialogue<TGestionDessins>([](TGestionDessins *d) { d->reject(); });
     cadre->actSupprimerElement->trigger();
