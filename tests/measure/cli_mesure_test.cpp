@@ -101,6 +101,20 @@ TEST_P(LectureMesure, prints_the_readout_of_the_measuring_tool)
 INSTANTIATE_TEST_SUITE_P(CommandeMesure, LectureMesure, ::testing::ValuesIn(kLectures),
                          [](const auto &info) { return std::string(info.param.nom); });
 
+TEST(CommandeInfo, shows_the_scale_read_from_the_side_file_in_the_locale_of_the_user)
+{
+    const Resultat fr = Lancer({QStringLiteral("info"), Donnee("photo.jpg")}, QStringLiteral("fr_FR.UTF-8"));
+    EXPECT_EQ(fr.statut, 0) << fr.erreurs.toStdString();
+    EXPECT_TRUE(fr.sortie.contains(QStringLiteral("\nechelle: <SCALE=0;0,25;mm;>\n"))) << fr.sortie.toStdString();
+    const Resultat c = Lancer({QStringLiteral("info"), Donnee("photo.jpg")}, QStringLiteral("C"));
+    EXPECT_TRUE(c.sortie.contains(QStringLiteral("\nechelle: <SCALE=0;0.25;mm;>\n"))) << c.sortie.toStdString();
+
+    QTemporaryDir dossier;
+    const QString sans = ImageAvecEchelle(dossier, "<SCALE=7;1;mm;>"); // unknown mode: the default scale
+    const Resultat d = Lancer({QStringLiteral("info"), sans}, QStringLiteral("fr_FR.UTF-8"));
+    EXPECT_TRUE(d.sortie.contains(QStringLiteral("\nechelle: <SCALE=0;1;pixels;>\n"))) << d.sortie.toStdString();
+}
+
 struct CasAngle {
     const char *nom;
     QStringList points;
