@@ -5,6 +5,7 @@
 #include "app/traduction_qt.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -15,6 +16,10 @@ int main(int argc, char *argv[])
 
     TMainForm fenetre;
     fenetre.DefinirLigneCommande(QApplication::arguments().mid(1));
+    // Without a window manager (a kiosk session) nothing maximises the
+    // window: it is given the screen's free area first.
+    if (const QScreen *ecran = QGuiApplication::primaryScreen())
+        fenetre.setGeometry(ecran->availableGeometry());
     fenetre.showMaximized();
     return app.exec();
 }
