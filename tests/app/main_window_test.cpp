@@ -281,6 +281,77 @@ TEST_F(Cadre, CommandLineConfigurationFileIsLookedUpInTheCurrentDirectory)
 
 // The command line hands an animation list to the player and goes on with
 // the next argument; only the open dialog's selection ends at an animation.
+TEST_F(Cadre, CommandLineHelpDocumentGoesToTheDesktopAndPicturesListedInExtImgOpenInside)
+{
+    Ecrire(QStringLiteral("Ext_Aide.txt"), ".htm\r\n.PNG\r\n");
+    Ecrire(QStringLiteral("ExtImg.txt"), ".png\r\n");
+    Ecrire(QStringLiteral("cours.HTM"), "<html></html>");
+    const QString planche = Image(QStringLiteral("planche.png"));
+    TMainForm &f = Cadre_();
+    f.DefinirLigneCommande({Chemin("cours.HTM"), planche});
+    f.PremiereActivation();
+    ASSERT_EQ(bureau_.size(), 1) << "the help page goes to the desktop";
+    EXPECT_EQ(QFileInfo(bureau_[0]).fileName(), QStringLiteral("cours.HTM"));
+    EXPECT_EQ(f.Documents().size(), 1) << "a help picture listed in ExtImg.txt opens inside the program";
+    EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(Cadre, HelpPictureThatCannotBeReadFailsSilently)
+{
+    Ecrire(QStringLiteral("ExtImg.txt"), ".png\r\n");
+    Ecrire(QStringLiteral("abime.png"), "pas une image");
+    TMainForm &f = Cadre_();
+    f.OuvrirDocumentAide(Chemin("abime.png"));
+    EXPECT_TRUE(f.Documents().isEmpty());
+    EXPECT_TRUE(messages_.isEmpty());
+    EXPECT_TRUE(bureau_.isEmpty());
+}
+
+TEST_F(Cadre, CalculatorStartsTheFirstOneFoundOnThePathAndNothingWithoutOne)
+{
+    TMainForm &f = Cadre_();
+    QStringList lances;
+    f.lancerProgramme = [&](const QString &programme) {
+        lances.append(programme);
+        return true;
+    };
+    const QByteArray ancienPath = qgetenv("PATH");
+    QDir(dossier_.path()).mkdir(QStringLiteral("bin"));
+    for (const char *nom : {"xcalc", "galculator"}) {
+        const QString chemin = Chemin(QStringLiteral("bin/") + QLatin1String(nom));
+        Ecrire(QStringLiteral("bin/") + QLatin1String(nom), "#!/bin/sh\n");
+        QFile::setPermissions(chemin, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    qputenv("PATH", Chemin("bin").toLocal8Bit());
+    f.actCalculatrice->trigger();
+    qputenv("PATH", Chemin("vide").toLocal8Bit());
+    f.actCalculatrice->trigger();
+    qputenv("PATH", ancienPath);
+    ASSERT_EQ(lances.size(), 1);
+    EXPECT_EQ(QFileInfo(lances[0]).fileName(), QStringLiteral("galculator")) << "galculator comes before xcalc";
+}
+
+TEST_F(Cadre, HintOfTheItemUnderThePointerGoesToPanelZero)
+{
+    TMainForm &f = Cadre_();
+    f.actSchema->showStatusText(&f);
+    EXPECT_EQ(f.TextePanneau(0), QStringLiteral("Appeler le logiciel Schéma"));
+}
+
+TEST_F(Cadre, ActivatingTheProgramWithoutADocumentHidesSchema)
+{
+    TMainForm &f = Cadre_();
+    f.show();
+    ASSERT_TRUE(f.OuvrirImage(Image(QStringLiteral("s.png")), 2));
+    EXPECT_TRUE(f.actSchema->isVisible());
+    f.DocumentActif()->close();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_FALSE(f.actSchema->isVisible());
+    EXPECT_FALSE(f.menuImage->menuAction()->isVisible());
+}
+
 TEST_F(Cadre, CommandLineOpensThePicturesOnEitherSideOfAnAnimationList)
 {
     const QString a = Image(QStringLiteral("a.jpg"));
