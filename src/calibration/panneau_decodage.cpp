@@ -119,6 +119,9 @@ Decodcoul::Decodcoul(QWidget *parent) : QFrame(parent)
     setObjectName(QStringLiteral("Decodcoul"));
     setFrameShape(QFrame::StyledPanel);
     setFixedWidth(LargeurPanneau);
+    // Opaque, so that a changed value repaints the panel alone and not the
+    // frame behind it.
+    setAutoFillBackground(true);
     setFont(PetitePolice(font()));
 
     auto *colonne = new QVBoxLayout(this);
