@@ -1,12 +1,14 @@
 #include "document/image_document.h"
 
 #include "app/nombres.h"
+#include "document/grandes_pages.h"
 
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -17,11 +19,47 @@ constexpr QRgb TransparentBlanc = 0x00FFFFFF;
 // n / 255 to the nearest integer; n / 255 never falls on a half since 255 is odd.
 inline std::uint32_t Div255(std::uint32_t n) { return (n + 127) / 255; }
 
+void LibererCouche(void *pixels)
+{
+    std::free(pixels);
+}
+
+// A transparent layer. Transparent is the all-zero pixel, so the layer comes
+// from zeroed memory: the system hands a large block over already zeroed and
+// only the pages where something gets drawn are ever written, which makes
+// the two layers of a 24-megapixel picture nearly free to create.
 QImage CoucheVide(QSize taille)
 {
-    QImage couche(taille, QImage::Format_ARGB32);
-    couche.fill(Qt::transparent);
-    return couche;
+    if (taille.isEmpty())
+        return {};
+    const auto largeur = static_cast<std::size_t>(taille.width());
+    void *pixels = std::calloc(largeur * static_cast<std::size_t>(taille.height()), sizeof(QRgb));
+    if (!pixels) {
+        QImage couche(taille, QImage::Format_ARGB32);
+        couche.fill(Qt::transparent);
+        return couche;
+    }
+    return QImage(static_cast<uchar *>(pixels), taille.width(), taille.height(),
+                  static_cast<qsizetype>(largeur * sizeof(QRgb)), QImage::Format_ARGB32, LibererCouche, pixels);
+}
+
+// True when every pixel of the row is zero, the pixel of a cleared layer.
+// Read in blocks so that a row drawn on near its start is found early.
+bool LigneNulle(const QRgb *ligne, int n)
+{
+    constexpr int Bloc = 64;
+    int x = 0;
+    for (; x + Bloc <= n; x += Bloc) {
+        QRgb ou = 0;
+        for (int i = 0; i < Bloc; ++i)
+            ou |= ligne[x + i];
+        if (ou != 0)
+            return false;
+    }
+    QRgb ou = 0;
+    for (; x < n; ++x)
+        ou |= ligne[x];
+    return ou == 0;
 }
 
 // One scan line of the merge rule of the provisional layer into the drawing layer.
@@ -58,22 +96,36 @@ void FusionnerLigne(const QRgb *f, QRgb *b, int n, std::uint32_t m, bool zonatio
     }
 }
 
-void FusionnerCouches(const QImage &provisoire, QImage &dessin, int alphaMaitre, bool zonation, QRgb couleurZonation)
+// Merges the provisional layer into the drawing layer and clears it, in one
+// pass: rows of the provisional layer that are already clear are only read,
+// so neither layer is written where nothing was drawn.
+void FusionnerEtEffacer(QImage &provisoire, QImage &dessin, int alphaMaitre, bool zonation, QRgb couleurZonation)
 {
     const int h = std::min(provisoire.height(), dessin.height());
     const int w = std::min(provisoire.width(), dessin.width());
     const auto m = static_cast<std::uint32_t>(std::clamp(alphaMaitre, 0, 255));
-    for (int y = 0; y < h; ++y)
-        FusionnerLigne(reinterpret_cast<const QRgb *>(provisoire.constScanLine(y)),
-                       reinterpret_cast<QRgb *>(dessin.scanLine(y)), w, m, zonation, couleurZonation);
+    for (int y = 0; y < h; ++y) {
+        if (LigneNulle(reinterpret_cast<const QRgb *>(provisoire.constScanLine(y)), provisoire.width()))
+            continue;
+        auto *f = reinterpret_cast<QRgb *>(provisoire.scanLine(y));
+        FusionnerLigne(f, reinterpret_cast<QRgb *>(dessin.scanLine(y)), w, m, zonation, couleurZonation);
+        std::fill_n(f, provisoire.width(), QRgb(0));
+    }
 }
 
-// Blends a positioned layer onto a working bitmap of the image's size.
-void DessinerCouche(QImage &travail, const CouchePositionnee &couche)
+// Where a positioned layer lands on the image: its position rounded to whole pixels.
+QPoint PositionArrondie(const CouchePositionnee &couche)
+{
+    return {static_cast<int>(Arrondi(couche.position.x())), static_cast<int>(Arrondi(couche.position.y()))};
+}
+
+// Blends a positioned layer onto a working bitmap whose top-left pixel is the
+// image pixel origine.
+void DessinerCouche(QImage &travail, const CouchePositionnee &couche, QPoint origine = QPoint(0, 0))
 {
     if (!couche.presente())
         return;
-    const QPoint pos(static_cast<int>(Arrondi(couche.position.x())), static_cast<int>(Arrondi(couche.position.y())));
+    const QPoint pos = PositionArrondie(couche) - origine;
     QPainter p(&travail);
     p.setOpacity(couche.alphaMaitre / 255.0);
     if (couche.opaque) {
@@ -105,6 +157,22 @@ void MelangerLigne(const QRgb *c, QRgb *d, int w)
         const std::uint32_t ad = std::max(a, pd >> 24);
         d[x] = (ad << 24) | (r << 16) | (g << 8) | b;
     }
+}
+
+// The drawing row merged with the provisional row into rangee (which holds a
+// copy of the drawing row, or transparent white without a drawing layer).
+// Returns the row to blend over the image: the drawing row itself when the
+// provisional row is clear, rangee otherwise, nullptr when there is nothing.
+const QRgb *RangeeCombinee(const QRgb *dessin, const QRgb *provisoire, QRgb *rangee, int w, std::uint32_t m)
+{
+    if (!provisoire || LigneNulle(provisoire, w))
+        return dessin;
+    if (dessin)
+        std::memcpy(rangee, dessin, sizeof(QRgb) * static_cast<std::size_t>(w));
+    else
+        std::fill_n(rangee, w, TransparentBlanc);
+    FusionnerLigne(provisoire, rangee, w, m, false, 0);
+    return rangee;
 }
 
 void MelangerSurImage(const QImage &couche, QImage &dest)
@@ -154,8 +222,7 @@ void ImageDocument::FusionnerProvisoire()
         CreerCoucheProvisoire(alphaProvisoire);
         return;
     }
-    FusionnerCouches(coucheProvisoire, coucheDessin, alphaProvisoire, zonationEnCours, couleurZonation);
-    coucheProvisoire.fill(Qt::transparent);
+    FusionnerEtEffacer(coucheProvisoire, coucheDessin, alphaProvisoire, zonationEnCours, couleurZonation);
 }
 
 void ImageDocument::FusionnerProvisoireZone(const QRect &zone)
@@ -179,52 +246,95 @@ void ImageDocument::FusionnerProvisoireZone(const QRect &zone)
 
 QImage ImageDocument::Aplatir() const
 {
-    QImage dest = image.convertToFormat(QImage::Format_ARGB32);
-    if (dest.isNull())
-        return dest;
-    const bool avecDessin = CouchePresente(coucheDessin, image.size());
-    const bool avecProvisoire = CouchePresente(coucheProvisoire, image.size());
+    const bool calques = CouchePresente(coucheDessin, image.size()) || CouchePresente(coucheProvisoire, image.size());
     bool autres = coucheFlottante.presente();
     for (const auto &categorie : marquesComptage)
         for (const auto &marque : categorie)
             autres = autres || marque.presente();
-    if (!avecDessin && !avecProvisoire && !autres)
-        return dest;
+    // Without layers the result is the image itself, shared, not copied.
+    if (!calques && !autres)
+        return image.convertToFormat(QImage::Format_ARGB32);
+    QImage dest;
+    Aplatir(dest);
+    return dest;
+}
 
-    if (!autres) {
-        // Single pass: each row of the drawing layer is merged with the
-        // provisional row in a row buffer, then blended over the image row.
-        const int w = dest.width();
-        std::vector<QRgb> rangee(static_cast<std::size_t>(w));
-        for (int y = 0; y < dest.height(); ++y) {
-            if (avecDessin)
-                std::memcpy(rangee.data(), coucheDessin.constScanLine(y), sizeof(QRgb) * static_cast<std::size_t>(w));
-            else
-                std::fill(rangee.begin(), rangee.end(), TransparentBlanc);
-            if (avecProvisoire)
-                FusionnerLigne(reinterpret_cast<const QRgb *>(coucheProvisoire.constScanLine(y)), rangee.data(), w,
-                               static_cast<std::uint32_t>(std::clamp(alphaProvisoire, 0, 255)), false, 0);
-            MelangerLigne(rangee.data(), reinterpret_cast<QRgb *>(dest.scanLine(y)), w);
-        }
-        return dest;
+void ImageDocument::Aplatir(QImage &dest) const
+{
+    const QImage source = image.convertToFormat(QImage::Format_ARGB32);
+    if (source.isNull()) {
+        dest = QImage();
+        return;
     }
+    if (dest.size() != source.size() || dest.format() != QImage::Format_ARGB32 || !dest.isDetached()) {
+        dest = QImage(source.size(), QImage::Format_ARGB32);
+        if (dest.isNull())
+            return;
+        // Written once, row after row: large pages save most of the page faults.
+        ConseillerGrandesPages(dest.bits(), static_cast<std::size_t>(dest.sizeInBytes()));
+    }
+    const int w = source.width();
+    const int h = source.height();
+    const bool avecDessin = CouchePresente(coucheDessin, image.size());
+    const bool avecProvisoire = CouchePresente(coucheProvisoire, image.size());
+    const auto m = static_cast<std::uint32_t>(std::clamp(alphaProvisoire, 0, 255));
 
-    // Positioned layers are drawn on a whole working bitmap first.
-    QImage travail;
-    if (avecDessin) {
-        travail = coucheDessin.copy();
-    } else {
-        travail = QImage(image.size(), QImage::Format_ARGB32);
-        travail.fill(TransparentBlanc);
-    }
-    if (avecProvisoire)
-        FusionnerCouches(coucheProvisoire, travail, alphaProvisoire, false, 0);
-    DessinerCouche(travail, coucheFlottante);
+    // Positioned layers (floating layer, counting marks) are drawn with their
+    // opacity on a working bitmap that covers only them; the rest of each
+    // row goes straight from the layers to the destination.
+    QRect zone;
+    auto etendre = [&](const CouchePositionnee &c) {
+        if (c.presente())
+            zone |= QRect(PositionArrondie(c), c.image.size());
+    };
+    etendre(coucheFlottante);
     for (const auto &categorie : marquesComptage)
         for (const auto &marque : categorie)
-            DessinerCouche(travail, marque);
-    MelangerSurImage(travail, dest);
-    return dest;
+            etendre(marque);
+    zone &= source.rect();
+    std::vector<QRgb> rangee(static_cast<std::size_t>(w));
+    QImage travail;
+    if (!zone.isEmpty()) {
+        travail = QImage(zone.size(), QImage::Format_ARGB32);
+        for (int y = zone.top(); y <= zone.bottom(); ++y) {
+            auto *t = reinterpret_cast<QRgb *>(travail.scanLine(y - zone.top()));
+            const QRgb *d = avecDessin ? reinterpret_cast<const QRgb *>(coucheDessin.constScanLine(y)) + zone.left()
+                                       : nullptr;
+            if (d)
+                std::memcpy(t, d, sizeof(QRgb) * static_cast<std::size_t>(zone.width()));
+            else
+                std::fill_n(t, zone.width(), TransparentBlanc);
+            if (avecProvisoire)
+                FusionnerLigne(reinterpret_cast<const QRgb *>(coucheProvisoire.constScanLine(y)) + zone.left(), t,
+                               zone.width(), m, false, 0);
+        }
+        DessinerCouche(travail, coucheFlottante, zone.topLeft());
+        for (const auto &categorie : marquesComptage)
+            for (const auto &marque : categorie)
+                DessinerCouche(travail, marque, zone.topLeft());
+    }
+
+    for (int y = 0; y < h; ++y) {
+        auto *d = reinterpret_cast<QRgb *>(dest.scanLine(y));
+        std::memcpy(d, source.constScanLine(y), sizeof(QRgb) * static_cast<std::size_t>(w));
+        const QRgb *dessin = avecDessin ? reinterpret_cast<const QRgb *>(coucheDessin.constScanLine(y)) : nullptr;
+        const QRgb *provisoire =
+            avecProvisoire ? reinterpret_cast<const QRgb *>(coucheProvisoire.constScanLine(y)) : nullptr;
+        const QRgb *calque = RangeeCombinee(dessin, provisoire, rangee.data(), w, m);
+        if (y >= zone.top() && y <= zone.bottom()) {
+            if (calque != rangee.data()) {
+                if (calque)
+                    std::memcpy(rangee.data(), calque, sizeof(QRgb) * static_cast<std::size_t>(w));
+                else
+                    std::fill(rangee.begin(), rangee.end(), TransparentBlanc);
+            }
+            std::memcpy(rangee.data() + zone.left(), travail.constScanLine(y - zone.top()),
+                        sizeof(QRgb) * static_cast<std::size_t>(zone.width()));
+            calque = rangee.data();
+        }
+        if (calque)
+            MelangerLigne(calque, d, w);
+    }
 }
 
 QImage ImageDocument::CopieCouche(const QImage &couche, QRgb couleurFond) const

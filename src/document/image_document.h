@@ -148,6 +148,9 @@ public:
     // layer merged by the rule above, then the floating layer and counting
     // marks blended at their rounded positions, all over a copy of the image.
     [[nodiscard]] QImage Aplatir() const;
+    // The same into dest, whose pixels are reused when it already has the
+    // image's size and format and shares them with no other picture.
+    void Aplatir(QImage &dest) const;
 
     // A layer (drawing or provisional) over a bitmap of the image's size
     // filled with the background colour; null when the layer is absent.

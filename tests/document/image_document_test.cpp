@@ -3,7 +3,13 @@
 
 #include "document/image_document.h"
 
+#include <QPainter>
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
 
 #include <ostream>
 
@@ -118,6 +124,160 @@ TEST(Aplatir, LayersAreCombinedOverTheImageInStackingOrder)
     EXPECT_EQ(Lire(plat, 2, 3), 0xFF00FF00u);
     EXPECT_EQ(Lire(plat, 3, 3), 0xFF000000u);
     EXPECT_EQ(Lire(doc.coucheProvisoire, 0, 0), 0xFF0000FFu) << "flattening changes no layer";
+}
+
+// Flattening as a whole-bitmap sequence, one step after the other: the
+// provisional layer merged into a copy of the drawing layer, the positioned
+// layers drawn on that working bitmap, which is then blended pixel by pixel
+// over a copy of the image (colour by the working pixel's alpha, the larger
+// alpha kept).
+QImage AplatirPasAPas(const ImageDocument &doc)
+{
+    ImageDocument copie;
+    copie.image = doc.image;
+    copie.coucheDessin = doc.coucheDessin.copy();
+    copie.coucheProvisoire = doc.coucheProvisoire.copy();
+    copie.alphaProvisoire = doc.alphaProvisoire;
+    if (copie.coucheDessin.isNull())
+        copie.coucheDessin = Remplie(doc.image.width(), doc.image.height(), 0x00FFFFFF);
+    copie.FusionnerProvisoire();
+    QImage travail = copie.coucheDessin;
+    {
+        QPainter p(&travail);
+        auto dessiner = [&](const CouchePositionnee &c) {
+            if (!c.presente())
+                return;
+            p.setOpacity(c.alphaMaitre / 255.0);
+            const QPoint pos(static_cast<int>(std::nearbyint(c.position.x())),
+                             static_cast<int>(std::nearbyint(c.position.y())));
+            p.drawImage(pos, c.opaque ? c.image.convertToFormat(QImage::Format_RGB32) : c.image);
+        };
+        dessiner(doc.coucheFlottante);
+        for (const auto &categorie : doc.marquesComptage)
+            for (const auto &marque : categorie)
+                dessiner(marque);
+    }
+    QImage dest = doc.image.copy();
+    for (int y = 0; y < dest.height(); ++y)
+        for (int x = 0; x < dest.width(); ++x) {
+            const QRgb c = Lire(travail, x, y);
+            const QRgb d = Lire(dest, x, y);
+            const int a = qAlpha(c);
+            if (a == 0)
+                continue;
+            auto melange = [a](int cc, int dd) { return (cc * a + dd * (255 - a) + 127) / 255; };
+            Poser(dest, x, y,
+                  qRgba(melange(qRed(c), qRed(d)), melange(qGreen(c), qGreen(d)), melange(qBlue(c), qBlue(d)),
+                        std::max(a, qAlpha(d))));
+        }
+    return dest;
+}
+
+QImage Hasard(int w, int h, unsigned graine, int surCombien)
+{
+    std::mt19937 alea(graine);
+    QImage image = Remplie(w, h, 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (alea() % surCombien == 0)
+                Poser(image, x, y, alea());
+    return image;
+}
+
+// Which layers a document has when it is flattened.
+struct CasAplatir {
+    const char *nom;
+    bool dessin;
+    bool provisoire;
+    bool flottante;
+    bool flottanteOpaque;
+    int marques;  // counting marks, one of them partly outside the image
+};
+
+void PrintTo(const CasAplatir &c, std::ostream *os) { *os << c.nom; }
+
+class AplatirCouches : public ::testing::TestWithParam<CasAplatir> {};
+
+const CasAplatir casAplatir[] = {
+    {"drawing layer alone", true, false, false, false, 0},
+    {"provisional layer alone", false, true, false, false, 0},
+    {"drawing and provisional layers", true, true, false, false, 0},
+    {"floating layer without drawing", false, false, true, false, 0},
+    {"all layers with a transparent floating layer", true, true, true, false, 2},
+    {"all layers with an opaque floating layer", true, true, true, true, 1},
+    {"counting marks over the drawing only", true, false, false, false, 3},
+};
+
+TEST_P(AplatirCouches, GivesTheWholeBitmapSequencePixelForPixel)
+{
+    const CasAplatir &c = GetParam();
+    ImageDocument doc;
+    doc.image = Hasard(37, 23, 1, 1);
+    if (c.dessin)
+        doc.coucheDessin = Hasard(37, 23, 2, 3);
+    if (c.provisoire)
+        doc.coucheProvisoire = Hasard(37, 23, 3, 4);
+    doc.alphaProvisoire = 170;
+    if (c.flottante) {
+        doc.coucheFlottante.image = Hasard(9, 6, 4, 1);
+        doc.coucheFlottante.position = QPointF(20.5, 3.4);  // rounds to (20, 3)
+        doc.coucheFlottante.opaque = c.flottanteOpaque;
+        doc.coucheFlottante.alphaMaitre = 200;
+    }
+    for (int i = 0; i < c.marques; ++i) {
+        CouchePositionnee marque;
+        marque.image = Hasard(5, 5, 10 + i, 2);
+        marque.position = QPointF(-2 + 15 * i, 19 - 4 * i);
+        doc.marquesComptage[i % 10].push_back(marque);
+    }
+    const QImage provisoireAvant = doc.coucheProvisoire.copy();
+
+    const QImage attendu = AplatirPasAPas(doc);
+    EXPECT_EQ(doc.Aplatir(), attendu);
+    EXPECT_EQ(doc.coucheProvisoire, provisoireAvant) << "flattening changes no layer";
+}
+
+INSTANTIATE_TEST_SUITE_P(Document, AplatirCouches, ::testing::ValuesIn(casAplatir),
+                         [](const auto &info) { return std::to_string(info.index); });
+
+TEST(Aplatir, ReusesADestinationOfTheRightSizeThatNothingElseShares)
+{
+    ImageDocument doc = DocumentDe(6, 4, 0xFF000000);
+    Poser(doc.coucheDessin, 2, 1, 0xFFFF0000);
+    QImage dest = Remplie(6, 4, 0xFF123456);
+    const uchar *pixels = dest.constBits();
+    doc.Aplatir(dest);
+    EXPECT_EQ(dest.constBits(), pixels);
+    EXPECT_EQ(dest, doc.Aplatir());
+
+    QImage partage = doc.image;
+    doc.Aplatir(partage);
+    EXPECT_EQ(Lire(doc.image, 2, 1), 0xFF000000u) << "a destination sharing the image's pixels is not written into";
+    EXPECT_EQ(Lire(partage, 2, 1), 0xFFFF0000u);
+}
+
+TEST(Fusion, ClearsEveryPixelOfTheProvisionalLayerAndLeavesUndrawnRowsOfTheDrawingAlone)
+{
+    ImageDocument doc = DocumentDe(70, 5);
+    Poser(doc.coucheProvisoire, 69, 1, 0x00FFFFFF);  // transparent white: nothing drawn, still cleared
+    Poser(doc.coucheProvisoire, 3, 3, 0xFF00FF00);
+    Poser(doc.coucheDessin, 5, 2, 0x80102030);
+    doc.FusionnerProvisoire();
+    EXPECT_EQ(doc.coucheProvisoire, Remplie(70, 5, 0));
+    EXPECT_EQ(Lire(doc.coucheDessin, 69, 1), 0u);
+    EXPECT_EQ(Lire(doc.coucheDessin, 3, 3), 0xFF00FF00u);
+    EXPECT_EQ(Lire(doc.coucheDessin, 5, 2), 0x80102030u);
+}
+
+TEST(Couches, NewLayersAreTransparentAtTheImageSize)
+{
+    ImageDocument doc;
+    doc.image = Remplie(3000, 7, 0xFF808080);
+    ASSERT_TRUE(doc.CreerCoucheDessin());
+    ASSERT_TRUE(doc.CreerCoucheProvisoire(90));
+    EXPECT_EQ(doc.coucheDessin, Remplie(3000, 7, 0));
+    EXPECT_EQ(doc.coucheProvisoire, Remplie(3000, 7, 0));
+    EXPECT_EQ(doc.alphaProvisoire, 90);
 }
 
 TEST(ExtrairePeint, SinglePaintedPixelGivesOnePixelBitmapOfTheImage)
