@@ -304,6 +304,8 @@ QWidget *TFenChCodcoul::CreerTableau()
     v->addStretch(1);
     connect(couleursValeurs, &QPushButton::clicked, this, [this] {
         OuvrirSousPanneau(PanChval);
+        if (height() < minimumSizeHint().height())
+            resize(width(), minimumSizeHint().height());
         // Picked colours go to the bottom row (the first entry) until another is chosen.
         if (GrilleCouleurs->currentRow() < 0)
             GrilleCouleurs->setCurrentCell(GrilleCouleurs->rowCount() - 1, 0);
@@ -586,6 +588,11 @@ void TFenChCodcoul::AjusterLignesTableau()
         GrilleCouleurs->setItem(ligne, 1, valeur);
         ColorerCase(ligne, couleursTableau_[static_cast<std::size_t>(i)]);
     }
+    // Every row shows without scrolling, so that the bottom row (the first
+    // entry) is in sight with 16 entries too.
+    const int cadre = 2 * GrilleCouleurs->frameWidth();
+    GrilleCouleurs->setMinimumHeight(GrilleCouleurs->horizontalHeader()->sizeHint().height()
+                                     + n * GrilleCouleurs->verticalHeader()->defaultSectionSize() + cadre);
     MarquerLigneCible();
 }
 

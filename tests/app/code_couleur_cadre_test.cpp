@@ -597,8 +597,15 @@ TEST_F(CodeCouleurCadre, definition_window_of_each_kind_fits_its_texts)
             EXPECT_GE(r->width(), r->sizeHint().width()) << r->text().toStdString();
         Capturer(fenetreCode_, QString::fromLatin1(noms[k]));
     }
+    fenetreCode_->nombrevals->setValue(MaxEntreesTableau);
     QTest::mouseClick(fenetreCode_->couleursValeurs, Qt::LeftButton);
+    QApplication::processEvents();
     Capturer(fenetreCode_, QStringLiteral("cadre_code_3_couleurs_valeurs"));
+    // All 16 rows show, the first entry's bottom row included.
+    QTableWidget *grille = fenetreCode_->GrilleCouleurs;
+    ASSERT_EQ(grille->rowCount(), MaxEntreesTableau);
+    EXPECT_TRUE(grille->viewport()->rect().contains(grille->visualItemRect(grille->item(MaxEntreesTableau - 1, 0))));
+    EXPECT_TRUE(grille->viewport()->rect().contains(grille->visualItemRect(grille->item(0, 1))));
     QTest::mouseClick(fenetreCode_->retourTableau, Qt::LeftButton);
     QTest::mouseClick(fenetreCode_->types[0], Qt::LeftButton);
     QTest::mouseClick(fenetreCode_->chcoeff, Qt::LeftButton);
