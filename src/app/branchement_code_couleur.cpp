@@ -87,8 +87,14 @@ private:
         doc->actCopierSignature->setEnabled(dock_->isVisible());
     }
 
+    // Without any document the panel is hidden; it stays so when a picture
+    // is opened again, until it is asked for or a raster file shows it.
     void DocumentActif(TMDIChild *doc)
     {
+        if (!doc && dock_->isVisible()) {
+            MontrerPanneau(false);
+            return;
+        }
         Brancher(doc);
         AfficherCode(doc);
     }

@@ -426,6 +426,30 @@ TEST_F(CodeCouleurCadre, decoding_command_toggles_the_panel_and_the_documents_si
     EXPECT_EQ(panneau_->textesCanaux(), avant);
 }
 
+TEST_F(CodeCouleurCadre, closing_the_last_document_hides_the_panel_until_it_is_asked_for_again)
+{
+    TMDIChild *doc = Ouvrir(Carte(QStringLiteral("occupation"), CarteOccupation()));
+    ASSERT_NE(doc, nullptr);
+    MontrerPanneau();
+    TMDIChild *second = Ouvrir(Carte(QStringLiteral("temperature"), CarteArcEnCiel()));
+    ASSERT_NE(second, nullptr);
+    second->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(dock_->isVisible()); // one document is left
+    doc->close();
+    QApplication::processEvents();
+    ASSERT_TRUE(cadre_->Documents().isEmpty());
+    EXPECT_FALSE(dock_->isVisible());
+
+    TMDIChild *autre = Ouvrir(Carte(QStringLiteral("occupation"), CarteOccupation()));
+    ASSERT_NE(autre, nullptr);
+    EXPECT_FALSE(dock_->isVisible());
+    EXPECT_FALSE(autre->actCopierSignature->isEnabled());
+    MontrerPanneau();
+    Survoler(autre, {70, 10});
+    EXPECT_EQ(panneau_->textesCanaux(), (std::array<QString, 3>{"255", "0", "0"}));
+}
+
 TEST_F(CodeCouleurCadre, copying_the_signature_makes_a_new_document_with_the_bars)
 {
     TMDIChild *doc = Ouvrir(Carte(QStringLiteral("occupation"), CarteOccupation()));
