@@ -76,8 +76,10 @@ void RedessinerCalque(ImageDocument &doc, const ContexteDessin &contexte)
     if (doc.image.isNull())
         return;
     doc.CreerCoucheDessin();
-    doc.CreerCoucheProvisoire();
-    doc.coucheProvisoire.fill(Qt::transparent);
+    // A layer just created is already transparent: filling it again would
+    // touch every page of a picture-sized buffer for nothing.
+    if (!doc.CreerCoucheProvisoire())
+        doc.coucheProvisoire.fill(Qt::transparent);
     const int alphaAvant = doc.alphaProvisoire;
     const PlansCanaux plans = PlansDuDocument(doc);
     ContexteDessin ctx = contexte;
