@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QPointer>
 #include <QTimer>
@@ -23,6 +24,7 @@ namespace {
 
 constexpr int OutilMesure = ImageDocument::OutilMesure;
 constexpr int ModeLumiereRectangle = 2;
+constexpr int ModeLumiereColore = 6;
 constexpr const char *ProprieteBranche = "kaptoriCodeCouleurBranche";
 
 class BranchementCodeCouleur : public QObject {
@@ -50,6 +52,12 @@ public:
         connect(fenetre_, &TFenChCodcoul::CodeValide, this, &BranchementCodeCouleur::CodeValide);
         connect(fenetre_, &TFenChCodcoul::SaisieCouleur, this, &BranchementCodeCouleur::Saisie);
         connect(cadre, &TMainForm::DocumentActifChange, this, &BranchementCodeCouleur::DocumentActif);
+        // The two light measurements take the signature over: it starts empty.
+        connect(cadre->menuMesures, &QMenu::triggered, this, [this](QAction *a) {
+            const int mode = a->data().toInt();
+            if (mode == ModeLumiereRectangle || mode == ModeLumiereColore)
+                panneau_->ViderSignature();
+        });
         connect(cadre, &TMainForm::DocumentOuvert, this, [this](TMDIChild *fenetre, bool raster) {
             Brancher(fenetre);
             if (raster)

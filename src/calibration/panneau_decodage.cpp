@@ -270,6 +270,13 @@ void Decodcoul::AfficherLecture(const LectureDecodage &l, const PixelLu &pixel)
     }
 }
 
+void Decodcoul::ViderSignature()
+{
+    sign_->DefinirBarres({0, 0, 0});
+    for (QLabel *valeur : valeursC_)
+        valeur->clear();
+}
+
 QString Decodcoul::texteValeur() const
 {
     return valcoul->text();

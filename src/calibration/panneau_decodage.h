@@ -66,6 +66,10 @@ public:
     // code is not defined.
     void AfficherCode(const TCodeCouleur &code);
 
+    // Bars at height 0 and the three channel values emptied: the light
+    // measurements take the signature over.
+    void ViderSignature();
+
     // The readout of one pixel under the code last given to AfficherCode. A
     // value that is not decodable leaves the previous one displayed.
     void AfficherLecture(const LectureDecodage &lecture, const PixelLu &pixel);

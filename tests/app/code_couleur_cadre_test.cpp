@@ -23,6 +23,7 @@
 #include <QDockWidget>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
@@ -380,6 +381,31 @@ TEST_F(CodeCouleurCadre, picture_without_side_file_shows_the_three_channels_of_t
     Survoler(doc, {10, 10}); // forest: G 128, bar round(32) = 32
     EXPECT_EQ(panneau_->textesCanaux(), (std::array<QString, 3>{"0", "128", "0"}));
     EXPECT_EQ(panneau_->signature()->hauteurs(), (std::array<int, 3>{0, 32, 0}));
+}
+
+TEST_F(CodeCouleurCadre, light_on_a_rectangle_empties_the_signature_and_the_readout_leaves_it)
+{
+    TMDIChild *doc = Ouvrir(Carte(QStringLiteral("occupation"), CarteOccupation()));
+    ASSERT_NE(doc, nullptr);
+    MontrerPanneau();
+    Survoler(doc, {10, 50});
+    ASSERT_EQ(panneau_->signature()->hauteurs(), (std::array<int, 3>{0, 64, 64}));
+    QAction *rectangle = nullptr;
+    for (QAction *a : cadre_->menuMesures->actions())
+        if (a->isCheckable() && a->data().toInt() == 2)
+            rectangle = a;
+    ASSERT_NE(rectangle, nullptr);
+    EXPECT_EQ(rectangle->text(), QString::fromUtf8("&Lumière sur un rectangle"));
+    cadre_->boutonsOutils[ImageDocument::OutilMesure]->trigger();
+    rectangle->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(panneau_->signature()->hauteurs(), (std::array<int, 3>{0, 0, 0}));
+    EXPECT_EQ(panneau_->textesCanaux(), (std::array<QString, 3>{}));
+    // The pointer no longer writes the panel, only the status bar.
+    Survoler(doc, {70, 10});
+    EXPECT_EQ(cadre_->TextePanneau(2), QStringLiteral("RVBLS:0,0,255,255,255"));
+    EXPECT_EQ(panneau_->signature()->hauteurs(), (std::array<int, 3>{0, 0, 0}));
+    EXPECT_TRUE(panneau_->copisign->isEnabled());
 }
 
 TEST_F(CodeCouleurCadre, new_image_has_no_code_and_shows_pas_d_echelle)
