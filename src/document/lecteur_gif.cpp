@@ -48,11 +48,39 @@ struct FichierGif {
     }
 };
 
+// giflib's own texts are English: the message names the fault in French.
 [[noreturn]] void Echec(int code)
 {
-    const char *texte = GifErrorString(code);
-    throw ErreurDecodage(tr("fichier GIF endommagé ou tronqué (%1).")
-                             .arg(QString::fromLatin1(texte ? texte : "?")));
+    const char *detail = nullptr;
+    switch (code) {
+    case D_GIF_ERR_NOT_GIF_FILE:
+        detail = QT_TRANSLATE_NOOP("LecteurImage", "le contenu n'est pas au format GIF");
+        break;
+    case D_GIF_ERR_NO_SCRN_DSCR:
+    case D_GIF_ERR_NO_IMAG_DSCR:
+        detail = QT_TRANSLATE_NOOP("LecteurImage", "description de l'image absente");
+        break;
+    case D_GIF_ERR_NO_COLOR_MAP:
+        detail = QT_TRANSLATE_NOOP("LecteurImage", "palette de couleurs absente");
+        break;
+    case D_GIF_ERR_WRONG_RECORD:
+    case D_GIF_ERR_DATA_TOO_BIG:
+    case D_GIF_ERR_IMAGE_DEFECT:
+        detail = QT_TRANSLATE_NOOP("LecteurImage", "données de l'image incorrectes");
+        break;
+    case D_GIF_ERR_READ_FAILED:
+    case D_GIF_ERR_EOF_TOO_SOON:
+        detail = QT_TRANSLATE_NOOP("LecteurImage", "fin du fichier avant la fin de l'image");
+        break;
+    case D_GIF_ERR_NOT_ENOUGH_MEM:
+        detail = QT_TRANSLATE_NOOP("LecteurImage", "mémoire insuffisante");
+        break;
+    default:
+        break;
+    }
+    if (!detail)
+        throw ErreurDecodage(tr("fichier GIF endommagé ou tronqué."));
+    throw ErreurDecodage(tr("fichier GIF endommagé ou tronqué (%1).").arg(tr(detail)));
 }
 
 } // namespace

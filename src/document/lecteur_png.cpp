@@ -26,10 +26,11 @@ struct ImagePng {
     ImagePng &operator=(const ImagePng &) = delete;
 };
 
-[[noreturn]] void Echec(const png_image &png)
+// libpng's texts are English and technical: the user is told the kind of
+// fault only.
+[[noreturn]] void Echec(const png_image &)
 {
-    throw ErreurDecodage(QCoreApplication::translate("LecteurImage", "fichier PNG endommagé ou tronqué (%1).")
-                             .arg(QString::fromLatin1(png.message)));
+    throw ErreurDecodage(QCoreApplication::translate("LecteurImage", "fichier PNG endommagé ou tronqué."));
 }
 
 } // namespace

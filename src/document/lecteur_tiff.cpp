@@ -88,7 +88,8 @@ void Deprojeter(thandle_t, void *, toff_t)
 {
 }
 
-// Keeps the first error's text for the message; warnings are ignored.
+// Keeps libtiff's errors off the standard error output (the first one's text
+// stays with the stream); warnings are ignored.
 int NoterErreur(TIFF *, void *donnees, const char *, const char *format, va_list args)
 {
     auto *flux = static_cast<FluxTiff *>(donnees);
@@ -114,10 +115,11 @@ struct FichierTiff {
     }
 };
 
-[[noreturn]] void Echec(const char *detail)
+// libtiff's texts are English and technical: the user is told the kind of
+// fault only.
+[[noreturn]] void Echec(const char *)
 {
-    throw ErreurDecodage(tr("fichier TIFF endommagé ou non pris en charge (%1).")
-                             .arg(QString::fromLocal8Bit(detail && *detail ? detail : "?")));
+    throw ErreurDecodage(tr("fichier TIFF endommagé ou non pris en charge."));
 }
 
 } // namespace

@@ -20,6 +20,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QBuffer>
+#include <QRegularExpression>
+#include <QtEndian>
 #include <QStatusBar>
 #include <QLabel>
 #include <QPushButton>
@@ -842,6 +845,97 @@ TEST_F(PremiereSeance, OpensThreePicturesZoomsCopiesPastesAndRenames)
     f.actMosaiqueVerticale->trigger();
     Capturer(f, QStringLiteral("seance_5_mosaique.png"));
 }
+
+} // namespace
+
+namespace {
+
+// Bad files opened through the frame: no window is left behind, one French
+// error box is shown, and a document already open stays as it was.
+struct CasFichierRefuse {
+    const char *nom;
+    const char *fichier;
+    QByteArray (*contenu)();
+    // The JPEG reader still appends libjpeg's own English text to its message.
+    bool sansAnglais = true;
+};
+
+void PrintTo(const CasFichierRefuse &c, std::ostream *os) { *os << c.nom; }
+
+QByteArray Png(QSize taille)
+{
+    QImage image(taille, QImage::Format_ARGB32);
+    image.fill(Qt::blue);
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    image.save(&tampon, "PNG");
+    return octets;
+}
+
+// CRC-32 of PNG chunks (polynomial 0xEDB88320), bit by bit.
+quint32 Crc32(const QByteArray &octets)
+{
+    quint32 crc = 0xFFFFFFFFu;
+    for (char c : octets) {
+        crc ^= static_cast<quint8>(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return crc ^ 0xFFFFFFFFu;
+}
+
+// A PNG whose header announces 40000 × 10 pixels, with a valid header CRC,
+// followed by the few data bytes of a 4 × 4 picture.
+QByteArray PngGeant()
+{
+    QByteArray octets = Png(QSize(4, 4));
+    // IHDR: length at 8, type at 12, width at 16, height at 20, CRC at 29.
+    qToBigEndian<quint32>(40000, octets.data() + 16);
+    qToBigEndian<quint32>(10, octets.data() + 20);
+    qToBigEndian<quint32>(Crc32(octets.mid(12, 17)), octets.data() + 29);
+    return octets;
+}
+
+const CasFichierRefuse kRefuses[] = {
+    {"a PNG named .jpg", "photo.jpg", [] { return Png(QSize(8, 8)); }},
+    {"random bytes named .gif", "bruit.gif", [] { return QByteArray(300, '\x5a'); }},
+    {"random bytes named .jpg", "bruit.jpg", [] { return QByteArray(300, '\x5a'); }, false},
+    {"random bytes named .tif", "bruit.tif", [] { return QByteArray(300, '\x5a'); }},
+    {"an empty .bmp", "vide.bmp", [] { return QByteArray(); }},
+    {"a PNG cut after its header", "coupe.png", [] { return Png(QSize(64, 64)).left(40); }},
+    {"a PNG announcing 40000 pixels of width", "geant.png", PngGeant},
+    {"an unknown extension", "image.xyz", [] { return Png(QSize(8, 8)); }},
+};
+
+class FichiersRefuses : public Cadre, public ::testing::WithParamInterface<CasFichierRefuse> {};
+
+TEST_P(FichiersRefuses, leave_no_window_and_show_one_french_error)
+{
+    const CasFichierRefuse &c = GetParam();
+    Ecrire(QString::fromLatin1(c.fichier), c.contenu());
+    TMainForm &f = Cadre_();
+    f.show();
+    ASSERT_TRUE(f.OuvrirImage(Image(QStringLiteral("deja.png")), 2));
+    TMDIChild *deja = f.DocumentActif();
+    const QImage avant = deja->document().image;
+
+    EXPECT_FALSE(f.OuvrirImage(Chemin(QString::fromLatin1(c.fichier)), 2));
+    EXPECT_EQ(f.Documents(), QList<TMDIChild *>{deja});
+    EXPECT_EQ(f.DocumentActif(), deja);
+    EXPECT_EQ(deja->document().image, avant);
+    ASSERT_EQ(messages_.size(), 1);
+    const QString message = messages_[0];
+    EXPECT_FALSE(message.isEmpty());
+    if (c.sansAnglais) {
+        EXPECT_FALSE(message.contains(QRegularExpression(QStringLiteral("\\b(error|file|invalid|not|cannot|unknown|"
+                                                                     "failed|data|read|end)\\b"),
+                                                     QRegularExpression::CaseInsensitiveOption)))
+        << message.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fichiers, FichiersRefuses, ::testing::ValuesIn(kRefuses));
 
 } // namespace
 
