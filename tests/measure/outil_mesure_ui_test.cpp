@@ -32,6 +32,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -477,6 +478,64 @@ TEST_F(MesureDansLeCadre, a_graph_calibrated_with_two_y_axes_in_the_scale_window
     Survoler({360, 80});
     EXPECT_EQ(Panneau4(), QStringLiteral("4 s   3 m   30 °C"));
     Capturer(cadre.get(), "mesure_graphe_cadre");
+}
+
+TEST_F(MesureDansLeCadre, polar_and_triangle_scales_made_in_the_scale_window_read_under_the_pointer)
+{
+    Ouvrir("graphe.png");
+    auto ici = [](QPoint p) { return p; };
+    auto calibrer = [&](const std::function<void(TCre_ech *)> &reglages) {
+        SurDialogue<Tdemandpi>([&](Tdemandpi *demande) {
+            SurDialogue<TCre_ech>([&](TCre_ech *f) {
+                reglages(f);
+                SurDialogue<TNomEch>([](TNomEch *nom) { nom->accept(); });
+                f->actTransferer->trigger();
+            });
+            demande->accept();
+        });
+        cadre->actEchelle->trigger();
+    };
+    Outil(ImageDocument::OutilMesure);
+
+    // Polar: centre, a radius of 100 pixels worth 5 cm, angle 0 straight up.
+    calibrer([&](TCre_ech *f) {
+        QTest::mouseClick(f->Coord_pol, Qt::LeftButton);
+        GlisserSur(f->imageEch(), {200, 150}, {200, 150}, ici);
+        f->menusReperage[2]->actions()[1]->trigger();
+        GlisserSur(f->imageEch(), {200, 150}, {300, 150}, ici);
+        EXPECT_EQ(f->long_rayon->value(), 100);
+        f->Val_rayon->setText(QStringLiteral("5"));
+        f->unite_r->setText(QStringLiteral("cm"));
+        f->menusReperage[2]->actions()[2]->trigger();
+        f->ScrollBar1->setValue(90);
+        EXPECT_EQ(f->Angle_zero->text(), QStringLiteral("90"));
+        Capturer(f, "echelle_polaire_cadre");
+    });
+    ASSERT_EQ(doc().echelle.Mode, TEchelle::Polaire);
+    Survoler({200, 50});
+    EXPECT_EQ(Panneau4(), QStringLiteral("R=5 cm  A=0°"));
+    Survoler({250, 150});
+    EXPECT_EQ(Panneau4(), QStringLiteral("R=2,5 cm  A=-90°"));
+
+    // Triangle: corner at (60, 280), side 300, named sides.
+    calibrer([&](TCre_ech *f) {
+        QTest::mouseClick(f->diagtri, Qt::LeftButton);
+        GlisserSur(f->imageEch(), {60, 280}, {360, 200}, ici);
+        EXPECT_EQ(f->cote->value(), 300);
+        f->menusReperage[1]->actions()[1]->trigger();
+        f->nom_X->setText(QStringLiteral("sable"));
+        f->Nom_Y->setText(QStringLiteral("limon"));
+        f->Nom_Z->setText(QStringLiteral("argile"));
+        Capturer(f, "echelle_triangle_cadre");
+    });
+    ASSERT_EQ(doc().echelle.Mode, TEchelle::Triangle);
+    Survoler({60, 280});
+    EXPECT_EQ(Panneau4(), QStringLiteral("sable: 0%  limon: 100%  argile: 0%"));
+    Survoler({360, 280});
+    EXPECT_EQ(Panneau4(), QStringLiteral("sable: 0%  limon: 0%  argile: 100%"));
+    Survoler({210, 290}); // below the base
+    EXPECT_EQ(Panneau4(), QString());
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(MesureDansLeCadre, cancelling_the_assignment_keeps_the_scale_and_a_zero_resolution_gives_pixels)
