@@ -75,7 +75,7 @@ private:
                 [this, doc](QPoint p, Qt::MouseButtons, Qt::KeyboardModifiers) { Lecture(doc, p); });
         connect(doc, &TMDIChild::PointeurEnfonce, this,
                 [this, doc](QPoint p, Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers) {
-                    if (b == Qt::LeftButton && doc == docSaisie_)
+                    if (b == Qt::LeftButton && doc == docSaisie_ && OutilDeSaisie(doc->document()))
                         appuiSaisie_ = p;
                 });
         connect(doc, &TMDIChild::PointeurRelache, this,
@@ -97,6 +97,13 @@ private:
 
     // Without any document the panel is hidden; it stays so when a picture
     // is opened again, until it is asked for or a raster file shows it.
+    // Only the measuring tool on a rectangle picks: a stroke of another tool
+    // chosen meanwhile draws, it does not replace the picked colour.
+    [[nodiscard]] static bool OutilDeSaisie(const ImageDocument &d)
+    {
+        return d.outilCourant == OutilMesure && d.modeMesure == ModeLumiereRectangle;
+    }
+
     void DocumentActif(TMDIChild *doc)
     {
         if (!doc && dock_->isVisible()) {

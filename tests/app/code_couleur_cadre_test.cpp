@@ -207,6 +207,19 @@ protected:
         return panneau_->texteValeur();
     }
 
+    // Chooses a measurement type in the frame's menu; returns its caption.
+    QString ChoisirMesure(int mode)
+    {
+        for (QAction *a : cadre_->menuMesures->actions())
+            if (a->isCheckable() && a->data().toInt() == mode) {
+                a->trigger();
+                QApplication::processEvents();
+                return a->text();
+            }
+        ADD_FAILURE() << "no measurement type " << mode;
+        return {};
+    }
+
     void MontrerPanneau()
     {
         if (!dock_->isVisible())
@@ -390,14 +403,8 @@ TEST_F(CodeCouleurCadre, light_on_a_rectangle_empties_the_signature_and_the_read
     MontrerPanneau();
     Survoler(doc, {10, 50});
     ASSERT_EQ(panneau_->signature()->hauteurs(), (std::array<int, 3>{0, 64, 64}));
-    QAction *rectangle = nullptr;
-    for (QAction *a : cadre_->menuMesures->actions())
-        if (a->isCheckable() && a->data().toInt() == 2)
-            rectangle = a;
-    ASSERT_NE(rectangle, nullptr);
-    EXPECT_EQ(rectangle->text(), QString::fromUtf8("&Lumière sur un rectangle"));
     cadre_->boutonsOutils[ImageDocument::OutilMesure]->trigger();
-    rectangle->trigger();
+    EXPECT_EQ(ChoisirMesure(2), QString::fromUtf8("&Lumière sur un rectangle"));
     QApplication::processEvents();
     EXPECT_EQ(panneau_->signature()->hauteurs(), (std::array<int, 3>{0, 0, 0}));
     EXPECT_EQ(panneau_->textesCanaux(), (std::array<QString, 3>{}));
@@ -609,6 +616,13 @@ TEST_F(CodeCouleurCadre, two_colour_code_takes_a_rectangle_mean_and_a_chosen_col
     EXPECT_EQ(couche.pixel(11, 2), cadre_->CouleurCrayon);
     EXPECT_EQ(qAlpha(couche.pixel(11, 10)), 0);
     EXPECT_EQ(qAlpha(couche.pixel(13, 10)), 0);
+    // Another tool chosen meanwhile draws and does not pick.
+    cadre_->boutonsOutils[0]->trigger();
+    Glisser(doc, {100, 5}, {120, 5});
+    EXPECT_EQ(fenetreCode_->couleurMin->couleur(), CouleurRvb(244, 244, 255));
+    cadre_->boutonsOutils[ImageDocument::OutilMesure]->trigger();
+    ChoisirMesure(2);
+    ASSERT_EQ(doc->document().modeMesure, 2);
     // A double-click on the maximum opens the colour dialog on its colour.
     couleurDialogue_ = CouleurRvb(0, 0, 255);
     QTest::mouseDClick(fenetreCode_->couleurMax, Qt::LeftButton);
