@@ -782,6 +782,7 @@ TEST_F(PremiereSeance, OpensThreePicturesZoomsCopiesPastesAndRenames)
     // whose range is the displayed size less the visible part.
     TMDIChild *objets = f.DocumentActif();
     ASSERT_EQ(objets->windowTitle(), fichiers[2]);
+    objets->move(400, 0);
     f.ZoomAugmenter();
     QCoreApplication::processEvents();
     const QSize image = objets->document().image.size();
@@ -789,7 +790,7 @@ TEST_F(PremiereSeance, OpensThreePicturesZoomsCopiesPastesAndRenames)
     EXPECT_EQ(objets->document().zoom, 2.0f);
     EXPECT_EQ(vue->horizontalScrollBar()->maximum(), std::max(0, image.width() * 2 - vue->viewport()->width()));
     EXPECT_EQ(vue->verticalScrollBar()->maximum(), std::max(0, image.height() * 2 - vue->viewport()->height()));
-    EXPECT_GT(vue->horizontalScrollBar()->maximum(), 0) << "an 800-pixel-wide view scrolls in a 1024 frame";
+    EXPECT_GT(vue->horizontalScrollBar()->maximum(), 0) << "an 800-pixel-wide view scrolls in a window placed 400 pixels from the left of a 1024 frame";
     Capturer(f, QStringLiteral("seance_2_zoom_2.png"));
     f.ZoomDiminuer();
     f.ZoomDiminuer();
