@@ -168,8 +168,15 @@ private:
         TMDIChild *doc = cadre_->DocumentActif();
         if (!doc)
             return;
+        // Reopened on another document while picking: the first one gets its
+        // tool back and picking goes on, if the window still asks for it, on
+        // the new one.
+        if (docSaisie_ && docSaisie_ != doc)
+            Saisie(false);
         docDefinition_ = doc;
         fenetre_->Ouvrir(doc->document().codeCouleur);
+        if (fenetre_->saisieActive() && !docSaisie_)
+            Saisie(true);
     }
 
     void CodeValide(const TCodeCouleur &code, bool, bool mettreEnCouleurs)
@@ -191,7 +198,7 @@ private:
     {
         if (active) {
             TMDIChild *doc = docDefinition_;
-            if (!doc)
+            if (!doc || doc == docSaisie_)
                 return;
             ImageDocument &d = doc->document();
             docSaisie_ = doc;

@@ -644,6 +644,56 @@ TEST_F(CodeCouleurCadre, two_colour_code_takes_a_rectangle_mean_and_a_chosen_col
     EXPECT_EQ(ValeurSous(doc, {3, 5}), QStringLiteral("244"));
 }
 
+TEST_F(CodeCouleurCadre, window_reopened_on_another_document_moves_picking_there)
+{
+    TMDIChild *premier = Ouvrir(Carte(QStringLiteral("concentration"), CarteDeuxCouleurs()));
+    ASSERT_NE(premier, nullptr);
+    const int outilPremier = premier->document().outilCourant;
+    cadre_->actCodageCouleurs->trigger();
+    QTest::mouseClick(fenetreCode_->types[2], Qt::LeftButton);
+    ASSERT_EQ(premier->document().modeMesure, 2);
+
+    TMDIChild *second = Ouvrir(Carte(QStringLiteral("occupation"), CarteOccupation()));
+    ASSERT_NE(second, nullptr);
+    const int outilSecond = second->document().outilCourant;
+    cadre_->actCodageCouleurs->trigger(); // the second has the default code: kind 0, no picking
+    EXPECT_FALSE(fenetreCode_->saisieActive());
+    EXPECT_EQ(premier->document().outilCourant, outilPremier);
+    EXPECT_EQ(premier->document().modeMesure, 0);
+    QTest::mouseClick(fenetreCode_->types[2], Qt::LeftButton);
+    EXPECT_EQ(second->document().outilCourant, ImageDocument::OutilMesure);
+    EXPECT_EQ(second->document().modeMesure, 2);
+    Cliquer(second, {70, 10});
+    EXPECT_EQ(fenetreCode_->couleurMin->couleur(), CouleurRvb(0, 0, 255));
+    QTest::mouseClick(fenetreCode_->annule, Qt::LeftButton);
+    EXPECT_EQ(second->document().outilCourant, outilSecond);
+    EXPECT_EQ(second->document().modeMesure, 0);
+    EXPECT_EQ(second->document().codeCouleur, CodeParDefaut()); // Annuler changes nothing
+}
+
+TEST_F(CodeCouleurCadre, window_reopened_on_another_two_colour_document_keeps_picking_on_it)
+{
+    TMDIChild *premier = Ouvrir(Carte(QStringLiteral("concentration"), CarteDeuxCouleurs(),
+                                      QStringLiteral("<CODE_C=2;16777215;16711680;0;100;F;Nitrates;mg/L;>")));
+    ASSERT_NE(premier, nullptr);
+    const int outilPremier = premier->document().outilCourant;
+    cadre_->actCodageCouleurs->trigger();
+    ASSERT_TRUE(fenetreCode_->saisieActive());
+    TMDIChild *second = Ouvrir(Carte(QStringLiteral("autre"), CarteDeuxCouleurs(),
+                                     QStringLiteral("<CODE_C=2;16777215;16711680;0;50;F;Nitrates;mg/L;>")));
+    ASSERT_NE(second, nullptr);
+    cadre_->actCodageCouleurs->trigger();
+    EXPECT_TRUE(fenetreCode_->saisieActive());
+    EXPECT_EQ(premier->document().outilCourant, outilPremier);
+    EXPECT_EQ(premier->document().modeMesure, 0);
+    EXPECT_EQ(second->document().modeMesure, 2);
+    Cliquer(second, {55, 5});
+    EXPECT_EQ(fenetreCode_->couleurMin->couleur(), CouleurRvb(200, 200, 255));
+    QTest::mouseClick(fenetreCode_->OK, Qt::LeftButton);
+    EXPECT_EQ(second->document().codeCouleur.CouleurMin, CouleurRvb(200, 200, 255));
+    EXPECT_EQ(premier->document().codeCouleur.CouleurMin, CouleurRvb(255, 255, 255));
+}
+
 // ---- Pictures of the definition window --------------------------------------
 
 TEST_F(CodeCouleurCadre, definition_window_of_each_kind_fits_its_texts)
