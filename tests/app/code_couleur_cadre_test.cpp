@@ -391,6 +391,7 @@ TEST_F(CodeCouleurCadre, picture_without_side_file_shows_the_three_channels_of_t
     EXPECT_EQ(panneau_->signature()->hauteurs(), (std::array<int, 3>{0, 64, 64}));
     EXPECT_TRUE(panneau_->copisign->isEnabled());
     Capturer(panneau_, QStringLiteral("panneau_signature"));
+    Capturer(cadre_.get(), QStringLiteral("cadre_signature"));
     Survoler(doc, {10, 10}); // forest: G 128, bar round(32) = 32
     EXPECT_EQ(panneau_->textesCanaux(), (std::array<QString, 3>{"0", "128", "0"}));
     EXPECT_EQ(panneau_->signature()->hauteurs(), (std::array<int, 3>{0, 32, 0}));
