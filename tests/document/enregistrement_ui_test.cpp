@@ -15,6 +15,7 @@
 #include "document/fichier_document.h"
 #include "document/image_document.h"
 #include "document/lecteur_image.h"
+#include "drawing/dessin.h"
 #include "drawing/reglages_dessin.h"
 
 #include <QAction>
@@ -466,6 +467,31 @@ TEST_F(EnregistrementCadre, UnDocumentTronqueNOuvreAucuneFenetreEtMontreLErreur)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.first().contains(QStringLiteral("tronque.kpt"))) << messages.first().toStdString();
     EXPECT_TRUE(messages.first().contains(QStringLiteral("PNG"))) << messages.first().toStdString();
+}
+
+TEST_F(EnregistrementCadre, UnRemplissageLieAuxCanauxEstAnnonceEtLesAutresElementsSontEnregistres)
+{
+    TMDIChild *fenetre = OuvrirPhoto();
+    ASSERT_NE(fenetre, nullptr);
+    ImageDocument &doc = fenetre->document();
+    auto trait = std::make_unique<TDessin>();
+    trait->Genre = GenreTrait;
+    trait->X2 = 30;
+    trait->Y2 = 20;
+    doc.dessins.AjouterElement(QStringLiteral("Trait 1"), std::move(trait));
+    auto remplissage = std::make_unique<TDessin>();
+    remplissage->Genre = GenreRemplissage;
+    remplissage->Conditions = {{TCondicoul{0, 12, 0, 0, 100}}}; // a condition on channel 2
+    doc.dessins.AjouterElement(QStringLiteral("Remplissage 2"), std::move(remplissage));
+
+    const ChoixEnregistrement choix{QStringLiteral("Fichiers Kaptori"), QStringLiteral("canaux"), {}, {}};
+    ASSERT_TRUE(pilote.Executer(cadre->actEnregistrerSous,
+                                {Pilote::Quand<TSavePictureDialogsg>([&](TSavePictureDialogsg &d) { Repondre(d, choix); })}));
+    EXPECT_EQ(messages, QStringList{QStringLiteral("Les remplissages liés aux canaux ne peuvent être enregistrés")});
+    const ContenuDocument lu = LireFichierDocument(Chemin(QStringLiteral("canaux.kpt")));
+    ASSERT_EQ(lu.dessins.Nombre(), 1);
+    EXPECT_EQ(lu.dessins.NomNumero(0), QStringLiteral("Trait 1"));
+    EXPECT_EQ(doc.dessins.Nombre(), 2); // the document keeps both
 }
 
 } // namespace
