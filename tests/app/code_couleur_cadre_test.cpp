@@ -16,6 +16,7 @@
 #include "calibration/panneau_couleur.h"
 #include "calibration/panneau_decodage.h"
 #include "document/fenetre_document.h"
+#include "support/separateur.h"
 
 #include <QAction>
 #include <QApplication>
@@ -315,6 +316,18 @@ TEST_F(CodeCouleurCadre, temperature_map_shows_quantity_and_unit_and_keeps_the_v
     EXPECT_EQ(ValeurSous(doc, {20, 35}), QStringLiteral("15"));
     EXPECT_EQ(cadre_->TextePanneau(2), QStringLiteral("RVBLS:128,128,128,384,0"));
     EXPECT_EQ(cadre_->TextePanneau(3), QStringLiteral("X:20;Y:35"));
+}
+
+TEST_F(CodeCouleurCadre, values_take_the_comma_under_a_french_separator)
+{
+    SeparateurTemporaire sep(QLatin1Char(','));
+    TMDIChild *doc = Ouvrir(Carte(QStringLiteral("temperature"), CarteArcEnCiel(),
+                                  QStringLiteral("<CODE_C=1;0;16711680;65280;255;-10;40,5;F;;;>")));
+    ASSERT_NE(doc, nullptr);
+    MontrerPanneau();
+    // t = 255 / 1020 on a range of 50,5: -10 + 12,625 rounds to 2,625 at 4 digits.
+    EXPECT_EQ(ValeurSous(doc, {51, 5}), QStringLiteral("2,625"));
+    EXPECT_EQ(ValeurSous(doc, {204, 5}), QStringLiteral("40,5"));
 }
 
 TEST_F(CodeCouleurCadre, pointer_outside_the_image_changes_nothing)
