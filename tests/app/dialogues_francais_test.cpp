@@ -6,6 +6,7 @@
 #include "app/dialogue_ouverture.h"
 #include "app/modele_fichiers_francais.h"
 #include "app/traduction_qt.h"
+#include "document/dialogue_enregistrement.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -166,6 +167,26 @@ TEST_F(TextesDeQt, AnyFileDialogOfTheProgramGetsTheFrenchFileList)
     EXPECT_NE(qobject_cast<ModeleFichiersFrancais *>(dialogue.proxyModel()), nullptr);
     for (const QString &t : TextesVisibles(dialogue))
         EXPECT_FALSE(kAnglais.match(t).hasMatch()) << "English in the save dialog: " << t.toStdString();
+}
+
+TEST_F(TextesDeQt, SaveDialogOfTheDocumentsIsFrenchToo)
+{
+    QTemporaryDir dossier;
+    ASSERT_TRUE(QDir(dossier.path()).mkdir(QStringLiteral("classe")));
+    TSavePictureDialogsg dialogue(true);
+    dialogue.setDirectory(dossier.path());
+    dialogue.show();
+    auto *fichiers = qobject_cast<QFileSystemModel *>(dialogue.proxyModel() ? dialogue.proxyModel()->sourceModel() : nullptr);
+    ASSERT_NE(fichiers, nullptr);
+    QSignalSpy charge(fichiers, &QFileSystemModel::directoryLoaded);
+    auto *vue = dialogue.findChild<QTreeView *>(QStringLiteral("treeView"));
+    ASSERT_NE(vue, nullptr);
+    for (int essai = 0; essai < 50 && vue->model()->rowCount(vue->rootIndex()) < 1; ++essai)
+        charge.wait(100);
+    QCoreApplication::processEvents();
+    for (const QString &t : TextesVisibles(dialogue))
+        EXPECT_FALSE(kAnglais.match(t).hasMatch()) << "English in the save dialog: " << t.toStdString();
+    Capturer(dialogue, QStringLiteral("enregistrer_francais.png"));
 }
 
 TEST_F(TextesDeQt, EditFieldContextMenuIsFrench)
