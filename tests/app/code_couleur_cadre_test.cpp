@@ -497,6 +497,24 @@ TEST_F(CodeCouleurCadre, closing_the_last_document_hides_the_panel_until_it_is_a
     EXPECT_EQ(panneau_->textesCanaux(), (std::array<QString, 3>{"255", "0", "0"}));
 }
 
+TEST_F(CodeCouleurCadre, showing_the_panel_refits_a_wide_document_to_the_narrower_area)
+{
+    QImage large(1600, 200, QImage::Format_ARGB32);
+    large.fill(0xFF336699);
+    ASSERT_TRUE(cadre_->OuvrirImage(Carte(QStringLiteral("large"), large), 0));
+    QApplication::processEvents();
+    TMDIChild *doc = cadre_->DocumentActif();
+    ASSERT_NE(doc, nullptr);
+    const int avant = cadre_->LargeurDispo();
+    EXPECT_LE(doc->width(), avant + 10);
+    MontrerPanneau();
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_LE(cadre_->LargeurDispo(), avant - Decodcoul::LargeurPanneau);
+    EXPECT_LE(doc->width(), cadre_->LargeurDispo() + 10);
+    EXPECT_LE(doc->geometry().right(), cadre_->zoneDocuments()->width());
+}
+
 TEST_F(CodeCouleurCadre, copying_the_signature_makes_a_new_document_with_the_bars)
 {
     TMDIChild *doc = Ouvrir(Carte(QStringLiteral("occupation"), CarteOccupation()));
