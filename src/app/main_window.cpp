@@ -106,6 +106,9 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), zone_(new QMdiArea(
 
     CreerMenus();
     CreerBarres();
+    // No menu of bars to hide on a right click: the window bar is always
+    // shown, and the others follow the active document.
+    setContextMenuPolicy(Qt::NoContextMenu);
     CreerBarreEtat();
     LireFichiersDemarrage();
 

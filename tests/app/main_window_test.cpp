@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -180,6 +181,24 @@ TEST_F(Cadre, ToolWindowImageAndChoiceMenusCarryTheirFrenchCaptions)
     EXPECT_EQ(Legendes(f.menuCouleur->actions()), (QStringList{"du &crayon", "du &fond"}));
     EXPECT_EQ(f.actSchema->statusTip(), QStringLiteral("Appeler le logiciel Schéma"));
     EXPECT_FALSE(f.actCanauxAffiches->isVisible()) << "only for documents with a choice of channels";
+}
+
+TEST_F(Cadre, RightClickOnTheToolBarsOffersNoMenuToHideThem)
+{
+    TMainForm &f = Cadre_();
+    f.show();
+    bool menuOuvert = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget *menu = QApplication::activePopupWidget()) {
+            menuOuvert = true;
+            menu->close();
+        }
+    });
+    QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(5, 5), f.BarreFenetre->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(f.BarreFenetre, &clic);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(menuOuvert);
+    EXPECT_FALSE(f.BarreFenetre->isHidden());
 }
 
 TEST_F(Cadre, StatusBarPanelsHaveTheirWidthsAndAlignment)
