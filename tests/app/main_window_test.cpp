@@ -201,6 +201,26 @@ TEST_F(Cadre, RightClickOnTheToolBarsOffersNoMenuToHideThem)
     EXPECT_FALSE(f.BarreFenetre->isHidden());
 }
 
+TEST_F(Cadre, IconButtonsNameTheirCommandsInTheirHints)
+{
+    TMainForm &f = Cadre_();
+    QStringList bulles;
+    for (QAction *a : f.BarreFenetre->actions())
+        if (!a->isSeparator()) {
+            bulles.append(a->toolTip());
+            EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
+        }
+    EXPECT_EQ(bulles, (QStringList{"Nouveau", "Ouvrir", "Enregistrer sous", "Imprimer", "Quitter", "Annuler", "Copier",
+                                   "Copier la sélection", "Coller", "Recadrer"}));
+    QStringList outils;
+    for (QAction *a : f.boutonsOutils) {
+        outils.append(a->toolTip());
+        EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
+    }
+    EXPECT_EQ(outils, (QStringList{"crayon", "ligne", "forme", "gomme", "texte", "mesure", "pot de peinture", "pipette",
+                                   "sélection", "comptage"}));
+}
+
 TEST_F(Cadre, StatusBarPanelsHaveTheirWidthsAndAlignment)
 {
     TMainForm &f = Cadre_();
