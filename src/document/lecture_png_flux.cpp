@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <csetjmp>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -48,7 +47,6 @@ struct LecturePng {
     qint64 fin = 0;
     bool tronque = false;
     bool erreurFlux = false;
-    char message[256] = {};
     png_uint_32 largeur = 0;
     png_uint_32 hauteur = 0;
 };
@@ -83,10 +81,8 @@ void LireDonnees(png_structp png, png_bytep destination, size_t n)
     }
 }
 
-void Erreur(png_structp png, png_const_charp message)
+void Erreur(png_structp png, png_const_charp)
 {
-    auto *l = static_cast<LecturePng *>(png_get_error_ptr(png));
-    std::snprintf(l->message, sizeof l->message, "%s", message);
     png_longjmp(png, 1);
 }
 
@@ -180,13 +176,15 @@ QImage ImageNeuve(int largeur, int hauteur)
     return image;
 }
 
+// libpng's texts are English and technical: the user is told the kind of
+// fault only.
 [[noreturn]] void Echec(const LecturePng &l)
 {
     if (l.erreurFlux)
         throw ErreurFichier(Tr("Erreur de lecture du fichier : %1").arg(l.flux->errorString()));
     if (l.tronque)
-        throw ErreurDecodage(Tr("fichier PNG endommagé ou tronqué (%1).").arg(Tr("fin de fichier inattendue")));
-    throw ErreurDecodage(Tr("fichier PNG endommagé ou tronqué (%1).").arg(QString::fromLatin1(l.message)));
+        throw ErreurDecodage(Tr("fichier PNG tronqué."));
+    throw ErreurDecodage(Tr("fichier PNG endommagé ou tronqué."));
 }
 
 } // namespace
@@ -218,7 +216,7 @@ QImage DecoderPngFlux(QIODevice &flux, qint64 octetsDisponibles)
     bool rangeeIncorrecte = false;
     if (!LirePixels(s.png, s.info, lignes.data(), rangeeIncorrecte)) {
         if (rangeeIncorrecte)
-            throw ErreurDecodage(Tr("fichier PNG endommagé ou tronqué (%1).").arg(Tr("format de pixels inattendu")));
+            throw ErreurDecodage(Tr("fichier PNG endommagé ou tronqué."));
         Echec(l);
     }
     return image;
