@@ -1,5 +1,6 @@
 #include "document/fenetre_document.h"
 
+#include "document/composition_vue.h"
 #include "document/fenetre_placement.h"
 #include "document/placement_flottant.h"
 
@@ -19,54 +20,6 @@
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-// The image part src with its layers, ready to be drawn: the image's own
-// alpha is not shown (channel pictures keep alpha 0), layers are blended over
-// it in their stacking order.
-QImage ComposerAffichage(const ImageDocument &doc, const QRect &src)
-{
-    QImage compo(src.size(), QImage::Format_ARGB32_Premultiplied);
-    const QImage &image = doc.image;
-    const bool argb = image.format() == QImage::Format_ARGB32 || image.format() == QImage::Format_RGB32 ||
-                      image.format() == QImage::Format_ARGB32_Premultiplied;
-    const QImage source = argb ? image : image.copy(src).convertToFormat(QImage::Format_ARGB32);
-    const QPoint debut = argb ? src.topLeft() : QPoint(0, 0);
-    for (int y = 0; y < src.height(); ++y) {
-        const auto *s = reinterpret_cast<const QRgb *>(source.constScanLine(debut.y() + y)) + debut.x();
-        auto *d = reinterpret_cast<QRgb *>(compo.scanLine(y));
-        for (int x = 0; x < src.width(); ++x)
-            d[x] = s[x] | 0xFF000000u;
-    }
-    QPainter p(&compo);
-    const QRect zone(QPoint(0, 0), src.size());
-    if (doc.coucheDessin.size() == image.size())
-        p.drawImage(zone, doc.coucheDessin, src);
-    if (doc.coucheProvisoire.size() == image.size()) {
-        p.setOpacity(doc.alphaProvisoire / 255.0);
-        p.drawImage(zone, doc.coucheProvisoire, src);
-    }
-    auto dessiner = [&](const CouchePositionnee &c) {
-        if (!c.presente())
-            return;
-        const QPointF pos = c.position - QPointF(src.topLeft());
-        if (!QRectF(pos, QSizeF(c.image.size())).intersects(QRectF(zone)))
-            return;
-        p.setOpacity(c.alphaMaitre / 255.0);
-        if (c.opaque)
-            p.drawImage(pos, c.image.convertToFormat(QImage::Format_RGB32));
-        else
-            p.drawImage(pos, c.image);
-    };
-    dessiner(doc.coucheFlottante);
-    for (const auto &categorie : doc.marquesComptage)
-        for (const auto &marque : categorie)
-            dessiner(marque);
-    return compo;
-}
-
-} // namespace
 
 // ---------------------------------------------------------------- VueImage
 
@@ -111,20 +64,14 @@ void VueImage::paintEvent(QPaintEvent *event)
     if (doc.image.isNull())
         return;
     const double z = doc.zoom > 0 ? doc.zoom : 1.0;
-    const QPointF origine = OrigineImage();
-    // Only the image pixels under the exposed area (with a margin for the
-    // smoothing filter) are composed and scaled.
-    const QRectF dansImage((expose.x() - origine.x()) / z, (expose.y() - origine.y()) / z, expose.width() / z,
-                           expose.height() / z);
-    const QRect src = dansImage.toAlignedRect().adjusted(-2, -2, 2, 2) & doc.image.rect();
-    if (src.isEmpty())
+    // Only the exposed view pixels over the image are composed, straight at
+    // the view's resolution: a frame costs what the view shows.
+    const QPoint origine = OrigineImage().toPoint();
+    const QRect zone = expose.translated(-origine) &
+                       QRect(QPoint(0, 0), TailleAffichee(doc.image.size(), static_cast<float>(z)));
+    if (zone.isEmpty())
         return;
-    const QImage compo = ComposerAffichage(doc, src);
-    p.setClipRect(expose);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, doc.zoom != 1.0f);
-    p.translate(origine);
-    p.scale(z, z);
-    p.drawImage(src.topLeft(), compo);
+    p.drawImage(zone.topLeft() + origine, ComposerVue(doc, zone, z));
 }
 
 void VueImage::mousePressEvent(QMouseEvent *event)
