@@ -377,16 +377,22 @@ void TMainForm::CreerBarreEtat()
 {
     static constexpr int largeurs[] = {150, 150, 160, 95, 150};
     const QString textes[] = {QString(), tr("outil : crayon"), tr("RVBLS"), tr("mesure"), QString()};
+    // The widest readouts panels 2 and 3 show: a panel widens past its
+    // nominal width when the screen's font needs it, so that no readout is cut.
+    const QString plusLongs[] = {QString(), QString(), QStringLiteral("RVBLS:255,255,255,765,255"),
+                                 QStringLiteral("X:32767;Y:32767"), QString()};
     for (int i = 0; i < 5; ++i) {
         auto *panneau = new QLabel(textes[i], statusBar());
+        panneau->setFrameShape(QFrame::Panel);
+        panneau->setFrameShadow(QFrame::Sunken);
+        const int marges = 2 * panneau->frameWidth() + 8;
+        const int largeur = std::max(largeurs[i], panneau->fontMetrics().horizontalAdvance(plusLongs[i]) + marges);
         // The last panel takes the rest of the bar: the measurement readouts
         // (three Y axes, the shares of a triangular diagram) are long.
         if (i == 4)
-            panneau->setMinimumWidth(largeurs[i]);
+            panneau->setMinimumWidth(largeur);
         else
-            panneau->setFixedWidth(largeurs[i]);
-        panneau->setFrameShape(QFrame::Panel);
-        panneau->setFrameShadow(QFrame::Sunken);
+            panneau->setFixedWidth(largeur);
         panneau->setAlignment(i == 0 ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter);
         statusBar()->addWidget(panneau, i == 4 ? 1 : 0);
         panneaux_[i] = panneau;

@@ -231,8 +231,14 @@ TEST_F(Cadre, StatusBarPanelsHaveTheirWidthsAndAlignment)
     ASSERT_GE(panneaux.size(), 5);
     const int largeurs[] = {150, 150, 160, 95};
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(panneaux[i]->width(), largeurs[i]) << "panel " << i;
+        EXPECT_GE(panneaux[i]->width(), largeurs[i]) << "panel " << i;
+    EXPECT_EQ(panneaux[0]->width(), 150);
+    EXPECT_EQ(panneaux[1]->width(), 150);
     EXPECT_GE(panneaux[4]->width(), 150);
+    // The widest colour and position readouts show whole in the running font.
+    const QFontMetrics mesure(panneaux[2]->font());
+    EXPECT_GE(panneaux[2]->contentsRect().width(), mesure.horizontalAdvance(QStringLiteral("RVBLS:255,255,255,765,255")));
+    EXPECT_GE(panneaux[3]->contentsRect().width(), mesure.horizontalAdvance(QStringLiteral("X:32767;Y:32767")));
     EXPECT_TRUE(panneaux[0]->alignment() & Qt::AlignLeft);
     for (int i = 1; i < 5; ++i)
         EXPECT_TRUE(panneaux[i]->alignment() & Qt::AlignHCenter) << "panel " << i;
