@@ -447,8 +447,20 @@ TMDIChild *TMainForm::CreerDocument(const QString &titre)
         ColorerPanneau(panneauCouleurFond, CouleurFondDessin);
     });
     connect(fenetre, &QObject::destroyed, this, [this] { QMetaObject::invokeMethod(this, [this] { DocumentChange(); }, Qt::QueuedConnection); });
+    const int deja = static_cast<int>(zone_->subWindowList().size());
     zone_->addSubWindow(fenetre);
     fenetre->show();
+    // New windows cascade from the area's top-left corner, one title bar
+    // lower and further right each time, starting again at the corner when the
+    // next step would leave too little room: a window put in the emptiest
+    // corner of the area would be fitted there to a small remainder of it.
+    if (!fenetre->isMaximized()) {
+        const int pas = std::max(16, fenetre->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, fenetre));
+        const QSize zone = zone_->viewport()->size();
+        const int rangs = std::max(1, (std::min(zone.width(), zone.height()) / 2) / pas);
+        const int rang = deja % rangs;
+        fenetre->move(rang * pas, rang * pas);
+    }
     zone_->setActiveSubWindow(fenetre);
     actCopier->setEnabled(true);
     return fenetre;

@@ -680,6 +680,27 @@ TEST_F(Cadre, NewDocumentsOpenMaximisedWhileTheActiveOneIs)
     EXPECT_TRUE(f.DocumentActif()->windowTitle().endsWith(QStringLiteral("trois.png")));
 }
 
+TEST_F(Cadre, NewWindowsCascadeFromTheTopLeftAndShowTheirPictureWhole)
+{
+    TMainForm &f = Cadre_();
+    f.resize(1024, 768);
+    f.show();
+    ASSERT_TRUE(f.OuvrirImage(Image(QStringLiteral("un.png"), QSize(300, 200)), 2));
+    f.ZoomAugmenter();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(f.OuvrirImage(Image(QStringLiteral("deux.png"), QSize(300, 200)), 2));
+    QCoreApplication::processEvents();
+    const QList<TMDIChild *> documents = f.Documents();
+    ASSERT_EQ(documents.size(), 2);
+    EXPECT_EQ(documents[0]->pos(), QPoint(0, 0));
+    const QPoint second = documents[1]->pos();
+    EXPECT_EQ(second.x(), second.y()) << "one step down and right";
+    EXPECT_GT(second.x(), 0);
+    EXPECT_LT(second.x(), 60);
+    // Placed near the corner, the second window is fitted to its whole picture.
+    EXPECT_EQ(documents[1]->widget()->size(), QSize(300 + 18, 200 + 18));
+}
+
 TEST_F(Cadre, RenamingGivesTheTypedCaption)
 {
     TMainForm &f = Cadre_();
