@@ -192,6 +192,7 @@ struct CasAplatir {
     bool flottante;
     bool flottanteOpaque;
     int marques;  // counting marks, one of them partly outside the image
+    bool chevauchement = false;  // one more mark over the floating layer and the first mark
 };
 
 void PrintTo(const CasAplatir &c, std::ostream *os) { *os << c.nom; }
@@ -206,6 +207,7 @@ const CasAplatir casAplatir[] = {
     {"all layers with a transparent floating layer", true, true, true, false, 2},
     {"all layers with an opaque floating layer", true, true, true, true, 1},
     {"counting marks over the drawing only", true, false, false, false, 3},
+    {"marks overlapping the floating layer and each other", true, true, true, false, 2, true},
 };
 
 TEST_P(AplatirCouches, GivesTheWholeBitmapSequencePixelForPixel)
@@ -229,6 +231,13 @@ TEST_P(AplatirCouches, GivesTheWholeBitmapSequencePixelForPixel)
         marque.image = Hasard(5, 5, 10 + i, 2);
         marque.position = QPointF(-2 + 15 * i, 19 - 4 * i);
         doc.marquesComptage[i % 10].push_back(marque);
+    }
+    if (c.chevauchement) {
+        CouchePositionnee pont;
+        pont.image = Hasard(12, 9, 20, 1);
+        pont.position = QPointF(16, 7);  // across the floating layer and the second mark
+        pont.alphaMaitre = 128;
+        doc.marquesComptage[9].push_back(pont);
     }
     const QImage provisoireAvant = doc.coucheProvisoire.copy();
 
