@@ -3,6 +3,7 @@
 // panel 4, the last cartesian values, and the stages of the angle measurement.
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <array>
@@ -20,4 +21,7 @@ struct EtatMesure {
     bool premierSegmentFait = false;
     double dernierAngle = 0;              // oriented angle of the last measurement, degrees
     QPoint intersection = SansIntersection;
+    // Part of the provisional layer the tool has drawn on since the last full
+    // clear; empty when unknown (a new gesture), which asks for a full clear.
+    QRect zoneTracee;
 };

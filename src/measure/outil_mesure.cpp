@@ -8,6 +8,7 @@
 #include "measure/lecture_position.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -43,14 +44,39 @@ void DessinerSegment(ImageDocument &doc, QPoint a, QPoint b, bool fleche, const 
     trait.Style = static_cast<std::uint8_t>(plume.style == 0 ? 0 : 1);
     trait.Fleche = fleche ? 1 : 0;
     Dessiner(trait, doc.image, doc.coucheProvisoire);
+    // Thick strokes are drawn as parallel lines up to the width away, and the
+    // arrow heads reach 2 × width + 7 further with a pen of 2 × width + 1.
+    const int marge = 4 * int(trait.Epaisseur) + 16;
+    doc.mesure.zoneTracee |= QRect(a, b).normalized().adjusted(-marge, -marge, marge, marge);
+}
+
+// Clears the part of the layer the tool drew on, or the whole layer at the
+// start of a gesture: on a large picture a full clear on every pointer move
+// would rewrite hundreds of megabytes per second.
+void EffacerTrace(ImageDocument &doc)
+{
+    QImage &couche = doc.coucheProvisoire;
+    QRect &zone = doc.mesure.zoneTracee;
+    if (zone.isEmpty()) {
+        couche.fill(Qt::transparent);
+    } else {
+        const QRect r = zone & couche.rect();
+        if (!r.isEmpty()) {
+            const std::size_t octets = std::size_t(r.width()) * sizeof(QRgb);
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                std::memset(couche.scanLine(y) + std::size_t(r.left()) * sizeof(QRgb), 0, octets);
+        }
+    }
+    zone = QRect();
 }
 
 // The measured segments are all the provisional layer holds while the tool
 // works, so it is cleared and they are drawn again.
 void RedessinerSegments(ImageDocument &doc, QPoint p, const PlumeMesure &plume)
 {
-    doc.CreerCoucheProvisoire(doc.alphaProvisoire);
-    doc.coucheProvisoire.fill(Qt::transparent);
+    if (doc.CreerCoucheProvisoire(doc.alphaProvisoire))
+        doc.mesure.zoneTracee = QRect();
+    EffacerTrace(doc);
     EtatMesure &m = doc.mesure;
     if (doc.modeMesure == MesureAngle) {
         if (m.premierSegmentFait) {
@@ -91,6 +117,9 @@ ReactionMesure AppuyerMesure(ImageDocument &doc, QPoint p, const PlumeMesure &)
     EtatMesure &m = doc.mesure;
     m.pointAppui = p;
     m.pointCourant = p;
+    // Other tools may have drawn on the provisional layer since the last
+    // gesture: the first redraw of this one clears it whole.
+    m.zoneTracee = QRect();
     if (doc.modeMesure != MesureAngle) {
         LirePositionDans(doc, p, r);
         return r;

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+#include <vector>
+
 namespace {
 
 class OutilMesureTest : public ::testing::Test {
@@ -145,5 +149,61 @@ TEST_F(OutilMesureTest, parallel_segments_print_no_stamp)
     EXPECT_EQ(qAlpha(provisoire(0, 0)), 0);
     EXPECT_EQ(qAlpha(provisoire(35, 40)), 0);
 }
+
+} // namespace
+
+namespace {
+
+struct CasRetrace {
+    const char *nom;
+    int mode; // MesureCourante or MesureAngle
+    int epaisseur;
+    std::vector<QPoint> trajet; // press, then moves, the last one released
+};
+
+void PrintTo(const CasRetrace &c, std::ostream *os)
+{
+    *os << c.nom;
+}
+
+class RetraceMesure : public OutilMesureTest, public ::testing::WithParamInterface<CasRetrace> {};
+
+// The layer after a wandering drag is exactly what drawing the final
+// segments on an empty layer gives: nothing is left of earlier positions,
+// arrow heads and thick strokes included.
+TEST_P(RetraceMesure, leaves_only_the_final_segments_on_the_provisional_layer)
+{
+    const CasRetrace &c = GetParam();
+    doc_.modeMesure = c.mode;
+    plume_.epaisseur = c.epaisseur;
+    if (c.mode == MesureAngle) {
+        (void)AppuyerMesure(doc_, {5, 50}, plume_);
+        (void)DeplacerMesure(doc_, {60, 50}, true, plume_);
+        (void)RelacherMesure(doc_, {60, 50}, plume_);
+    }
+    (void)AppuyerMesure(doc_, c.trajet.front(), plume_);
+    for (std::size_t i = 1; i < c.trajet.size(); ++i)
+        (void)DeplacerMesure(doc_, c.trajet[i], true, plume_);
+    const QImage obtenue = doc_.coucheProvisoire.copy();
+
+    ImageDocument attendu;
+    attendu.image = doc_.image;
+    attendu.PreparerRafraichissement(255);
+    attendu.modeMesure = c.mode;
+    if (c.mode == MesureAngle) {
+        (void)AppuyerMesure(attendu, {5, 50}, plume_);
+        (void)RelacherMesure(attendu, {60, 50}, plume_);
+    }
+    (void)AppuyerMesure(attendu, c.trajet.front(), plume_);
+    (void)DeplacerMesure(attendu, c.trajet.back(), true, plume_);
+    EXPECT_EQ(obtenue, attendu.coucheProvisoire);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Trajets, RetraceMesure,
+    ::testing::Values(CasRetrace{"thin_line_back_and_forth", MesureCourante, 0, {{10, 10}, {110, 90}, {5, 95}, {30, 20}}},
+                      CasRetrace{"thick_line_over_the_edges", MesureCourante, 6, {{60, 50}, {119, 0}, {0, 99}, {70, 55}}},
+                      CasRetrace{"arrowed_angle_segments", MesureAngle, 3, {{20, 90}, {100, 10}, {10, 10}, {40, 60}}}),
+    [](const ::testing::TestParamInfo<CasRetrace> &i) { return std::string(i.param.nom); });
 
 } // namespace
