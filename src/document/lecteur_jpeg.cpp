@@ -176,7 +176,6 @@ QImage DecoderJpeg(const QByteArray &octets)
     d.octets = &octets;
     d.image = &image;
     if (!Decoder(d))
-        throw ErreurDecodage(QCoreApplication::translate("LecteurImage", "fichier JPEG endommagé ou tronqué (%1).")
-                                 .arg(QString::fromLatin1(d.erreur.message)));
+        throw ErreurDecodage(QCoreApplication::translate("LecteurImage", "fichier JPEG endommagé ou tronqué."));
     return image;
 }
