@@ -5,6 +5,7 @@
 #include "document/etirement_contraste.h"
 #include "document/grandes_pages.h"
 #include "document/image_document.h"
+#include "document/travail_parallele.h"
 
 #include <array>
 #include <cstdint>
@@ -136,19 +137,33 @@ void ImageDocument::AfficherCanaux(int b, int v, int r, int e, const Designation
     const TCanal &ref = lus[static_cast<std::size_t>(reference)];
     const int w = ref.largeur;
     const int h = ref.hauteur;
+    // A new bitmap's memory is made present by the slice of rows that writes
+    // it, so that on several cores the kernel's page clearing is shared too.
+    bool nouvelle = false;
     if (image.width() != w || image.height() != h || image.format() != QImage::Format_ARGB32) {
         image = QImage(w, h, QImage::Format_ARGB32);
-        PreparerGrandesPages(image.bits(), static_cast<std::size_t>(image.sizeInBytes()));
+        ConseillerGrandesPages(image.bits(), static_cast<std::size_t>(image.sizeInBytes()));
+        nouvelle = true;
     }
 
+    // The three slots' histograms are counted side by side.
+    const std::int64_t octetsPlan = static_cast<std::int64_t>(w) * h;
     std::array<BornesEtirement, 3> bornes{};
     std::array<TableOctets, 3> tables{};
-    for (int k = 0; k < 3; ++k) {
-        if (places[k] < 0)
-            continue;
-        bornes[k] = CalculerEtirement(canaux[static_cast<std::size_t>(places[k])], etirement);
-        tables[k] = bornes[k].applique ? TableEtirement(bornes[k].mini, bornes[k].maxi) : TableEtirement(0, 0);
-    }
+    ParcourirEnParallele(3, PartsParalleles(octetsPlan), [&](int debut, int fin) {
+        for (int k = debut; k < fin; ++k) {
+            if (places[k] < 0)
+                continue;
+            bornes[k] = CalculerEtirement(lus[static_cast<std::size_t>(places[k])], etirement);
+            tables[k] = bornes[k].applique ? TableEtirement(bornes[k].mini, bornes[k].maxi) : TableEtirement(0, 0);
+        }
+    });
+    uchar *const bits = image.bits();
+    const qsizetype pas = image.bytesPerLine();
+    const auto preparer = [&](int debut, int fin) {
+        if (nouvelle)
+            PreparerGrandesPages(bits + debut * pas, static_cast<std::size_t>((fin - debut) * pas));
+    };
 
     // Every pixel is written below, so the bitmap needs no clearing first.
 
@@ -165,29 +180,35 @@ void ImageDocument::AfficherCanaux(int b, int v, int r, int e, const Designation
                 placees[k][v] = QRgb{places[k] >= 0 ? tables[k][v] : std::uint8_t{255}} << (8 * k);
         for (int v = 0; v < 256; ++v)
             placees[2][v] |= 0xFF000000u;
-        for (int y = 0; y < h; ++y) {
-            auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
-            std::array<const std::uint8_t *, 3> src{};
-            for (int k = 0; k < 3; ++k)
-                src[k] = places[k] >= 0 ? lus[static_cast<std::size_t>(places[k])].ligne(y) : zeros.data();
-            const std::uint8_t *bleu = src[0];
-            const std::uint8_t *vert = src[1];
-            const std::uint8_t *rouge = src[2];
-            for (int x = 0; x < w; ++x)
-                ligne[x] = placees[2][rouge[x]] | placees[1][vert[x]] | placees[0][bleu[x]];
-        }
+        ParcourirEnParallele(h, PartsParalleles(octetsPlan * 4), [&](int debut, int fin) {
+            preparer(debut, fin);
+            for (int y = debut; y < fin; ++y) {
+                auto *ligne = reinterpret_cast<QRgb *>(bits + y * pas);
+                std::array<const std::uint8_t *, 3> src{};
+                for (int k = 0; k < 3; ++k)
+                    src[k] = places[k] >= 0 ? lus[static_cast<std::size_t>(places[k])].ligne(y) : zeros.data();
+                const std::uint8_t *bleu = src[0];
+                const std::uint8_t *vert = src[1];
+                const std::uint8_t *rouge = src[2];
+                for (int x = 0; x < w; ++x)
+                    ligne[x] = placees[2][rouge[x]] | placees[1][vert[x]] | placees[0][bleu[x]];
+            }
+        });
     } else {
         std::array<QRgb, 256> gris{};
         const TableOctets &table = tables[static_cast<std::size_t>(
             places[0] >= 0 ? 0 : (places[1] >= 0 ? 1 : 2))];
         for (int v = 0; v < 256; ++v)
             gris[v] = 0xFF000000u | (0x010101u * table[v]);
-        for (int y = 0; y < h; ++y) {
-            auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
-            const std::uint8_t *src = ref.ligne(y);
-            for (int x = 0; x < w; ++x)
-                ligne[x] = gris[src[x]];
-        }
+        ParcourirEnParallele(h, PartsParalleles(octetsPlan * 4), [&](int debut, int fin) {
+            preparer(debut, fin);
+            for (int y = debut; y < fin; ++y) {
+                auto *ligne = reinterpret_cast<QRgb *>(bits + y * pas);
+                const std::uint8_t *src = ref.ligne(y);
+                for (int x = 0; x < w; ++x)
+                    ligne[x] = gris[src[x]];
+            }
+        });
     }
 
     DecrireCanaux(codeCouleur, modeCouleur, places, canaux, designations);

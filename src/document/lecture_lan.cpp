@@ -1,6 +1,8 @@
 #include "document/lecture_lan.h"
 
 #include "app/erreur.h"
+#include "document/grandes_pages.h"
+#include "document/travail_parallele.h"
 
 #include <QCoreApplication>
 
@@ -57,25 +59,34 @@ LectureRaster LireLan(const QString &chemin)
     if (incomplet)
         lecture.avertissements << avertissement;
 
+    // The planes' memory is made present by the part of the reading that
+    // fills it, so that on several cores the kernel's page clearing is shared too.
     lecture.canaux.reserve(static_cast<std::size_t>(n));
     for (int b = 0; b < n; ++b)
-        lecture.canaux.push_back(NouveauCanal(QStringLiteral("TM %1").arg(b + 1), b, w, h, incomplet));
+        lecture.canaux.push_back(NouveauCanal(QStringLiteral("TM %1").arg(b + 1), b, w, h, incomplet, false));
+    std::vector<char *> plans;
+    for (TCanal &c : lecture.canaux)
+        plans.push_back(c.plan.data());
 
     // Rows of every band go straight into their planes, a batch of rows per
-    // read; a short file leaves the zeros of the missing pixels.
+    // read; a short file leaves the zeros of the missing pixels. Slices of
+    // rows are read side by side on the processor's cores.
     const qint64 lignesParLot = std::max<qint64>(1, OctetsParLot / octetsLigne);
-    std::vector<FichierBrut::Morceau> morceaux;
-    for (qint64 y0 = 0; y0 < h; y0 += lignesParLot) {
-        const qint64 lignes = std::min<qint64>(lignesParLot, h - y0);
-        morceaux.clear();
-        for (qint64 l = 0; l < lignes; ++l)
-            for (int b = 0; b < n; ++b)
-                morceaux.push_back(
-                    {reinterpret_cast<char *>(lecture.canaux[static_cast<std::size_t>(b)].ligne(static_cast<int>(y0 + l))),
-                     w});
-        if (fichier.LireDisperse(TailleEnTete + y0 * octetsLigne, morceaux) < lignes * octetsLigne)
-            break;
-    }
+    ParcourirEnParallele(h, fichier.LectureSimultanee() ? PartsParalleles(annonces) : 1, [&](int debut, int fin) {
+        if (!incomplet)
+            for (char *plan : plans)
+                PreparerGrandesPages(plan + static_cast<qint64>(debut) * w, static_cast<std::size_t>(fin - debut) * w);
+        std::vector<FichierBrut::Morceau> morceaux;
+        for (qint64 y0 = debut; y0 < fin; y0 += lignesParLot) {
+            const qint64 lignes = std::min<qint64>(lignesParLot, fin - y0);
+            morceaux.clear();
+            for (qint64 l = 0; l < lignes; ++l)
+                for (char *plan : plans)
+                    morceaux.push_back({plan + (y0 + l) * w, w});
+            if (fichier.LireDisperse(TailleEnTete + y0 * octetsLigne, morceaux) < lignes * octetsLigne)
+                break;
+        }
+    });
     lecture.affichage = {1, 2, 3};
     return lecture;
 }

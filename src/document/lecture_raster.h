@@ -47,6 +47,17 @@ public:
     };
     qint64 LireDisperse(qint64 offset, const std::vector<Morceau> &morceaux);
 
+    // Whether LireDisperse may be called from several threads at once: it
+    // then reads at explicit offsets without moving a shared file position.
+    [[nodiscard]] bool LectureSimultanee() const
+    {
+#if defined(__linux__)
+        return fichier_.handle() >= 0;
+#else
+        return false;
+#endif
+    }
+
 private:
     QString chemin_;
     QFile fichier_;
@@ -61,7 +72,8 @@ private:
 
 // A channel with a plane of largeur × hauteur bytes; zeroed when asked, left
 // uninitialised otherwise (the reader then writes every byte).
-[[nodiscard]] TCanal NouveauCanal(const QString &nom, int index, int largeur, int hauteur, bool aZero);
+[[nodiscard]] TCanal NouveauCanal(const QString &nom, int index, int largeur, int hauteur, bool aZero,
+                                  bool prepare = true);
 
 // The path as the user sees it in messages: the file name alone.
 [[nodiscard]] QString NomAffiche(const QString &chemin);

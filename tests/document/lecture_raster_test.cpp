@@ -6,6 +6,7 @@
 #include "document/lecture_inf.h"
 #include "document/lecture_lan.h"
 #include "document/lecture_per.h"
+#include "document/image_document.h"
 #include "document/ouverture_raster.h"
 #include "fichiers_raster_test.h"
 
@@ -122,6 +123,48 @@ TEST_F(Raster, short_lan_reads_zeros_for_missing_pixels_and_warns)
     EXPECT_EQ(Octet(l.canaux[0], 1, 1), 7);
     EXPECT_EQ(Octet(l.canaux[0], 2, 1), 0);
     EXPECT_EQ(Octet(l.canaux[1], 0, 1), 0);
+}
+
+// Above a few megabytes the rows are read, and the composite written, in
+// slices side by side; every byte must still land where a plain walk of the
+// file puts it, and a file cut in the second slice still reads zeros there.
+TEST_F(Raster, large_lan_read_in_slices_matches_a_plain_walk_of_the_file_and_shows_unstretched)
+{
+    constexpr int n = 3, w = 2600, h = 2300;
+    constexpr qint64 annonces = qint64{n} * w * h;
+    const auto valeur = [](qint64 offset) { return int((offset * 7 + offset / 4099) & 0xFF); };
+    for (const qint64 presents : {annonces, annonces * 7 / 10}) {
+        SCOPED_TRACE(presents == annonces ? "whole file" : "file cut at 70 %");
+        const QString chemin = Poser(QStringLiteral("grand.lan"), Lan(n, w, h, presents, valeur));
+        const LectureRaster l = LireLan(chemin);
+        EXPECT_EQ(l.avertissements.size(), presents == annonces ? 0 : 1);
+        ASSERT_EQ(l.canaux.size(), std::size_t{n});
+        qint64 fautes = 0;
+        for (int b = 0; b < n; ++b)
+            for (int y = 0; y < h; ++y) {
+                const unsigned char *ligne = l.canaux[std::size_t(b)].ligne(y);
+                for (int x = 0; x < w; ++x) {
+                    const qint64 offset = qint64{y} * n * w + qint64{b} * w + x;
+                    const int attendu = offset < presents ? valeur(128 + offset) : 0;
+                    fautes += ligne[x] != attendu;
+                }
+            }
+        EXPECT_EQ(fautes, 0);
+
+        ImageDocument doc;
+        doc.canaux = l.canaux;
+        doc.AfficherCanaux(0, 1, 2, 0);
+        ASSERT_EQ(doc.image.size(), QSize(w, h));
+        fautes = 0;
+        for (int y = 0; y < h; ++y) {
+            const auto *pixels = reinterpret_cast<const QRgb *>(doc.image.constScanLine(y));
+            for (int x = 0; x < w; ++x) {
+                const QRgb attendu = qRgba(l.canaux[2].ligne(y)[x], l.canaux[1].ligne(y)[x], l.canaux[0].ligne(y)[x], 255);
+                fautes += pixels[x] != attendu;
+            }
+        }
+        EXPECT_EQ(fautes, 0);
+    }
 }
 
 TEST_F(Raster, header_announcing_far_more_than_the_file_holds_is_refused_before_allocating)
