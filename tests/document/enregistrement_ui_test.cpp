@@ -17,6 +17,7 @@
 #include "document/lecteur_image.h"
 #include "drawing/dessin.h"
 #include "drawing/reglages_dessin.h"
+#include "support/pilote_dialogues.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,52 +42,7 @@
 
 namespace {
 
-// Answers, in order, the modal dialogs that an action opens. A dialog that
-// no step expects is closed, so that a failing test ends instead of waiting.
-class Pilote {
-public:
-    using Etape = std::function<bool(QWidget &)>; // false: not the expected dialog
-
-    template <class Dialogue>
-    static Etape Quand(std::function<void(Dialogue &)> reponse)
-    {
-        return [reponse](QWidget &w) {
-            auto *d = qobject_cast<Dialogue *>(&w);
-            if (d == nullptr)
-                return false;
-            reponse(*d);
-            return true;
-        };
-    }
-
-    // Triggers the action and answers its dialogs; true when each step met
-    // its dialog and no other dialog came.
-    bool Executer(QAction *action, std::vector<Etape> etapes)
-    {
-        std::size_t suivante = 0;
-        int inattendus = 0;
-        QTimer minuterie;
-        minuterie.setInterval(10);
-        QObject::connect(&minuterie, &QTimer::timeout, [&] {
-            QWidget *w = QApplication::activeModalWidget();
-            if (w == nullptr || !w->isVisible())
-                return;
-            if (suivante < etapes.size() && etapes[suivante](*w)) {
-                ++suivante;
-                return;
-            }
-            ++inattendus;
-            if (auto *d = qobject_cast<QDialog *>(w))
-                d->reject();
-            else
-                w->close();
-        });
-        minuterie.start();
-        action->trigger();
-        minuterie.stop();
-        return suivante == etapes.size() && inattendus == 0;
-    }
-};
+using Pilote = PiloteDialogues;
 
 void Capturer(QWidget &w, const char *nom)
 {

@@ -18,6 +18,7 @@
 #include "document/image_document.h"
 #include "document/lecteur_image.h"
 #include "drawing/reglages_dessin.h"
+#include "support/pilote_dialogues.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,43 +41,7 @@
 
 namespace {
 
-// Answers, in order, the modal dialogs that an action opens; a dialog that
-// no step expects is closed so that a failing test ends.
-bool Piloter(QAction *action, std::vector<std::function<bool(QWidget &)>> etapes)
-{
-    std::size_t suivante = 0;
-    int inattendus = 0;
-    QTimer minuterie;
-    minuterie.setInterval(10);
-    QObject::connect(&minuterie, &QTimer::timeout, [&] {
-        QWidget *w = QApplication::activeModalWidget();
-        if (w == nullptr || !w->isVisible())
-            return;
-        if (suivante < etapes.size() && etapes[suivante](*w)) {
-            ++suivante;
-            return;
-        }
-        ++inattendus;
-        if (auto *d = qobject_cast<QDialog *>(w))
-            d->reject();
-    });
-    minuterie.start();
-    action->trigger();
-    minuterie.stop();
-    return suivante == etapes.size() && inattendus == 0;
-}
-
-template <class Dialogue>
-std::function<bool(QWidget &)> Quand(std::function<void(Dialogue &)> reponse)
-{
-    return [reponse](QWidget &w) {
-        auto *d = qobject_cast<Dialogue *>(&w);
-        if (d == nullptr)
-            return false;
-        reponse(*d);
-        return true;
-    };
-}
+using Pilote = PiloteDialogues;
 
 void TaperNomEtValider(QFileDialog &d, const QString &nom)
 {
@@ -211,7 +176,7 @@ TEST_F(ParcoursDocument, UnTravailDessineEtEtalonneSeRetrouveApresEnregistrement
     EcrireCodeAnnexe(photo, code);
 
     Demarrer();
-    ASSERT_TRUE(Piloter(cadre->actOuvrir, {Quand<DialogueOuverture>([&](DialogueOuverture &d) {
+    ASSERT_TRUE(Pilote::Executer(cadre->actOuvrir, {Pilote::Quand<DialogueOuverture>([&](DialogueOuverture &d) {
                             TaperNomEtValider(d, photo);
                         })}));
     TMDIChild *fenetre = cadre->DocumentActif();
@@ -228,12 +193,12 @@ TEST_F(ParcoursDocument, UnTravailDessineEtEtalonneSeRetrouveApresEnregistrement
     const TDessin element = *doc.dessins.ElementNumero(0);
 
     // A scale: 300 pixels measure 75 mm.
-    ASSERT_TRUE(Piloter(cadre->actEchelle,
-                        {Quand<Tdemandpi>([](Tdemandpi &d) {
+    ASSERT_TRUE(Pilote::Executer(cadre->actEchelle,
+                        {Pilote::Quand<Tdemandpi>([](Tdemandpi &d) {
                              d.adefinir->setChecked(true);
                              d.accept();
                          }),
-                         Quand<TCre_ech>([](TCre_ech &f) {
+                         Pilote::Quand<TCre_ech>([](TCre_ech &f) {
                              f.Longu->setChecked(true);
                              f.AppuiImage({100, 100});
                              f.DeplacementImage({400, 100});
@@ -243,7 +208,7 @@ TEST_F(ParcoursDocument, UnTravailDessineEtEtalonneSeRetrouveApresEnregistrement
                              QTest::keyClicks(f.val_long, QStringLiteral("75"));
                              f.Transferer();
                          }),
-                         Quand<TNomEch>([](TNomEch &d) {
+                         Pilote::Quand<TNomEch>([](TNomEch &d) {
                              d.non->setChecked(true);
                              d.accept();
                          })}));
@@ -255,7 +220,7 @@ TEST_F(ParcoursDocument, UnTravailDessineEtEtalonneSeRetrouveApresEnregistrement
 
     // Saved as a document file whose picture is kept in PNG.
     const QString travail = Chemin(QStringLiteral("travail.kpt"));
-    ASSERT_TRUE(Piloter(cadre->actEnregistrerSous, {Quand<TSavePictureDialogsg>([](TSavePictureDialogsg &d) {
+    ASSERT_TRUE(Pilote::Executer(cadre->actEnregistrerSous, {Pilote::Quand<TSavePictureDialogsg>([](TSavePictureDialogsg &d) {
                             ChoisirType(d, QStringLiteral("Fichiers Kaptori"));
                             Cliquer(d.groupeCodage, QStringLiteral("png"));
                             TaperNomEtValider(d, QStringLiteral("travail"));
@@ -283,14 +248,14 @@ TEST_F(ParcoursDocument, UnTravailDessineEtEtalonneSeRetrouveApresEnregistrement
 
     // Exported as PNG, then opened again as a picture with its side-files.
     const QString exportee = Chemin(QStringLiteral("pour_le_cahier.png"));
-    ASSERT_TRUE(Piloter(cadre->actEnregistrerSous, {Quand<TSavePictureDialogsg>([](TSavePictureDialogsg &d) {
+    ASSERT_TRUE(Pilote::Executer(cadre->actEnregistrerSous, {Pilote::Quand<TSavePictureDialogsg>([](TSavePictureDialogsg &d) {
                             ChoisirType(d, QStringLiteral("Fichiers PNG"));
                             TaperNomEtValider(d, QStringLiteral("pour_le_cahier"));
                         })}));
     ASSERT_TRUE(QFile::exists(exportee)) << messages.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(QFile::exists(Chemin(QStringLiteral("pour_le_cahier.sca"))));
     EXPECT_TRUE(QFile::exists(Chemin(QStringLiteral("pour_le_cahier.ccc"))));
-    ASSERT_TRUE(Piloter(cadre->actOuvrir, {Quand<DialogueOuverture>([&](DialogueOuverture &d) {
+    ASSERT_TRUE(Pilote::Executer(cadre->actOuvrir, {Pilote::Quand<DialogueOuverture>([&](DialogueOuverture &d) {
                             TaperNomEtValider(d, exportee);
                         })}));
     ASSERT_EQ(cadre->Documents().size(), 2);
