@@ -7,25 +7,24 @@
 #include "document/image_document.h"
 #include "document/travail_parallele.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <mutex>
 #include <vector>
 
 namespace {
 
 using TableOctets = std::array<std::uint8_t, 256>;
+using Histogramme = std::array<std::uint64_t, 256>;
 
 // Channel shown in a slot: the index when it names an existing channel of the
 // reference size, otherwise none (-1).
-int CanalAffichable(const std::vector<TCanal> &canaux, int index)
+int CanalAffichable(const ImageDocument &document, int index)
 {
-    if (index < 0 || index >= static_cast<int>(canaux.size()))
+    if (index < 0 || index >= static_cast<int>(document.canaux.size()))
         return -1;
-    const TCanal &c = canaux[static_cast<std::size_t>(index)];
-    if (c.largeur <= 0 || c.hauteur <= 0
-        || c.plan.size() < static_cast<qsizetype>(c.largeur) * static_cast<qsizetype>(c.hauteur))
-        return -1;
-    return index;
+    return document.Canal(index).complet() ? index : -1;
 }
 
 // Default symbol colours of the slots: blue slot green, green slot red, red slot black.
@@ -113,7 +112,7 @@ void ImageDocument::AfficherCanaux(int b, int v, int r, int e, const Designation
     const int nbDemandes = (b != -1) + (v != -1) + (r != -1);
     const bool modeCouleur = nbDemandes >= 2;
 
-    std::array<int, 3> places{CanalAffichable(canaux, b), CanalAffichable(canaux, v), CanalAffichable(canaux, r)};
+    std::array<int, 3> places{CanalAffichable(*this, b), CanalAffichable(*this, v), CanalAffichable(*this, r)};
     // The bitmap takes the size of the first channel set; a channel of
     // another size cannot share it and is shown as none.
     int reference = -1;
@@ -133,8 +132,10 @@ void ImageDocument::AfficherCanaux(int b, int v, int r, int e, const Designation
 
     // Planes are only read here: through a const view, a plane shared with
     // another document is never copied.
-    const std::vector<TCanal> &lus = canaux;
-    const TCanal &ref = lus[static_cast<std::size_t>(reference)];
+    std::array<const TCanal *, 3> montres{};
+    for (int k = 0; k < 3; ++k)
+        montres[k] = places[k] >= 0 ? &Canal(places[k]) : nullptr;
+    const TCanal &ref = Canal(reference);
     const int w = ref.largeur;
     const int h = ref.hauteur;
     // A new bitmap's memory is made present by the slice of rows that writes
@@ -146,18 +147,34 @@ void ImageDocument::AfficherCanaux(int b, int v, int r, int e, const Designation
         nouvelle = true;
     }
 
-    // The three slots' histograms are counted side by side.
+    // The slots' histograms are counted by slices of rows side by side,
+    // each slice counting every slot, then added up.
     const std::int64_t octetsPlan = static_cast<std::int64_t>(w) * h;
+    std::array<Histogramme, 3> histogrammes{};
+    std::array<bool, 3> aCompter{};
+    for (int k = 0; k < 3; ++k)
+        aCompter[k] = etirement > 0 && montres[k];
+    const int nbACompter = static_cast<int>(std::count(aCompter.begin(), aCompter.end(), true));
+    if (nbACompter > 0) {
+        std::mutex garde;
+        ParcourirEnParallele(h, PartsParalleles(octetsPlan * nbACompter), [&](int debut, int fin) {
+            std::array<Histogramme, 3> partiels{};
+            for (int k = 0; k < 3; ++k)
+                if (aCompter[k])
+                    partiels[k] = HistogrammeCanal(*montres[k], debut, fin);
+            const std::lock_guard<std::mutex> verrou(garde);
+            for (int k = 0; k < 3; ++k)
+                for (int v = 0; v < 256; ++v)
+                    histogrammes[k][v] += partiels[k][v];
+        });
+    }
     std::array<BornesEtirement, 3> bornes{};
     std::array<TableOctets, 3> tables{};
-    ParcourirEnParallele(3, PartsParalleles(octetsPlan), [&](int debut, int fin) {
-        for (int k = debut; k < fin; ++k) {
-            if (places[k] < 0)
-                continue;
-            bornes[k] = CalculerEtirement(lus[static_cast<std::size_t>(places[k])], etirement);
-            tables[k] = bornes[k].applique ? TableEtirement(bornes[k].mini, bornes[k].maxi) : TableEtirement(0, 0);
-        }
-    });
+    for (int k = 0; k < 3; ++k) {
+        if (places[k] >= 0)
+            bornes[k] = EtirementDeHistogramme(histogrammes[k], etirement);
+        tables[k] = bornes[k].applique ? TableEtirement(bornes[k].mini, bornes[k].maxi) : TableEtirement(0, 0);
+    }
     uchar *const bits = image.bits();
     const qsizetype pas = image.bytesPerLine();
     const auto preparer = [&](int debut, int fin) {
@@ -186,7 +203,7 @@ void ImageDocument::AfficherCanaux(int b, int v, int r, int e, const Designation
                 auto *ligne = reinterpret_cast<QRgb *>(bits + y * pas);
                 std::array<const std::uint8_t *, 3> src{};
                 for (int k = 0; k < 3; ++k)
-                    src[k] = places[k] >= 0 ? lus[static_cast<std::size_t>(places[k])].ligne(y) : zeros.data();
+                    src[k] = montres[k] ? montres[k]->ligne(y) : zeros.data();
                 const std::uint8_t *bleu = src[0];
                 const std::uint8_t *vert = src[1];
                 const std::uint8_t *rouge = src[2];

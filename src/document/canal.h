@@ -13,6 +13,12 @@ struct TCanal {
     int hauteur = 0;
     QByteArray plan;     // largeur * hauteur bytes, row by row
 
+    // Whether all largeur × hauteur bytes are there to be read.
+    [[nodiscard]] bool complet() const
+    {
+        return largeur > 0 && hauteur > 0 && plan.size() >= static_cast<qsizetype>(largeur) * hauteur;
+    }
+
     [[nodiscard]] const unsigned char *ligne(int y) const
     {
         return reinterpret_cast<const unsigned char *>(plan.constData()) + static_cast<qsizetype>(y) * largeur;

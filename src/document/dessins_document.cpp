@@ -57,10 +57,11 @@ PlansCanaux PlansDuDocument(const ImageDocument &doc)
     if (!doc.avecCanaux)
         return plans;
     plans.largeur = doc.image.width();
-    for (const TCanal &c : doc.canaux)
-        if (c.largeur == doc.image.width() && c.hauteur == doc.image.height()
-            && c.plan.size() >= static_cast<qsizetype>(c.largeur) * c.hauteur)
+    for (int i = 0; i < static_cast<int>(doc.canaux.size()); ++i) {
+        const TCanal &c = doc.Canal(i);
+        if (c.largeur == doc.image.width() && c.hauteur == doc.image.height() && c.complet())
             plans.plans.push_back(c.ligne(0));
+    }
     return plans;
 }
 

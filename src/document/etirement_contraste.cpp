@@ -125,13 +125,21 @@ std::array<std::uint64_t, 256> HistogrammeOctets(const std::uint8_t *octets, std
     return histogramme;
 }
 
+std::array<std::uint64_t, 256> HistogrammeCanal(const TCanal &canal, int debut, int fin)
+{
+    debut = std::max(debut, 0);
+    fin = std::min(fin, canal.hauteur);
+    if (fin <= debut || !canal.complet())
+        return {};
+    return HistogrammeOctets(canal.ligne(debut),
+                             static_cast<std::size_t>(canal.largeur) * static_cast<std::size_t>(fin - debut));
+}
+
 BornesEtirement CalculerEtirement(const TCanal &canal, int e)
 {
     if (e <= 0)
         return {};
-    return EtirementDeHistogramme(HistogrammeOctets(reinterpret_cast<const std::uint8_t *>(canal.plan.constData()),
-                                                    static_cast<std::size_t>(canal.plan.size())),
-                                  e);
+    return EtirementDeHistogramme(HistogrammeCanal(canal, 0, canal.hauteur), e);
 }
 
 std::array<std::uint8_t, 256> TableEtirement(int mini, int maxi)

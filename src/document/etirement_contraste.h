@@ -28,6 +28,10 @@ struct BornesEtirement {
 // Counts of each of the 256 values among n bytes, in one pass.
 [[nodiscard]] std::array<std::uint64_t, 256> HistogrammeOctets(const std::uint8_t *octets, std::size_t n);
 
+// Counts of each value over rows [debut, fin) of a channel (none when the
+// channel lacks bytes).
+[[nodiscard]] std::array<std::uint64_t, 256> HistogrammeCanal(const TCanal &canal, int debut, int fin);
+
 // Same rule on a histogram of the 256 values (counts as 64-bit integers).
 [[nodiscard]] BornesEtirement EtirementDeHistogramme(const std::array<std::uint64_t, 256> &histogramme, int e);
 

@@ -5,6 +5,7 @@
 #include "calibration/code_couleur.h"
 #include "calibration/echelle_annexe.h"
 #include "document/image_document.h"
+#include "document/image_preparee.h"
 #include "document/lecture_ima.h"
 #include "document/lecture_img.h"
 #include "document/lecture_inf.h"
@@ -41,11 +42,11 @@ std::optional<TCodeCouleur> CodeAnnexeRaster(const QString &chemin)
     return code;
 }
 
-LectureRaster LireRaster(const QString &chemin)
+LectureRaster LireRaster(const QString &chemin, bool differer, const SurTailleRaster &surTaille)
 {
     const QString ext = Extension(chemin);
     if (ext == QLatin1String("LAN"))
-        return LireLan(chemin);
+        return LireLan(chemin, differer, surTaille);
     if (ext == QLatin1String("IMG"))
         return LireImg(chemin);
     if (ext == QLatin1String("PER"))
@@ -61,10 +62,27 @@ LectureRaster LireRaster(const QString &chemin)
 
 QStringList ChargerRaster(ImageDocument &document, const QString &chemin, int etirement)
 {
-    LectureRaster lecture = LireRaster(chemin);
+    // The channels not shown at first are read once the others are; the
+    // display bitmap is obtained while the shown ones are read.
+    ImagePreparee bitmap;
+    LectureRaster lecture = LireRaster(chemin, true, [&bitmap](int w, int h) { bitmap.Preparer(w, h); });
+    // It is taken only when a channel of its size is about to be shown,
+    // which writes every one of its pixels.
+    QImage prete = bitmap.Prendre();
+    for (int k : lecture.affichage)
+        if (!prete.isNull() && k >= 0 && k < static_cast<int>(lecture.canaux.size())) {
+            const TCanal &c = lecture.canaux[static_cast<std::size_t>(k)];
+            if (c.complet() && QSize(c.largeur, c.hauteur) == prete.size()) {
+                document.image = std::move(prete);
+                break;
+            }
+        }
     document.canaux = std::move(lecture.canaux);
+    document.lectureDifferee = lecture.suite;
     document.nomFichier = chemin;
     document.AfficherCanaux(lecture.affichage[0], lecture.affichage[1], lecture.affichage[2], etirement);
+    if (document.lectureDifferee)
+        document.lectureDifferee->Demarrer();
     // Without a side-file the scale is 1 "pixels" per pixel, Landsat scenes included.
     document.echelle = LireEchelleAnnexe(chemin);
     // The colour-code side-file is read after the channels are shown, like
