@@ -10,7 +10,7 @@ int OctetCanal(const ImageDocument &d, int indice, int x, int y)
 {
     if (indice < 0 || indice >= static_cast<int>(d.canaux.size()))
         return 0;
-    const TCanal &c = d.Canal(indice);
+    const TCanal &c = d.canaux[static_cast<std::size_t>(indice)];
     if (x >= c.largeur || y >= c.hauteur || !c.complet())
         return 0;
     return c.ligne(y)[x];

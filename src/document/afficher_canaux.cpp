@@ -20,11 +20,11 @@ using Histogramme = std::array<std::uint64_t, 256>;
 
 // Channel shown in a slot: the index when it names an existing channel of the
 // reference size, otherwise none (-1).
-int CanalAffichable(const ImageDocument &document, int index)
+int CanalAffichable(const std::vector<TCanal> &canaux, int index)
 {
-    if (index < 0 || index >= static_cast<int>(document.canaux.size()))
+    if (index < 0 || index >= static_cast<int>(canaux.size()))
         return -1;
-    return document.Canal(index).complet() ? index : -1;
+    return canaux[static_cast<std::size_t>(index)].complet() ? index : -1;
 }
 
 // Default symbol colours of the slots: blue slot green, green slot red, red slot black.
@@ -112,7 +112,7 @@ void ImageDocument::AfficherCanaux(int b, int v, int r, int e, const Designation
     const int nbDemandes = (b != -1) + (v != -1) + (r != -1);
     const bool modeCouleur = nbDemandes >= 2;
 
-    std::array<int, 3> places{CanalAffichable(*this, b), CanalAffichable(*this, v), CanalAffichable(*this, r)};
+    std::array<int, 3> places{CanalAffichable(canaux, b), CanalAffichable(canaux, v), CanalAffichable(canaux, r)};
     // The bitmap takes the size of the first channel set; a channel of
     // another size cannot share it and is shown as none.
     int reference = -1;
@@ -132,10 +132,11 @@ void ImageDocument::AfficherCanaux(int b, int v, int r, int e, const Designation
 
     // Planes are only read here: through a const view, a plane shared with
     // another document is never copied.
+    const std::vector<TCanal> &lus = canaux;
     std::array<const TCanal *, 3> montres{};
     for (int k = 0; k < 3; ++k)
-        montres[k] = places[k] >= 0 ? &Canal(places[k]) : nullptr;
-    const TCanal &ref = Canal(reference);
+        montres[k] = places[k] >= 0 ? &lus[static_cast<std::size_t>(places[k])] : nullptr;
+    const TCanal &ref = lus[static_cast<std::size_t>(reference)];
     const int w = ref.largeur;
     const int h = ref.hauteur;
     // A new bitmap's memory is made present by the slice of rows that writes

@@ -57,11 +57,9 @@ PlansCanaux PlansDuDocument(const ImageDocument &doc)
     if (!doc.avecCanaux)
         return plans;
     plans.largeur = doc.image.width();
-    for (int i = 0; i < static_cast<int>(doc.canaux.size()); ++i) {
-        const TCanal &c = doc.Canal(i);
+    for (const TCanal &c : doc.canaux)
         if (c.largeur == doc.image.width() && c.hauteur == doc.image.height() && c.complet())
             plans.plans.push_back(c.ligne(0));
-    }
     return plans;
 }
 

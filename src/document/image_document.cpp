@@ -203,15 +203,6 @@ bool CouchePresente(const QImage &couche, QSize taille)
 
 } // namespace
 
-const TCanal &ImageDocument::Canal(int i) const
-{
-    const TCanal &canal = canaux[static_cast<std::size_t>(i)];
-    if (lectureDifferee && !canal.complet())
-        if (const TCanal *lu = lectureDifferee->Canal(canal.index))
-            return *lu;
-    return canal;
-}
-
 void ImageDocument::PreparerRafraichissement(int opaciteDessin)
 {
     CreerCoucheProvisoire(opaciteDessin);

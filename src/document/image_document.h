@@ -10,7 +10,6 @@
 #include "calibration/echelle.h"
 #include "document/canal.h"
 #include "document/designations_canaux.h"
-#include "document/lecture_differee.h"
 #include "drawing/etat_dessin.h"
 #include "drawing/liste_dessins.h"
 #include "document/etat_mesure.h"
@@ -25,7 +24,6 @@
 #include <QStringList>
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -66,10 +64,7 @@ public:
     QString nomFichier;  // last file opened from or saved to; empty for new images
     float zoom = 1.0f;   // 1 = one screen pixel per image pixel
 
-    // The channels; read them through Canal(i): a channel of a large file
-    // may still be read by lectureDifferee, without bytes here until then.
     std::vector<TCanal> canaux;
-    std::shared_ptr<LectureDifferee> lectureDifferee;
     int canalBleu = -1;  // index into canaux shown in each display slot, -1 for none
     int canalVert = -1;
     int canalRouge = -1;
@@ -188,10 +183,6 @@ public:
     // given, raw-value ranges of the stretch). The window refreshes and fits
     // itself afterwards.
     void AfficherCanaux(int b, int v, int r, int e, const DesignationsCanaux *designations = nullptr);
-
-    // Channel i (0 <= i < canaux.size()) with its bytes: one still being
-    // read by lectureDifferee is waited for.
-    [[nodiscard]] const TCanal &Canal(int i) const;
 };
 
 // A pasted picture made ready for the floating layer: each pixel whose RGB is

@@ -2,14 +2,12 @@
 
 #include "app/erreur.h"
 #include "document/grandes_pages.h"
-#include "document/lecture_differee.h"
 #include "document/travail_parallele.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -17,8 +15,6 @@ namespace {
 constexpr qint64 TailleEnTete = 128;
 // Rows of all bands read in one go: large reads, a buffer of a few megabytes.
 constexpr qint64 OctetsParLot = 4 << 20;
-// Pixel bytes from which the bands not shown are read after the others are.
-constexpr qint64 SeuilDifferee = qint64{16} << 20;
 
 QString tr(const char *texte)
 {
@@ -28,11 +24,6 @@ QString tr(const char *texte)
 int Mot16(const unsigned char *p)
 {
     return p[0] | (p[1] << 8);
-}
-
-QString NomBande(int b)
-{
-    return QStringLiteral("TM %1").arg(b + 1);
 }
 
 // The bands' layout in the file.
@@ -47,9 +38,9 @@ struct FormeLan {
 // allocated here: zeroed for a file known to be short, whose missing pixels
 // stay 0. Slices of rows are read side by side on the processor's cores,
 // each making its part of the planes present; in a slice, bytes that follow
-// each other in the file are read in one request (whole rows of every band
-// when all bands are read). Rows a file no longer holds (it shrank since its
-// size was checked) are zeros.
+// each other in the file are read in one request (a batch of whole rows of
+// every band goes straight into the planes). Rows a file no longer holds (it
+// shrank since its size was checked) are zeros, never what the memory held.
 void LireBandes(FichierBrut &fichier, const FormeLan &forme, std::vector<TCanal> &canaux, bool incomplet)
 {
     const int w = forme.largeur;
@@ -113,11 +104,11 @@ void LireBandes(FichierBrut &fichier, const FormeLan &forme, std::vector<TCanal>
 
 } // namespace
 
-LectureRaster LireLan(const QString &chemin, bool differer, const SurTailleRaster &surTaille)
+LectureRaster LireLan(const QString &chemin, const SurTailleRaster &surTaille)
 {
-    auto fichier = std::make_shared<FichierBrut>(chemin);
+    FichierBrut fichier(chemin);
     unsigned char entete[TailleEnTete];
-    if (fichier->Lire(0, reinterpret_cast<char *>(entete), TailleEnTete) < TailleEnTete)
+    if (fichier.Lire(0, reinterpret_cast<char *>(entete), TailleEnTete) < TailleEnTete)
         throw ErreurDecodage(tr("Le fichier Landsat « %1 » est trop court pour contenir son en-tête de 128 octets.")
                                  .arg(NomAffiche(chemin)));
     FormeLan forme;
@@ -141,7 +132,7 @@ LectureRaster LireLan(const QString &chemin, bool differer, const SurTailleRaste
                                  .arg(LargeurMaxLan));
 
     const qint64 annonces = forme.octetsLigne() * h;
-    const qint64 presents = fichier->taille() - TailleEnTete;
+    const qint64 presents = fichier.taille() - TailleEnTete;
     LectureRaster lecture;
     const QString avertissement = ControlerTaillePixels(chemin, annonces, presents);
     const bool incomplet = !avertissement.isEmpty();
@@ -151,28 +142,14 @@ LectureRaster LireLan(const QString &chemin, bool differer, const SurTailleRaste
     if (surTaille)
         surTaille(w, h);
 
-    // The channels, still without bytes; the shown bands are read now, and
-    // for a large complete file the others after they are shown.
-    std::vector<TCanal> montres;
-    std::vector<TCanal> autres;
     for (int b = 0; b < n; ++b) {
         TCanal canal;
-        canal.nom = NomBande(b);
+        canal.nom = QStringLiteral("TM %1").arg(b + 1);
         canal.index = b;
         canal.largeur = w;
         canal.hauteur = h;
-        lecture.canaux.push_back(canal);
-        const bool montre = b >= 1 && b <= 3;
-        (montre ? montres : autres).push_back(std::move(canal));
+        lecture.canaux.push_back(std::move(canal));
     }
-    if (!differer || incomplet || annonces < SeuilDifferee || autres.empty()) {
-        LireBandes(*fichier, forme, lecture.canaux, incomplet);
-        return lecture;
-    }
-    LireBandes(*fichier, forme, montres, false);
-    for (TCanal &c : montres)
-        lecture.canaux[static_cast<std::size_t>(c.index)] = std::move(c);
-    lecture.suite = std::make_shared<LectureDifferee>(
-        std::move(autres), [fichier, forme](std::vector<TCanal> &canaux) { LireBandes(*fichier, forme, canaux, false); });
+    LireBandes(fichier, forme, lecture.canaux, incomplet);
     return lecture;
 }

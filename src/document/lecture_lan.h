@@ -11,10 +11,7 @@
 inline constexpr int LargeurMaxLan = 7169;
 
 // Channels "TM 1" … "TM N", shown TM 2, TM 3, TM 4 in blue, green, red.
-// Refuses W > 7169 and empty images before reading any pixel. With
-// `differer`, a large complete file has only TM 2, TM 3, TM 4 read here, the
-// other bands being left to LectureRaster::suite. `surTaille`, when given,
-// learns the image size once the header is found sound, before the pixels
-// are read.
-[[nodiscard]] LectureRaster LireLan(const QString &chemin, bool differer = false,
-                                    const SurTailleRaster &surTaille = {});
+// Refuses W > 7169 and empty images before reading any pixel. `surTaille`,
+// when given, learns the image size once the header is found sound, before
+// the pixels are read.
+[[nodiscard]] LectureRaster LireLan(const QString &chemin, const SurTailleRaster &surTaille = {});

@@ -11,7 +11,6 @@
 // (content not what the format says), with the message the user sees.
 
 #include "document/canal.h"
-#include "document/lecture_differee.h"
 
 #include <QFile>
 #include <QString>
@@ -19,16 +18,12 @@
 
 #include <array>
 #include <functional>
-#include <memory>
 #include <vector>
 
 struct LectureRaster {
     std::vector<TCanal> canaux;           // each plane carries its index in this list
     std::array<int, 3> affichage{-1, -1, -1}; // channel indexes for the blue, green, red slots
     QStringList avertissements;           // French, for the user (incomplete file, skipped channel)
-    // Channels still to be read, left without bytes in `canaux`, when the
-    // reader was allowed to read them after the shown ones.
-    std::shared_ptr<LectureDifferee> suite;
 };
 
 // Told the size of the image a reader is about to read.

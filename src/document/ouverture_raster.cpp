@@ -42,11 +42,11 @@ std::optional<TCodeCouleur> CodeAnnexeRaster(const QString &chemin)
     return code;
 }
 
-LectureRaster LireRaster(const QString &chemin, bool differer, const SurTailleRaster &surTaille)
+LectureRaster LireRaster(const QString &chemin, const SurTailleRaster &surTaille)
 {
     const QString ext = Extension(chemin);
     if (ext == QLatin1String("LAN"))
-        return LireLan(chemin, differer, surTaille);
+        return LireLan(chemin, surTaille);
     if (ext == QLatin1String("IMG"))
         return LireImg(chemin);
     if (ext == QLatin1String("PER"))
@@ -62,10 +62,9 @@ LectureRaster LireRaster(const QString &chemin, bool differer, const SurTailleRa
 
 QStringList ChargerRaster(ImageDocument &document, const QString &chemin, int etirement)
 {
-    // The channels not shown at first are read once the others are; the
-    // display bitmap is obtained while the shown ones are read.
+    // The display bitmap is obtained while the channels are read.
     ImagePreparee bitmap;
-    LectureRaster lecture = LireRaster(chemin, true, [&bitmap](int w, int h) { bitmap.Preparer(w, h); });
+    LectureRaster lecture = LireRaster(chemin, [&bitmap](int w, int h) { bitmap.Preparer(w, h); });
     // It is taken only when a channel of its size is about to be shown,
     // which writes every one of its pixels.
     QImage prete = bitmap.Prendre();
@@ -78,11 +77,8 @@ QStringList ChargerRaster(ImageDocument &document, const QString &chemin, int et
             }
         }
     document.canaux = std::move(lecture.canaux);
-    document.lectureDifferee = lecture.suite;
     document.nomFichier = chemin;
     document.AfficherCanaux(lecture.affichage[0], lecture.affichage[1], lecture.affichage[2], etirement);
-    if (document.lectureDifferee)
-        document.lectureDifferee->Demarrer();
     // Without a side-file the scale is 1 "pixels" per pixel, Landsat scenes included.
     document.echelle = LireEchelleAnnexe(chemin);
     // The colour-code side-file is read after the channels are shown, like

@@ -15,11 +15,9 @@ class ImageDocument;
 [[nodiscard]] bool EstFichierRaster(const QString &chemin);
 
 // Runs the reader of the extension. Throws ErreurDecodage for another
-// extension, and whatever the reader throws. With `differer`, the reader may
-// leave the channels it does not show to LectureRaster::suite; `surTaille`
-// may be told the image size before the pixels are read.
-[[nodiscard]] LectureRaster LireRaster(const QString &chemin, bool differer = false,
-                                       const SurTailleRaster &surTaille = {});
+// extension, and whatever the reader throws. `surTaille` may be told the
+// image size before the pixels are read.
+[[nodiscard]] LectureRaster LireRaster(const QString &chemin, const SurTailleRaster &surTaille = {});
 
 // The colour code of the raster file's side-file (path without its last four
 // characters, then ".ccc"), or nothing when that file is missing, unreadable
