@@ -2,6 +2,7 @@
 // contrast stretch. The channels keep their raw values; only the bitmap shows
 // them stretched.
 
+#include "document/composition_canaux.h"
 #include "document/etirement_contraste.h"
 #include "document/grandes_pages.h"
 #include "document/image_document.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-using TableOctets = std::array<std::uint8_t, 256>;
 using Histogramme = std::array<std::uint64_t, 256>;
 
 // Channel shown in a slot: the index when it names an existing channel of the
@@ -170,7 +170,7 @@ void ImageDocument::AfficherCanaux(int b, int v, int r, int e, const Designation
         });
     }
     std::array<BornesEtirement, 3> bornes{};
-    std::array<TableOctets, 3> tables{};
+    std::array<TableAffichage, 3> tables{};
     for (int k = 0; k < 3; ++k) {
         if (places[k] >= 0)
             bornes[k] = EtirementDeHistogramme(histogrammes[k], etirement);
@@ -188,33 +188,25 @@ void ImageDocument::AfficherCanaux(int b, int v, int r, int e, const Designation
     if (modeCouleur) {
         // A slot without a channel keeps 255 in its byte: it reads a row of
         // zeros through a table giving 255. The bitmap is opaque so that it
-        // shows and exports as the composite it is. Each slot's table gives
-        // its displayed byte already in place in the pixel, so that a pixel
-        // is three look-ups joined.
+        // shows and exports as the composite it is.
         const std::vector<std::uint8_t> zeros(static_cast<std::size_t>(w), 0);
-        std::array<std::array<QRgb, 256>, 3> placees{};
+        std::array<TableAffichage, 3> affichage = tables;
         for (int k = 0; k < 3; ++k)
-            for (int v = 0; v < 256; ++v)
-                placees[k][v] = QRgb{places[k] >= 0 ? tables[k][v] : std::uint8_t{255}} << (8 * k);
-        for (int v = 0; v < 256; ++v)
-            placees[2][v] |= 0xFF000000u;
+            if (places[k] < 0)
+                affichage[k].fill(255);
+        const CompositeurCanaux compositeur(affichage);
         ParcourirEnParallele(h, PartsParalleles(octetsPlan * 4), [&](int debut, int fin) {
             preparer(debut, fin);
             for (int y = debut; y < fin; ++y) {
-                auto *ligne = reinterpret_cast<QRgb *>(bits + y * pas);
                 std::array<const std::uint8_t *, 3> src{};
                 for (int k = 0; k < 3; ++k)
                     src[k] = montres[k] ? montres[k]->ligne(y) : zeros.data();
-                const std::uint8_t *bleu = src[0];
-                const std::uint8_t *vert = src[1];
-                const std::uint8_t *rouge = src[2];
-                for (int x = 0; x < w; ++x)
-                    ligne[x] = placees[2][rouge[x]] | placees[1][vert[x]] | placees[0][bleu[x]];
+                compositeur.Ligne(reinterpret_cast<QRgb *>(bits + y * pas), src[0], src[1], src[2], w);
             }
         });
     } else {
         std::array<QRgb, 256> gris{};
-        const TableOctets &table = tables[static_cast<std::size_t>(
+        const TableAffichage &table = tables[static_cast<std::size_t>(
             places[0] >= 0 ? 0 : (places[1] >= 0 ? 1 : 2))];
         for (int v = 0; v < 256; ++v)
             gris[v] = 0xFF000000u | (0x010101u * table[v]);
