@@ -3,6 +3,7 @@
 #include "document/grandes_pages.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <system_error>
 
 namespace {
@@ -25,7 +26,9 @@ ImagePreparee::~ImagePreparee()
 
 void ImagePreparee::Preparer(int largeur, int hauteur)
 {
-    if (fil_.joinable() || !image_.isNull())
+    // A small bitmap costs less than a thread.
+    constexpr std::int64_t Seuil = std::int64_t{16} << 20;
+    if (fil_.joinable() || !image_.isNull() || std::int64_t{largeur} * hauteur * 4 < Seuil)
         return;
     try {
         fil_ = std::thread([this, largeur, hauteur] { image_ = NouvelleImage(largeur, hauteur); });

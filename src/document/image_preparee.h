@@ -16,7 +16,8 @@ public:
     ImagePreparee &operator=(const ImagePreparee &) = delete;
 
     // Starts obtaining a Format_ARGB32 bitmap of that size (contents
-    // undefined); nothing when already started.
+    // undefined); nothing when already started or for a bitmap of a few
+    // megabytes, which costs less than a thread.
     void Preparer(int largeur, int hauteur);
 
     // The bitmap, once ready; null when none was asked for or memory lacked.

@@ -34,52 +34,34 @@ struct FormeLan {
     [[nodiscard]] qint64 octetsLigne() const { return static_cast<qint64>(bandes) * largeur; }
 };
 
-// Reads the channels' bands (TCanal::index is the band) into their planes,
-// allocated here: zeroed for a file known to be short, whose missing pixels
-// stay 0. Slices of rows are read side by side on the processor's cores,
-// each making its part of the planes present; in a slice, bytes that follow
-// each other in the file are read in one request (a batch of whole rows of
-// every band goes straight into the planes). Rows a file no longer holds (it
-// shrank since its size was checked) are zeros, never what the memory held.
+// Reads band b of every row into canaux[b]'s plane, zeroed beforehand for a
+// file known to be short, whose missing pixels stay 0. Slices of rows
+// are read side by side on the processor's cores, each making its part of
+// the planes present; a batch of whole rows goes straight into the planes in
+// one request. Rows a file no longer holds (it shrank since its size was
+// checked) are zeros, never what the memory held.
 void LireBandes(FichierBrut &fichier, const FormeLan &forme, std::vector<TCanal> &canaux, bool incomplet)
 {
     const int w = forme.largeur;
     const qint64 octetsLigne = forme.octetsLigne();
     std::vector<char *> plans;
-    for (TCanal &c : canaux) {
-        c.plan = NouveauCanal(c.nom, c.index, w, forme.hauteur, incomplet, false).plan;
+    for (TCanal &c : canaux)
         plans.push_back(c.plan.data());
-    }
-    const auto ligne = [&](std::size_t i, qint64 y) { return plans[i] + y * w; };
-    const auto total = static_cast<std::int64_t>(canaux.size()) * w * forme.hauteur;
+    const auto ligne = [&](std::size_t b, qint64 y) { return plans[b] + y * w; };
     const qint64 lignesParLot = std::max<qint64>(1, OctetsParLot / octetsLigne);
-    ParcourirEnParallele(forme.hauteur, fichier.LectureSimultanee() ? PartsParalleles(total) : 1, [&](int debut, int fin) {
+    ParcourirEnParallele(forme.hauteur, fichier.LectureSimultanee() ? PartsParalleles(octetsLigne * forme.hauteur) : 1,
+                         [&](int debut, int fin) {
         if (!incomplet)
-            for (std::size_t i = 0; i < plans.size(); ++i)
-                PreparerGrandesPages(ligne(i, debut), static_cast<std::size_t>(fin - debut) * w);
+            for (std::size_t b = 0; b < plans.size(); ++b)
+                PreparerGrandesPages(ligne(b, debut), static_cast<std::size_t>(fin - debut) * w);
         std::vector<FichierBrut::Morceau> morceaux;
-        qint64 depart = 0;
-        qint64 suite = -1;
-        const auto lire = [&] {
-            const bool complet = morceaux.empty() || fichier.LireDisperse(depart, morceaux) == suite - depart;
-            morceaux.clear();
-            depart = suite;
-            return complet;
-        };
-        // Rows [ya, yb) of the chosen bands; false when the file ends first.
+        // Rows [ya, yb); false when the file ends first.
         const auto lireLignes = [&](qint64 ya, qint64 yb) {
+            morceaux.clear();
             for (qint64 y = ya; y < yb; ++y)
-                for (std::size_t i = 0; i < plans.size(); ++i) {
-                    const qint64 position = TailleEnTete + y * octetsLigne + static_cast<qint64>(canaux[i].index) * w;
-                    if (position != suite) {
-                        if (!lire())
-                            return false;
-                        depart = position;
-                    }
-                    morceaux.push_back({ligne(i, y), w});
-                    suite = position + w;
-                }
-            return lire();
+                for (std::size_t b = 0; b < plans.size(); ++b)
+                    morceaux.push_back({ligne(b, y), w});
+            return fichier.LireDisperse(TailleEnTete + ya * octetsLigne, morceaux) == (yb - ya) * octetsLigne;
         };
         for (qint64 y0 = debut; y0 < fin; y0 += lignesParLot) {
             const qint64 y1 = std::min<qint64>(fin, y0 + lignesParLot);
@@ -89,14 +71,12 @@ void LireBandes(FichierBrut &fichier, const FormeLan &forme, std::vector<TCanal>
             // one, the first one it lacks and all later ones being zeros (a
             // file known to be short was zeroed beforehand and keeps the
             // bytes it holds of that row).
-            morceaux.clear();
-            suite = -1;
             qint64 y = y0;
             while (y < y1 && lireLignes(y, y + 1))
                 ++y;
             if (!incomplet)
-                for (std::size_t i = 0; i < plans.size(); ++i)
-                    std::memset(ligne(i, y), 0, static_cast<std::size_t>((fin - y) * w));
+                for (std::size_t b = 0; b < plans.size(); ++b)
+                    std::memset(ligne(b, y), 0, static_cast<std::size_t>((fin - y) * w));
             return;
         }
     });
@@ -142,14 +122,11 @@ LectureRaster LireLan(const QString &chemin, const SurTailleRaster &surTaille)
     if (surTaille)
         surTaille(w, h);
 
-    for (int b = 0; b < n; ++b) {
-        TCanal canal;
-        canal.nom = QStringLiteral("TM %1").arg(b + 1);
-        canal.index = b;
-        canal.largeur = w;
-        canal.hauteur = h;
-        lecture.canaux.push_back(std::move(canal));
-    }
+    // The planes' memory is made present by the slice of rows that fills
+    // it, so that on several cores the kernel's page clearing is shared too.
+    lecture.canaux.reserve(static_cast<std::size_t>(n));
+    for (int b = 0; b < n; ++b)
+        lecture.canaux.push_back(NouveauCanal(QStringLiteral("TM %1").arg(b + 1), b, w, h, incomplet, false));
     LireBandes(fichier, forme, lecture.canaux, incomplet);
     return lecture;
 }

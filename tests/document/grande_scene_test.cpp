@@ -89,10 +89,13 @@ TEST(ImagePreparee, gives_a_bitmap_of_the_size_asked_or_none)
 {
     ImagePreparee rien;
     EXPECT_TRUE(rien.Prendre().isNull());
+    ImagePreparee petite;
+    petite.Preparer(300, 200);
+    EXPECT_TRUE(petite.Prendre().isNull()) << "a small bitmap is left to the display";
     ImagePreparee bitmap;
-    bitmap.Preparer(300, 200);
+    bitmap.Preparer(3000, 2000);
     const QImage image = bitmap.Prendre();
-    EXPECT_EQ(image.size(), QSize(300, 200));
+    EXPECT_EQ(image.size(), QSize(3000, 2000));
     EXPECT_EQ(image.format(), QImage::Format_ARGB32);
 }
 
