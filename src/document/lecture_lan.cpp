@@ -84,49 +84,49 @@ void LireBandes(FichierBrut &fichier, const FormeLan &forme, std::vector<TCanal>
 
 } // namespace
 
-LectureRaster LireLan(const QString &chemin, const SurTailleRaster &surTaille)
+FichierLan::FichierLan(const QString &chemin) : fichier_(chemin)
 {
-    FichierBrut fichier(chemin);
     unsigned char entete[TailleEnTete];
-    if (fichier.Lire(0, reinterpret_cast<char *>(entete), TailleEnTete) < TailleEnTete)
+    if (fichier_.Lire(0, reinterpret_cast<char *>(entete), TailleEnTete) < TailleEnTete)
         throw ErreurDecodage(tr("Le fichier Landsat « %1 » est trop court pour contenir son en-tête de 128 octets.")
                                  .arg(NomAffiche(chemin)));
-    FormeLan forme;
-    forme.bandes = entete[8];
-    forme.largeur = Mot16(entete + 16);
-    forme.hauteur = Mot16(entete + 20);
-    const int n = forme.bandes;
-    const int w = forme.largeur;
-    const int h = forme.hauteur;
-    if (n == 0 || w == 0 || h == 0)
+    bandes_ = entete[8];
+    largeur_ = Mot16(entete + 16);
+    hauteur_ = Mot16(entete + 20);
+    if (bandes_ == 0 || largeur_ == 0 || hauteur_ == 0)
         throw ErreurDecodage(tr("Le fichier Landsat « %1 » annonce une image vide (%2 bandes de %3 × %4 pixels).")
                                  .arg(NomAffiche(chemin))
-                                 .arg(n)
-                                 .arg(w)
-                                 .arg(h));
-    if (w > LargeurMaxLan)
+                                 .arg(bandes_)
+                                 .arg(largeur_)
+                                 .arg(hauteur_));
+    if (largeur_ > LargeurMaxLan)
         throw ErreurDecodage(tr("Le fichier Landsat « %1 » a des lignes de %2 pixels : "
                                 "la limite est de %3 pixels par ligne.")
                                  .arg(NomAffiche(chemin))
-                                 .arg(w)
+                                 .arg(largeur_)
                                  .arg(LargeurMaxLan));
+    const qint64 annonces = static_cast<qint64>(bandes_) * largeur_ * hauteur_;
+    avertissement_ = ControlerTaillePixels(chemin, annonces, fichier_.taille() - TailleEnTete);
+}
 
-    const qint64 annonces = forme.octetsLigne() * h;
-    const qint64 presents = fichier.taille() - TailleEnTete;
+LectureRaster FichierLan::Lire()
+{
     LectureRaster lecture;
-    const QString avertissement = ControlerTaillePixels(chemin, annonces, presents);
-    const bool incomplet = !avertissement.isEmpty();
+    const bool incomplet = !avertissement_.isEmpty();
     if (incomplet)
-        lecture.avertissements << avertissement;
+        lecture.avertissements << avertissement_;
     lecture.affichage = {1, 2, 3};
-    if (surTaille)
-        surTaille(w, h);
-
     // The planes' memory is made present by the slice of rows that fills
     // it, so that on several cores the kernel's page clearing is shared too.
-    lecture.canaux.reserve(static_cast<std::size_t>(n));
-    for (int b = 0; b < n; ++b)
-        lecture.canaux.push_back(NouveauCanal(QStringLiteral("TM %1").arg(b + 1), b, w, h, incomplet, false));
-    LireBandes(fichier, forme, lecture.canaux, incomplet);
+    lecture.canaux.reserve(static_cast<std::size_t>(bandes_));
+    for (int b = 0; b < bandes_; ++b)
+        lecture.canaux.push_back(
+            NouveauCanal(QStringLiteral("TM %1").arg(b + 1), b, largeur_, hauteur_, incomplet, false));
+    LireBandes(fichier_, {bandes_, largeur_, hauteur_}, lecture.canaux, incomplet);
     return lecture;
+}
+
+LectureRaster LireLan(const QString &chemin)
+{
+    return FichierLan(chemin).Lire();
 }

@@ -10,8 +10,29 @@
 
 inline constexpr int LargeurMaxLan = 7169;
 
-// Channels "TM 1" … "TM N", shown TM 2, TM 3, TM 4 in blue, green, red.
-// Refuses W > 7169 and empty images before reading any pixel. `surTaille`,
-// when given, learns the image size once the header is found sound, before
-// the pixels are read.
-[[nodiscard]] LectureRaster LireLan(const QString &chemin, const SurTailleRaster &surTaille = {});
+// A Landsat file opened with its header read and checked; Lire reads its
+// pixels. Opening refuses W > 7169, empty images and a header announcing far
+// more pixels than the file holds, before reading any pixel.
+class FichierLan {
+public:
+    explicit FichierLan(const QString &chemin);
+
+    [[nodiscard]] int bandes() const { return bandes_; }
+    [[nodiscard]] int largeur() const { return largeur_; }
+    [[nodiscard]] int hauteur() const { return hauteur_; }
+
+    // Channels "TM 1" … "TM N", shown TM 2, TM 3, TM 4 in blue, green, red.
+    // Pixels the file does not hold are 0, with a French warning when it was
+    // short at opening; rows it no longer holds (rewritten meanwhile) are 0.
+    [[nodiscard]] LectureRaster Lire();
+
+private:
+    FichierBrut fichier_;
+    int bandes_ = 0;
+    int largeur_ = 0;
+    int hauteur_ = 0;
+    QString avertissement_; // the file holds fewer pixels than announced
+};
+
+// FichierLan(chemin).Lire().
+[[nodiscard]] LectureRaster LireLan(const QString &chemin);

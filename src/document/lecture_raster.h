@@ -17,7 +17,6 @@
 #include <QStringList>
 
 #include <array>
-#include <functional>
 #include <vector>
 
 struct LectureRaster {
@@ -25,9 +24,6 @@ struct LectureRaster {
     std::array<int, 3> affichage{-1, -1, -1}; // channel indexes for the blue, green, red slots
     QStringList avertissements;           // French, for the user (incomplete file, skipped channel)
 };
-
-// Told the size of the image a reader is about to read.
-using SurTailleRaster = std::function<void(int largeur, int hauteur)>;
 
 // A file opened for reading bytes at given offsets.
 class FichierBrut {

@@ -5,7 +5,6 @@
 #include "calibration/code_couleur.h"
 #include "calibration/echelle_annexe.h"
 #include "document/image_document.h"
-#include "document/image_preparee.h"
 #include "document/lecture_ima.h"
 #include "document/lecture_img.h"
 #include "document/lecture_inf.h"
@@ -42,11 +41,11 @@ std::optional<TCodeCouleur> CodeAnnexeRaster(const QString &chemin)
     return code;
 }
 
-LectureRaster LireRaster(const QString &chemin, const SurTailleRaster &surTaille)
+LectureRaster LireRaster(const QString &chemin)
 {
     const QString ext = Extension(chemin);
     if (ext == QLatin1String("LAN"))
-        return LireLan(chemin, surTaille);
+        return LireLan(chemin);
     if (ext == QLatin1String("IMG"))
         return LireImg(chemin);
     if (ext == QLatin1String("PER"))
@@ -62,20 +61,7 @@ LectureRaster LireRaster(const QString &chemin, const SurTailleRaster &surTaille
 
 QStringList ChargerRaster(ImageDocument &document, const QString &chemin, int etirement)
 {
-    // The display bitmap is obtained while the channels are read.
-    ImagePreparee bitmap;
-    LectureRaster lecture = LireRaster(chemin, [&bitmap](int w, int h) { bitmap.Preparer(w, h); });
-    // It is taken only when a channel of its size is about to be shown,
-    // which writes every one of its pixels.
-    QImage prete = bitmap.Prendre();
-    for (int k : lecture.affichage)
-        if (!prete.isNull() && k >= 0 && k < static_cast<int>(lecture.canaux.size())) {
-            const TCanal &c = lecture.canaux[static_cast<std::size_t>(k)];
-            if (c.complet() && QSize(c.largeur, c.hauteur) == prete.size()) {
-                document.image = std::move(prete);
-                break;
-            }
-        }
+    LectureRaster lecture = LireRaster(chemin);
     document.canaux = std::move(lecture.canaux);
     document.nomFichier = chemin;
     document.AfficherCanaux(lecture.affichage[0], lecture.affichage[1], lecture.affichage[2], etirement);

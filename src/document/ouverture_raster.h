@@ -15,9 +15,8 @@ class ImageDocument;
 [[nodiscard]] bool EstFichierRaster(const QString &chemin);
 
 // Runs the reader of the extension. Throws ErreurDecodage for another
-// extension, and whatever the reader throws. `surTaille` may be told the
-// image size before the pixels are read.
-[[nodiscard]] LectureRaster LireRaster(const QString &chemin, const SurTailleRaster &surTaille = {});
+// extension, and whatever the reader throws.
+[[nodiscard]] LectureRaster LireRaster(const QString &chemin);
 
 // The colour code of the raster file's side-file (path without its last four
 // characters, then ".ccc"), or nothing when that file is missing, unreadable

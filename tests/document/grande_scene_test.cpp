@@ -1,8 +1,7 @@
-// Opening a large Landsat scene: the bands are read in slices side by side
-// while the display bitmap is obtained on a thread of its own.
+// Opening a large Landsat scene: the bands are read in slices side by side,
+// the composite written in slices.
 
 #include "document/image_document.h"
-#include "document/image_preparee.h"
 #include "document/lecture_lan.h"
 #include "document/ouverture_raster.h"
 #include "fichiers_raster_test.h"
@@ -56,7 +55,6 @@ TEST(GrandeScene, opens_whole_with_every_pixel_of_the_composite_written_and_ever
     for (int b = 0; b < Bandes; ++b)
         EXPECT_EQ(Fautes(doc.canaux[std::size_t(b)], b), 0) << "TM " << b + 1;
 
-    // The bitmap obtained while the bands were read is written whole.
     ASSERT_EQ(doc.image.size(), QSize(Largeur, Hauteur));
     qint64 fautes = 0;
     for (int y = 0; y < Hauteur; ++y) {
@@ -72,31 +70,18 @@ TEST(GrandeScene, a_file_shrunk_after_its_header_was_checked_gives_zeros_from_it
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("scene.lan"));
     Ecrire(chemin, Lan(Bandes, Largeur, Hauteur, OctetsPixels, Valeur));
+    FichierLan lan(chemin);
+    EXPECT_EQ(lan.bandes(), Bandes);
     // Another program rewrites the file between the check of its size and
     // the reading of its pixels, keeping its first 600 rows and half a row.
     constexpr int LignesGardees = 600;
-    const LectureRaster l = LireLan(chemin, [&](int, int) {
-        ASSERT_TRUE(QFile::resize(chemin, 128 + qint64{LignesGardees} * Bandes * Largeur + Largeur / 2));
-    });
+    ASSERT_TRUE(QFile::resize(chemin, 128 + qint64{LignesGardees} * Bandes * Largeur + Largeur / 2));
+    const LectureRaster l = lan.Lire();
     ASSERT_EQ(l.canaux.size(), std::size_t{Bandes});
     for (int b = 0; b < Bandes; ++b) {
         ASSERT_TRUE(l.canaux[std::size_t(b)].complet());
         EXPECT_EQ(Fautes(l.canaux[std::size_t(b)], b, LignesGardees), 0) << "TM " << b + 1;
     }
-}
-
-TEST(ImagePreparee, gives_a_bitmap_of_the_size_asked_or_none)
-{
-    ImagePreparee rien;
-    EXPECT_TRUE(rien.Prendre().isNull());
-    ImagePreparee petite;
-    petite.Preparer(300, 200);
-    EXPECT_TRUE(petite.Prendre().isNull()) << "a small bitmap is left to the display";
-    ImagePreparee bitmap;
-    bitmap.Preparer(3000, 2000);
-    const QImage image = bitmap.Prendre();
-    EXPECT_EQ(image.size(), QSize(3000, 2000));
-    EXPECT_EQ(image.format(), QImage::Format_ARGB32);
 }
 
 } // namespace
