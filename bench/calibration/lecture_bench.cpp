@@ -10,6 +10,7 @@
 #include "calibration/lecture_pixel.h"
 #include "calibration/rampes_couleurs.h"
 #include "document/image_document.h"
+#include "code_genre_bench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -54,23 +55,6 @@ const ImageDocument &DocumentCanaux24Mp()
         return d;
     }();
     return *doc;
-}
-
-TCodeCouleur CodeDuGenre(int genre)
-{
-    TCodeCouleur c = CodeParDefaut();
-    c.TypeCodage = static_cast<std::uint8_t>(genre);
-    c.ValeurMin = 1;
-    c.ValeurMax = 1000;
-    c.Logarithmique = genre == CodageArcEnCiel;
-    c.CouleurMin = CouleurRvb(0, 0, 0);
-    c.CouleurMax = CouleurRvb(255, 255, 255);
-    c.NbCouleurs = MaxEntreesTableau;
-    for (int i = 0; i < MaxEntreesTableau; ++i) {
-        c.Libelle[static_cast<std::size_t>(i)] = QString::number(i);
-        c.CouleurTable[static_cast<std::size_t>(i)] = CouleurArcEnCiel(0, i * 64);
-    }
-    return c;
 }
 
 // One pointer move: what the frame does before writing panels 2 and 3 and

@@ -10,6 +10,8 @@
 #include "calibration/decodage_couleur.h"
 #include "calibration/rampes_couleurs.h"
 #include "document/fenetre_document.h"
+#include "code_genre_bench.h"
+#include "support/application_bench.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,37 +27,6 @@ namespace {
 constexpr int Largeur = 6000;
 constexpr int Hauteur = 4000;
 
-QApplication &Application()
-{
-    static int argc = 1;
-    static char nom[] = "bench_lecture_cadre";
-    static char *argv[] = {nom, nullptr};
-    static QApplication *app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
-
-TCodeCouleur CodeDuGenre(int genre)
-{
-    TCodeCouleur c = CodeParDefaut();
-    c.TypeCodage = static_cast<std::uint8_t>(genre);
-    c.ValeurMin = 1;
-    c.ValeurMax = 1000;
-    c.Logarithmique = genre == CodageArcEnCiel;
-    c.CouleurMin = CouleurRvb(0, 0, 0);
-    c.CouleurMax = CouleurRvb(255, 255, 255);
-    c.Grandeur = QStringLiteral("Température");
-    c.UniteCode = QStringLiteral("°C");
-    c.NbCouleurs = MaxEntreesTableau;
-    for (int i = 0; i < MaxEntreesTableau; ++i) {
-        c.Libelle[static_cast<std::size_t>(i)] = QString::number(i);
-        c.CouleurTable[static_cast<std::size_t>(i)] = CouleurArcEnCiel(0, i * 64);
-    }
-    return c;
-}
-
 // The frame with one document of 6000 x 4000 (the rainbow across its width)
 // at zoom 1 in a maximised window, and the decoding panel shown.
 struct Cadre {
@@ -64,7 +35,7 @@ struct Cadre {
 
     Cadre()
     {
-        Application();
+        ApplicationHorsEcran();
         DefinirIntercepteurMessages([](TypeMessage, const QString &, BoutonsMessage) { return QMessageBox::Ok; });
         cadre = std::make_unique<TMainForm>();
         cadre->resize(1280, 900);

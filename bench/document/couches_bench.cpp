@@ -69,10 +69,10 @@ void BM_Memcpy(benchmark::State &etat)
 }
 BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond);
 
-void BM_FusionnerProvisoire(benchmark::State &etat)
+// Merges a fresh copy of the provisional layer at each iteration.
+void MesurerFusion(benchmark::State &etat, const QImage &provisoire)
 {
     ImageDocument &doc = Document();
-    static const QImage provisoire = CoucheDessinee(2);
     for (auto _ : etat) {
         etat.PauseTiming();
         doc.coucheProvisoire = provisoire.copy();
@@ -81,26 +81,25 @@ void BM_FusionnerProvisoire(benchmark::State &etat)
         benchmark::DoNotOptimize(doc.coucheDessin.constBits());
     }
 }
+
+void BM_FusionnerProvisoire(benchmark::State &etat)
+{
+    static const QImage provisoire = CoucheDessinee(2);
+    MesurerFusion(etat, provisoire);
+}
 BENCHMARK(BM_FusionnerProvisoire)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // The usual case: one stroke, here a band 40 pixels high across the picture,
 // merged after it was drawn.
 void BM_FusionnerProvisoireTrait(benchmark::State &etat)
 {
-    ImageDocument &doc = Document();
     QImage provisoire(kLargeur, kHauteur, QImage::Format_ARGB32);
     provisoire.fill(Qt::transparent);
     for (int y = 2000; y < 2040; ++y) {
         auto *l = reinterpret_cast<QRgb *>(provisoire.scanLine(y));
         std::fill_n(l, kLargeur, 0xFF2040C0u);
     }
-    for (auto _ : etat) {
-        etat.PauseTiming();
-        doc.coucheProvisoire = provisoire.copy();
-        etat.ResumeTiming();
-        doc.FusionnerProvisoire();
-        benchmark::DoNotOptimize(doc.coucheDessin.constBits());
-    }
+    MesurerFusion(etat, provisoire);
 }
 BENCHMARK(BM_FusionnerProvisoireTrait)->Unit(benchmark::kMillisecond)->Iterations(10);
 

@@ -10,6 +10,7 @@
 #include "document/fenetre_document.h"
 #include "document/lecteur_image.h"
 #include "photo_bench.h"
+#include "support/application_bench.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -27,18 +28,6 @@
 #include <random>
 
 namespace {
-
-QApplication &Application()
-{
-    static int argc = 1;
-    static char nom[] = "bench_fenetre_document";
-    static char *argv[] = {nom, nullptr};
-    static QApplication *app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
 
 // Notes when a document window's view has been painted with a picture in it.
 class GuetteurDessin : public QObject {
@@ -66,7 +55,7 @@ void FermerDocuments(TMainForm &cadre)
 
 void BM_OuvrirJusquAuPremierDessin(benchmark::State &etat)
 {
-    QApplication &app = Application();
+    QApplication &app = ApplicationHorsEcran();
     const QString chemin = FichierPhotoBench();
     QTemporaryDir dossier;
     const QString ancien = QDir::currentPath();
@@ -119,7 +108,7 @@ BENCHMARK(BM_LireImageSeule)->Unit(benchmark::kMillisecond)->UseRealTime();
 TMDIChild &FenetreDessin()
 {
     static std::unique_ptr<TMDIChild> fenetre = [] {
-        Application();
+        ApplicationHorsEcran();
         auto f = std::make_unique<TMDIChild>(QStringLiteral("photo"));
         // A free area that bounds the fitted view to about 1200 x 800.
         f->espaceLibre = [] { return QSize(1200 + 18 + 15, 800 + 18 + 15); };

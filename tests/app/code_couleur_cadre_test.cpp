@@ -16,6 +16,8 @@
 #include "calibration/panneau_couleur.h"
 #include "calibration/panneau_decodage.h"
 #include "document/fenetre_document.h"
+#include "support/capture.h"
+#include "support/essai_cadre.h"
 #include "support/separateur.h"
 
 #include <QAction>
@@ -105,17 +107,13 @@ QImage CarteOccupation()
     return image;
 }
 
-class CodeCouleurCadre : public ::testing::Test {
+class CodeCouleurCadre : public EssaiCadre {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dossier_.isValid());
-        ancien_ = QDir::currentPath();
-        QDir::setCurrent(dossier_.path());
-        DefinirIntercepteurMessages([this](TypeMessage, const QString &texte, BoutonsMessage) {
-            messages_.append(texte);
-            return QMessageBox::Ok;
-        });
+        EssaiCadre::SetUp();
+        if (HasFatalFailure())
+            return;
         cadre_ = std::make_unique<TMainForm>();
         cadre_->resize(1000, 700);
         cadre_->show();
@@ -133,9 +131,7 @@ protected:
     }
     void TearDown() override
     {
-        cadre_.reset();
-        DefinirIntercepteurMessages({});
-        QDir::setCurrent(ancien_);
+        EssaiCadre::TearDown();
         EXPECT_TRUE(messages_.isEmpty()) << messages_.join(QLatin1Char('\n')).toStdString();
     }
 
@@ -229,15 +225,6 @@ protected:
         ASSERT_TRUE(dock_->isVisible());
     }
 
-    void Capturer(QWidget *w, const QString &nom) const
-    {
-        const QString dossier = qEnvironmentVariable("KAPTORI_CAPTURES");
-        if (!dossier.isEmpty()) {
-            QApplication::processEvents();
-            w->grab().save(QDir(dossier).filePath(nom + QStringLiteral(".png")));
-        }
-    }
-
     static void Taper(QLineEdit *e, const QString &texte)
     {
         e->selectAll();
@@ -245,10 +232,6 @@ protected:
         e->insert(texte);
     }
 
-    QTemporaryDir dossier_;
-    QString ancien_;
-    QStringList messages_;
-    std::unique_ptr<TMainForm> cadre_;
     QDockWidget *dock_ = nullptr;
     Decodcoul *panneau_ = nullptr;
     TFenChCodcoul *fenetreCode_ = nullptr;
@@ -309,8 +292,8 @@ TEST_F(CodeCouleurCadre, temperature_map_shows_quantity_and_unit_and_keeps_the_v
     EXPECT_EQ(panneau_->texteGrandeur(), QString::fromUtf8("Température"));
     EXPECT_EQ(panneau_->texteUnite(), QString::fromUtf8("(°C)"));
     EXPECT_FALSE(panneau_->copisign->isEnabled());
-    Capturer(cadre_.get(), QStringLiteral("cadre_carte_temperature"));
-    Capturer(panneau_, QStringLiteral("panneau_valeur"));
+    Capturer(*cadre_, QStringLiteral("cadre_carte_temperature"));
+    Capturer(*panneau_, QStringLiteral("panneau_valeur"));
 
     // The grey band is not on the rainbow: the value stays, the status bar moves on.
     EXPECT_EQ(ValeurSous(doc, {20, 35}), QStringLiteral("15"));
@@ -403,8 +386,8 @@ TEST_F(CodeCouleurCadre, picture_without_side_file_shows_the_three_channels_of_t
     EXPECT_EQ(panneau_->textesCanaux(), (std::array<QString, 3>{"0", "255", "255"}));
     EXPECT_EQ(panneau_->signature()->hauteurs(), (std::array<int, 3>{0, 64, 64}));
     EXPECT_TRUE(panneau_->copisign->isEnabled());
-    Capturer(panneau_, QStringLiteral("panneau_signature"));
-    Capturer(cadre_.get(), QStringLiteral("cadre_signature"));
+    Capturer(*panneau_, QStringLiteral("panneau_signature"));
+    Capturer(*cadre_, QStringLiteral("cadre_signature"));
     Survoler(doc, {10, 10}); // forest: G 128, bar round(32) = 32
     EXPECT_EQ(panneau_->textesCanaux(), (std::array<QString, 3>{"0", "128", "0"}));
     EXPECT_EQ(panneau_->signature()->hauteurs(), (std::array<int, 3>{0, 32, 0}));
@@ -443,7 +426,7 @@ TEST_F(CodeCouleurCadre, new_image_has_no_code_and_shows_pas_d_echelle)
     EXPECT_EQ(panneau_->texteValeur(), QString());
     EXPECT_FALSE(panneau_->copisign->isEnabled());
     EXPECT_EQ(cadre_->TextePanneau(2), QStringLiteral("RVBLS:255,255,255,765,0"));
-    Capturer(panneau_, QStringLiteral("panneau_pas_d_echelle"));
+    Capturer(*panneau_, QStringLiteral("panneau_pas_d_echelle"));
 }
 
 TEST_F(CodeCouleurCadre, decoding_command_toggles_the_panel_and_the_documents_signature_item)
@@ -604,7 +587,7 @@ TEST_F(CodeCouleurCadre, table_code_defined_by_clicking_colours_on_the_map_reads
     }
     EXPECT_EQ(grille->item(3, 0)->background().color(), QColor(Foret));
     EXPECT_EQ(grille->item(0, 0)->background().color(), QColor(Ville));
-    Capturer(fenetreCode_, QStringLiteral("cadre_code_tableau_couleurs"));
+    Capturer(*fenetreCode_, QStringLiteral("cadre_code_tableau_couleurs"));
     QTest::mouseClick(fenetreCode_->retourTableau, Qt::LeftButton);
     QTest::mouseClick(fenetreCode_->OK, Qt::LeftButton);
     QApplication::processEvents();
@@ -662,7 +645,7 @@ TEST_F(CodeCouleurCadre, two_colour_code_takes_a_rectangle_mean_and_a_chosen_col
     EXPECT_EQ(fenetreCode_->couleurMax->couleur(), CouleurRvb(0, 0, 255));
     Taper(fenetreCode_->valmin2C, QStringLiteral("0"));
     Taper(fenetreCode_->valmax2C, QStringLiteral("244"));
-    Capturer(fenetreCode_, QStringLiteral("cadre_code_deux_couleurs"));
+    Capturer(*fenetreCode_, QStringLiteral("cadre_code_deux_couleurs"));
     QTest::mouseClick(fenetreCode_->OK, Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(doc->document().modeMesure, 0);
@@ -741,12 +724,12 @@ TEST_F(CodeCouleurCadre, definition_window_of_each_kind_fits_its_texts)
         // Every radio button shows its whole caption.
         for (QRadioButton *r : fenetreCode_->types)
             EXPECT_GE(r->width(), r->sizeHint().width()) << r->text().toStdString();
-        Capturer(fenetreCode_, QString::fromLatin1(noms[k]));
+        Capturer(*fenetreCode_, QString::fromLatin1(noms[k]));
     }
     fenetreCode_->nombrevals->setValue(MaxEntreesTableau);
     QTest::mouseClick(fenetreCode_->couleursValeurs, Qt::LeftButton);
     QApplication::processEvents();
-    Capturer(fenetreCode_, QStringLiteral("cadre_code_3_couleurs_valeurs"));
+    Capturer(*fenetreCode_, QStringLiteral("cadre_code_3_couleurs_valeurs"));
     // All 16 rows show, the first entry's bottom row included.
     QTableWidget *grille = fenetreCode_->GrilleCouleurs;
     ASSERT_EQ(grille->rowCount(), MaxEntreesTableau);
@@ -755,7 +738,7 @@ TEST_F(CodeCouleurCadre, definition_window_of_each_kind_fits_its_texts)
     QTest::mouseClick(fenetreCode_->retourTableau, Qt::LeftButton);
     QTest::mouseClick(fenetreCode_->types[0], Qt::LeftButton);
     QTest::mouseClick(fenetreCode_->chcoeff, Qt::LeftButton);
-    Capturer(fenetreCode_, QStringLiteral("cadre_code_0_mini_maxi"));
+    Capturer(*fenetreCode_, QStringLiteral("cadre_code_0_mini_maxi"));
     QTest::mouseClick(fenetreCode_->retourCoeff, Qt::LeftButton);
     QTest::mouseClick(fenetreCode_->annule, Qt::LeftButton);
     EXPECT_FALSE(fenetreCode_->isVisible());

@@ -7,6 +7,7 @@
 #include "app/modele_fichiers_francais.h"
 #include "app/traduction_qt.h"
 #include "document/dialogue_enregistrement.h"
+#include "support/capture.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -93,15 +94,6 @@ QStringList TextesVisibles(QWidget &racine)
     }
     textes.removeAll(QString());
     return textes;
-}
-
-void Capturer(QWidget &fenetre, const QString &nom)
-{
-    QCoreApplication::processEvents();
-    const QImage image = fenetre.grab().toImage();
-    const QString dossier = qEnvironmentVariable("KAPTORI_CAPTURES");
-    if (!dossier.isEmpty())
-        image.save(dossier + QLatin1Char('/') + nom);
 }
 
 class TextesDeQt : public ::testing::Test {

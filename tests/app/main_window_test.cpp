@@ -7,6 +7,8 @@
 #include "app/saisie_nom.h"
 #include "app/taille_nouvelle_image.h"
 #include "document/fenetre_document.h"
+#include "support/capture.h"
+#include "support/essai_cadre.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,26 +49,8 @@ QStringList Legendes(const QList<QAction *> &actions)
     return legendes;
 }
 
-// Each test runs in a fresh current directory, which is where the frame reads
-// its start-up files, and records the message boxes instead of showing them.
-class Cadre : public ::testing::Test {
+class Cadre : public EssaiCadre {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dossier_.isValid());
-        ancien_ = QDir::currentPath();
-        QDir::setCurrent(dossier_.path());
-        DefinirIntercepteurMessages([this](TypeMessage, const QString &texte, BoutonsMessage) {
-            messages_.append(texte);
-            return QMessageBox::Ok;
-        });
-    }
-    void TearDown() override
-    {
-        cadre_.reset();
-        DefinirIntercepteurMessages({});
-        QDir::setCurrent(ancien_);
-    }
     TMainForm &Cadre_()
     {
         if (!cadre_) {
@@ -79,7 +63,6 @@ protected:
         }
         return *cadre_;
     }
-    QString Chemin(const QString &nom) const { return dossier_.filePath(nom); }
     void Ecrire(const QString &nom, const QByteArray &contenu) const
     {
         QFile f(Chemin(nom));
@@ -101,10 +84,6 @@ protected:
         return titres;
     }
 
-    QTemporaryDir dossier_;
-    QString ancien_;
-    std::unique_ptr<TMainForm> cadre_;
-    QStringList messages_;
     QStringList bureau_;
 };
 
@@ -731,18 +710,6 @@ TEST_F(Cadre, WindowAtZoom2On100By50AsksFor218By118)
 
 namespace {
 
-// Pictures of the frame as the user sees it; KAPTORI_CAPTURES names a folder
-// where they are also kept for a look by eye.
-void Capturer(QWidget &fenetre, const QString &nom)
-{
-    QCoreApplication::processEvents();
-    const QImage image = fenetre.grab().toImage();
-    EXPECT_FALSE(image.isNull());
-    const QString dossier = qEnvironmentVariable("KAPTORI_CAPTURES");
-    if (!dossier.isEmpty())
-        image.save(dossier + QLatin1Char('/') + nom);
-}
-
 // The frame's small dialogs show every caption, field and button whole.
 TEST_F(Cadre, NewImageAndRenameDialogsShowTheirTextsWhole)
 {
@@ -764,8 +731,8 @@ TEST_F(Cadre, NewImageAndRenameDialogsShowTheirTextsWhole)
         boutons.append(b->text());
     boutons.sort();
     EXPECT_EQ(boutons, (QStringList{"Abandon", "OK"}));
-    Capturer(taille, QStringLiteral("taille_nouvelle_image.png"));
-    Capturer(nom, QStringLiteral("saisie_nom.png"));
+    EXPECT_FALSE(Capturer(taille, QStringLiteral("taille_nouvelle_image.png")).isNull());
+    EXPECT_FALSE(Capturer(nom, QStringLiteral("saisie_nom.png")).isNull());
 }
 
 // On a 1024 × 768 screen every button of every bar is on screen, whatever
@@ -793,7 +760,7 @@ TEST_F(Cadre, EveryToolBarButtonIsOnScreenAt1024PixelsWide)
         }
     }
     f.boutonsOutils[2]->trigger();
-    Capturer(f, QStringLiteral("cadre_1024.png"));
+    EXPECT_FALSE(Capturer(f, QStringLiteral("cadre_1024.png")).isNull());
     const QImage crayon = f.panneauCouleurCrayon->grab().toImage();
     const QImage fond = f.panneauCouleurFond->grab().toImage();
     EXPECT_EQ(crayon.pixel(crayon.width() / 2, crayon.height() / 2), 0xFF000000u) << "black pen swatch";
@@ -805,14 +772,14 @@ TEST_F(Cadre, FrameIsDrawnWithAndWithoutADocument)
     TMainForm &f = Cadre_();
     f.resize(1100, 700);
     f.show();
-    Capturer(f, QStringLiteral("cadre_vide.png"));
+    EXPECT_FALSE(Capturer(f, QStringLiteral("cadre_vide.png")).isNull());
     const QString photo = qEnvironmentVariable("KAPTORI_DATA") + QStringLiteral("/photo.jpg");
     ASSERT_TRUE(f.OuvrirImage(QFileInfo::exists(photo) ? photo : Image(QStringLiteral("p.png")), 2));
     f.OuvrirImage(Image(QStringLiteral("petite.png"), QSize(120, 80), Qt::darkCyan), 2);
-    Capturer(f, QStringLiteral("cadre_documents.png"));
+    EXPECT_FALSE(Capturer(f, QStringLiteral("cadre_documents.png")).isNull());
     f.DocumentActif()->showMaximized();
     f.ZoomAugmenter();
-    Capturer(f, QStringLiteral("cadre_maximise.png"));
+    EXPECT_FALSE(Capturer(f, QStringLiteral("cadre_maximise.png")).isNull());
     EXPECT_EQ(f.Documents().size(), 2);
 }
 
@@ -842,7 +809,7 @@ TEST_F(PremiereSeance, OpensThreePicturesZoomsCopiesPastesAndRenames)
     f.DefinirLigneCommande(fichiers);
     f.PremiereActivation();
     ASSERT_EQ(Titres(), fichiers);
-    Capturer(f, QStringLiteral("seance_1_trois_images.png"));
+    EXPECT_FALSE(Capturer(f, QStringLiteral("seance_1_trois_images.png")).isNull());
 
     // The active document is the last one opened; zooming in shows scroll bars
     // whose range is the displayed size less the visible part.
@@ -857,7 +824,7 @@ TEST_F(PremiereSeance, OpensThreePicturesZoomsCopiesPastesAndRenames)
     EXPECT_EQ(vue->horizontalScrollBar()->maximum(), std::max(0, image.width() * 2 - vue->viewport()->width()));
     EXPECT_EQ(vue->verticalScrollBar()->maximum(), std::max(0, image.height() * 2 - vue->viewport()->height()));
     EXPECT_GT(vue->horizontalScrollBar()->maximum(), 0) << "an 800-pixel-wide view scrolls in a window placed 400 pixels from the left of a 1024 frame";
-    Capturer(f, QStringLiteral("seance_2_zoom_2.png"));
+    EXPECT_FALSE(Capturer(f, QStringLiteral("seance_2_zoom_2.png")).isNull());
     f.ZoomDiminuer();
     f.ZoomDiminuer();
     QCoreApplication::processEvents();
@@ -874,7 +841,7 @@ TEST_F(PremiereSeance, OpensThreePicturesZoomsCopiesPastesAndRenames)
     EXPECT_TRUE(f.DocumentActif()->isMaximized());
     EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("quatrieme.png")))
         << "a maximised document names itself in the frame's caption: " << f.windowTitle().toStdString();
-    Capturer(f, QStringLiteral("seance_3_maximise.png"));
+    EXPECT_FALSE(Capturer(f, QStringLiteral("seance_3_maximise.png")).isNull());
     f.DocumentActif()->showNormal();
     f.zoneDocuments()->setActiveSubWindow(objets);
     objets->showNormal();
@@ -904,13 +871,13 @@ TEST_F(PremiereSeance, OpensThreePicturesZoomsCopiesPastesAndRenames)
     EXPECT_TRUE(Legendes(f.menuFenetre->actions()).contains(QStringLiteral("&5 Objets du TP")));
     for (QMenu *menu : {f.menuFenetre, f.menuImage, colle->menuContextuel, colle->menuCopier}) {
         menu->popup(QPoint(0, 0));
-        Capturer(*menu, QStringLiteral("seance_menu_%1.png").arg(menu->title().remove(QLatin1Char('&'))));
+        EXPECT_FALSE(Capturer(*menu, QStringLiteral("seance_menu_%1.png").arg(menu->title().remove(QLatin1Char('&')))).isNull());
         menu->hide();
     }
     f.actCascade->trigger();
-    Capturer(f, QStringLiteral("seance_4_cascade.png"));
+    EXPECT_FALSE(Capturer(f, QStringLiteral("seance_4_cascade.png")).isNull());
     f.actMosaiqueVerticale->trigger();
-    Capturer(f, QStringLiteral("seance_5_mosaique.png"));
+    EXPECT_FALSE(Capturer(f, QStringLiteral("seance_5_mosaique.png")).isNull());
 }
 
 } // namespace

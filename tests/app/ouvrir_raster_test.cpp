@@ -10,6 +10,8 @@
 #include "calibration/panneau_decodage.h"
 #include "document/fenetre_document.h"
 #include "document/fichiers_raster_test.h"
+#include "support/capture.h"
+#include "support/essai_cadre.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,28 +47,20 @@ struct Message {
     QString texte;
 };
 
-class OuvrirRaster : public ::testing::Test {
+class OuvrirRaster : public EssaiCadre {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dossier_.isValid());
-        ancien_ = QDir::currentPath();
-        QDir::setCurrent(dossier_.path());
-        DefinirIntercepteurMessages([this](TypeMessage type, const QString &texte, BoutonsMessage) {
-            messages_.push_back({type, texte});
-            return QMessageBox::Ok;
-        });
+        EssaiCadre::SetUp();
+        if (HasFatalFailure())
+            return;
         cadre_ = std::make_unique<TMainForm>();
         cadre_->resize(1000, 700);
         cadre_->show();
         QApplication::processEvents();
     }
-    void TearDown() override
-    {
-        cadre_.reset();
-        DefinirIntercepteurMessages({});
-        QDir::setCurrent(ancien_);
-    }
+    // Each box with its kind.
+    void Noter(TypeMessage type, const QString &texte) override { boites_.push_back({type, texte}); }
     QString Poser(const QString &nom, const QByteArray &octets)
     {
         Ecrire(dossier_.filePath(nom), octets);
@@ -113,19 +107,7 @@ protected:
         return textes;
     }
 
-    void Capturer(QWidget *w, const QString &nom) const
-    {
-        const QString dossier = qEnvironmentVariable("KAPTORI_CAPTURES");
-        if (!dossier.isEmpty()) {
-            QApplication::processEvents();
-            w->grab().save(QDir(dossier).filePath(nom + QStringLiteral(".png")));
-        }
-    }
-
-    QTemporaryDir dossier_;
-    QString ancien_;
-    std::vector<Message> messages_;
-    std::unique_ptr<TMainForm> cadre_;
+    std::vector<Message> boites_;
     Decodcoul *panneau_ = nullptr;
 };
 
@@ -141,7 +123,7 @@ TEST_F(OuvrirRaster, landsat_scene_opens_as_a_composite_of_tm_2_3_4_with_the_dec
     EXPECT_EQ(d.canaux[static_cast<std::size_t>(d.canalBleu)].nom, QStringLiteral("TM 2"));
     EXPECT_EQ(d.canaux[static_cast<std::size_t>(d.canalRouge)].nom, QStringLiteral("TM 4"));
     EXPECT_EQ(d.etirement, 5);
-    EXPECT_TRUE(messages_.empty());
+    EXPECT_TRUE(boites_.empty());
     const auto *panneau = cadre_->findChild<QDockWidget *>(QStringLiteral("DockDecodcoul"));
     ASSERT_NE(panneau, nullptr);
     EXPECT_TRUE(panneau->isVisible());
@@ -217,8 +199,8 @@ TEST_F(OuvrirRaster, stretched_scene_shows_stretched_colours_but_the_panel_keeps
     for (const char *nom : {"TM 2", "TM 3", "TM 4"})
         EXPECT_TRUE(textes.contains(QLatin1String(nom))) << nom << " missing from " << textes.join(u'|').toStdString();
     EXPECT_FALSE(panneau_->pasDEchelle());
-    Capturer(cadre_.get(), QStringLiteral("cadre_scene_landsat"));
-    Capturer(panneau_, QStringLiteral("panneau_scene_landsat"));
+    Capturer(*cadre_, QStringLiteral("cadre_scene_landsat"));
+    Capturer(*panneau_, QStringLiteral("panneau_scene_landsat"));
 }
 
 TEST_F(OuvrirRaster, scene_with_a_false_colour_side_file_names_its_channels_on_the_panel)
@@ -239,9 +221,9 @@ TEST_F(OuvrirRaster, incomplete_file_opens_and_its_warning_is_shown_once)
     const QString chemin = Poser(QStringLiteral("court.ima"), Ima("lignes 8 *colonnes 8 *", QByteArray(40, '\x50')));
     ASSERT_TRUE(cadre_->OuvrirImage(chemin, 0));
     ASSERT_EQ(cadre_->Documents().size(), 1);
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_.front().type, TypeMessage::Avertissement);
-    EXPECT_TRUE(messages_.front().texte.contains(QStringLiteral("incomplet")));
+    ASSERT_EQ(boites_.size(), 1u);
+    EXPECT_EQ(boites_.front().type, TypeMessage::Avertissement);
+    EXPECT_TRUE(boites_.front().texte.contains(QStringLiteral("incomplet")));
     EXPECT_TRUE(cadre_->Documents().front()->document().avertissementsOuverture.isEmpty());
 }
 
@@ -250,9 +232,9 @@ TEST_F(OuvrirRaster, failing_reader_leaves_no_window_and_shows_a_french_error)
     const QString chemin = Poser(QStringLiteral("large.lan"), Lan(1, 8000, 1, 8000, [](qint64) { return 1; }));
     EXPECT_FALSE(cadre_->OuvrirImage(chemin, 5));
     EXPECT_TRUE(cadre_->Documents().isEmpty());
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_.front().type, TypeMessage::Erreur);
-    EXPECT_TRUE(messages_.front().texte.contains(QStringLiteral("7169")));
+    ASSERT_EQ(boites_.size(), 1u);
+    EXPECT_EQ(boites_.front().type, TypeMessage::Erreur);
+    EXPECT_TRUE(boites_.front().texte.contains(QStringLiteral("7169")));
 }
 
 } // namespace

@@ -17,6 +17,8 @@
 #include "document/lecteur_image.h"
 #include "drawing/dessin.h"
 #include "drawing/reglages_dessin.h"
+#include "support/capture.h"
+#include "support/essai_cadre.h"
 #include "support/pilote_dialogues.h"
 
 #include <QAction>
@@ -43,16 +45,6 @@
 namespace {
 
 using Pilote = PiloteDialogues;
-
-void Capturer(QWidget &w, const char *nom)
-{
-    QApplication::processEvents();
-    const QImage image = w.grab().toImage();
-    EXPECT_FALSE(image.isNull());
-    const QString dossier = qEnvironmentVariable("KAPTORI_CAPTURES");
-    if (!dossier.isEmpty())
-        image.save(QDir(dossier).filePath(QString::fromLatin1(nom) + QStringLiteral(".png")));
-}
 
 QRadioButton *Bouton(QGroupBox *groupe, const QString &texte)
 {
@@ -88,7 +80,7 @@ void Repondre(TSavePictureDialogsg &d, const ChoixEnregistrement &c, const char 
     ASSERT_NE(nom, nullptr);
     nom->setText(c.nom);
     if (capture != nullptr)
-        Capturer(d, capture);
+        EXPECT_FALSE(Capturer(d, QString::fromLatin1(capture)).isNull());
     QTest::keyClick(nom, Qt::Key_Return);
 }
 
@@ -134,29 +126,18 @@ int PasContinuJpeg(const QString &chemin)
     return dqt < 0 ? -1 : static_cast<unsigned char>(octets.at(dqt + 5));
 }
 
-class EnregistrementCadre : public ::testing::Test {
+class EnregistrementCadre : public EssaiCadre {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dossier.isValid());
-        ancien = QDir::currentPath();
-        QDir::setCurrent(dossier.path());
-        DefinirIntercepteurMessages([this](TypeMessage, const QString &texte, BoutonsMessage) {
-            messages.append(texte);
-            return reponse;
-        });
+        reponse_ = QMessageBox::Yes;
+        EssaiCadre::SetUp();
+        if (HasFatalFailure())
+            return;
         ReglagesDessinProgramme() = ReglagesDessin{};
-        cadre = std::make_unique<TMainForm>();
-        cadre->resize(1100, 800);
+        cadre_ = std::make_unique<TMainForm>();
+        cadre_->resize(1100, 800);
     }
-    void TearDown() override
-    {
-        cadre.reset();
-        DefinirIntercepteurMessages({});
-        QDir::setCurrent(ancien);
-    }
-
-    QString Chemin(const QString &nom) const { return dossier.filePath(nom); }
 
     // A picture of the temporary folder opened in the frame.
     TMDIChild *OuvrirPhoto()
@@ -169,15 +150,10 @@ protected:
         }
         const QString chemin = Chemin(QStringLiteral("photo.png"));
         EXPECT_TRUE(image.save(chemin));
-        EXPECT_TRUE(cadre->OuvrirImage(chemin, 2));
-        return cadre->DocumentActif();
+        EXPECT_TRUE(cadre_->OuvrirImage(chemin, 2));
+        return cadre_->DocumentActif();
     }
 
-    QTemporaryDir dossier;
-    QString ancien;
-    std::unique_ptr<TMainForm> cadre;
-    QStringList messages;
-    QMessageBox::StandardButton reponse = QMessageBox::Yes;
     Pilote pilote;
 };
 
@@ -186,7 +162,7 @@ TEST_F(EnregistrementCadre, LeGifNEstProposeQuAPartirDeLaPremiereActivationDuCad
     ASSERT_NE(OuvrirPhoto(), nullptr);
     QStringList avant;
     QString choisiAvant;
-    ASSERT_TRUE(pilote.Executer(cadre->actEnregistrerSous,
+    ASSERT_TRUE(pilote.Executer(cadre_->actEnregistrerSous,
                                 {Pilote::Quand<TSavePictureDialogsg>([&](TSavePictureDialogsg &d) {
                                     avant = d.nameFilters();
                                     choisiAvant = d.selectedNameFilter();
@@ -196,10 +172,10 @@ TEST_F(EnregistrementCadre, LeGifNEstProposeQuAPartirDeLaPremiereActivationDuCad
     EXPECT_FALSE(avant.join(QLatin1Char(' ')).contains(QStringLiteral("gif"), Qt::CaseInsensitive));
     EXPECT_TRUE(choisiAvant.startsWith(QStringLiteral("Fichiers Kaptori")));
 
-    cadre->PremiereActivation();
+    cadre_->PremiereActivation();
     QStringList apres;
     QString choisiApres;
-    ASSERT_TRUE(pilote.Executer(cadre->actEnregistrerSous,
+    ASSERT_TRUE(pilote.Executer(cadre_->actEnregistrerSous,
                                 {Pilote::Quand<TSavePictureDialogsg>([&](TSavePictureDialogsg &d) {
                                     apres = d.nameFilters();
                                     choisiApres = d.selectedNameFilter();
@@ -209,16 +185,16 @@ TEST_F(EnregistrementCadre, LeGifNEstProposeQuAPartirDeLaPremiereActivationDuCad
     EXPECT_TRUE(apres.first().startsWith(QStringLiteral("Tout (*.kpt;*.jpg;*.png;*.bmp;*.ico;*.emf;*.wmf;*.gif;")));
     EXPECT_TRUE(apres.last().startsWith(QStringLiteral("CompuServe GIF Image (*.gif)")));
     EXPECT_TRUE(choisiApres.startsWith(QStringLiteral("Fichiers Kaptori")));
-    EXPECT_TRUE(QDir(dossier.path()).entryList({QStringLiteral("photo.*")}, QDir::Files).size() == 1);
+    EXPECT_TRUE(QDir(dossier_.path()).entryList({QStringLiteral("photo.*")}, QDir::Files).size() == 1);
 }
 
 TEST_F(EnregistrementCadre, LeDialogueSeMontreEnFrancaisAvecSesDeuxGroupesEntiers)
 {
     InstallerTraductionQt(*QCoreApplication::instance()); // as the program starts
     ASSERT_NE(OuvrirPhoto(), nullptr);
-    cadre->PremiereActivation();
-    ASSERT_TRUE(pilote.Executer(cadre->actEnregistrerSous, {Pilote::Quand<TSavePictureDialogsg>([&](TSavePictureDialogsg &d) {
-        Capturer(d, "dialogue_enregistrement");
+    cadre_->PremiereActivation();
+    ASSERT_TRUE(pilote.Executer(cadre_->actEnregistrerSous, {Pilote::Quand<TSavePictureDialogsg>([&](TSavePictureDialogsg &d) {
+        EXPECT_FALSE(Capturer(d, QStringLiteral("dialogue_enregistrement")).isNull());
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Enregistrer sous"));
         EXPECT_EQ(d.groupeCodage->title(), QStringLiteral(" Codage des fichiers .kpt "));
         EXPECT_EQ(d.groupeQualite->title(), QStringLiteral(" Facteur de qualité Jpg "));
@@ -241,7 +217,7 @@ TEST_F(EnregistrementCadre, LeDialogueSeMontreEnFrancaisAvecSesDeuxGroupesEntier
                 << b->text().toStdString();
         d.reject();
     })}));
-    EXPECT_TRUE(QDir(dossier.path()).entryList({QStringLiteral("photo.*")}, QDir::Files).size() == 1);
+    EXPECT_TRUE(QDir(dossier_.path()).entryList({QStringLiteral("photo.*")}, QDir::Files).size() == 1);
 }
 
 struct CasEnregistrement {
@@ -319,20 +295,20 @@ TEST_P(EnregistrerSousDansLeCadre, EcritLeFichierChoisiEtSesFichiersAnnexes)
     const CasEnregistrement &cas = GetParam();
     TMDIChild *fenetre = OuvrirPhoto();
     ASSERT_NE(fenetre, nullptr);
-    cadre->PremiereActivation();
+    cadre_->PremiereActivation();
     ImageDocument &doc = fenetre->document();
     doc.echelle = EchelleMm();
     doc.codeCouleur = CodeTemperature();
     const QImage avant = doc.image;
 
-    ASSERT_TRUE(pilote.Executer(cadre->actEnregistrerSous,
+    ASSERT_TRUE(pilote.Executer(cadre_->actEnregistrerSous,
                                 {Pilote::Quand<TSavePictureDialogsg>(
                                     [&](TSavePictureDialogsg &d) { Repondre(d, cas.choix); })}));
 
     const QString chemin = Chemin(cas.fichier);
-    ASSERT_TRUE(QFile::exists(chemin)) << messages.join(QLatin1Char('\n')).toStdString();
+    ASSERT_TRUE(QFile::exists(chemin)) << messages_.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(Debut(chemin, cas.debut.size()), cas.debut);
-    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(doc.nomFichier, chemin);
     EXPECT_EQ(fenetre->windowTitle(), chemin);
     const QString base = chemin.left(chemin.size() - 4);
@@ -342,7 +318,7 @@ TEST_P(EnregistrerSousDansLeCadre, EcritLeFichierChoisiEtSesFichiersAnnexes)
         EXPECT_EQ(LireEchelleAnnexe(chemin), EchelleMm());
         EXPECT_EQ(LireCodeAnnexe(chemin), CodeTemperature());
     }
-    cas.verifier(chemin, avant, *cadre);
+    cas.verifier(chemin, avant, *cadre_);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, EnregistrerSousDansLeCadre, ::testing::ValuesIn(kCas),
@@ -353,9 +329,9 @@ TEST_F(EnregistrementCadre, AnnulerNEcritRienEtLaisseLeNomDuDocument)
     TMDIChild *fenetre = OuvrirPhoto();
     ASSERT_NE(fenetre, nullptr);
     const QString nom = fenetre->document().nomFichier;
-    ASSERT_TRUE(pilote.Executer(cadre->actEnregistrerSous,
+    ASSERT_TRUE(pilote.Executer(cadre_->actEnregistrerSous,
                                 {Pilote::Quand<TSavePictureDialogsg>([](TSavePictureDialogsg &d) { d.reject(); })}));
-    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{QStringLiteral("photo.png")});
+    EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files), QStringList{QStringLiteral("photo.png")});
     EXPECT_EQ(fenetre->document().nomFichier, nom);
 }
 
@@ -371,16 +347,16 @@ TEST_F(EnregistrementCadre, UnFichierExistantNEstRemplaceQuApresConfirmation)
     const ChoixEnregistrement choix{QStringLiteral("Fichiers Kaptori"), QStringLiteral("ancien"), {}, {}};
 
     // "Non" brings the dialog back; cancelling it then keeps the old file.
-    reponse = QMessageBox::No;
-    ASSERT_TRUE(pilote.Executer(cadre->actEnregistrerSous,
+    reponse_ = QMessageBox::No;
+    ASSERT_TRUE(pilote.Executer(cadre_->actEnregistrerSous,
                                 {Pilote::Quand<TSavePictureDialogsg>([&](TSavePictureDialogsg &d) { Repondre(d, choix); }),
                                  Pilote::Quand<TSavePictureDialogsg>([](TSavePictureDialogsg &d) { d.reject(); })}));
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages.first().contains(QStringLiteral("existe déjà")));
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_.first().contains(QStringLiteral("existe déjà")));
     EXPECT_EQ(Debut(cible, 100), QByteArray("contenu precieux"));
 
-    reponse = QMessageBox::Yes;
-    ASSERT_TRUE(pilote.Executer(cadre->actEnregistrerSous,
+    reponse_ = QMessageBox::Yes;
+    ASSERT_TRUE(pilote.Executer(cadre_->actEnregistrerSous,
                                 {Pilote::Quand<TSavePictureDialogsg>([&](TSavePictureDialogsg &d) { Repondre(d, choix); })}));
     EXPECT_EQ(Debut(cible, 1), QByteArray("\x01", 1));
     EXPECT_EQ(fenetre->document().nomFichier, cible);
@@ -393,13 +369,13 @@ TEST_F(EnregistrementCadre, UnEnregistrementImpossibleMontreLErreurEtGardeLeNomD
     const QString nom = fenetre->document().nomFichier;
     const QString titre = fenetre->windowTitle();
     const ChoixEnregistrement choix{QStringLiteral("Fichiers Kaptori"), Chemin(QStringLiteral("absent/travail")), {}, {}};
-    ASSERT_TRUE(pilote.Executer(cadre->actEnregistrerSous,
+    ASSERT_TRUE(pilote.Executer(cadre_->actEnregistrerSous,
                                 {Pilote::Quand<TSavePictureDialogsg>([&](TSavePictureDialogsg &d) { Repondre(d, choix); })}));
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages.first().contains(QStringLiteral("travail.kpt"))) << messages.first().toStdString();
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_.first().contains(QStringLiteral("travail.kpt"))) << messages_.first().toStdString();
     EXPECT_EQ(fenetre->document().nomFichier, nom);
     EXPECT_EQ(fenetre->windowTitle(), titre);
-    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{QStringLiteral("photo.png")});
+    EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files), QStringList{QStringLiteral("photo.png")});
 }
 
 TEST_F(EnregistrementCadre, UnDocumentTronqueNOuvreAucuneFenetreEtMontreLErreur)
@@ -418,11 +394,11 @@ TEST_F(EnregistrementCadre, UnDocumentTronqueNOuvreAucuneFenetreEtMontreLErreur)
     t.write(octets.left(octets.size() * 2 / 3));
     t.close();
 
-    EXPECT_FALSE(cadre->OuvrirImage(tronque, 2));
-    EXPECT_EQ(cadre->Documents().size(), 1);
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages.first().contains(QStringLiteral("tronque.kpt"))) << messages.first().toStdString();
-    EXPECT_TRUE(messages.first().contains(QStringLiteral("PNG"))) << messages.first().toStdString();
+    EXPECT_FALSE(cadre_->OuvrirImage(tronque, 2));
+    EXPECT_EQ(cadre_->Documents().size(), 1);
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_.first().contains(QStringLiteral("tronque.kpt"))) << messages_.first().toStdString();
+    EXPECT_TRUE(messages_.first().contains(QStringLiteral("PNG"))) << messages_.first().toStdString();
 }
 
 TEST_F(EnregistrementCadre, UnRemplissageLieAuxCanauxEstAnnonceEtLesAutresElementsSontEnregistres)
@@ -441,9 +417,9 @@ TEST_F(EnregistrementCadre, UnRemplissageLieAuxCanauxEstAnnonceEtLesAutresElemen
     doc.dessins.AjouterElement(QStringLiteral("Remplissage 2"), std::move(remplissage));
 
     const ChoixEnregistrement choix{QStringLiteral("Fichiers Kaptori"), QStringLiteral("canaux"), {}, {}};
-    ASSERT_TRUE(pilote.Executer(cadre->actEnregistrerSous,
+    ASSERT_TRUE(pilote.Executer(cadre_->actEnregistrerSous,
                                 {Pilote::Quand<TSavePictureDialogsg>([&](TSavePictureDialogsg &d) { Repondre(d, choix); })}));
-    EXPECT_EQ(messages, QStringList{QStringLiteral("Les remplissages liés aux canaux ne peuvent être enregistrés")});
+    EXPECT_EQ(messages_, QStringList{QStringLiteral("Les remplissages liés aux canaux ne peuvent être enregistrés")});
     const ContenuDocument lu = LireFichierDocument(Chemin(QStringLiteral("canaux.kpt")));
     ASSERT_EQ(lu.dessins.Nombre(), 1);
     EXPECT_EQ(lu.dessins.NomNumero(0), QStringLiteral("Trait 1"));

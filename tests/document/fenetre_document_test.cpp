@@ -7,6 +7,7 @@
 #include "app/traduction_qt.h"
 #include "document/fenetre_document.h"
 #include "document/fenetre_placement.h"
+#include "support/capture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,16 +23,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void Capturer(QWidget &fenetre, const QString &nom)
-{
-    QCoreApplication::processEvents();
-    const QImage image = fenetre.grab().toImage();
-    EXPECT_FALSE(image.isNull());
-    const QString dossier = qEnvironmentVariable("KAPTORI_CAPTURES");
-    if (!dossier.isEmpty())
-        image.save(dossier + QLatin1Char('/') + nom);
-}
 
 class FenetreDocument : public ::testing::Test {
 protected:
@@ -68,7 +59,7 @@ TEST_F(FenetreDocument, PasteIntoTheImageGoesThroughTheFloatingLayerUntilConfirm
     ASSERT_NE(fenetre_->fenetrePlacement(), nullptr);
     EXPECT_TRUE(fenetre_->fenetrePlacement()->isVisible());
     EXPECT_EQ(fenetre_->fenetrePlacement()->windowTitle(), QStringLiteral("Disposer la légende"));
-    Capturer(*fenetre_->fenetrePlacement(), QStringLiteral("placement.png"));
+    EXPECT_FALSE(Capturer(*fenetre_->fenetrePlacement(), QStringLiteral("placement.png")).isNull());
 
     fenetre_->fenetrePlacement()->accept();
     EXPECT_FALSE(doc.placementEnCours);
@@ -157,7 +148,7 @@ TEST(DialoguesDuCadre, OpenDialogOffersTheFilterListAndTheRawImagePanel)
     EXPECT_EQ(types->itemText(0), QStringLiteral("Tout (*.kpt;*.jpg;*.png;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.img;*.ima;*.per;*.anm;*.lan;*.inf;*.gif;*.tif;*.psp;*.pcd)"));
     EXPECT_TRUE(dialogue.apercu->vide());
     dialogue.show();
-    Capturer(dialogue, QStringLiteral("ouvrir.png"));
+    EXPECT_FALSE(Capturer(dialogue, QStringLiteral("ouvrir.png")).isNull());
 }
 
 TEST(DialoguesDuCadre, AboutBoxWithoutKprCfgShowsTheDefaultsAndItsExtraLine)
@@ -171,7 +162,7 @@ TEST(DialoguesDuCadre, AboutBoxWithoutKprCfgShowsTheDefaultsAndItsExtraLine)
     EXPECT_EQ(boite.produit->text(), QStringLiteral("logiciel Kaptori Pro"));
     EXPECT_FALSE(boite.creditSansConfiguration->isHidden());
     boite.show();
-    Capturer(boite, QStringLiteral("a_propos.png"));
+    EXPECT_FALSE(Capturer(boite, QStringLiteral("a_propos.png")).isNull());
 }
 
 } // namespace

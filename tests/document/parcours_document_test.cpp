@@ -18,6 +18,8 @@
 #include "document/image_document.h"
 #include "document/lecteur_image.h"
 #include "drawing/reglages_dessin.h"
+#include "support/capture.h"
+#include "support/essai_cadre.h"
 #include "support/pilote_dialogues.h"
 
 #include <QAction>
@@ -81,14 +83,6 @@ bool Attendre(const std::function<bool()> &condition)
     return condition();
 }
 
-void Capturer(QWidget &w, const char *nom)
-{
-    QApplication::processEvents();
-    const QString dossier = qEnvironmentVariable("KAPTORI_CAPTURES");
-    if (!dossier.isEmpty())
-        w.grab().save(QDir(dossier).filePath(QString::fromLatin1(nom) + QStringLiteral(".png")));
-}
-
 int PixelsOpaques(const QImage &couche)
 {
     int n = 0;
@@ -100,35 +94,26 @@ int PixelsOpaques(const QImage &couche)
     return n;
 }
 
-class ParcoursDocument : public ::testing::Test {
+class ParcoursDocument : public EssaiCadre {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dossier.isValid());
-        ancien = QDir::currentPath();
-        QDir::setCurrent(dossier.path());
-        DefinirIntercepteurMessages([this](TypeMessage, const QString &texte, BoutonsMessage) {
-            messages.append(texte);
-            return QMessageBox::Yes;
-        });
+        reponse_ = QMessageBox::Yes;
+        EssaiCadre::SetUp();
+        if (HasFatalFailure())
+            return;
         ReglagesDessinProgramme() = ReglagesDessin{};
-    }
-    void TearDown() override
-    {
-        cadre.reset();
-        DefinirIntercepteurMessages({});
-        QDir::setCurrent(ancien);
     }
 
     // The program starts: the frame is shown and gets its first activation.
     void Demarrer(const QStringList &ligneCommande = {})
     {
-        cadre = std::make_unique<TMainForm>();
-        cadre->resize(1100, 800);
-        cadre->DefinirLigneCommande(ligneCommande);
-        cadre->show();
-        QApplication::setActiveWindow(cadre.get());
-        ASSERT_TRUE(Attendre([&] { return cadre->Documents().size() == ligneCommande.size(); }));
+        cadre_ = std::make_unique<TMainForm>();
+        cadre_->resize(1100, 800);
+        cadre_->DefinirLigneCommande(ligneCommande);
+        cadre_->show();
+        QApplication::setActiveWindow(cadre_.get());
+        ASSERT_TRUE(Attendre([&] { return cadre_->Documents().size() == ligneCommande.size(); }));
         QTest::qWait(250); // the first activation has run by now, whichever way it came
     }
 
@@ -151,12 +136,6 @@ protected:
         QTest::mouseRelease(vue, Qt::LeftButton, {}, Ecran(fenetre, a));
     }
 
-    QString Chemin(const QString &nom) const { return dossier.filePath(nom); }
-
-    QTemporaryDir dossier;
-    QString ancien;
-    std::unique_ptr<TMainForm> cadre;
-    QStringList messages;
 };
 
 TEST_F(ParcoursDocument, UnTravailDessineEtEtalonneSeRetrouveApresEnregistrementEtExportation)
@@ -176,24 +155,24 @@ TEST_F(ParcoursDocument, UnTravailDessineEtEtalonneSeRetrouveApresEnregistrement
     EcrireCodeAnnexe(photo, code);
 
     Demarrer();
-    ASSERT_TRUE(Pilote::Executer(cadre->actOuvrir, {Pilote::Quand<DialogueOuverture>([&](DialogueOuverture &d) {
+    ASSERT_TRUE(Pilote::Executer(cadre_->actOuvrir, {Pilote::Quand<DialogueOuverture>([&](DialogueOuverture &d) {
                             TaperNomEtValider(d, photo);
                         })}));
-    TMDIChild *fenetre = cadre->DocumentActif();
+    TMDIChild *fenetre = cadre_->DocumentActif();
     ASSERT_NE(fenetre, nullptr);
     ImageDocument &doc = fenetre->document();
     ASSERT_EQ(doc.codeCouleur, code);
     const QImage photoLue = doc.image;
 
     // A rectangle with the shape tool.
-    cadre->boutonsOutils[2]->trigger();
+    cadre_->boutonsOutils[2]->trigger();
     Glisser(*fenetre, QPoint(40, 30), QPoint(160, 110));
     ASSERT_EQ(doc.dessins.Nombre(), 1);
     const QString nomElement = doc.dessins.NomNumero(0);
     const TDessin element = *doc.dessins.ElementNumero(0);
 
     // A scale: 300 pixels measure 75 mm.
-    ASSERT_TRUE(Pilote::Executer(cadre->actEchelle,
+    ASSERT_TRUE(Pilote::Executer(cadre_->actEchelle,
                         {Pilote::Quand<Tdemandpi>([](Tdemandpi &d) {
                              d.adefinir->setChecked(true);
                              d.accept();
@@ -215,24 +194,24 @@ TEST_F(ParcoursDocument, UnTravailDessineEtEtalonneSeRetrouveApresEnregistrement
     const TEchelle echelle = doc.echelle;
     ASSERT_EQ(echelle.Definie, 1);
     EXPECT_EQ(echelle.Unite, QStringLiteral("mm"));
-    Capturer(*cadre, "parcours_dessin_echelle");
+    Capturer(*cadre_, QStringLiteral("parcours_dessin_echelle"));
     const QImage aplatie = doc.Aplatir();
 
     // Saved as a document file whose picture is kept in PNG.
     const QString travail = Chemin(QStringLiteral("travail.kpt"));
-    ASSERT_TRUE(Pilote::Executer(cadre->actEnregistrerSous, {Pilote::Quand<TSavePictureDialogsg>([](TSavePictureDialogsg &d) {
+    ASSERT_TRUE(Pilote::Executer(cadre_->actEnregistrerSous, {Pilote::Quand<TSavePictureDialogsg>([](TSavePictureDialogsg &d) {
                             ChoisirType(d, QStringLiteral("Fichiers Kaptori"));
                             Cliquer(d.groupeCodage, QStringLiteral("png"));
                             TaperNomEtValider(d, QStringLiteral("travail"));
                         })}));
-    ASSERT_TRUE(QFile::exists(travail)) << messages.join(QLatin1Char('\n')).toStdString();
+    ASSERT_TRUE(QFile::exists(travail)) << messages_.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(fenetre->windowTitle(), travail);
     EXPECT_FALSE(QFile::exists(Chemin(QStringLiteral("travail.sca"))));
 
     // Quit, and start again with the document file on the command line.
-    cadre.reset();
+    cadre_.reset();
     Demarrer({travail});
-    TMDIChild *rouverte = cadre->DocumentActif();
+    TMDIChild *rouverte = cadre_->DocumentActif();
     ASSERT_NE(rouverte, nullptr);
     const ImageDocument &relu = rouverte->document();
     EXPECT_EQ(rouverte->windowTitle(), travail);
@@ -244,29 +223,29 @@ TEST_F(ParcoursDocument, UnTravailDessineEtEtalonneSeRetrouveApresEnregistrement
     EXPECT_EQ(relu.image, photoLue);
     EXPECT_GT(PixelsOpaques(relu.coucheDessin), 0); // the rectangle drawn back
     EXPECT_EQ(rouverte->document().Aplatir(), aplatie);
-    Capturer(*cadre, "parcours_document_rouvert");
+    Capturer(*cadre_, QStringLiteral("parcours_document_rouvert"));
 
     // Exported as PNG, then opened again as a picture with its side-files.
     const QString exportee = Chemin(QStringLiteral("pour_le_cahier.png"));
-    ASSERT_TRUE(Pilote::Executer(cadre->actEnregistrerSous, {Pilote::Quand<TSavePictureDialogsg>([](TSavePictureDialogsg &d) {
+    ASSERT_TRUE(Pilote::Executer(cadre_->actEnregistrerSous, {Pilote::Quand<TSavePictureDialogsg>([](TSavePictureDialogsg &d) {
                             ChoisirType(d, QStringLiteral("Fichiers PNG"));
                             TaperNomEtValider(d, QStringLiteral("pour_le_cahier"));
                         })}));
-    ASSERT_TRUE(QFile::exists(exportee)) << messages.join(QLatin1Char('\n')).toStdString();
+    ASSERT_TRUE(QFile::exists(exportee)) << messages_.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(QFile::exists(Chemin(QStringLiteral("pour_le_cahier.sca"))));
     EXPECT_TRUE(QFile::exists(Chemin(QStringLiteral("pour_le_cahier.ccc"))));
-    ASSERT_TRUE(Pilote::Executer(cadre->actOuvrir, {Pilote::Quand<DialogueOuverture>([&](DialogueOuverture &d) {
+    ASSERT_TRUE(Pilote::Executer(cadre_->actOuvrir, {Pilote::Quand<DialogueOuverture>([&](DialogueOuverture &d) {
                             TaperNomEtValider(d, exportee);
                         })}));
-    ASSERT_EQ(cadre->Documents().size(), 2);
-    const ImageDocument &image = cadre->DocumentActif()->document();
+    ASSERT_EQ(cadre_->Documents().size(), 2);
+    const ImageDocument &image = cadre_->DocumentActif()->document();
     EXPECT_EQ(image.nomFichier, exportee);
     EXPECT_EQ(image.dessins.Nombre(), 0);
     EXPECT_EQ(image.echelle, echelle);
     EXPECT_EQ(image.codeCouleur, code);
     EXPECT_EQ(image.image, aplatie);
-    Capturer(*cadre, "parcours_export_rouvert");
-    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+    Capturer(*cadre_, QStringLiteral("parcours_export_rouvert"));
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join(QLatin1Char('\n')).toStdString();
 }
 
 } // namespace
