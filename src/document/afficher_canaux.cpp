@@ -159,10 +159,10 @@ void ImageDocument::AfficherCanaux(int b, int v, int r, int e, const Designation
     if (nbACompter > 0) {
         std::mutex garde;
         ParcourirEnParallele(h, PartsParalleles(octetsPlan * nbACompter), [&](int debut, int fin) {
-            std::array<Histogramme, 3> partiels{};
+            std::array<const TCanal *, 3> comptes{};
             for (int k = 0; k < 3; ++k)
-                if (aCompter[k])
-                    partiels[k] = HistogrammeCanal(*montres[k], debut, fin);
+                comptes[k] = aCompter[k] ? montres[k] : nullptr;
+            const std::array<Histogramme, 3> partiels = HistogrammesCanaux(comptes, debut, fin);
             const std::lock_guard<std::mutex> verrou(garde);
             for (int k = 0; k < 3; ++k)
                 for (int v = 0; v < 256; ++v)

@@ -59,7 +59,7 @@ PlansCanaux PlansDuDocument(const ImageDocument &doc)
     plans.largeur = doc.image.width();
     for (const TCanal &c : doc.canaux)
         if (c.largeur == doc.image.width() && c.hauteur == doc.image.height() && c.complet())
-            plans.plans.push_back(c.ligne(0));
+            plans.plans.push_back({c.ligne(0), c.pasLigne()});
     return plans;
 }
 

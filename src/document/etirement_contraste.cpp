@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <vector>
 
 BornesEtirement EtirementDeHistogramme(const std::array<std::uint64_t, 256> &histogramme, int e)
 {
@@ -74,65 +76,131 @@ void CompterOctets(const std::uint8_t *p, std::size_t n, Histogramme &histogramm
 // Large blocks: pairs of neighbouring bytes counted in a table of 65536
 // entries, then each pair added to the counts of both its bytes. Half as
 // many increments, and the pairs of a picture's smooth areas stay in the
-// processor's cache. Blocks of at most 2^31 bytes keep the 32-bit counters
-// from overflowing.
-void CompterPaires(const std::uint8_t *p, std::size_t n, Histogramme &histogramme)
-{
-    thread_local std::unique_ptr<std::uint32_t[]> paires;
-    constexpr std::size_t NbPaires = 65536;
-    if (!paires)
-        paires = std::make_unique<std::uint32_t[]>(NbPaires);
-    constexpr std::size_t Bloc = std::size_t{1} << 31;
-    for (std::size_t debut = 0; debut < n; debut += Bloc) {
-        std::fill_n(paires.get(), NbPaires, 0u);
-        const std::uint8_t *q = p + debut;
-        const std::size_t m = std::min(Bloc, n - debut);
-        std::size_t i = 0;
-        for (; i + 8 <= m; i += 8) {
-            std::uint16_t a;
-            std::uint16_t b;
-            std::uint16_t c;
-            std::uint16_t d;
-            std::memcpy(&a, q + i, 2);
-            std::memcpy(&b, q + i + 2, 2);
-            std::memcpy(&c, q + i + 4, 2);
-            std::memcpy(&d, q + i + 6, 2);
-            ++paires[a];
-            ++paires[b];
-            ++paires[c];
-            ++paires[d];
+// processor's cache. The table is emptied into the counts before its 32-bit
+// counters could overflow (2^31 bytes).
+class CompteurPaires {
+public:
+    explicit CompteurPaires(Histogramme &histogramme) : histogramme_(histogramme), paires_(NbPaires, 0u) {}
+    CompteurPaires(const CompteurPaires &) = delete;
+    CompteurPaires &operator=(const CompteurPaires &) = delete;
+    ~CompteurPaires() { Vider(); }
+
+    void Compter(const std::uint8_t *p, std::size_t n)
+    {
+        for (std::size_t debut = 0; debut < n; debut += Bloc) {
+            const std::uint8_t *q = p + debut;
+            const std::size_t m = std::min(Bloc, n - debut);
+            if (comptes_ + m > Bloc)
+                Vider();
+            comptes_ += m;
+            std::uint32_t *paires = paires_.data();
+            std::size_t i = 0;
+            for (; i + 8 <= m; i += 8) {
+                std::uint16_t a;
+                std::uint16_t b;
+                std::uint16_t c;
+                std::uint16_t d;
+                std::memcpy(&a, q + i, 2);
+                std::memcpy(&b, q + i + 2, 2);
+                std::memcpy(&c, q + i + 4, 2);
+                std::memcpy(&d, q + i + 6, 2);
+                ++paires[a];
+                ++paires[b];
+                ++paires[c];
+                ++paires[d];
+            }
+            for (; i < m; ++i)
+                ++histogramme_[q[i]];
         }
-        for (std::size_t v = 0; v < NbPaires; ++v) {
-            const std::uint32_t k = paires[v];
-            histogramme[v & 0xFF] += k;
-            histogramme[v >> 8] += k;
-        }
-        for (; i < m; ++i)
-            ++histogramme[q[i]];
     }
-}
+
+private:
+    static constexpr std::size_t NbPaires = 65536;
+    static constexpr std::size_t Bloc = std::size_t{1} << 31;
+
+    void Vider()
+    {
+        if (comptes_ == 0)
+            return;
+        for (std::size_t v = 0; v < NbPaires; ++v) {
+            const std::uint32_t k = paires_[v];
+            histogramme_[v & 0xFF] += k;
+            histogramme_[v >> 8] += k;
+        }
+        std::fill(paires_.begin(), paires_.end(), 0u);
+        comptes_ = 0;
+    }
+
+    Histogramme &histogramme_;
+    std::vector<std::uint32_t> paires_;
+    std::size_t comptes_ = 0;
+};
+
+// Below a megabyte, preparing the table of pairs would cost more than it saves.
+constexpr std::size_t SeuilPaires = std::size_t{1} << 20;
 
 } // namespace
 
 std::array<std::uint64_t, 256> HistogrammeOctets(const std::uint8_t *octets, std::size_t n)
 {
     Histogramme histogramme{};
-    // Below a megabyte, preparing the table of pairs would cost more than it saves.
-    if (n < (std::size_t{1} << 20))
+    if (n < SeuilPaires)
         CompterOctets(octets, n, histogramme);
     else
-        CompterPaires(octets, n, histogramme);
+        CompteurPaires(histogramme).Compter(octets, n);
     return histogramme;
 }
 
 std::array<std::uint64_t, 256> HistogrammeCanal(const TCanal &canal, int debut, int fin)
 {
-    debut = std::max(debut, 0);
-    fin = std::min(fin, canal.hauteur);
-    if (fin <= debut || !canal.complet())
-        return {};
-    return HistogrammeOctets(canal.ligne(debut),
-                             static_cast<std::size_t>(canal.largeur) * static_cast<std::size_t>(fin - debut));
+    return HistogrammesCanaux({&canal, nullptr, nullptr}, debut, fin)[0];
+}
+
+std::array<std::array<std::uint64_t, 256>, 3> HistogrammesCanaux(const std::array<const TCanal *, 3> &canaux, int debut,
+                                                                  int fin)
+{
+    std::array<Histogramme, 3> histogrammes{};
+    std::array<const TCanal *, 3> lus{};
+    std::size_t octets = 0;
+    for (std::size_t k = 0; k < 3; ++k)
+        if (canaux[k] && canaux[k]->complet() && std::max(debut, 0) < std::min(fin, canaux[k]->hauteur)) {
+            lus[k] = canaux[k];
+            octets += static_cast<std::size_t>(canaux[k]->largeur)
+                      * static_cast<std::size_t>(std::min(fin, canaux[k]->hauteur) - std::max(debut, 0));
+        }
+    // Channels whose rows follow each other are counted in one pass each.
+    // Others (bands alternating row by row in one block) are counted row
+    // after row, all of them together: their rows of a same height lie side
+    // by side in memory.
+    std::array<std::optional<CompteurPaires>, 3> compteurs;
+    for (std::size_t k = 0; k < 3; ++k) {
+        const TCanal *c = lus[k];
+        if (!c)
+            continue;
+        const int a = std::max(debut, 0);
+        const int b = std::min(fin, c->hauteur);
+        const auto n = static_cast<std::size_t>(c->largeur) * static_cast<std::size_t>(b - a);
+        if (c->pasLigne() == c->largeur) {
+            histogrammes[k] = HistogrammeOctets(c->ligne(a), n);
+            lus[k] = nullptr;
+        } else if (octets >= SeuilPaires) {
+            compteurs[k].emplace(histogrammes[k]);
+        }
+    }
+    for (int y = std::max(debut, 0); y < fin; ++y)
+        for (std::size_t k = 0; k < 3; ++k) {
+            const TCanal *c = lus[k];
+            if (!c || y >= c->hauteur)
+                continue;
+            const auto largeur = static_cast<std::size_t>(c->largeur);
+            if (compteurs[k])
+                compteurs[k]->Compter(c->ligne(y), largeur);
+            else
+                CompterOctets(c->ligne(y), largeur, histogrammes[k]);
+        }
+    for (auto &compteur : compteurs)
+        compteur.reset();
+    return histogrammes;
 }
 
 BornesEtirement CalculerEtirement(const TCanal &canal, int e)

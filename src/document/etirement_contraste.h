@@ -32,6 +32,11 @@ struct BornesEtirement {
 // channel lacks bytes).
 [[nodiscard]] std::array<std::uint64_t, 256> HistogrammeCanal(const TCanal &canal, int debut, int fin);
 
+// The same for up to three channels at once (null ones get no counts),
+// in one pass over rows [debut, fin).
+[[nodiscard]] std::array<std::array<std::uint64_t, 256>, 3>
+HistogrammesCanaux(const std::array<const TCanal *, 3> &canaux, int debut, int fin);
+
 // Same rule on a histogram of the 256 values (counts as 64-bit integers).
 [[nodiscard]] BornesEtirement EtirementDeHistogramme(const std::array<std::uint64_t, 256> &histogramme, int e);
 

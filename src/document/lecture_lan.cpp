@@ -7,13 +7,13 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
-#include <vector>
 
 namespace {
 
 constexpr qint64 TailleEnTete = 128;
-// Rows of all bands read in one go: large reads, a buffer of a few megabytes.
+// Bytes asked of the system per read.
 constexpr qint64 OctetsParLot = 4 << 20;
 
 QString tr(const char *texte)
@@ -34,49 +34,51 @@ struct FormeLan {
     [[nodiscard]] qint64 octetsLigne() const { return static_cast<qint64>(bandes) * largeur; }
 };
 
-// Reads band b of every row into canaux[b]'s plane, zeroed beforehand for a
-// file known to be short, whose missing pixels stay 0. Slices of rows
-// are read side by side on the processor's cores, each making its part of
-// the planes present; a batch of whole rows goes straight into the planes in
-// one request. Rows a file no longer holds (it shrank since its size was
-// checked) are zeros, never what the memory held.
-void LireBandes(FichierBrut &fichier, const FormeLan &forme, std::vector<TCanal> &canaux, bool incomplet)
+// The file's pixel bytes as they lie in it, rows of all bands one after the
+// other, each band's channel reading its rows in place. One large read per
+// batch from the file's cache into one block is about twice as fast as
+// sorting each band's rows into a plane of its own. The block's bytes sit at
+// the same place within a memory page as the file's bytes within the file's
+// pages, the copy's fastest case.
+struct BlocLan {
+    QByteArray octets;
+    qint64 debut = 0; // where the first row starts in octets
+};
+
+BlocLan NouveauBloc(qint64 taille, bool aZero)
 {
-    const int w = forme.largeur;
+    constexpr qint64 Page = 4096;
+    BlocLan bloc;
+    bloc.octets = QByteArray(taille + Page, Qt::Uninitialized);
+    const auto adresse = static_cast<qint64>(reinterpret_cast<std::uintptr_t>(bloc.octets.constData()) % Page);
+    bloc.debut = ((TailleEnTete - adresse) % Page + Page) % Page;
+    // The pages come on first write, cleared by the system just before the
+    // reading fills them, while they are still in the processor's cache.
+    ConseillerGrandesPages(bloc.octets.data(), static_cast<std::size_t>(bloc.octets.size()));
+    if (aZero)
+        bloc.octets.fill('\0');
+    return bloc;
+}
+
+// Reads the pixel bytes into the block, zeroed beforehand for a file known
+// to be short, whose missing pixels stay 0. Slices of rows are read side by
+// side on the processor's cores. Bytes a file no longer holds (it shrank
+// since its size was checked) are zeros, never what the memory held.
+void LireBloc(FichierBrut &fichier, const FormeLan &forme, BlocLan &bloc, bool incomplet)
+{
     const qint64 octetsLigne = forme.octetsLigne();
-    std::vector<char *> plans;
-    for (TCanal &c : canaux)
-        plans.push_back(c.plan.data());
-    const auto ligne = [&](std::size_t b, qint64 y) { return plans[b] + y * w; };
-    const qint64 lignesParLot = std::max<qint64>(1, OctetsParLot / octetsLigne);
-    ParcourirEnParallele(forme.hauteur, fichier.LectureSimultanee() ? PartsParalleles(octetsLigne * forme.hauteur) : 1,
-                         [&](int debut, int fin) {
-        if (!incomplet)
-            for (std::size_t b = 0; b < plans.size(); ++b)
-                PreparerGrandesPages(ligne(b, debut), static_cast<std::size_t>(fin - debut) * w);
-        std::vector<FichierBrut::Morceau> morceaux;
-        // Rows [ya, yb); false when the file ends first.
-        const auto lireLignes = [&](qint64 ya, qint64 yb) {
-            morceaux.clear();
-            for (qint64 y = ya; y < yb; ++y)
-                for (std::size_t b = 0; b < plans.size(); ++b)
-                    morceaux.push_back({ligne(b, y), w});
-            return fichier.LireDisperse(TailleEnTete + ya * octetsLigne, morceaux) == (yb - ya) * octetsLigne;
-        };
-        for (qint64 y0 = debut; y0 < fin; y0 += lignesParLot) {
-            const qint64 y1 = std::min<qint64>(fin, y0 + lignesParLot);
-            if (lireLignes(y0, y1))
+    char *pixels = bloc.octets.data() + bloc.debut;
+    const int parts = fichier.LectureSimultanee() ? PartsParalleles(octetsLigne * forme.hauteur) : 1;
+    ParcourirEnParallele(forme.hauteur, parts, [&](int debut, int fin) {
+        const qint64 a = debut * octetsLigne;
+        const qint64 b = fin * octetsLigne;
+        for (qint64 o = a; o < b; o += OctetsParLot) {
+            const qint64 n = std::min(OctetsParLot, b - o);
+            const qint64 lu = fichier.LireA(TailleEnTete + o, pixels + o, n);
+            if (lu == n)
                 continue;
-            // The file ends in this batch: its rows are read again one by
-            // one, the first one it lacks and all later ones being zeros (a
-            // file known to be short was zeroed beforehand and keeps the
-            // bytes it holds of that row).
-            qint64 y = y0;
-            while (y < y1 && lireLignes(y, y + 1))
-                ++y;
             if (!incomplet)
-                for (std::size_t b = 0; b < plans.size(); ++b)
-                    std::memset(ligne(b, y), 0, static_cast<std::size_t>((fin - y) * w));
+                std::memset(pixels + o + lu, 0, static_cast<std::size_t>(b - o - lu));
             return;
         }
     });
@@ -116,13 +118,21 @@ LectureRaster FichierLan::Lire()
     if (incomplet)
         lecture.avertissements << avertissement_;
     lecture.affichage = {1, 2, 3};
-    // The planes' memory is made present by the slice of rows that fills
-    // it, so that on several cores the kernel's page clearing is shared too.
+    const FormeLan forme{bandes_, largeur_, hauteur_};
+    BlocLan bloc = NouveauBloc(forme.octetsLigne() * hauteur_, incomplet);
+    LireBloc(fichier_, forme, bloc, incomplet);
     lecture.canaux.reserve(static_cast<std::size_t>(bandes_));
-    for (int b = 0; b < bandes_; ++b)
-        lecture.canaux.push_back(
-            NouveauCanal(QStringLiteral("TM %1").arg(b + 1), b, largeur_, hauteur_, incomplet, false));
-    LireBandes(fichier_, {bandes_, largeur_, hauteur_}, lecture.canaux, incomplet);
+    for (int b = 0; b < bandes_; ++b) {
+        TCanal canal;
+        canal.nom = QStringLiteral("TM %1").arg(b + 1);
+        canal.index = b;
+        canal.largeur = largeur_;
+        canal.hauteur = hauteur_;
+        canal.plan = bloc.octets;
+        canal.debut = bloc.debut + static_cast<qint64>(b) * largeur_;
+        canal.pas = forme.octetsLigne();
+        lecture.canaux.push_back(std::move(canal));
+    }
     return lecture;
 }
 

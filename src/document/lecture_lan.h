@@ -21,9 +21,10 @@ public:
     [[nodiscard]] int largeur() const { return largeur_; }
     [[nodiscard]] int hauteur() const { return hauteur_; }
 
-    // Channels "TM 1" … "TM N", shown TM 2, TM 3, TM 4 in blue, green, red.
-    // Pixels the file does not hold are 0, with a French warning when it was
-    // short at opening; rows it no longer holds (rewritten meanwhile) are 0.
+    // Channels "TM 1" … "TM N", shown TM 2, TM 3, TM 4 in blue, green, red,
+    // sharing one block laid out as the file is. Pixels the file does not
+    // hold are 0, with a French warning when it was short at opening; bytes
+    // it no longer holds (rewritten meanwhile) are 0.
     [[nodiscard]] LectureRaster Lire();
 
 private:

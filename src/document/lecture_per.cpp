@@ -60,7 +60,7 @@ TCanal LireCanalPer(const QString &chemin, const QString &nom, int index, QStrin
             const int colonnes = std::min(Tuile, w - u * Tuile);
             const char *tuile = rangee.data() + u * OctetsTuile;
             for (int r = 0; r < lignes; ++r)
-                std::memcpy(canal.ligne(t * Tuile + r) + u * Tuile, tuile + r * Tuile,
+                std::memcpy(canal.ligneAEcrire(t * Tuile + r) + u * Tuile, tuile + r * Tuile,
                             static_cast<std::size_t>(colonnes));
         }
     }

@@ -10,8 +10,7 @@
 #include <cerrno>
 
 #if defined(__linux__)
-#include <climits>
-#include <sys/uio.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -62,59 +61,28 @@ qint64 FichierBrut::Lire(qint64 offset, char *dest, qint64 n)
     return total;
 }
 
-qint64 FichierBrut::LireDisperse(qint64 offset, const std::vector<Morceau> &morceaux)
+qint64 FichierBrut::LireA(qint64 offset, char *dest, qint64 n)
 {
 #if defined(__linux__)
-    // One system call fills up to IOV_MAX places, without an intermediate copy.
+    // Explicit offsets: no shared file position, so threads may read at once.
     const int fd = fichier_.handle();
     if (fd >= 0) {
-        std::vector<iovec> vecteurs;
-        vecteurs.reserve(std::min<std::size_t>(morceaux.size(), IOV_MAX));
         qint64 total = 0;
-        std::size_t i = 0;
-        while (i < morceaux.size()) {
-            vecteurs.clear();
-            qint64 demande = 0;
-            for (; i < morceaux.size() && vecteurs.size() < IOV_MAX; ++i) {
-                vecteurs.push_back({morceaux[i].dest, static_cast<std::size_t>(morceaux[i].taille)});
-                demande += morceaux[i].taille;
-            }
-            qint64 faits = 0;
-            std::size_t premier = 0;
-            while (faits < demande) {
-                const ssize_t lu = preadv(fd, vecteurs.data() + premier, static_cast<int>(vecteurs.size() - premier),
-                                          static_cast<off_t>(offset + total + faits));
-                if (lu < 0 && errno == EINTR)
-                    continue;
-                if (lu < 0)
-                    throw ErreurFichier(tr("Impossible de lire le fichier « %1 ».").arg(chemin_));
-                if (lu == 0)
-                    return total + faits;
-                faits += lu;
-                // A partial read: skip the places filled, trim the one begun.
-                auto reste = static_cast<std::size_t>(lu);
-                while (premier < vecteurs.size() && reste >= vecteurs[premier].iov_len) {
-                    reste -= vecteurs[premier].iov_len;
-                    ++premier;
-                }
-                if (premier < vecteurs.size()) {
-                    vecteurs[premier].iov_base = static_cast<char *>(vecteurs[premier].iov_base) + reste;
-                    vecteurs[premier].iov_len -= reste;
-                }
-            }
-            total += faits;
+        while (total < n) {
+            const ssize_t lu = pread(fd, dest + total, static_cast<std::size_t>(n - total),
+                                     static_cast<off_t>(offset + total));
+            if (lu < 0 && errno == EINTR)
+                continue;
+            if (lu < 0)
+                throw ErreurFichier(tr("Impossible de lire le fichier « %1 ».").arg(chemin_));
+            if (lu == 0)
+                break;
+            total += lu;
         }
         return total;
     }
 #endif
-    qint64 total = 0;
-    for (const Morceau &m : morceaux) {
-        const qint64 lu = Lire(offset + total, m.dest, m.taille);
-        total += lu;
-        if (lu < m.taille)
-            break;
-    }
-    return total;
+    return Lire(offset, dest, n);
 }
 
 QString ControlerTaillePixels(const QString &chemin, qint64 annonces, qint64 presents)

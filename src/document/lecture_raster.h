@@ -38,17 +38,12 @@ public:
     // fewer at the end of the file. Throws ErreurFichier on a read error.
     qint64 Lire(qint64 offset, char *dest, qint64 n);
 
-    // Reads consecutive bytes from offset straight into several places, in
-    // order (one row of each band into each band's plane); returns how many
-    // bytes were read in all, fewer at the end of the file.
-    struct Morceau {
-        char *dest;
-        qint64 taille;
-    };
-    qint64 LireDisperse(qint64 offset, const std::vector<Morceau> &morceaux);
+    // The same, safe to call from several threads at once where
+    // LectureSimultanee() says so.
+    qint64 LireA(qint64 offset, char *dest, qint64 n);
 
-    // Whether LireDisperse may be called from several threads at once: it
-    // then reads at explicit offsets without moving a shared file position.
+    // Whether LireA may be called from several threads at once: it then
+    // reads at explicit offsets without moving a shared file position.
     [[nodiscard]] bool LectureSimultanee() const
     {
 #if defined(__linux__)

@@ -238,9 +238,10 @@ bool TesteurConditions::TesterGeneral(QRgb pixel, int x, int y) const
             grand.resize(static_cast<std::size_t>(nb));
             dest = grand.data();
         }
-        const std::size_t decalage = static_cast<std::size_t>(y) * static_cast<std::size_t>(canaux_->largeur) + x;
-        for (int i = 0; i < nb; ++i)
-            dest[i] = canaux_->plans[static_cast<std::size_t>(i)][decalage];
+        for (int i = 0; i < nb; ++i) {
+            const PlanCanal &plan = canaux_->plans[static_cast<std::size_t>(i)];
+            dest[i] = plan.debut[static_cast<std::ptrdiff_t>(y) * plan.pas + x];
+        }
         valeurs = dest;
     }
     return EvaluerGroupes(groupes_, [&](const TCondicoul &c) { return TesterCondition(c, pixel, tsl, tsv, valeurs, nb); });

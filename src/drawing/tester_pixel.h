@@ -6,14 +6,20 @@
 
 #include <QRgb>
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
 // The 8-bit channel planes of a multichannel document made available to the
 // conditions on channels (component codes 10 and above) while a region
-// algorithm runs. Each plane holds largeur bytes per row.
+// algorithm runs: for each, its first row and the distance between rows;
+// all are largeur pixels wide.
+struct PlanCanal {
+    const std::uint8_t *debut = nullptr;
+    std::ptrdiff_t pas = 0;
+};
 struct PlansCanaux {
-    std::vector<const std::uint8_t *> plans;
+    std::vector<PlanCanal> plans;
     int largeur = 0;
 };
 

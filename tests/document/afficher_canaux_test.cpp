@@ -24,7 +24,7 @@ TCanal Canal(const char *nom, int w, int h, const std::function<int(int, int)> &
     c.plan = QByteArray(w * h, '\0');
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            c.ligne(y)[x] = static_cast<unsigned char>(valeur(x, y));
+            c.ligneAEcrire(y)[x] = static_cast<unsigned char>(valeur(x, y));
     return c;
 }
 
@@ -309,5 +309,70 @@ const CasHistogramme CasHistogrammes[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Plan, HistogrammeOctetsTest, ::testing::ValuesIn(CasHistogrammes));
+
+// Bands alternating row by row in one shared block (as a Landsat file lays
+// them out), against the same bands as planes of their own.
+std::vector<TCanal> BandesEntrelacees(int bandes, int w, int h)
+{
+    std::mt19937 alea(7);
+    QByteArray bloc(5 + qsizetype{bandes} * w * h, '\0');
+    for (char &o : bloc)
+        o = static_cast<char>(alea() % 97 + (alea() % 3) * 80);
+    std::vector<TCanal> canaux(static_cast<std::size_t>(bandes));
+    for (int b = 0; b < bandes; ++b) {
+        TCanal &c = canaux[static_cast<std::size_t>(b)];
+        c.nom = QStringLiteral("TM %1").arg(b + 1);
+        c.index = b;
+        c.largeur = w;
+        c.hauteur = h;
+        c.plan = bloc;
+        c.debut = 5 + qsizetype{b} * w;
+        c.pas = qsizetype{bandes} * w;
+    }
+    return canaux;
+}
+
+std::vector<TCanal> PlansSepares(const std::vector<TCanal> &canaux)
+{
+    std::vector<TCanal> separes = canaux;
+    for (TCanal &c : separes) {
+        c.plan = c.Octets();
+        c.debut = 0;
+        c.pas = 0;
+    }
+    return separes;
+}
+
+class BandesEntrelaceesTest : public ::testing::TestWithParam<std::array<int, 2>> {};
+
+TEST_P(BandesEntrelaceesTest, count_and_show_as_the_same_bands_in_planes_of_their_own)
+{
+    const auto [w, h] = GetParam();
+    const std::vector<TCanal> entrelacees = BandesEntrelacees(4, w, h);
+    const std::vector<TCanal> separes = PlansSepares(entrelacees);
+    ASSERT_EQ(separes[1].plan.size(), qsizetype{w} * h);
+    for (const auto &[debut, fin] : {std::array<int, 2>{0, h}, std::array<int, 2>{1, h - 1}}) {
+        const auto compte = HistogrammesCanaux({&entrelacees[1], nullptr, &entrelacees[3]}, debut, fin);
+        EXPECT_EQ(compte[0], HistogrammeCanal(separes[1], debut, fin));
+        EXPECT_EQ(compte[1], (std::array<std::uint64_t, 256>{}));
+        EXPECT_EQ(compte[2], HistogrammeCanal(separes[3], debut, fin));
+        std::array<std::uint64_t, 256> attendu{};
+        for (int y = debut; y < fin; ++y)
+            for (int x = 0; x < w; ++x)
+                ++attendu[separes[3].ligne(y)[x]];
+        EXPECT_EQ(compte[2], attendu);
+    }
+    ImageDocument a;
+    a.canaux = entrelacees;
+    a.AfficherCanaux(0, 1, 3, 5);
+    ImageDocument b;
+    b.canaux = separes;
+    b.AfficherCanaux(0, 1, 3, 5);
+    EXPECT_TRUE(a.image == b.image);
+    EXPECT_EQ(a.codeCouleur.NomC, b.codeCouleur.NomC);
+}
+
+INSTANTIATE_TEST_SUITE_P(Canaux, BandesEntrelaceesTest,
+                         ::testing::Values(std::array<int, 2>{9, 5}, std::array<int, 2>{1001, 700}));
 
 } // namespace

@@ -31,15 +31,17 @@ int Attendu(int b, int x, int y)
     return Valeur(128 + (qint64{y} * Bandes + b) * Largeur + x);
 }
 
-// Pixels of channel b that differ from the file's bytes (rows from
-// `lignesLues` on are expected to be zeros).
-qint64 Fautes(const TCanal &c, int b, int lignesLues = Hauteur)
+// Pixels of channel b that differ from the file's bytes (bytes from file
+// offset `finLue` on are expected to be zeros).
+qint64 Fautes(const TCanal &c, int b, qint64 finLue = 128 + OctetsPixels)
 {
     qint64 fautes = 0;
     for (int y = 0; y < Hauteur; ++y) {
         const unsigned char *ligne = c.ligne(y);
-        for (int x = 0; x < Largeur; ++x)
-            fautes += ligne[x] != (y < lignesLues ? Attendu(b, x, y) : 0);
+        for (int x = 0; x < Largeur; ++x) {
+            const qint64 offset = 128 + (qint64{y} * Bandes + b) * Largeur + x;
+            fautes += ligne[x] != (offset < finLue ? Attendu(b, x, y) : 0);
+        }
     }
     return fautes;
 }
@@ -65,7 +67,7 @@ TEST(GrandeScene, opens_whole_with_every_pixel_of_the_composite_written_and_ever
     EXPECT_EQ(fautes, 0);
 }
 
-TEST(GrandeScene, a_file_shrunk_after_its_header_was_checked_gives_zeros_from_its_first_missing_row)
+TEST(GrandeScene, a_file_shrunk_after_its_header_was_checked_gives_zeros_from_its_first_missing_byte)
 {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("scene.lan"));
@@ -74,13 +76,13 @@ TEST(GrandeScene, a_file_shrunk_after_its_header_was_checked_gives_zeros_from_it
     EXPECT_EQ(lan.bandes(), Bandes);
     // Another program rewrites the file between the check of its size and
     // the reading of its pixels, keeping its first 600 rows and half a row.
-    constexpr int LignesGardees = 600;
-    ASSERT_TRUE(QFile::resize(chemin, 128 + qint64{LignesGardees} * Bandes * Largeur + Largeur / 2));
+    constexpr qint64 Garde = 128 + qint64{600} * Bandes * Largeur + Largeur / 2;
+    ASSERT_TRUE(QFile::resize(chemin, Garde));
     const LectureRaster l = lan.Lire();
     ASSERT_EQ(l.canaux.size(), std::size_t{Bandes});
     for (int b = 0; b < Bandes; ++b) {
         ASSERT_TRUE(l.canaux[std::size_t(b)].complet());
-        EXPECT_EQ(Fautes(l.canaux[std::size_t(b)], b, LignesGardees), 0) << "TM " << b + 1;
+        EXPECT_EQ(Fautes(l.canaux[std::size_t(b)], b, Garde), 0) << "TM " << b + 1;
     }
 }
 

@@ -69,8 +69,9 @@ TEST(ConditionPixel, ReadsTheChannelValuesOfThePixel)
     EXPECT_TRUE(TesterPixel(Rouge, valeurs, 2, {{C(11, 200, 200)}}));
     EXPECT_FALSE(TesterPixel(Rouge, valeurs, 2, {{C(10, 8, 255)}}));
 
-    const std::uint8_t plan0[] = {1, 2, 3, 4}, plan1[] = {10, 20, 30, 40};
-    const PlansCanaux plans{{plan0, plan1}, 2};
+    // Two 2 × 2 channels whose rows alternate in one block.
+    const std::uint8_t bloc[] = {1, 2, 10, 20, 3, 4, 30, 40};
+    const PlansCanaux plans{{{bloc, 4}, {bloc + 2, 4}}, 2};
     const TesteurConditions prepare({{C(11, 40, 40)}}, &plans);
     EXPECT_TRUE(prepare.Tester(Rouge, 1, 1));
     EXPECT_FALSE(prepare.Tester(Rouge, 0, 1));

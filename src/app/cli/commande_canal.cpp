@@ -45,7 +45,7 @@ int CommandeCanal(const QStringList &arguments, QTextStream &, QTextStream &erre
         return 1;
     }
     const TCanal &canal = lecture.canaux[static_cast<std::size_t>(index)];
-    if (!EcrireFichierSur(arguments.at(2), canal.plan))
+    if (!EcrireFichierSur(arguments.at(2), canal.Octets()))
         throw ErreurFichier(tr("Impossible d'écrire le fichier « %1 ».").arg(arguments.at(2)));
     return 0;
 }
