@@ -4,6 +4,7 @@
 
 #include "document/composition_canaux.h"
 #include "document/etirement_contraste.h"
+#include "document/etirement_queues.h"
 #include "document/grandes_pages.h"
 #include "document/image_document.h"
 #include "document/travail_parallele.h"
@@ -11,12 +12,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <mutex>
 #include <vector>
 
 namespace {
-
-using Histogramme = std::array<std::uint64_t, 256>;
 
 // Channel shown in a slot: the index when it names an existing channel of the
 // reference size, otherwise none (-1).
@@ -148,34 +146,11 @@ void ImageDocument::AfficherCanaux(int b, int v, int r, int e, const Designation
         nouvelle = true;
     }
 
-    // The slots' histograms are counted by slices of rows side by side,
-    // each slice counting every slot, then added up.
     const std::int64_t octetsPlan = static_cast<std::int64_t>(w) * h;
-    std::array<Histogramme, 3> histogrammes{};
-    std::array<bool, 3> aCompter{};
-    for (int k = 0; k < 3; ++k)
-        aCompter[k] = etirement > 0 && montres[k];
-    const int nbACompter = static_cast<int>(std::count(aCompter.begin(), aCompter.end(), true));
-    if (nbACompter > 0) {
-        std::mutex garde;
-        ParcourirEnParallele(h, PartsParalleles(octetsPlan * nbACompter), [&](int debut, int fin) {
-            std::array<const TCanal *, 3> comptes{};
-            for (int k = 0; k < 3; ++k)
-                comptes[k] = aCompter[k] ? montres[k] : nullptr;
-            const std::array<Histogramme, 3> partiels = HistogrammesCanaux(comptes, debut, fin);
-            const std::lock_guard<std::mutex> verrou(garde);
-            for (int k = 0; k < 3; ++k)
-                for (int v = 0; v < 256; ++v)
-                    histogrammes[k][v] += partiels[k][v];
-        });
-    }
-    std::array<BornesEtirement, 3> bornes{};
+    const std::array<BornesEtirement, 3> bornes = EtirementsCanaux(montres, etirement);
     std::array<TableAffichage, 3> tables{};
-    for (int k = 0; k < 3; ++k) {
-        if (places[k] >= 0)
-            bornes[k] = EtirementDeHistogramme(histogrammes[k], etirement);
+    for (int k = 0; k < 3; ++k)
         tables[k] = bornes[k].applique ? TableEtirement(bornes[k].mini, bornes[k].maxi) : TableEtirement(0, 0);
-    }
     uchar *const bits = image.bits();
     const qsizetype pas = image.bytesPerLine();
     const auto preparer = [&](int debut, int fin) {
