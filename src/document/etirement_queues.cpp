@@ -4,6 +4,7 @@
 #include "document/travail_parallele.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <mutex>
 
@@ -61,6 +62,25 @@ void CompterSimple(const std::uint8_t *p, int x0, int n, const Extremes &e, Queu
 
 #if defined(KAPTORI_LARGE)
 
+// The bytes of p at the set bits of m counted.
+template <typename Masque>
+void CompterMarques(const std::uint8_t *p, Masque m, Queues &q)
+{
+    while (m) {
+        ++q.comptes[p[std::countr_zero(m)]];
+        m &= m - 1;
+    }
+}
+
+// Lane minima and maxima of the wide comparisons added to the counts'.
+void NoterBornes(const std::uint8_t *bas, const std::uint8_t *haut, int voies, Queues &q)
+{
+    for (int i = 0; i < voies; ++i) {
+        q.mini = std::min(q.mini, int{bas[i]});
+        q.maxi = std::max(q.maxi, int{haut[i]});
+    }
+}
+
 // Both ranges are tested as one unsigned comparison each: v - 1 <= a - 1
 // and v - b <= 254 - b, in bytes.
 __attribute__((target("avx512f,avx512bw"))) int CompterAvx512(const std::uint8_t *p, int n, const Extremes &e,
@@ -77,22 +97,17 @@ __attribute__((target("avx512f,avx512bw"))) int CompterAvx512(const std::uint8_t
         const __m512i v = _mm512_loadu_si512(p + x);
         mini = _mm512_min_epu8(mini, v);
         maxi = _mm512_max_epu8(maxi, v);
-        std::uint64_t m = _mm512_cmple_epu8_mask(_mm512_sub_epi8(v, un), a1)
-                          | _mm512_cmple_epu8_mask(_mm512_sub_epi8(v, b), b1);
-        while (m) {
-            ++q.comptes[p[x + __builtin_ctzll(m)]];
-            m &= m - 1;
-        }
+        CompterMarques(p + x,
+                       std::uint64_t{_mm512_cmple_epu8_mask(_mm512_sub_epi8(v, un), a1)
+                                     | _mm512_cmple_epu8_mask(_mm512_sub_epi8(v, b), b1)},
+                       q);
     }
     alignas(64) std::uint8_t bas[64];
     alignas(64) std::uint8_t haut[64];
     _mm512_store_si512(bas, mini);
     _mm512_store_si512(haut, maxi);
     if (x > 0)
-        for (int i = 0; i < 64; ++i) {
-            q.mini = std::min(q.mini, int{bas[i]});
-            q.maxi = std::max(q.maxi, int{haut[i]});
-        }
+        NoterBornes(bas, haut, 64, q);
     return x;
 }
 
@@ -114,21 +129,14 @@ __attribute__((target("avx2"))) int CompterAvx2(const std::uint8_t *p, int n, co
         const __m256i d2 = _mm256_sub_epi8(v, b);
         const __m256i dans = _mm256_or_si256(_mm256_cmpeq_epi8(_mm256_max_epu8(d1, a1), a1),
                                              _mm256_cmpeq_epi8(_mm256_max_epu8(d2, b1), b1));
-        auto m = static_cast<std::uint32_t>(_mm256_movemask_epi8(dans));
-        while (m) {
-            ++q.comptes[p[x + __builtin_ctz(m)]];
-            m &= m - 1;
-        }
+        CompterMarques(p + x, static_cast<std::uint32_t>(_mm256_movemask_epi8(dans)), q);
     }
     alignas(32) std::uint8_t bas[32];
     alignas(32) std::uint8_t haut[32];
     _mm256_store_si256(reinterpret_cast<__m256i *>(bas), mini);
     _mm256_store_si256(reinterpret_cast<__m256i *>(haut), maxi);
     if (x > 0)
-        for (int i = 0; i < 32; ++i) {
-            q.mini = std::min(q.mini, int{bas[i]});
-            q.maxi = std::max(q.maxi, int{haut[i]});
-        }
+        NoterBornes(bas, haut, 32, q);
     return x;
 }
 
