@@ -79,8 +79,9 @@ void Repondre(TSavePictureDialogsg &d, const ChoixEnregistrement &c, const char 
     auto *nom = d.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
     ASSERT_NE(nom, nullptr);
     nom->setText(c.nom);
-    if (capture != nullptr)
+    if (capture != nullptr) {
         EXPECT_FALSE(Capturer(d, QString::fromLatin1(capture)).isNull());
+    }
     QTest::keyClick(nom, Qt::Key_Return);
 }
 
@@ -239,8 +240,9 @@ void DocumentComplet(const QString &chemin, const QImage &avant, CodageImage cod
     EXPECT_EQ(lu.echelle, EchelleMm());
     EXPECT_EQ(lu.codeCouleur, CodeTemperature());
     ASSERT_EQ(lu.image.size(), avant.size());
-    if (codage != CodageImage::Jpg)
+    if (codage != CodageImage::Jpg) {
         EXPECT_EQ(lu.image, avant);
+    }
 }
 
 const CasEnregistrement kCas[] = {

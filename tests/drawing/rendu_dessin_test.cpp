@@ -222,10 +222,11 @@ TEST_P(EmboutDessine, IsAFilledDiscOfRadiusW)
     for (int y = 0; y < 25; ++y)
         for (int x = 0; x < 25; ++x) {
             const double r = std::hypot(x - 13, y - 13);
-            if (r <= w - 0.5 || r == 0)
+            if (r <= w - 0.5 || r == 0) {
                 EXPECT_EQ(embout.pixel(x, y), Noir) << x << "," << y;
-            else if (r > w + 0.75)
+            } else if (r > w + 0.75) {
                 EXPECT_EQ(qAlpha(embout.pixel(x, y)), 0) << x << "," << y;
+            }
         }
 }
 

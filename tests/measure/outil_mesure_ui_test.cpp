@@ -330,8 +330,9 @@ TEST_F(MesureDansLeCadre, polar_and_triangle_scales_read_under_the_pointer)
     ASSERT_EQ(texte, QStringLiteral("sable fin: 19,2%  limons: 57%  argiles: 23,7%"));
     QApplication::processEvents();
     for (QLabel *panneau : cadre->statusBar()->findChildren<QLabel *>())
-        if (panneau->text() == texte)
+        if (panneau->text() == texte) {
             EXPECT_GE(panneau->contentsRect().width(), panneau->fontMetrics().horizontalAdvance(texte));
+        }
     Capturer(cadre.get(), "mesure_triangle_cadre");
 }
 
