@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <optional>
 #include <vector>
 
 BornesEtirement EtirementDeHistogramme(const std::array<std::uint64_t, 256> &histogramme, int e)
@@ -153,53 +152,34 @@ std::array<std::uint64_t, 256> HistogrammeOctets(const std::uint8_t *octets, std
 
 std::array<std::uint64_t, 256> HistogrammeCanal(const TCanal &canal, int debut, int fin)
 {
-    return HistogrammesCanaux({&canal, nullptr, nullptr}, debut, fin)[0];
+    debut = std::max(debut, 0);
+    fin = std::min(fin, canal.hauteur);
+    if (fin <= debut || !canal.complet())
+        return {};
+    const auto largeur = static_cast<std::size_t>(canal.largeur);
+    const auto octets = largeur * static_cast<std::size_t>(fin - debut);
+    if (canal.pasLigne() == canal.largeur)
+        return HistogrammeOctets(canal.ligne(debut), octets);
+    // Rows apart from each other (bands alternating row by row in one block).
+    Histogramme histogramme{};
+    if (octets < SeuilPaires) {
+        for (int y = debut; y < fin; ++y)
+            CompterOctets(canal.ligne(y), largeur, histogramme);
+    } else {
+        CompteurPaires compteur(histogramme);
+        for (int y = debut; y < fin; ++y)
+            compteur.Compter(canal.ligne(y), largeur);
+    }
+    return histogramme;
 }
 
 std::array<std::array<std::uint64_t, 256>, 3> HistogrammesCanaux(const std::array<const TCanal *, 3> &canaux, int debut,
                                                                   int fin)
 {
     std::array<Histogramme, 3> histogrammes{};
-    std::array<const TCanal *, 3> lus{};
-    std::size_t octets = 0;
     for (std::size_t k = 0; k < 3; ++k)
-        if (canaux[k] && canaux[k]->complet() && std::max(debut, 0) < std::min(fin, canaux[k]->hauteur)) {
-            lus[k] = canaux[k];
-            octets += static_cast<std::size_t>(canaux[k]->largeur)
-                      * static_cast<std::size_t>(std::min(fin, canaux[k]->hauteur) - std::max(debut, 0));
-        }
-    // Channels whose rows follow each other are counted in one pass each.
-    // Others (bands alternating row by row in one block) are counted row
-    // after row, all of them together: their rows of a same height lie side
-    // by side in memory.
-    std::array<std::optional<CompteurPaires>, 3> compteurs;
-    for (std::size_t k = 0; k < 3; ++k) {
-        const TCanal *c = lus[k];
-        if (!c)
-            continue;
-        const int a = std::max(debut, 0);
-        const int b = std::min(fin, c->hauteur);
-        const auto n = static_cast<std::size_t>(c->largeur) * static_cast<std::size_t>(b - a);
-        if (c->pasLigne() == c->largeur) {
-            histogrammes[k] = HistogrammeOctets(c->ligne(a), n);
-            lus[k] = nullptr;
-        } else if (octets >= SeuilPaires) {
-            compteurs[k].emplace(histogrammes[k]);
-        }
-    }
-    for (int y = std::max(debut, 0); y < fin; ++y)
-        for (std::size_t k = 0; k < 3; ++k) {
-            const TCanal *c = lus[k];
-            if (!c || y >= c->hauteur)
-                continue;
-            const auto largeur = static_cast<std::size_t>(c->largeur);
-            if (compteurs[k])
-                compteurs[k]->Compter(c->ligne(y), largeur);
-            else
-                CompterOctets(c->ligne(y), largeur, histogrammes[k]);
-        }
-    for (auto &compteur : compteurs)
-        compteur.reset();
+        if (canaux[k])
+            histogrammes[k] = HistogrammeCanal(*canaux[k], debut, fin);
     return histogrammes;
 }
 

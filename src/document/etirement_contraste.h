@@ -32,8 +32,7 @@ struct BornesEtirement {
 // channel lacks bytes).
 [[nodiscard]] std::array<std::uint64_t, 256> HistogrammeCanal(const TCanal &canal, int debut, int fin);
 
-// The same for up to three channels at once (null ones get no counts),
-// in one pass over rows [debut, fin).
+// The same for up to three channels (null ones get no counts).
 [[nodiscard]] std::array<std::array<std::uint64_t, 256>, 3>
 HistogrammesCanaux(const std::array<const TCanal *, 3> &canaux, int debut, int fin);
 

@@ -104,7 +104,7 @@ QString ControlerTaillePixels(const QString &chemin, qint64 annonces, qint64 pre
         .arg(annonces);
 }
 
-TCanal NouveauCanal(const QString &nom, int index, int largeur, int hauteur, bool aZero, bool prepare)
+TCanal NouveauCanal(const QString &nom, int index, int largeur, int hauteur, bool aZero)
 {
     TCanal canal;
     canal.nom = nom;
@@ -113,10 +113,7 @@ TCanal NouveauCanal(const QString &nom, int index, int largeur, int hauteur, boo
     canal.hauteur = hauteur;
     const qsizetype taille = static_cast<qsizetype>(largeur) * static_cast<qsizetype>(hauteur);
     canal.plan = QByteArray(taille, Qt::Uninitialized);
-    if (prepare || aZero)
-        PreparerGrandesPages(canal.plan.data(), static_cast<std::size_t>(taille));
-    else
-        ConseillerGrandesPages(canal.plan.data(), static_cast<std::size_t>(taille));
+    PreparerGrandesPages(canal.plan.data(), static_cast<std::size_t>(taille));
     if (aZero)
         canal.plan.fill('\0');
     return canal;

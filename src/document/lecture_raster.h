@@ -67,8 +67,7 @@ private:
 
 // A channel with a plane of largeur × hauteur bytes; zeroed when asked, left
 // uninitialised otherwise (the reader then writes every byte).
-[[nodiscard]] TCanal NouveauCanal(const QString &nom, int index, int largeur, int hauteur, bool aZero,
-                                  bool prepare = true);
+[[nodiscard]] TCanal NouveauCanal(const QString &nom, int index, int largeur, int hauteur, bool aZero);
 
 // The path as the user sees it in messages: the file name alone.
 [[nodiscard]] QString NomAffiche(const QString &chemin);
