@@ -3,7 +3,7 @@
 SAMPLE ?= data/photo.jpg
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run build test dev bench fuzz clean
+.PHONY: deps run build test dev bench fuzz fuzz-run clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -36,6 +36,11 @@ bench: deps
 fuzz: deps
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz -j $(JOBS)
+
+# make fuzz-run SECONDS=60: every fuzz target that long, from its seeds.
+SECONDS ?= 60
+fuzz-run: fuzz
+	bash scripts/fuzz-run.sh $(SECONDS)
 
 clean:
 	rm -rf build

@@ -10,7 +10,7 @@ PAQUETS=(
   libpng-dev libjpeg-dev libjpeg-turbo-progs libgif-dev libtiff-dev libimagequant-dev
   libsane-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core poppler-utils
   clang libclang-rt-14-dev
 )
 

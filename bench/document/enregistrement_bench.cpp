@@ -4,7 +4,7 @@
 // against each library reading the same bytes from a file.
 
 #include "document/chargement_document.h"
-#include "document/ecriture_png.h"
+#include "document/formats/ecriture_png.h"
 #include "document/fichier_document.h"
 #include "document/image_document.h"
 

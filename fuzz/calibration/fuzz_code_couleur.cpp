@@ -2,8 +2,8 @@
 // fails hard, a parsed code writes a text that reads back to the same text,
 // and decoding any colour with it stays defined.
 
-#include "app/fichier_texte.h"
-#include "app/nombres.h"
+#include "commun/fichier_texte.h"
+#include "commun/nombres.h"
 #include "calibration/code_couleur.h"
 #include "calibration/decodage_couleur.h"
 #include "calibration/lecture_pixel.h"

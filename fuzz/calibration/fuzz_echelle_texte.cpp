@@ -1,8 +1,8 @@
 // Scale texts, binary images and document streams on arbitrary bytes: no
 // crash, no hang, and a parsed scale written again parses again.
 
-#include "app/fichier_texte.h"
-#include "app/nombres.h"
+#include "commun/fichier_texte.h"
+#include "commun/nombres.h"
 #include "calibration/echelle.h"
 #include "calibration/echelle_binaire.h"
 #include "calibration/echelle_flux.h"

@@ -1,7 +1,7 @@
 // The document-file reader on arbitrary bytes: a document or a French error,
 // never a crash, a hang or an allocation beyond what the bytes can hold.
 
-#include "app/erreur.h"
+#include "commun/erreur.h"
 #include "document/fichier_document.h"
 
 #include <cstddef>

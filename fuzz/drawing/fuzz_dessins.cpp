@@ -2,7 +2,7 @@
 // what was read onto a small layer: reading must either succeed or throw
 // ErreurDecodage, and drawing must stay inside the bitmaps.
 
-#include "app/erreur.h"
+#include "commun/erreur.h"
 #include "drawing/dessin_fichier.h"
 #include "drawing/rendu_dessin.h"
 

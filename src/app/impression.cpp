@@ -1,7 +1,7 @@
 #include "app/impression.h"
 
-#include "app/erreur.h"
-#include "app/nombres.h"
+#include "commun/erreur.h"
+#include "commun/nombres.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>

@@ -1,6 +1,6 @@
 #include "app/mise_en_page.h"
 
-#include "app/nombres.h"
+#include "commun/nombres.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
 #include "calibration/code_couleur.h"
 
-#include "app/erreur.h"
-#include "app/fichier_texte.h"
-#include "app/nombres.h"
-#include "calibration/couper_champ.h"
+#include "commun/erreur.h"
+#include "commun/fichier_texte.h"
+#include "commun/nombres.h"
+#include "commun/couper_champ.h"
 
 #include <QCoreApplication>
 #include <QIODevice>

@@ -1,6 +1,6 @@
 #include "calibration/couleur_moyenne.h"
 
-#include "app/nombres.h"
+#include "commun/nombres.h"
 
 #include <QImage>
 #include <QRect>

@@ -1,6 +1,6 @@
 #include "calibration/decodage_couleur.h"
 
-#include "app/nombres.h"
+#include "commun/nombres.h"
 
 #include <QCoreApplication>
 

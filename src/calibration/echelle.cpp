@@ -1,7 +1,7 @@
 #include "calibration/echelle.h"
 
-#include "app/nombres.h"
-#include "calibration/couper_champ.h"
+#include "commun/nombres.h"
+#include "commun/couper_champ.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "calibration/echelle_binaire.h"
 
-#include "app/fichier_texte.h"
+#include "commun/fichier_texte.h"
 
 #include <QtEndian>
 

@@ -1,6 +1,6 @@
 #include "calibration/lecture_pixel.h"
 
-#include "app/nombres.h"
+#include "commun/nombres.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,6 +1,6 @@
 #include "calibration/rampes_couleurs.h"
 
-#include "app/nombres.h"
+#include "commun/nombres.h"
 
 #include <QImage>
 

@@ -1,6 +1,6 @@
 #include "calibration/saisie_code_couleur.h"
 
-#include "app/nombres.h"
+#include "commun/nombres.h"
 #include "calibration/decodage_couleur.h"
 
 #include <algorithm>

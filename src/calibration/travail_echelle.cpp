@@ -1,6 +1,6 @@
 #include "calibration/travail_echelle.h"
 
-#include "app/nombres.h"
+#include "commun/nombres.h"
 
 #include <cmath>
 #include <limits>

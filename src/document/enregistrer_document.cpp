@@ -2,11 +2,11 @@
 
 #include "calibration/code_couleur.h"
 #include "calibration/echelle_annexe.h"
-#include "document/ecriture_bmp.h"
-#include "document/ecriture_gif.h"
-#include "document/ecriture_jpeg.h"
-#include "document/ecriture_png.h"
-#include "document/ecriture_sure.h"
+#include "document/formats/ecriture_bmp.h"
+#include "document/formats/ecriture_gif.h"
+#include "document/formats/ecriture_jpeg.h"
+#include "document/formats/ecriture_png.h"
+#include "commun/ecriture_sure.h"
 #include "document/image_document.h"
 
 #include <QFileInfo>

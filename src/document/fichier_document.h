@@ -16,7 +16,7 @@
 
 #include "calibration/code_couleur.h"
 #include "calibration/echelle.h"
-#include "document/lecteur_image.h"
+#include "document/formats/lecteur_image.h"
 #include "drawing/liste_dessins.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #include "document/image_document.h"
 
-#include "app/nombres.h"
-#include "document/grandes_pages.h"
+#include "commun/nombres.h"
+#include "commun/grandes_pages.h"
 
 #include <QPainter>
 

@@ -8,8 +8,8 @@
 
 #include "calibration/code_couleur.h"
 #include "calibration/echelle.h"
-#include "document/canal.h"
-#include "document/designations_canaux.h"
+#include "document/raster/canal.h"
+#include "document/raster/designations_canaux.h"
 #include "drawing/etat_dessin.h"
 #include "drawing/liste_dessins.h"
 #include "document/etat_mesure.h"

@@ -1,12 +1,12 @@
 #include "document/ouverture_document.h"
 
-#include "app/erreur.h"
+#include "commun/erreur.h"
 #include "calibration/code_couleur.h"
 #include "calibration/echelle_annexe.h"
 #include "document/chargement_document.h"
-#include "document/lecteur_image.h"
+#include "document/formats/lecteur_image.h"
 #include "document/nom_fichier_annexe.h"
-#include "document/ouverture_raster.h"
+#include "document/raster/ouverture_raster.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "document/placement_flottant.h"
 
-#include "app/nombres.h"
+#include "commun/nombres.h"
 #include "document/dessins_document.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "drawing/balises_texte.h"
 
-#include "app/nombres.h"
+#include "commun/nombres.h"
 
 #include <algorithm>
 #include <array>

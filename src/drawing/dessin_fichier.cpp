@@ -1,7 +1,7 @@
 #include "drawing/dessin_fichier.h"
 
-#include "app/erreur.h"
-#include "app/fichier_texte.h"
+#include "commun/erreur.h"
+#include "commun/fichier_texte.h"
 
 #include <QCoreApplication>
 #include <QtEndian>

@@ -1,7 +1,7 @@
 #include "drawing/element_texte.h"
 
-#include "app/fichier_texte.h"
-#include "app/nombres.h"
+#include "commun/fichier_texte.h"
+#include "commun/nombres.h"
 #include "drawing/composer_texte.h"
 
 #include <algorithm>

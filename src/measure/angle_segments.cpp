@@ -1,6 +1,6 @@
 #include "measure/angle_segments.h"
 
-#include "app/nombres.h"
+#include "commun/nombres.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "measure/lecture_position.h"
 
-#include "app/nombres.h"
+#include "commun/nombres.h"
 #include "document/image_document.h"
 
 #include <cmath>

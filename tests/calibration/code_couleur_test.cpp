@@ -2,7 +2,7 @@
 // it must read back what it wrote under either decimal separator, and turn
 // anything else into an undefined code rather than a wrong one.
 
-#include "app/erreur.h"
+#include "commun/erreur.h"
 #include "calibration/code_couleur.h"
 #include "support/separateur.h"
 

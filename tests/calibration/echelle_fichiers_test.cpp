@@ -1,8 +1,8 @@
 // Side-files, document streams and the standard list: what is written comes
 // back, and a broken or hostile file never costs more than the default scale.
 
-#include "app/erreur.h"
-#include "app/nombres.h"
+#include "commun/erreur.h"
+#include "commun/nombres.h"
 #include "calibration/echelle_annexe.h"
 #include "calibration/echelle_flux.h"
 #include "calibration/echelles_standard.h"

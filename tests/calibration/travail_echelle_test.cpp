@@ -2,7 +2,7 @@
 // from the points the user placed, how the pointer moves the frame, the
 // triangle and the polar radius, and what the value edits let through.
 
-#include "app/nombres.h"
+#include "commun/nombres.h"
 #include "calibration/travail_echelle.h"
 #include "support/separateur.h"
 

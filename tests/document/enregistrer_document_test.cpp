@@ -3,7 +3,7 @@
 // previous file and the document's name as they were, and a saved document
 // file opens back with its drawing layer rebuilt.
 
-#include "app/erreur.h"
+#include "commun/erreur.h"
 #include "calibration/code_couleur.h"
 #include "calibration/echelle.h"
 #include "document/enregistrer_document.h"

@@ -2,7 +2,7 @@
 // everything a document keeps in each image encoding, and refusal of
 // truncated or foreign files before anything is built.
 
-#include "app/erreur.h"
+#include "commun/erreur.h"
 #include "document/fichier_document.h"
 
 #include <QBuffer>

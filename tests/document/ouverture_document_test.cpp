@@ -2,7 +2,7 @@
 // side-file names drop the last four characters of the path, and a file that
 // cannot be read leaves no document behind.
 
-#include "app/erreur.h"
+#include "commun/erreur.h"
 #include "document/nom_fichier_annexe.h"
 #include "document/ouverture_document.h"
 

@@ -1,7 +1,7 @@
 // The drawn-element record and the drawing block of the document file, byte
 // for byte, against hand-written records.
 
-#include "app/erreur.h"
+#include "commun/erreur.h"
 #include "drawing/dessin_fichier.h"
 
 #include <QBuffer>

@@ -5,8 +5,8 @@
 // frame the test made is destroyed, then the real boxes and the former
 // folder come back.
 
-#include "app/boites_message.h"
-#include "app/main_window.h"
+#include "app/ui/boites_message.h"
+#include "app/ui/main_window.h"
 
 #include <QDir>
 #include <QMessageBox>

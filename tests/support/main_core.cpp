@@ -2,7 +2,7 @@
 // rendering and QPainter need one), and the point as decimal separator
 // unless a test chooses otherwise.
 
-#include "app/nombres.h"
+#include "commun/nombres.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>

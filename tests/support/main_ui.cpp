@@ -1,6 +1,6 @@
 // Main of the widget test binaries: one offscreen QApplication per binary.
 
-#include "app/nombres.h"
+#include "commun/nombres.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

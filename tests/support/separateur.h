@@ -1,7 +1,7 @@
 #pragma once
 // Runs a test under a chosen decimal separator and restores the previous one.
 
-#include "app/nombres.h"
+#include "commun/nombres.h"
 
 class SeparateurTemporaire {
 public:

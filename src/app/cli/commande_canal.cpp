@@ -4,10 +4,10 @@
 // bands. Warnings of the reader (incomplete file) go to the error stream.
 
 #include "app/cli/commandes_cli.h"
-#include "app/erreur.h"
-#include "app/fichier_texte.h"
-#include "app/nombres.h"
-#include "document/ouverture_raster.h"
+#include "commun/erreur.h"
+#include "commun/fichier_texte.h"
+#include "commun/nombres.h"
+#include "document/raster/ouverture_raster.h"
 
 #include <QCoreApplication>
 

@@ -7,7 +7,7 @@
 // from 50 to 100 (90 by default).
 
 #include "app/cli/commandes_cli.h"
-#include "app/nombres.h"
+#include "commun/nombres.h"
 #include "calibration/echelle.h"
 #include "document/enregistrer_document.h"
 #include "document/ouverture_document.h"

@@ -7,7 +7,7 @@
 #include "app/cli/commandes_cli.h"
 #include "app/impression.h"
 #include "app/mise_en_page.h"
-#include "app/nombres.h"
+#include "commun/nombres.h"
 #include "document/ouverture_document.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 // scale ("2,5 mm"), the position of the second point with the other scales.
 
 #include "app/cli/commandes_cli.h"
-#include "app/nombres.h"
+#include "commun/nombres.h"
 #include "calibration/echelle.h"
 #include "document/ouverture_document.h"
 #include "measure/lecture_position.h"

@@ -2,8 +2,8 @@
 // as raw 8-bit R, G, B, A bytes, row by row from the top, without any header.
 
 #include "app/cli/commandes_cli.h"
-#include "app/erreur.h"
-#include "app/fichier_texte.h"
+#include "commun/erreur.h"
+#include "commun/fichier_texte.h"
 #include "document/ouverture_document.h"
 
 #include <QCoreApplication>

@@ -10,7 +10,7 @@
 
 #include "app/cli/commandes_cli.h"
 #include "app/lecture_document.h"
-#include "app/nombres.h"
+#include "commun/nombres.h"
 #include "document/ouverture_document.h"
 
 #include <QCoreApplication>

@@ -3,8 +3,8 @@
 // without a display.
 
 #include "app/cli/commandes_cli.h"
-#include "app/erreur.h"
-#include "app/nombres.h"
+#include "commun/erreur.h"
+#include "commun/nombres.h"
 
 #include <QGuiApplication>
 #include <QStringConverter>

@@ -1,0 +1,155 @@
+// Spatial scale and the measuring tool in the frame: "Créer/modifier
+// l'&Echelle" (the assignment dialog, the scale window and the naming
+// dialog), the standard scales read from "mesechelles.txt" at start-up,
+// "Outil de &mesure" with the measurement menu, and tool 5's pointer steps
+// with their readout in status panel 4.
+
+#include "app/ui/boites_message.h"
+#include "app/ui/gestion_erreurs.h"
+#include "app/ui/main_window.h"
+#include "calibration/ui/dialogue_attribution_echelle.h"
+#include "calibration/ui/dialogue_nom_echelle.h"
+#include "calibration/echelles_standard.h"
+#include "calibration/ui/fenetre_echelle.h"
+#include "calibration/ui/image_echelle.h"
+#include "document/ui/fenetre_document.h"
+#include "document/pointeur_dessin.h"
+#include "drawing/reglages_dessin.h"
+#include "measure/outil_mesure.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSpinBox>
+
+namespace {
+
+// The scale windows, created once and reused, and the remembered scales.
+class GestionEchelle : public QObject {
+public:
+    explicit GestionEchelle(TMainForm *cadre)
+        : QObject(cadre), demande(new Tdemandpi(cadre)), fenetre(new TCre_ech(cadre)), nom(new TNomEch(cadre))
+    {
+        setObjectName(QStringLiteral("GestionEchelle"));
+    }
+
+    Tdemandpi *demande;
+    TCre_ech *fenetre;
+    TNomEch *nom;
+    EchellesStandard liste;
+    int modeMesureChoisi = MesureCourante; // the measurement mode chosen last
+};
+
+} // namespace
+
+void TMainForm::BrancherEchelle()
+{
+    auto *g = new GestionEchelle(this);
+    // Read from the working folder at start-up, which is the program's folder then.
+    g->liste = LireEchellesStandard(NomFichierEchellesStandard);
+
+    actEchelle->setEnabled(true);
+    connect(actEchelle, &QAction::triggered, this, [this, g] {
+        TMDIChild *f = DocumentActif();
+        if (!f)
+            return;
+        ImageDocument &doc = f->document();
+        g->demande->Preparer(g->liste);
+        const bool accepte = g->demande->exec() == QDialog::Accepted;
+        const ResultatAttribution r = AppliquerAttribution(accepte, g->demande->choix(), g->demande->resolution->value(),
+                                                           g->demande->indexChoisi(), g->liste);
+        if (r.annulee)
+            return;
+        if (!r.ouvrirFenetre) {
+            doc.echelle = r.echelle;
+            return;
+        }
+        g->fenetre->Ouvrir(doc.image, doc.echelle);
+        g->fenetre->setWindowState(g->fenetre->windowState() | Qt::WindowMaximized);
+        if (g->fenetre->exec() != QDialog::Accepted)
+            return;
+        // A scale that could not be computed is not installed: the document
+        // keeps the scale it had rather than silently falling back to pixels.
+        if (!g->fenetre->EchelleCalculee()) {
+            MessageInformation(this, tr("L'échelle n'a pas pu être calculée : une valeur n'est pas un nombre ou "
+                                        "deux points sont à la même position.\rL'échelle du document reste inchangée."));
+            return;
+        }
+        doc.echelle = g->fenetre->imageEch()->echelle;
+        g->nom->Preparer();
+        if (g->nom->exec() != QDialog::Accepted || g->nom->non->isChecked())
+            return;
+        const QString nomEchelle = g->nom->NomEchelle->text().trimmed();
+        if (nomEchelle.isEmpty())
+            return;
+        const bool ajoutee = ExecuterCommande(this, [g, &nomEchelle, &doc] { g->liste.ajouter(nomEchelle, doc.echelle); });
+        if (ajoutee && g->nom->Enregistre->isChecked()) {
+            const QString dossier = DossierProgramme.isEmpty() ? QDir::currentPath() + QDir::separator() : DossierProgramme;
+            // Writing the list is a convenience: a failure leaves the list in memory.
+            (void)EcrireEchellesStandard(dossier + NomFichierEchellesStandard, g->liste);
+        }
+    });
+
+    // "Outil de &mesure": the measuring tool, then the choice of what it measures.
+    actOutilMesure->setEnabled(true);
+    connect(actOutilMesure, &QAction::triggered, this, [this] {
+        if (QAction *bouton = boutonsOutils[ImageDocument::OutilMesure]) {
+            bouton->setChecked(true);
+            bouton->trigger();
+        }
+        menuMesures->popup(QPoint(300, 80));
+    });
+    connect(menuMesures, &QMenu::triggered, this, [this, g](QAction *a) {
+        a->setChecked(true);
+        TMDIChild *f = DocumentActif();
+        if (!f || f->document().outilCourant != ImageDocument::OutilMesure)
+            return;
+        const int mode = a->data().toInt();
+        if (mode < 0 || mode >= NbModesMesure)
+            return;
+        g->modeMesureChoisi = mode;
+        f->document().modeMesure = mode;
+    });
+
+    // Tool 5: the measuring tool's steps, then the readout and the repaint.
+    auto fenetreDe = [this](const ImageDocument &doc) -> TMDIChild * {
+        for (TMDIChild *f : Documents())
+            if (&f->document() == &doc)
+                return f;
+        return nullptr;
+    };
+    auto plume = [](const ImageDocument &doc) {
+        const ReglagesDessin &r = ReglagesDessinProgramme();
+        return PlumeMesure{r.CouleurCrayon, r.EpaisseurCrayon, doc.styleTrait};
+    };
+    auto apres = [this, fenetreDe](ImageDocument &doc, const ReactionMesure &r) {
+        if (r.afficherTexte)
+            EcrirePanneau(4, doc.mesure.texteMesure);
+        if (r.coucheModifiee) {
+            // A measurement line is discarded at the next press, never merged.
+            doc.etatDessin.LigneMesure = true;
+            if (TMDIChild *f = fenetreDe(doc))
+                f->Redessiner();
+        }
+        if (r.erreurRayon)
+            MessageInformation(this, tr("erreur de calcul du rayon"));
+        if (r.erreurAngle)
+            MessageInformation(this, tr("erreur de calcul d'angle"));
+    };
+    GestionnaireOutil outil;
+    outil.appui = [apres, plume](ImageDocument &doc, QPoint p, Qt::MouseButton bouton) {
+        if (bouton == Qt::LeftButton)
+            apres(doc, AppuyerMesure(doc, p, plume(doc)));
+    };
+    outil.deplacement = [apres, plume](ImageDocument &doc, QPoint p, Qt::MouseButtons boutons) {
+        apres(doc, DeplacerMesure(doc, p, boutons.testFlag(Qt::LeftButton), plume(doc)));
+    };
+    outil.relachement = [apres, plume](ImageDocument &doc, QPoint p, Qt::MouseButton bouton) {
+        if (bouton == Qt::LeftButton)
+            apres(doc, RelacherMesure(doc, p, plume(doc)));
+    };
+    outil.garderProvisoire = [](const ImageDocument &doc) { return AttendSecondSegment(doc); };
+    EnregistrerGestionnaireOutil(ImageDocument::OutilMesure, std::move(outil));
+}

@@ -1,0 +1,91 @@
+// "Enregistrer sous...": the save dialog, the extension rules, and the save
+// itself, written through a temporary file so that a failure leaves the
+// previous file intact and the document with its former name and caption.
+
+#include "app/ui/boites_message.h"
+#include "app/ui/gestion_erreurs.h"
+#include "app/ui/main_window.h"
+#include "document/ui/dialogue_enregistrement.h"
+#include "document/enregistrer_document.h"
+#include "document/ui/fenetre_document.h"
+#include "drawing/dessin_fichier.h"
+#include "drawing/reglages_dessin.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const char *const kNomDialogue = "dialogueEnregistrement";
+
+} // namespace
+
+void TMainForm::BrancherEnregistrement()
+{
+    // Always offered, as on the window tool bar; without a document it does nothing.
+    actEnregistrerSous->setEnabled(true);
+    connect(actEnregistrerSous, &QAction::triggered, this, [this] {
+        TMDIChild *fenetre = DocumentActif();
+        if (fenetre == nullptr)
+            return;
+        ImageDocument &document = fenetre->document();
+
+        // One dialog for the whole session: it keeps the encoding and quality last chosen.
+        auto *dialogue = findChild<TSavePictureDialogsg *>(QLatin1String(kNomDialogue));
+        if (dialogue == nullptr) {
+            dialogue = new TSavePictureDialogsg(avecGif_, this);
+            dialogue->setObjectName(QLatin1String(kNomDialogue));
+        }
+        // GIF is offered from the frame's first activation on.
+        dialogue->DefinirAvecGif(avecGif_);
+        dialogue->DefinirCodage(CodageDeTexte(CodageDocument).value_or(CodageImage::Jpg));
+        if (!document.nomFichier.isEmpty())
+            dialogue->setDirectory(QFileInfo(document.nomFichier).absolutePath());
+        dialogue->selectFile(NomPropose(document.nomFichier));
+
+        QString chemin;
+        for (;;) {
+            if (dialogue->exec() != QDialog::Accepted) {
+                dialogue->selectFile(QString());
+                return;
+            }
+            chemin = dialogue->CheminChoisi();
+            if (chemin.isEmpty())
+                return;
+            if (!QFileInfo::exists(chemin)
+                || MessageConfirmation(this, tr("Le fichier %1 existe déjà.\rVoulez-vous le remplacer ?")
+                                                 .arg(QDir::toNativeSeparators(chemin))))
+                break;
+        }
+
+        CodageDocument = TexteCodage(dialogue->Codage());
+        OptionsEnregistrement options;
+        options.codage = dialogue->Codage();
+        options.qualite = dialogue->Qualite();
+        options.couleurFond = CouleurFondDessin;
+        // Elements still on the provisional layer are part of what is saved;
+        // a measured line is not an element and stays provisional.
+        if (!document.image.isNull() && document.ProvisoireNonVide() && !document.etatDessin.LigneMesure)
+            document.FusionnerProvisoire();
+        ExecuterCommande(this, [&] {
+            if (EnregistrerDocument(document, chemin, options) > 0)
+                MessageAvertissement(this, MessageRemplissagesCanaux());
+        });
+        // The caption follows the document's name, which changes only once
+        // the file is written.
+        fenetre->DefinirTitre(document.titre);
+    });
+
+    // A document file saved without background ("sans fond") brings its
+    // background colour back as the program's: the frame's panel follows.
+    connect(this, &TMainForm::DocumentOuvert, this, [this](TMDIChild *fenetre, bool) {
+        if (fenetre == nullptr || QFileInfo(fenetre->document().nomFichier).suffix().toUpper() != QLatin1String("KPT"))
+            return;
+        const QRgb fond = ReglagesDessinProgramme().CouleurFondDessin;
+        if (fond != CouleurFondDessin) {
+            CouleurFondDessin = fond;
+            emit fenetre->CouleursChangees();
+        }
+    });
+}

@@ -1,0 +1,683 @@
+#include "app/ui/main_window.h"
+
+#include <QTimer>
+
+#include "app/disposition_fenetres.h"
+#include "app/ui/icones_barres.h"
+#include "commun/nombres.h"
+#include "document/ui/fenetre_document.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+QAction *Ajouter(QMenu *menu, const QString &texte, const QKeySequence &raccourci = {}, bool actif = true)
+{
+    QAction *action = menu->addAction(texte);
+    if (!raccourci.isEmpty())
+        action->setShortcut(raccourci);
+    action->setEnabled(actif);
+    return action;
+}
+
+QAction *AjouterOption(QMenu *menu, QActionGroup *groupe, const QString &texte, int tag)
+{
+    QAction *action = menu->addAction(texte);
+    action->setCheckable(true);
+    action->setData(tag);
+    if (groupe)
+        groupe->addAction(action);
+    return action;
+}
+
+// Checks the item of an option menu whose tag is the given one.
+void CocherTag(QMenu *menu, int tag)
+{
+    for (QAction *action : menu->actions())
+        if (action->isCheckable() && action->data().toInt() == tag)
+            action->setChecked(true);
+}
+
+// A colour swatch: its palette's Window colour painted inside the frame. A
+// tool bar does not fill its widgets' backgrounds from their palettes, so
+// the swatch paints its colour itself.
+class Pastille : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        {
+            QPainter p(this);
+            p.fillRect(contentsRect(), palette().color(QPalette::Window));
+        }
+        QFrame::paintEvent(event);
+    }
+};
+
+QFrame *PanneauCouleur(QWidget *parent, const QString &bulle)
+{
+    auto *panneau = new Pastille(parent);
+    panneau->setFrameShape(QFrame::Box);
+    panneau->setFixedSize(22, 22);
+    panneau->setAutoFillBackground(true);
+    panneau->setToolTip(bulle.section(QLatin1Char('|'), 0, 0));
+    panneau->setStatusTip(bulle.section(QLatin1Char('|'), -1));
+    return panneau;
+}
+
+void ColorerPanneau(QFrame *panneau, QRgb couleur)
+{
+    QPalette palette = panneau->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(couleur));
+    panneau->setPalette(palette);
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), zone_(new QMdiArea(this))
+{
+    setWindowTitle(tr("KAPTORI"));
+    QApplication::setWindowIcon(IconeProgramme());
+    zone_->setBackground(palette().brush(QPalette::Dark));
+    zone_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    zone_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(zone_);
+
+    CreerMenus();
+    CreerBarres();
+    // No menu of bars to hide on a right click: the window bar is always
+    // shown, and the others follow the active document.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    CreerBarreEtat();
+    LireFichiersDemarrage();
+
+    connect(zone_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *) { DocumentChange(); });
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState etat) {
+        if (etat == Qt::ApplicationActive && !DocumentActif())
+            EtatSansDocument(true);
+    });
+    EtatSansDocument(false);
+
+    BrancherDocuments();
+    BrancherDessin();
+    BrancherTextes();
+    BrancherEchelle();
+    BrancherCodeCouleur();
+    BrancherRaster();
+    BrancherImpression();
+    BrancherEnregistrement();
+}
+
+TMainForm::~TMainForm()
+{
+    // The documents close while the frame is being destroyed: their
+    // activation changes must no longer reach it.
+    disconnect(zone_, nullptr, this, nullptr);
+}
+
+void TMainForm::CreerMenus()
+{
+    menuFichier = menuBar()->addMenu(tr("&Fichier"));
+    actNouveau = Ajouter(menuFichier, tr("&Nouveau"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    actOuvrir = Ajouter(menuFichier, tr("&Ouvrir"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    actFermer = Ajouter(menuFichier, tr("&Fermer"));
+    actEnregistrerSous = Ajouter(menuFichier, tr("&Enregistrer sous..."), QKeySequence(Qt::CTRL | Qt::Key_S), false);
+    actOuvrirConfiguration = Ajouter(menuFichier, tr("Ouvrir &Configuration"));
+    actImprimer = Ajouter(menuFichier, tr("&Imprimer"), {}, false);
+    actChoixSource = Ajouter(menuFichier, tr("&Choix de la source"), {}, false);
+    actAcquerir = Ajouter(menuFichier, tr("&Acquérir"), {}, false);
+    actQuitter = Ajouter(menuFichier, tr("&Quitter"));
+
+    menuEdition = menuBar()->addMenu(tr("&Edition"));
+    actAnnuler = Ajouter(menuEdition, tr("Annuler"), {}, false);
+    actEffacerTraces = Ajouter(menuEdition, tr("&Effacer les tracés"), {}, false);
+    actSupprimerElement = Ajouter(menuEdition, tr("&Supprimer un élément"), {}, false);
+    actCopier = Ajouter(menuEdition, tr("Copier"), {}, false);
+    actCollerNouvelleImage =
+        Ajouter(menuEdition, tr("Co&ller comme nouvelle image"), QKeySequence(Qt::SHIFT | Qt::Key_Insert));
+    actCopierSelection = Ajouter(menuEdition, tr("Copier la &sélection"), {}, false);
+    actRecadrer = Ajouter(menuEdition, tr("&Recadrer"), {}, false);
+    actColler = new QAction(tr("Coller"), this);
+
+    menuOutils = menuBar()->addMenu(tr("&Outils"));
+    actCalculatrice = Ajouter(menuOutils, tr("&Calculatrice"));
+    actTableau = Ajouter(menuOutils, tr("&Tableau"), {}, false);
+    actSchema = Ajouter(menuOutils, tr("&Schéma"), {}, false);
+    actSchema->setStatusTip(tr("Appeler le logiciel Schéma"));
+    actComptage = Ajouter(menuOutils, tr("C&omptage"), {}, false);
+    actCreerAnimation = Ajouter(menuOutils, tr("Créer une &animation"), {}, false);
+    actDecomposerAnimation = Ajouter(menuOutils, tr("&Decomposer l'animation"), {}, false);
+    menuCombinaison = menuOutils->addMenu(tr("&Combinaison d'images"));
+    actCombiAlgebrique = Ajouter(menuCombinaison, tr("&Algébrique"), {}, false);
+    actCombiLogique = Ajouter(menuCombinaison, tr("&Logique"), {}, false);
+    actPixellisation = Ajouter(menuOutils, tr("&Pixellisation"), {}, false);
+    actFaussesCouleurs = Ajouter(menuOutils, tr("Composition &fausses couleurs"), {}, false);
+
+    menuFenetre = menuBar()->addMenu(tr("Fe&nêtre"));
+    actAnimation = Ajouter(menuFenetre, tr("&Animation"), {}, false);
+    actCascade = Ajouter(menuFenetre, tr("&Cascade"));
+    actMosaiqueHorizontale = Ajouter(menuFenetre, tr("Mosaïque &horizontale"));
+    actMosaiqueVerticale = Ajouter(menuFenetre, tr("Mosaïque &verticale"));
+    actToutReduire = Ajouter(menuFenetre, tr("&Tout réduire"));
+    actToutReorganiser = Ajouter(menuFenetre, tr("&Tout réorganiser"));
+    connect(menuFenetre, &QMenu::aboutToShow, this, &TMainForm::MettreAJourListeFenetres);
+    connect(actCascade, &QAction::triggered, this, &TMainForm::Cascade);
+    connect(actMosaiqueHorizontale, &QAction::triggered, this, [this] { Mosaique(true); });
+    connect(actMosaiqueVerticale, &QAction::triggered, this, [this] { Mosaique(false); });
+    connect(actToutReduire, &QAction::triggered, this, [this] {
+        for (QMdiSubWindow *fenetre : zone_->subWindowList())
+            fenetre->showMinimized();
+        ToutReorganiser();
+    });
+    connect(actToutReorganiser, &QAction::triggered, this, &TMainForm::ToutReorganiser);
+
+    menuImage = menuBar()->addMenu(tr("&Image"));
+    menuZoom = menuImage->addMenu(tr("&Zoom"));
+    actZoom11 = Ajouter(menuZoom, tr("1:1"));
+    actZoomAugmenter = Ajouter(menuZoom, tr("&Augmenter"));
+    actZoomDiminuer = Ajouter(menuZoom, tr("&Diminuer"));
+    actEchelle = Ajouter(menuImage, tr("Créer/modifier l'&Echelle"), {}, false);
+    actCodageCouleurs = Ajouter(menuImage, tr("Définir le coda&ge des couleurs"), {}, false);
+    actLegendeEchelle = Ajouter(menuImage, tr("Ajouter la légende de l'échelle"), {}, false);
+    actLegendeCouleurs = Ajouter(menuImage, tr("&Ajouter la légende des couleurs"), {}, false);
+    actRedimensionner = Ajouter(menuImage, tr("&Redimensionner"), {}, false);
+    actAgrandirCanevas = Ajouter(menuImage, tr("A&grandir le canevas"), {}, false);
+    actNiveauxGris = Ajouter(menuImage, tr("&Niveaux de gris"), {}, false);
+    actInverser = Ajouter(menuImage, tr("&Inverser"), {}, false);
+    actFaireBlanc = Ajouter(menuImage, tr("Faire le &blanc"), {}, false);
+    actDelimiterZones = Ajouter(menuImage, tr("Délimiter des &zones"), {}, false);
+    actHistogrammes = Ajouter(menuImage, tr("&Histogrammes et filtres"), {}, false);
+    menuDecomposition = menuImage->addMenu(tr("&Décomposition"));
+    actDecompositionColorees = Ajouter(menuDecomposition, tr("en images &colorées"), {}, false);
+    actDecompositionGrises = Ajouter(menuDecomposition, tr("en images &grises"), {}, false);
+    actNommerFenetre = Ajouter(menuImage, tr("No&mmer la fenêtre"));
+    actQuadrillage = Ajouter(menuImage, tr("Ajouter un quadrillage"), {}, false);
+    menuTransformation = menuImage->addMenu(tr("Transformation"));
+    actSymetrieHorizontale = Ajouter(menuTransformation, tr("Symétrie horizontale"), {}, false);
+    actSymetrieVerticale = Ajouter(menuTransformation, tr("Symétrie verticale"), {}, false);
+    actRotation90 = Ajouter(menuTransformation, tr("Rotation de 90°"), {}, false);
+    actRotation180 = Ajouter(menuTransformation, tr("Rotation de 180 °"), {}, false);
+    actRotation270 = Ajouter(menuTransformation, tr("Rotation de 270 °"), {}, false);
+
+    menuChoix = menuBar()->addMenu(tr("&Choix"));
+    menuCouleur = menuChoix->addMenu(tr("&Couleur"));
+    actCouleurCrayon = Ajouter(menuCouleur, tr("du &crayon"), {}, false);
+    actCouleurFond = Ajouter(menuCouleur, tr("du &fond"), {}, false);
+    actOutilMesure = Ajouter(menuChoix, tr("Outil de &mesure"), {}, false);
+    actDecodage = Ajouter(menuChoix, tr("Afficher/masquer le &Décodage des couleurs"), {}, false);
+    actCanauxAffiches = Ajouter(menuChoix, tr("&Canaux affichés"), {}, false);
+    actCanauxAffiches->setVisible(false);
+
+    menuAide = menuBar()->addMenu(tr("&Aide"));
+    actAPropos = Ajouter(menuAide, tr("&A propos..."));
+    menuAide->addSeparator();
+    actChargerFichier = Ajouter(menuAide, tr("&Charger un fichier"));
+    separateurAide = menuAide->addSeparator();
+    separateurAide->setVisible(false);
+    connect(menuAide, &QMenu::triggered, this, [this](QAction *item) { CliquerItemAide(item); });
+
+    connect(actQuitter, &QAction::triggered, this, &QWidget::close);
+    connect(actFermer, &QAction::triggered, this, [this] {
+        if (QMdiSubWindow *fenetre = zone_->currentSubWindow())
+            fenetre->close();
+    });
+}
+
+void TMainForm::CreerBarres()
+{
+    auto barre = [this](const QString &nom, const QString &titre) {
+        QToolBar *b = addToolBar(titre);
+        b->setObjectName(nom);
+        b->setAllowedAreas(Qt::TopToolBarArea);
+        b->setMovable(true);
+        b->setFloatable(true);
+        return b;
+    };
+    BarreFenetre = barre(QStringLiteral("BarreFenetre"), tr("Fenêtre"));
+    const QStyle *s = style();
+    actNouveau->setIcon(s->standardIcon(QStyle::SP_FileIcon));
+    actOuvrir->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
+    actEnregistrerSous->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+    actQuitter->setIcon(s->standardIcon(QStyle::SP_DialogCloseButton));
+    actAnnuler->setIcon(s->standardIcon(QStyle::SP_ArrowBack));
+    BarreFenetre->addAction(actNouveau);
+    BarreFenetre->addAction(actOuvrir);
+    BarreFenetre->addAction(actEnregistrerSous);
+    BarreFenetre->addAction(actImprimer);
+    BarreFenetre->addAction(actQuitter);
+    BarreFenetre->addSeparator();
+    BarreFenetre->addAction(actAnnuler);
+    BarreFenetre->addAction(actCopier);
+    BarreFenetre->addAction(actCopierSelection);
+    BarreFenetre->addAction(actColler);
+    BarreFenetre->addAction(actRecadrer);
+    actImprimer->setIcon(IconeCommande(CommandeBarre::Imprimer));
+    actCopier->setIcon(IconeCommande(CommandeBarre::Copier));
+    actCopierSelection->setIcon(IconeCommande(CommandeBarre::CopierSelection));
+    actColler->setIcon(IconeCommande(CommandeBarre::Coller));
+    actRecadrer->setIcon(IconeCommande(CommandeBarre::Recadrer));
+    // Icons only, the caption in the hint: the window bar and the ten tools
+    // then share one row on a 1024-pixel-wide screen.
+    BarreFenetre->setToolButtonStyle(Qt::ToolButtonIconOnly);
+
+    BarreOutils = barre(QStringLiteral("BarreOutils"), tr("Outils"));
+    groupeOutils = new QActionGroup(this);
+    groupeOutils->setExclusive(true);
+    const char *outils[] = {QT_TR_NOOP("crayon"), QT_TR_NOOP("ligne"), QT_TR_NOOP("forme"),
+                            QT_TR_NOOP("gomme"), QT_TR_NOOP("texte"), QT_TR_NOOP("mesure"),
+                            QT_TR_NOOP("pot de peinture"), QT_TR_NOOP("pipette"), QT_TR_NOOP("sélection"),
+                            QT_TR_NOOP("comptage")};
+    for (int i = 0; i < 10; ++i) {
+        QAction *bouton = BarreOutils->addAction(tr(outils[i]));
+        bouton->setCheckable(true);
+        bouton->setIcon(IconeOutil(i));
+        bouton->setData(i);
+        bouton->setToolTip(tr(outils[i]));
+        bouton->setStatusTip(tr(outils[i]));
+        groupeOutils->addAction(bouton);
+        boutonsOutils[i] = bouton;
+    }
+    BarreOutils->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    boutonsOutils[0]->setChecked(true);
+    boutonsOutils[ImageDocument::OutilMesure]->setVisible(false);
+
+    // The colour, width and option bars start a second row so that no tool
+    // button falls into the overflow menu of a narrow window.
+    addToolBarBreak(Qt::TopToolBarArea);
+    Coul_taille = barre(QStringLiteral("Coul_taille"), tr("Couleur et taille"));
+    panneauCouleurCrayon = PanneauCouleur(Coul_taille, tr("couleur|couleur du prochain trait"));
+    panneauCouleurFond = PanneauCouleur(Coul_taille, tr("couleur de la gomme"));
+    ColorerPanneau(panneauCouleurCrayon, CouleurCrayon);
+    ColorerPanneau(panneauCouleurFond, CouleurFondDessin);
+    apercuEpaisseur = new QLabel(Coul_taille);
+    apercuEpaisseur->setFixedSize(25, 25);
+    choixEpaisseur = new QSpinBox(Coul_taille);
+    choixEpaisseur->setRange(0, 11);
+    choixEpaisseur->setToolTip(tr("choix de l'épaisseur"));
+    choixEpaisseur->setStatusTip(tr("choix de l'épaisseur du trait"));
+    Coul_taille->addWidget(panneauCouleurCrayon);
+    Coul_taille->addWidget(panneauCouleurFond);
+    Coul_taille->addWidget(apercuEpaisseur);
+    Coul_taille->addWidget(choixEpaisseur);
+
+    BarreChoix = barre(QStringLiteral("BarreChoix"), tr("Choix"));
+    auto deroulant = [this](const QString &texte, QMenu *&menu, QToolButton *&bouton) {
+        menu = new QMenu(texte, this);
+        bouton = new QToolButton(BarreChoix);
+        bouton->setText(texte);
+        bouton->setToolTip(texte);
+        bouton->setMenu(menu);
+        bouton->setPopupMode(QToolButton::InstantPopup);
+        BarreChoix->addWidget(bouton);
+    };
+    deroulant(tr("trait"), menuStyleTrait, boutonStyleTrait);
+    auto *g = new QActionGroup(this);
+    AjouterOption(menuStyleTrait, g, tr("traits pleins"), 0)->setChecked(true);
+    AjouterOption(menuStyleTrait, g, tr("tiretés"), 1);
+    deroulant(tr("remplissage"), menuRemplissage, boutonRemplissage);
+    deroulant(tr("forme"), menuForme, boutonForme);
+    g = new QActionGroup(this);
+    AjouterOption(menuForme, g, tr("&Rectangle"), 0)->setChecked(true);
+    AjouterOption(menuForme, g, tr("&Cercle"), 1);
+    deroulant(tr("type de mesure"), menuMesures, boutonMesures);
+    g = new QActionGroup(this);
+    const char *mesures[] = {QT_TR_NOOP("&Courante"),
+                             QT_TR_NOOP("&Surface"),
+                             QT_TR_NOOP("&Lumière sur un rectangle"),
+                             QT_TR_NOOP("lumière sur une &Bande"),
+                             QT_TR_NOOP("&Angle"),
+                             QT_TR_NOOP("&Délimitation d'objets"),
+                             QT_TR_NOOP("L&umière sous ce qui est coloré")};
+    for (int i = 0; i < 7; ++i)
+        AjouterOption(menuMesures, g, tr(mesures[i]), i);
+    CocherTag(menuMesures, 0);
+    deroulant(tr("police"), menuPolice, boutonPolice);
+    Ajouter(menuPolice, tr("&Fonte"), {}, false);
+    g = new QActionGroup(this);
+    AjouterOption(menuPolice, g, tr("Fond &Transparent"), 0)->setChecked(true);
+    AjouterOption(menuPolice, g, tr("Fond& Coloré"), 1);
+    deroulant(tr("flèche"), menuFleche, boutonFleche);
+    g = new QActionGroup(this);
+    AjouterOption(menuFleche, g, tr("&simple"), 0)->setChecked(true);
+    AjouterOption(menuFleche, g, tr("&flèche"), 1);
+    AjouterOption(menuFleche, g, tr("&double flèche"), 2);
+    deroulant(tr("mode de remplissage"), menuModeRemplissage, boutonModeRemplissage);
+    QMenu *espace = menuModeRemplissage->addMenu(tr("Remplir un espace..."));
+    g = new QActionGroup(this);
+    AjouterOption(espace, g, tr("du calque"), 0);
+    AjouterOption(espace, g, tr("de l'image"), 1)->setChecked(true);
+    QMenu *remplir = menuModeRemplissage->addMenu(tr("Remplir ..."));
+    g = new QActionGroup(this);
+    AjouterOption(remplir, g, tr("&avec la couleur du Crayon"), 0)->setChecked(true);
+    AjouterOption(remplir, g, tr("&jusqu'à la couleur du crayon avec la couleur de fond"), 1);
+}
+
+void TMainForm::CreerBarreEtat()
+{
+    static constexpr int largeurs[] = {150, 150, 160, 95, 150};
+    const QString textes[] = {QString(), tr("outil : crayon"), tr("RVBLS"), tr("mesure"), QString()};
+    // The widest readouts panels 2 and 3 show: a panel widens past its
+    // nominal width when the screen's font needs it, so that no readout is cut.
+    const QString plusLongs[] = {QString(), QString(), QStringLiteral("RVBLS:255,255,255,765,255"),
+                                 QStringLiteral("X:32767;Y:32767"), QString()};
+    for (int i = 0; i < 5; ++i) {
+        auto *panneau = new QLabel(textes[i], statusBar());
+        panneau->setFrameShape(QFrame::Panel);
+        panneau->setFrameShadow(QFrame::Sunken);
+        const int marges = 2 * panneau->frameWidth() + 8;
+        const int largeur = std::max(largeurs[i], panneau->fontMetrics().horizontalAdvance(plusLongs[i]) + marges);
+        // The last panel takes the rest of the bar: the measurement readouts
+        // (three Y axes, the shares of a triangular diagram) are long.
+        if (i == 4)
+            panneau->setMinimumWidth(largeur);
+        else
+            panneau->setFixedWidth(largeur);
+        panneau->setAlignment(i == 0 ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter);
+        statusBar()->addWidget(panneau, i == 4 ? 1 : 0);
+        panneaux_[i] = panneau;
+    }
+}
+
+void TMainForm::EcrirePanneau(int panneau, const QString &texte)
+{
+    if (panneau >= 0 && panneau < 5)
+        panneaux_[panneau]->setText(texte);
+}
+
+QString TMainForm::TextePanneau(int panneau) const
+{
+    return panneau >= 0 && panneau < 5 ? panneaux_[panneau]->text() : QString();
+}
+
+TMDIChild *TMainForm::DocumentActif() const
+{
+    return qobject_cast<TMDIChild *>(zone_->currentSubWindow());
+}
+
+QList<TMDIChild *> TMainForm::Documents() const
+{
+    QList<TMDIChild *> documents;
+    for (QMdiSubWindow *fenetre : zone_->subWindowList())
+        if (auto *document = qobject_cast<TMDIChild *>(fenetre))
+            documents.append(document);
+    return documents;
+}
+
+int TMainForm::LargeurDispo() const
+{
+    // The decoding panel docks beside the client area, which is already narrower.
+    return zone_->width() - 10;
+}
+
+int TMainForm::HauteurDispo() const
+{
+    return zone_->height() - 20;
+}
+
+TMDIChild *TMainForm::CreerDocument(const QString &titre)
+{
+    auto *fenetre = new TMDIChild(titre);
+    fenetre->couleurFond = [this] { return CouleurFondDessin; };
+    fenetre->opaciteDessin = [this] { return OpaciteDessin; };
+    fenetre->espaceLibre = [this] { return QSize(LargeurDispo(), HauteurDispo()); };
+    connect(fenetre, &TMDIChild::CopieFaite, this, [this] { actColler->setEnabled(true); });
+    connect(fenetre, &TMDIChild::CouleursChangees, this, [this] {
+        ColorerPanneau(panneauCouleurCrayon, CouleurCrayon);
+        ColorerPanneau(panneauCouleurFond, CouleurFondDessin);
+    });
+    connect(fenetre, &QObject::destroyed, this, [this] { QMetaObject::invokeMethod(this, [this] { DocumentChange(); }, Qt::QueuedConnection); });
+    const int deja = static_cast<int>(zone_->subWindowList().size());
+    zone_->addSubWindow(fenetre);
+    fenetre->show();
+    // New windows cascade from the area's top-left corner, one title bar
+    // lower and further right each time, starting again at the corner when the
+    // next step would leave too little room: a window put in the emptiest
+    // corner of the area would be fitted there to a small remainder of it.
+    if (!fenetre->isMaximized()) {
+        const int pas = std::max(16, fenetre->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, fenetre));
+        const QSize zone = zone_->viewport()->size();
+        const int rangs = std::max(1, (std::min(zone.width(), zone.height()) / 2) / pas);
+        const int rang = deja % rangs;
+        fenetre->move(rang * pas, rang * pas);
+    }
+    zone_->setActiveSubWindow(fenetre);
+    actCopier->setEnabled(true);
+    return fenetre;
+}
+
+void TMainForm::DocumentChange()
+{
+    TMDIChild *actif = DocumentActif();
+    if (actif)
+        SynchroniserDocument();
+    else
+        EtatSansDocument(false);
+    emit DocumentActifChange(actif);
+}
+
+void TMainForm::EtatSansDocument(bool applicationActivee)
+{
+    BarreOutils->hide();
+    Coul_taille->hide();
+    BarreChoix->hide();
+    actComptage->setEnabled(false);
+    menuImage->menuAction()->setVisible(false);
+    menuChoix->menuAction()->setVisible(false);
+    if (applicationActivee)
+        actSchema->setVisible(false);
+    if (zone_->subWindowList().isEmpty())
+        actCopier->setEnabled(false);
+}
+
+void TMainForm::SynchroniserDocument()
+{
+    TMDIChild *fenetre = DocumentActif();
+    if (!fenetre)
+        return;
+    const ImageDocument &doc = fenetre->document();
+    BarreOutils->show();
+    Coul_taille->show();
+    BarreChoix->show();
+    menuImage->menuAction()->setVisible(true);
+    menuChoix->menuAction()->setVisible(true);
+    actSchema->setVisible(true);
+    boutonsOutils[ImageDocument::OutilMesure]->setVisible(true);
+    actComptage->setEnabled(true);
+    CocherTag(menuRemplissage, doc.styleRemplissage);
+    CocherTag(menuFleche, doc.styleFleche);
+    CocherTag(menuStyleTrait, doc.styleTrait);
+    CocherTag(menuPolice, doc.fondTexteColore ? 1 : 0);
+    CocherTag(menuMesures, doc.modeMesure);
+    if (doc.outilCourant >= 0 && doc.outilCourant < 10)
+        boutonsOutils[doc.outilCourant]->setChecked(true);
+    actCanauxAffiches->setVisible(doc.avecCanaux);
+}
+
+void TMainForm::ModifierZoom(const std::function<float(float)> &modification)
+{
+    TMDIChild *fenetre = DocumentActif();
+    if (!fenetre)
+        return;
+    ImageDocument &doc = fenetre->document();
+    const float zoom = modification(doc.zoom);
+    // The commands set no bound of their own, but the displayed picture must
+    // stay within what the view can address: a step that would give a side
+    // longer than 2^20 pixels, or one shorter than a pixel, is ignored.
+    constexpr std::int64_t kCoteAfficheMaxi = std::int64_t{1} << 20;
+    const std::int64_t largeur = Arrondi(doc.image.width() * static_cast<double>(zoom));
+    const std::int64_t hauteur = Arrondi(doc.image.height() * static_cast<double>(zoom));
+    if (zoom > doc.zoom && std::max(largeur, hauteur) > kCoteAfficheMaxi)
+        return;
+    if (zoom < doc.zoom && std::min(largeur, hauteur) < 1)
+        return;
+    doc.zoom = zoom;
+    fenetre->AppliquerZoom();
+}
+
+void TMainForm::Zoom11()
+{
+    ModifierZoom([](float) { return 1.0f; });
+}
+
+void TMainForm::ZoomAugmenter()
+{
+    ModifierZoom([](float z) { return z * 2.0f; });
+}
+
+void TMainForm::ZoomDiminuer()
+{
+    ModifierZoom([](float z) { return z / 2.0f; });
+}
+
+void TMainForm::MettreAJourListeFenetres()
+{
+    qDeleteAll(actionsFenetres_);
+    actionsFenetres_.clear();
+    const QList<QMdiSubWindow *> fenetres = zone_->subWindowList();
+    if (fenetres.isEmpty())
+        return;
+    actionsFenetres_.append(menuFenetre->addSeparator());
+    int numero = 1;
+    for (QMdiSubWindow *fenetre : fenetres) {
+        QAction *item = menuFenetre->addAction(QStringLiteral("&%1 %2").arg(numero++).arg(fenetre->windowTitle()));
+        item->setCheckable(true);
+        item->setChecked(fenetre == zone_->currentSubWindow());
+        connect(item, &QAction::triggered, this, [this, fenetre] { zone_->setActiveSubWindow(fenetre); });
+        actionsFenetres_.append(item);
+    }
+}
+
+QList<QMdiSubWindow *> TMainForm::FenetresReduites() const
+{
+    QList<QMdiSubWindow *> icones;
+    for (QMdiSubWindow *f : zone_->subWindowList())
+        if (f->isMinimized())
+            icones.append(f);
+    return icones;
+}
+
+void TMainForm::ToutReorganiser()
+{
+    const QList<QMdiSubWindow *> icones = FenetresReduites();
+    QList<QSize> tailles;
+    for (QMdiSubWindow *f : icones)
+        tailles.append(f->size());
+    const QList<QPoint> positions = PositionsIcones(zone_->viewport()->size(), tailles);
+    for (qsizetype i = 0; i < icones.size(); ++i)
+        icones[i]->move(positions[i]);
+}
+
+QRect TMainForm::ZoneAuDessusDesIcones() const
+{
+    QList<QSize> tailles;
+    for (QMdiSubWindow *f : FenetresReduites())
+        tailles.append(f->size());
+    const QSize zone = zone_->viewport()->size();
+    return QRect(0, 0, zone.width(), std::max(1, zone.height() - HauteurRangeesIcones(zone, tailles)));
+}
+
+// The documents that the cascade and the mosaics arrange: every window that
+// is not minimised, a maximised one coming back to its normal state.
+QList<QMdiSubWindow *> TMainForm::FenetresAArranger()
+{
+    QList<QMdiSubWindow *> fenetres;
+    for (QMdiSubWindow *f : zone_->subWindowList())
+        if (!f->isMinimized())
+            fenetres.append(f);
+    for (QMdiSubWindow *f : fenetres)
+        if (f->isMaximized())
+            f->showNormal();
+    return fenetres;
+}
+
+void TMainForm::Mosaique(bool horizontale)
+{
+    const QList<QMdiSubWindow *> fenetres = FenetresAArranger();
+    ToutReorganiser();
+    const QList<QRect> rectangles =
+        RectanglesMosaique(ZoneAuDessusDesIcones(), static_cast<int>(fenetres.size()), horizontale);
+    for (qsizetype i = 0; i < rectangles.size(); ++i)
+        fenetres[i]->setGeometry(rectangles[i]);
+}
+
+void TMainForm::Cascade()
+{
+    const QList<QMdiSubWindow *> fenetres = FenetresAArranger();
+    ToutReorganiser();
+    if (fenetres.isEmpty())
+        return;
+    // Each window steps down by the height of a title bar, so that every
+    // caption stays readable.
+    QMdiSubWindow *premiere = fenetres.first();
+    const int pas = premiere->widget() ? premiere->widget()->mapTo(premiere, QPoint(0, 0)).y() : 24;
+    const QList<QRect> rectangles = RectanglesCascade(ZoneAuDessusDesIcones(), static_cast<int>(fenetres.size()), pas);
+    for (qsizetype i = 0; i < rectangles.size(); ++i) {
+        fenetres[i]->setGeometry(rectangles[i]);
+        fenetres[i]->raise();
+    }
+}
+
+void TMainForm::ReajusterDocuments()
+{
+    for (TMDIChild *document : Documents())
+        document->Ajuster();
+}
+
+bool TMainForm::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::StatusTip:
+        EcrirePanneau(0, static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    case QEvent::WindowActivate:
+        actColler->setEnabled(true);
+        if (premiereActivation_)
+            QMetaObject::invokeMethod(this, &TMainForm::PremiereActivation, Qt::QueuedConnection);
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::event(event);
+}
+
+void TMainForm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    ReajusterDocuments();
+}
+
+// A session without a window manager (a kiosk, a remote display) may never
+// activate the frame: the one-time start-up work then runs once it is shown.
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (premiereActivation_)
+        QTimer::singleShot(200, this, &TMainForm::PremiereActivation);
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    zone_->closeAllSubWindows();
+    event->accept();
+}

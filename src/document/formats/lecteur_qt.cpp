@@ -1,0 +1,66 @@
+// Pictures read through Qt's image plugins: BMP, icons, TGA, WebP, PNM, XPM,
+// SVG and the rest. The format is the one the extension names; Qt is not
+// allowed to guess another from the content.
+
+#include "commun/erreur.h"
+#include "document/formats/decodeurs_image.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QImageReader>
+
+namespace {
+
+QString tr(const char *texte)
+{
+    return QCoreApplication::translate("LecteurImage", texte);
+}
+
+// Pixels a byte of file can stand for: run-length BMP codes 255 pixels in
+// two bytes; other compressed formats are bounded loosely; vector pictures
+// have no such bound (0).
+double PixelsParOctet(const QByteArray &format)
+{
+    if (format == "bmp" || format == "dib")
+        return 128.0;
+    if (format == "svg" || format == "svgz")
+        return 0.0;
+    return 16384.0;
+}
+
+// Qt's own allocation ceiling, in megabytes: just above the largest picture
+// the program accepts (400 million pixels of 4 bytes).
+constexpr int kLimiteAllocationMo = 1700;
+
+} // namespace
+
+QImage DecoderAvecQt(const QByteArray &octets, const QByteArray &format)
+{
+    QBuffer tampon;
+    tampon.setData(octets);
+    tampon.open(QIODevice::ReadOnly);
+    QImageReader lecteur(&tampon, format);
+    lecteur.setAutoDetectImageFormat(false);
+    lecteur.setDecideFormatFromContent(false);
+    const QByteArray nom = format.toUpper();
+    if (!lecteur.canRead())
+        throw ErreurDecodage(tr("ce fichier n'est pas une image %1 lisible.").arg(QString::fromLatin1(nom)));
+    const QSize annoncee = lecteur.size();
+    if (annoncee.isValid())
+        VerifierTailleImage(annoncee.width(), annoncee.height(), octets.size(), PixelsParOctet(format), nom.constData());
+    // Qt's allocation ceiling follows the same bound, for the formats whose
+    // size Qt cannot tell before reading.
+    int limiteMo = kLimiteAllocationMo;
+    if (const double parOctet = PixelsParOctet(format); parOctet > 0) {
+        const double mo = static_cast<double>(octets.size()) * parOctet * 4.0 / (1024.0 * 1024.0);
+        limiteMo = static_cast<int>(qMin<double>(kLimiteAllocationMo, mo + 1.0));
+    }
+    lecteur.setAllocationLimit(limiteMo);
+    QImage image = lecteur.read();
+    if (image.isNull())
+        throw ErreurDecodage(tr("fichier %1 endommagé ou tronqué (%2).")
+                                 .arg(QString::fromLatin1(nom), lecteur.errorString()));
+    VerifierTailleImage(image.width(), image.height(), octets.size(), 0.0, nom.constData());
+    image.convertTo(QImage::Format_ARGB32);
+    return image;
+}

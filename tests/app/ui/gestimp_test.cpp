@@ -1,0 +1,173 @@
+// The page-layout dialog "Choix de l'impression": what a teacher sees and
+// changes, computed as the layout rules say, and a print into a PDF file.
+
+#include "app/ui/gestimp.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+template <typename T>
+T *Controle(Tgestimp &d, const char *nom)
+{
+    T *c = d.findChild<T *>(QLatin1String(nom));
+    EXPECT_NE(c, nullptr) << nom;
+    return c;
+}
+
+// Runs `pendant` while the dialog is shown modally, then presses OK or Cancel.
+bool Montrer(Tgestimp &d, double rapport, const std::function<void()> &pendant, bool ok = true)
+{
+    QTimer::singleShot(0, &d, [&d, pendant, ok] {
+        pendant();
+        if (ok)
+            d.accept();
+        else
+            d.reject();
+    });
+    return d.Executer(rapport);
+}
+
+QStringList Marges(Tgestimp &d)
+{
+    return {Controle<QLineEdit>(d, "margeGauche")->text(), Controle<QLineEdit>(d, "margeDroite")->text(),
+            Controle<QLineEdit>(d, "margeHaut")->text(), Controle<QLineEdit>(d, "margeBas")->text()};
+}
+
+TEST(Tgestimp, opens_on_a_computed_a4_layout_for_a_400_by_300_picture)
+{
+    Tgestimp d;
+    QString taille;
+    QStringList marges;
+    bool avertissementVisible = true;
+    QString titre;
+    const bool ok = Montrer(d, 0.75, [&] {
+        taille = Controle<QLabel>(d, "taille")->text();
+        marges = Marges(d);
+        avertissementVisible = Controle<QLabel>(d, "avertissement")->isVisible();
+        titre = d.windowTitle();
+    });
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(titre, QStringLiteral("Choix de l'impression"));
+    EXPECT_EQ(taille, QStringLiteral("190 x 142"));
+    EXPECT_EQ(marges, (QStringList{"10", "10", "77", "77"}));
+    EXPECT_FALSE(avertissementVisible);
+    EXPECT_TRUE(Controle<QComboBox>(d, "imprimante")->findText(Tgestimp::TextePdf()) >= 0);
+    EXPECT_TRUE(Controle<QCheckBox>(d, "gris")->isChecked());
+}
+
+TEST(Tgestimp, ten_columns_spaced_200_mm_show_the_warning_after_verifier)
+{
+    Tgestimp d;
+    bool verifierVisible = false, avertissementVisible = false;
+    QString texteAvertissement;
+    Montrer(d, 0.75, [&] {
+        Controle<QSpinBox>(d, "colonnes")->setValue(10);
+        QLineEdit *espaces = Controle<QLineEdit>(d, "espaces");
+        espaces->selectAll();
+        QTest::keyClicks(espaces, QStringLiteral("200"));
+        verifierVisible = Controle<QPushButton>(d, "verifier")->isVisible();
+        QTest::mouseClick(Controle<QPushButton>(d, "verifier"), Qt::LeftButton);
+        avertissementVisible = Controle<QLabel>(d, "avertissement")->isVisible();
+        texteAvertissement = Controle<QLabel>(d, "avertissement")->text();
+    });
+    EXPECT_TRUE(verifierVisible);
+    EXPECT_TRUE(avertissementVisible);
+    EXPECT_EQ(texteAvertissement, QStringLiteral("Image trop petite.\nAjustez les valeurs"));
+    // The last successful size, (190 - 45) div 10 = 14 mm for ten columns
+    // spaced 5, is kept for printing.
+    EXPECT_EQ(d.miseEnPage().ImageLargeur, 14);
+    EXPECT_EQ(d.miseEnPage().NbColonnes, 10);
+}
+
+TEST(Tgestimp, a_field_that_is_not_a_number_stops_the_reading_of_the_fields_after_it)
+{
+    Tgestimp d;
+    Montrer(d, 0.75, [&] {
+        // Right margin typed as "abc": left is read, right and the rest are not.
+        Controle<QLineEdit>(d, "margeBas")->setText(QStringLiteral("30"));
+        QLineEdit *droite = Controle<QLineEdit>(d, "margeDroite");
+        droite->selectAll();
+        QTest::keyClicks(droite, QStringLiteral("abc"));
+        QLineEdit *gauche = Controle<QLineEdit>(d, "margeGauche");
+        gauche->selectAll();
+        QTest::keyClicks(gauche, QStringLiteral("25"));
+    });
+    EXPECT_EQ(d.miseEnPage().MargeGauche, 25);
+    EXPECT_EQ(d.miseEnPage().MargeDroite, 10);
+    EXPECT_EQ(d.miseEnPage().MargeBas, 77);
+}
+
+TEST(Tgestimp, landscape_turns_the_preview_and_puts_the_margins_back)
+{
+    Tgestimp d;
+    QSize apercu;
+    QString taille;
+    Montrer(d, 0.75, [&] {
+        Controle<QRadioButton>(d, "paysage")->click();
+        apercu = Controle<QWidget>(d, "apercu")->size();
+        taille = Controle<QLabel>(d, "taille")->text();
+    });
+    EXPECT_EQ(apercu, QSize(182, 130));
+    // 297 - 20 = 277 wide would be 208 high: the height 190 limits, 190 / 0.75 = 253.3.
+    EXPECT_EQ(taille, QStringLiteral("253 x 190"));
+    EXPECT_EQ(d.miseEnPage().MargeGauche, 10 + 12);
+}
+
+TEST(Tgestimp, cancel_returns_false)
+{
+    Tgestimp d;
+    EXPECT_FALSE(Montrer(d, 0.75, [] {}, false));
+}
+
+TEST(Tgestimp, prints_into_the_pdf_file_chosen)
+{
+    QTemporaryDir dossier;
+    Tgestimp d;
+    Montrer(d, 0.75, [&] {
+        QComboBox *imprimante = Controle<QComboBox>(d, "imprimante");
+        imprimante->setCurrentIndex(imprimante->findText(Tgestimp::TextePdf()));
+        Controle<QSpinBox>(d, "lignes")->setValue(2);
+    });
+    const QString chemin = dossier.filePath(QStringLiteral("feuille"));
+    d.DemanderFichierPdf = [chemin](QWidget *) { return chemin; };
+    QImage image(40, 30, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    EXPECT_TRUE(d.Imprimer(image));
+    QFile pdf(chemin + QStringLiteral(".pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+}
+
+TEST(Tgestimp, looks_right_on_screen)
+{
+    Tgestimp d;
+    QImage image(400, 300, QImage::Format_ARGB32);
+    image.fill(QColor(40, 140, 90));
+    QTimer::singleShot(0, &d, [&d] {
+        Controle<QSpinBox>(d, "colonnes")->setValue(2);
+        Controle<QSpinBox>(d, "lignes")->setValue(3);
+        const QString sortie = qEnvironmentVariable("KAPTORI_CAPTURES");
+        if (!sortie.isEmpty())
+            d.grab().save(sortie + QStringLiteral("/gestimp.png"));
+        EXPECT_GE(d.width(), d.sizeHint().width());
+        d.accept();
+    });
+    d.Executer(0.75, image);
+}
+
+} // namespace

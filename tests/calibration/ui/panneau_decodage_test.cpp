@@ -1,0 +1,93 @@
+// The decoding panel shows what the readout computed: channel values and bars
+// for three channels, the decoded value for the other kinds, "Pas d'échelle"
+// without a code; a colour that is not decodable keeps the previous value.
+
+#include "calibration/ui/panneau_decodage.h"
+
+#include <QAction>
+#include <QDir>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void Capturer(QWidget &w, const char *nom)
+{
+    const QString dossier = qEnvironmentVariable("KAPTORI_CAPTURES");
+    if (!dossier.isEmpty()) {
+        w.resize(Decodcoul::LargeurPanneau, 420);
+        w.grab().save(QDir(dossier).filePath(QString::fromLatin1(nom) + QStringLiteral(".png")));
+    }
+}
+
+TEST(Decodcoul, starts_with_no_scale)
+{
+    Decodcoul panneau;
+    EXPECT_TRUE(panneau.pasDEchelle());
+    EXPECT_EQ(panneau.width(), 83);
+}
+
+TEST(Decodcoul, three_channels_show_values_and_bars)
+{
+    Decodcoul panneau;
+    panneau.AfficherCode(CodeParDefaut());
+    const PixelLu pixel{10, 20, 30};
+    panneau.AfficherLecture(LireDecodage(CodeParDefaut(), pixel), pixel);
+    EXPECT_FALSE(panneau.pasDEchelle());
+    EXPECT_EQ(panneau.textesCanaux(), (std::array<QString, 3>{"30", "20", "10"}));
+    EXPECT_EQ(panneau.signature()->hauteurs(), (std::array<int, 3>{8, 5, 2}));
+    EXPECT_TRUE(panneau.copisign->isEnabled());
+    const PixelLu vif{200, 120, 250};
+    panneau.AfficherLecture(LireDecodage(CodeParDefaut(), vif), vif);
+    Capturer(panneau, "panneau_trois_canaux");
+}
+
+TEST(Decodcoul, signature_picture_has_its_base_line_and_bars)
+{
+    Decodcoul panneau;
+    panneau.AfficherCode(CodeParDefaut());
+    const PixelLu pixel{0, 0, 255}; // channel 1 full: bar of 64 pixels in blue
+    panneau.AfficherLecture(LireDecodage(CodeParDefaut(), pixel), pixel);
+    const QImage image = panneau.signature()->Image();
+    ASSERT_EQ(image.size(), QSize(81, 102));
+    EXPECT_EQ(image.pixel(40, 81), qRgb(0, 0, 0));
+    const int x = ZoneSignature::XBarre(0) + ZoneSignature::LargeurBarre / 2;
+    EXPECT_EQ(image.pixel(x, 81 - 32), qRgb(0, 0, 255));
+    EXPECT_EQ(image.pixel(x, 81 - 70), qRgb(255, 255, 255));
+    const int x2 = ZoneSignature::XBarre(1) + ZoneSignature::LargeurBarre / 2;
+    EXPECT_EQ(image.pixel(x2, 81 - 10), qRgb(255, 255, 255));
+}
+
+TEST(Decodcoul, a_scale_code_shows_the_value_and_keeps_it_off_the_scale)
+{
+    TCodeCouleur c;
+    c.Definie = 1;
+    c.TypeCodage = CodageArcEnCiel;
+    c.ValeurMin = 0;
+    c.ValeurMax = 1020;
+    c.Grandeur = QStringLiteral("Température");
+    c.UniteCode = QStringLiteral("°C");
+    Decodcoul panneau;
+    panneau.AfficherCode(c);
+    const PixelLu jaune{255, 255, 0};
+    panneau.AfficherLecture(LireDecodage(c, jaune), jaune);
+    EXPECT_EQ(panneau.texteValeur(), QStringLiteral("765"));
+    EXPECT_FALSE(panneau.copisign->isEnabled());
+    const PixelLu gris{100, 100, 100};
+    panneau.AfficherLecture(LireDecodage(c, gris), gris);
+    EXPECT_EQ(panneau.texteValeur(), QStringLiteral("765"));
+    panneau.AfficherLecture(LireDecodage(c, jaune), jaune);
+    Capturer(panneau, "panneau_arc_en_ciel");
+}
+
+TEST(Decodcoul, an_undefined_code_covers_the_readout)
+{
+    Decodcoul panneau;
+    panneau.AfficherCode(CodeParDefaut());
+    panneau.AfficherCode(CodeInitial());
+    EXPECT_TRUE(panneau.pasDEchelle());
+    Capturer(panneau, "panneau_pas_d_echelle");
+}
+
+} // namespace

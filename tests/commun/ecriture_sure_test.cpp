@@ -1,0 +1,84 @@
+// Safe saving: whatever goes wrong during a save, the file that was there
+// before is still there, byte for byte, and no temporary file is left.
+
+#include "commun/erreur.h"
+#include "commun/ecriture_sure.h"
+
+#include <QDir>
+#include <QFile>
+#include <QIODevice>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class EcritureSure : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dossier_.isValid());
+        chemin_ = dossier_.filePath(QStringLiteral("travail.kpt"));
+        QFile f(chemin_);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("ancien contenu");
+    }
+
+    [[nodiscard]] QByteArray Contenu() const
+    {
+        QFile f(chemin_);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+    }
+
+    [[nodiscard]] QStringList Fichiers() const { return QDir(dossier_.path()).entryList(QDir::Files); }
+
+    QTemporaryDir dossier_;
+    QString chemin_;
+};
+
+TEST_F(EcritureSure, UneEcritureReussieRemplaceLeFichier)
+{
+    EcrireFichierSurFlux(chemin_, [](QIODevice &d) { EcrireOctets(d, "nouveau", 7); });
+    EXPECT_EQ(Contenu(), QByteArray("nouveau"));
+    EXPECT_EQ(Fichiers(), QStringList{QStringLiteral("travail.kpt")});
+}
+
+TEST_F(EcritureSure, UneErreurAuMilieuDeLEcritureLaisseLAncienFichierIntact)
+{
+    EXPECT_THROW(EcrireFichierSurFlux(chemin_,
+                                      [](QIODevice &d) {
+                                          EcrireOctets(d, "debut du nouveau", 16);
+                                          throw ErreurDecodage(QStringLiteral("panne"));
+                                      }),
+                 ErreurDecodage);
+    EXPECT_EQ(Contenu(), QByteArray("ancien contenu"));
+    EXPECT_EQ(Fichiers(), QStringList{QStringLiteral("travail.kpt")});
+}
+
+TEST_F(EcritureSure, UnRenommageRefuseLaisseLaCibleIntacte)
+{
+    // The target is a folder that holds a file: the rename over it fails.
+    const QString cible = dossier_.filePath(QStringLiteral("dossier.kpt"));
+    ASSERT_TRUE(QDir().mkdir(cible));
+    QFile dedans(cible + QStringLiteral("/garde.txt"));
+    ASSERT_TRUE(dedans.open(QIODevice::WriteOnly));
+    dedans.write("garde");
+    dedans.close();
+    EXPECT_THROW(EcrireFichierSurFlux(cible, [](QIODevice &d) { EcrireOctets(d, "x", 1); }), ErreurFichier);
+    EXPECT_TRUE(QFileInfo(cible).isDir());
+    EXPECT_TRUE(QFile::exists(cible + QStringLiteral("/garde.txt")));
+    EXPECT_EQ(Fichiers(), QStringList{QStringLiteral("travail.kpt")});
+}
+
+TEST_F(EcritureSure, UnDossierInexistantDonneUneErreurEnFrancais)
+{
+    const QString chemin = dossier_.filePath(QStringLiteral("absent/image.png"));
+    try {
+        EcrireFichierSurFlux(chemin, [](QIODevice &d) { EcrireOctets(d, "x", 1); });
+        FAIL() << "pas d'erreur";
+    } catch (const ErreurFichier &e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Impossible de créer le fichier"))) << e.what();
+    }
+}
+
+} // namespace
