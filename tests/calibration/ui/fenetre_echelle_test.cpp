@@ -182,12 +182,13 @@ TEST(FenetreEchelle, every_panel_of_every_mode_shows_its_captions_whole)
                 continue;
             ++visibles;
             // A caption or a control narrower than it asks for is cut off.
-            if (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w))
+            if (qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)) {
                 EXPECT_GE(w->width(), w->minimumSizeHint().width())
                     << v.capture << ": " << w->metaObject()->className() << " "
                     << (qobject_cast<QLabel *>(w) ? qobject_cast<QLabel *>(w)->text()
                                                   : qobject_cast<QAbstractButton *>(w)->text())
                            .toStdString();
+            }
             const QRect dans(w->mapTo(&fenetre, QPoint(0, 0)), w->size());
             EXPECT_TRUE(fenetre.rect().contains(dans)) << v.capture << ": " << w->metaObject()->className();
         }
