@@ -57,6 +57,7 @@ int EnregistrerDocument(ImageDocument &document, const QString &chemin, const Op
     }
     document.nomFichier = chemin;
     document.titre = chemin;
+    document.MarquerEnregistre();
     if (format != FormatEnregistrement::Kpt) {
         if (document.echelle.Definie)
             EcrireEchelleAnnexe(chemin, document.echelle);

@@ -23,7 +23,7 @@ enum class FormatEnregistrement { Kpt, Gif, Jpg, Png, Bmp };
 [[nodiscard]] FormatEnregistrement FormatSelonExtension(const QString &chemin);
 
 struct OptionsEnregistrement {
-    CodageImage codage = CodageImage::Jpg; // image field of a document file
+    CodageImage codage = CodageImage::Png; // image field of a document file (lossless)
     int qualite = 90;                      // JPEG quality, 50..100, for ".jpg" and "jpg"
     QRgb couleurFond = 0xFFFFFFFF;         // the program's background colour, kept by "non"
 };

@@ -224,7 +224,7 @@ TEST(DialogueEnregistrement, LesFiltresGifApparaissentApresLaPremiereActivation)
     EXPECT_EQ(apres.front().libelle, QStringLiteral("Tout (*.kpt;*.jpg;*.png;*.bmp;*.ico;*.emf;*.wmf;*.gif;"));
     EXPECT_EQ(apres.front().motifs, QStringLiteral("*.kpt;*.jpg;*png;*.bmp;*.ico;*.emf;*.wmf;*.gif;"));
     EXPECT_FALSE(avant.front().motifs.contains(QStringLiteral("gif")));
-    EXPECT_EQ(apres.back().libelle, QStringLiteral("CompuServe GIF Image (*.gif)"));
+    EXPECT_EQ(apres.back().libelle, QStringLiteral("Image GIF (*.gif)"));
     EXPECT_EQ(apres[kFiltreInitial].libelle, QStringLiteral("Fichiers Kaptori"));
 }
 

@@ -3,7 +3,7 @@
 // file) and saves it to OUT as "Enregistrer sous" does: in the format OUT's
 // extension names, flattened with its drawn elements for a picture, with the
 // scale and colour-code side-files beside it. --codage is the encoding of the
-// image inside a ".kpt" file ("jpg" by default), --qualite the JPEG quality
+// image inside a ".kpt" file ("png" by default, lossless), --qualite the JPEG quality
 // from 50 to 100 (90 by default).
 
 #include "app/cli/commandes_cli.h"
@@ -31,7 +31,7 @@ int CommandeConvert(const QStringList &arguments, QTextStream &, QTextStream &er
 {
     QStringList fichiers;
     OptionsEnregistrement options;
-    options.codage = CodageImage::Jpg;
+    options.codage = CodageImage::Png;
     options.qualite = kQualiteParDefaut;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments.at(i);

@@ -441,6 +441,7 @@ TMDIChild *TMainForm::CreerDocument(const QString &titre)
     fenetre->couleurFond = [this] { return CouleurFondDessin; };
     fenetre->opaciteDessin = [this] { return OpaciteDessin; };
     fenetre->espaceLibre = [this] { return QSize(LargeurDispo(), HauteurDispo()); };
+    fenetre->confirmerFermeture = [this, fenetre] { return fermetureConfirmee_ || ConfirmerFermeture(fenetre); };
     connect(fenetre, &TMDIChild::CopieFaite, this, [this] { actColler->setEnabled(true); });
     connect(fenetre, &TMDIChild::CouleursChangees, this, [this] {
         ColorerPanneau(panneauCouleurCrayon, CouleurCrayon);
@@ -678,6 +679,17 @@ void TMainForm::showEvent(QShowEvent *event)
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
+    // Each document whose work is not in a file is asked about in turn;
+    // "Annuler" (or a cancelled save) stops the quitting with every document
+    // still open.
+    for (TMDIChild *document : Documents()) {
+        if (!ConfirmerFermeture(document)) {
+            event->ignore();
+            return;
+        }
+    }
+    fermetureConfirmee_ = true;
     zone_->closeAllSubWindows();
+    fermetureConfirmee_ = false;
     event->accept();
 }

@@ -83,6 +83,12 @@ public:
     [[nodiscard]] QString TextePanneau(int panneau) const;
 
     // ---- Commands of the frame
+    // "&Enregistrer sous..." for this document; true once the file is written.
+    bool EnregistrerSous(TMDIChild *fenetre);
+    // Before a document closes: a document whose work is not in a file asks
+    // "Enregistrer les modifications de « nom » ?" (Oui / Non / Annuler); Oui
+    // runs "Enregistrer sous". True when the document may close.
+    bool ConfirmerFermeture(TMDIChild *fenetre);
     void Nouveau();
     void Ouvrir();
     void CollerCommeNouvelleImage();
@@ -108,7 +114,7 @@ public:
     QStringList ListeFichAide;      // documents of the dynamic help items, in menu order
     int NbItemsAideFixes = 4;
     QString FichierConfigEnAttente;
-    QString CodageDocument = QStringLiteral("jpg");
+    QString CodageDocument = QStringLiteral("png");
 
     // Hands a document to the desktop to be opened by its associated program;
     // false when that fails. Tests replace it.
@@ -285,5 +291,6 @@ private:
     QList<QAction *> actionsFenetres_;
     QStringList ligneCommande_;
     bool premiereActivation_ = true;
-    bool avecGif_ = false;  // the open dialog offers GIF from the first activation on
+    bool avecGif_ = false;
+    bool fermetureConfirmee_ = false;  // quitting: every document has been asked about  // the open dialog offers GIF from the first activation on
 };

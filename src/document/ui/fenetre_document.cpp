@@ -6,6 +6,7 @@
 
 #include <QActionGroup>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QLayout>
@@ -243,6 +244,15 @@ void TMDIChild::Ajuster()
             layout()->activate();
     }
     ajustementEnCours_ = false;
+}
+
+void TMDIChild::closeEvent(QCloseEvent *event)
+{
+    if (confirmerFermeture && !confirmerFermeture()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
 }
 
 void TMDIChild::resizeEvent(QResizeEvent *event)

@@ -76,6 +76,9 @@ public:
     std::function<QRgb()> couleurFond;
     std::function<int()> opaciteDessin;
     std::function<QSize()> espaceLibre;
+    // Asked before the window closes (close box, "&Fermer"); false keeps it
+    // open. Absent: the window closes.
+    std::function<bool()> confirmerFermeture;
 
     // Takes over a document filled by an opener (its caption is kept).
     void RemplacerDocument(std::unique_ptr<ImageDocument> document);
@@ -158,6 +161,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     friend class VueImage;
