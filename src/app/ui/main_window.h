@@ -57,8 +57,9 @@ public:
     // window in the active document's window state. A file that fails leaves
     // no window behind; the error is shown in an error box.
     bool OuvrirImage(const QString &chemin, int etirement);
-    // Opens each argument in order; stops at the first empty one or the first
-    // that names no existing file.
+    // Opens each argument in order; an argument that names no existing file
+    // is told in a warning box and the following ones still open; empty
+    // arguments are passed over.
     void TraiterLigneCommande(const QStringList &arguments);
     // The command line kept for the first activation.
     void DefinirLigneCommande(const QStringList &arguments) { ligneCommande_ = arguments; }

@@ -280,7 +280,7 @@ TEST_P(LectureArcEnCiel, status_panels_and_decoding_panel_follow_the_pointer_on_
 
 INSTANTIATE_TEST_SUITE_P(Carte, LectureArcEnCiel, ::testing::ValuesIn(kArcEnCiel));
 
-TEST_F(CodeCouleurCadre, temperature_map_shows_quantity_and_unit_and_keeps_the_value_off_the_scale)
+TEST_F(CodeCouleurCadre, temperature_map_shows_quantity_and_unit_and_no_value_off_the_scale)
 {
     TMDIChild *doc =
         Ouvrir(Carte(QStringLiteral("temperature"), CarteArcEnCiel(),
@@ -295,8 +295,9 @@ TEST_F(CodeCouleurCadre, temperature_map_shows_quantity_and_unit_and_keeps_the_v
     Capturer(*cadre_, QStringLiteral("cadre_carte_temperature"));
     Capturer(*panneau_, QStringLiteral("panneau_valeur"));
 
-    // The grey band is not on the rainbow: the value stays, the status bar moves on.
-    EXPECT_EQ(ValeurSous(doc, {20, 35}), QStringLiteral("15"));
+    // The grey band is not on the rainbow: no value is shown over it, the
+    // status bar moves on.
+    EXPECT_EQ(ValeurSous(doc, {20, 35}), QString());
     EXPECT_EQ(cadre_->TextePanneau(2), QStringLiteral("RVBLS:128,128,128,384,0"));
     EXPECT_EQ(cadre_->TextePanneau(3), QStringLiteral("X:20;Y:35"));
 }
@@ -313,7 +314,7 @@ TEST_F(CodeCouleurCadre, values_take_the_comma_under_a_french_separator)
     EXPECT_EQ(ValeurSous(doc, {204, 5}), QStringLiteral("40,5"));
 }
 
-TEST_F(CodeCouleurCadre, pointer_outside_the_image_changes_nothing)
+TEST_F(CodeCouleurCadre, pointer_outside_the_image_empties_the_readouts)
 {
     TMDIChild *doc = Ouvrir(Carte(QStringLiteral("temperature"), CarteArcEnCiel(),
                                   QStringLiteral("<CODE_C=1;0;16711680;65280;255;0;1020;F;;;>")));
@@ -323,11 +324,40 @@ TEST_F(CodeCouleurCadre, pointer_outside_the_image_changes_nothing)
     QApplication::processEvents();
     EXPECT_EQ(ValeurSous(doc, {204, 0}), QStringLiteral("1020")); // the last column is red
     EXPECT_EQ(ValeurSous(doc, {204, 29}), QStringLiteral("1020"));
-    const QString rvbls = cadre_->TextePanneau(2);
-    EXPECT_EQ(ValeurSous(doc, {230, 10}), QStringLiteral("1020"));
-    EXPECT_EQ(ValeurSous(doc, {100, 60}), QStringLiteral("1020"));
-    EXPECT_EQ(cadre_->TextePanneau(2), rvbls);
-    EXPECT_EQ(cadre_->TextePanneau(3), QStringLiteral("X:204;Y:29"));
+    for (const QPoint dehors : {QPoint(230, 10), QPoint(100, 60)}) {
+        EXPECT_EQ(ValeurSous(doc, {204, 29}), QStringLiteral("1020"));
+        EXPECT_EQ(ValeurSous(doc, dehors), QString());
+        EXPECT_EQ(cadre_->TextePanneau(2), QStringLiteral("RVBLS"));
+        EXPECT_EQ(cadre_->TextePanneau(3), QStringLiteral("mesure"));
+    }
+}
+
+TEST_F(CodeCouleurCadre, another_document_made_active_or_the_last_one_closed_empties_the_readouts)
+{
+    TMDIChild *carte = Ouvrir(Carte(QStringLiteral("temperature"), CarteArcEnCiel(),
+                                    QStringLiteral("<CODE_C=1;0;16711680;65280;255;0;1020;F;;;>")));
+    ASSERT_NE(carte, nullptr);
+    MontrerPanneau();
+    TMDIChild *autre = Ouvrir(Carte(QStringLiteral("autre"), CarteArcEnCiel(),
+                                    QStringLiteral("<CODE_C=1;0;16711680;65280;255;0;1020;F;;;>")));
+    ASSERT_NE(autre, nullptr);
+    EXPECT_EQ(ValeurSous(autre, {204, 0}), QStringLiteral("1020"));
+    cadre_->EcrirePanneau(4, QStringLiteral("12.5 mm"));
+    cadre_->zoneDocuments()->setActiveSubWindow(carte);
+    QApplication::processEvents();
+    EXPECT_EQ(panneau_->texteValeur(), QString());
+    EXPECT_EQ(cadre_->TextePanneau(2), QStringLiteral("RVBLS"));
+    EXPECT_EQ(cadre_->TextePanneau(3), QStringLiteral("mesure"));
+    EXPECT_EQ(cadre_->TextePanneau(4), QString());
+
+    EXPECT_EQ(ValeurSous(carte, {204, 0}), QStringLiteral("1020"));
+    autre->close();
+    carte->close();
+    QApplication::processEvents();
+    ASSERT_TRUE(cadre_->Documents().isEmpty());
+    EXPECT_EQ(panneau_->texteValeur(), QString());
+    EXPECT_EQ(cadre_->TextePanneau(2), QStringLiteral("RVBLS"));
+    EXPECT_EQ(cadre_->TextePanneau(3), QStringLiteral("mesure"));
 }
 
 // White (0 mg/L) to blue (100 mg/L); green spans as much as red, so t is

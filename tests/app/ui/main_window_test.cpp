@@ -283,16 +283,18 @@ TEST_F(Cadre, KprCfgFirstLineBecomesTheCaptionAtFirstActivation)
     EXPECT_EQ(f.windowTitle(), QStringLiteral("KAPTORI collège"));
 }
 
-TEST_F(Cadre, CommandLineStopsAtTheFirstMissingFile)
+TEST_F(Cadre, CommandLineTellsAMissingFileAndOpensTheFollowingOnes)
 {
     const QString a = Image(QStringLiteral("a.bmp"));
     const QString b = Image(QStringLiteral("b.png"));
     const QString c = Image(QStringLiteral("c.bmp"));
     TMainForm &f = Cadre_();
-    f.DefinirLigneCommande({a, b, Chemin("missing.png"), c});
+    f.DefinirLigneCommande({a, b, Chemin("missing.png"), QString(), c});
     f.PremiereActivation();
-    EXPECT_EQ(Titres(), (QStringList{a, b}));
-    EXPECT_TRUE(messages_.isEmpty());
+    EXPECT_EQ(Titres(), (QStringList{a, b, c}));
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_EQ(messages_.first(),
+              QStringLiteral("Le fichier « %1 » est introuvable.").arg(QDir::toNativeSeparators(Chemin("missing.png"))));
 }
 
 TEST_F(Cadre, CommandLineConfigurationFileIsLookedUpInTheCurrentDirectory)
