@@ -150,7 +150,7 @@ void TMainForm::CreerMenus()
     actQuitter = Ajouter(menuFichier, tr("&Quitter"));
 
     menuEdition = menuBar()->addMenu(tr("&Edition"));
-    actAnnuler = Ajouter(menuEdition, tr("Annuler"), {}, false);
+    actAnnuler = Ajouter(menuEdition, tr("Annuler"), QKeySequence::Undo, false);
     actEffacerTraces = Ajouter(menuEdition, tr("&Effacer les tracés"), {}, false);
     actSupprimerElement = Ajouter(menuEdition, tr("&Supprimer un élément"), {}, false);
     actCopier = Ajouter(menuEdition, tr("Copier"), {}, false);
@@ -443,6 +443,15 @@ TMDIChild *TMainForm::CreerDocument(const QString &titre)
     fenetre->espaceLibre = [this] { return QSize(LargeurDispo(), HauteurDispo()); };
     fenetre->confirmerFermeture = [this, fenetre] { return fermetureConfirmee_ || ConfirmerFermeture(fenetre); };
     connect(fenetre, &TMDIChild::CopieFaite, this, [this] { actColler->setEnabled(true); });
+    // Ctrl + wheel zooms the document under the pointer by the menu's steps.
+    connect(fenetre, &TMDIChild::ZoomMolette, this, [this, fenetre](bool agrandir) {
+        if (DocumentActif() != fenetre)
+            zone_->setActiveSubWindow(fenetre);
+        if (agrandir)
+            ZoomAugmenter();
+        else
+            ZoomDiminuer();
+    });
     connect(fenetre, &TMDIChild::CouleursChangees, this, [this] {
         ColorerPanneau(panneauCouleurCrayon, CouleurCrayon);
         ColorerPanneau(panneauCouleurFond, CouleurFondDessin);
@@ -564,7 +573,12 @@ void TMainForm::MettreAJourListeFenetres()
         QAction *item = menuFenetre->addAction(QStringLiteral("&%1 %2").arg(numero++).arg(fenetre->windowTitle()));
         item->setCheckable(true);
         item->setChecked(fenetre == zone_->currentSubWindow());
-        connect(item, &QAction::triggered, this, [this, fenetre] { zone_->setActiveSubWindow(fenetre); });
+        connect(item, &QAction::triggered, this, [this, fenetre] {
+            // A minimised document chosen in the list comes back.
+            if (fenetre->isMinimized())
+                fenetre->showNormal();
+            zone_->setActiveSubWindow(fenetre);
+        });
         actionsFenetres_.append(item);
     }
 }

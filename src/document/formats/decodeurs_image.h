@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include <cstdint>
+#include <optional>
 
 // A 16-bit sample reduced to 8 bits, the one rule of every reader:
 // round(v / 257), with no gamma or colour-profile conversion. 257 is odd, so
@@ -20,6 +21,9 @@
 [[nodiscard]] QImage DecoderJpeg(const QByteArray &octets);
 [[nodiscard]] QImage DecoderGif(const QByteArray &octets);
 [[nodiscard]] QImage DecoderTiff(const QByteArray &octets);
+// A binary PGM or PPM of two-byte samples (maximum above 255); nothing for
+// any other content, which Qt's plugin reads.
+[[nodiscard]] std::optional<QImage> DecoderPnm16(const QByteArray &octets);
 // format: Qt's name of the format ("bmp", "ico", "tga", "svg"…).
 [[nodiscard]] QImage DecoderAvecQt(const QByteArray &octets, const QByteArray &format);
 

@@ -71,6 +71,9 @@ QImage EnHuitBits(QImage image)
 
 QImage DecoderAvecQt(const QByteArray &octets, const QByteArray &format)
 {
+    if (format == "pgm" || format == "ppm" || format == "pnm")
+        if (auto seize = DecoderPnm16(octets))
+            return *std::move(seize);
     QBuffer tampon;
     tampon.setData(octets);
     tampon.open(QIODevice::ReadOnly);

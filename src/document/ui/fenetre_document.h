@@ -52,6 +52,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
     void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     TMDIChild *fenetre_;
@@ -148,6 +149,8 @@ signals:
     void CopieFaite();
     // "la s&ignature Spectrale" chosen in the popup menu.
     void SignatureSpectraleDemandee();
+    // The wheel turned with Ctrl held over the picture: zoom in (true) or out.
+    void ZoomMolette(bool agrandir);
     // A paste was confirmed onto the provisional layer ("Annuler" may now undo it).
     void PlacementConfirme();
     // A placement ended, confirmed or not; after a legend or a paste the

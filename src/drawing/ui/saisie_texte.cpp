@@ -137,6 +137,13 @@ void TSaisieTexte::Preparer(QRgb couleurTexte, QRgb couleurFond)
     p.setColor(QPalette::Text, QColor::fromRgb(couleurTexte_));
     p.setColor(QPalette::Base, QColor::fromRgb(couleurFond | 0xFF000000u));
     TexteSaisi->setPalette(p);
+    // The previous text is shown from its start and selected whole, so that
+    // typing replaces it rather than adding to a part scrolled out of view.
+    QTextCursor curseur(TexteSaisi->document());
+    curseur.movePosition(QTextCursor::End);
+    curseur.movePosition(QTextCursor::Start, QTextCursor::KeepAnchor);
+    TexteSaisi->setTextCursor(curseur);
+    TexteSaisi->ensureCursorVisible();
     TexteSaisi->setFocus();
 }
 

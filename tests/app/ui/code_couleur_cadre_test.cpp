@@ -741,6 +741,20 @@ TEST_F(CodeCouleurCadre, window_reopened_on_another_two_colour_document_keeps_pi
 
 // ---- Pictures of the definition window --------------------------------------
 
+TEST_F(CodeCouleurCadre, definition_window_opens_centred_on_the_frame_and_off_its_menus)
+{
+    ASSERT_NE(Ouvrir(Carte(QStringLiteral("temperature"), CarteArcEnCiel())), nullptr);
+    cadre_->actCodageCouleurs->trigger();
+    QApplication::processEvents();
+    ASSERT_TRUE(fenetreCode_->isVisible());
+    const QRect cadre = cadre_->geometry();
+    const QRect fenetre = fenetreCode_->geometry();
+    EXPECT_LE(std::abs(fenetre.center().x() - cadre.center().x()), 1) << fenetre.x() << " in " << cadre.x();
+    EXPECT_LE(std::abs(fenetre.center().y() - cadre.center().y()), 1) << fenetre.y() << " in " << cadre.y();
+    const QWidget *menus = cadre_->menuWidget();
+    EXPECT_GT(fenetre.top(), menus->mapToGlobal(QPoint(0, menus->height())).y());
+}
+
 TEST_F(CodeCouleurCadre, definition_window_of_each_kind_fits_its_texts)
 {
     TMDIChild *doc = Ouvrir(Carte(QStringLiteral("occupation"), CarteOccupation()));

@@ -32,6 +32,8 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
 #include <QTimer>
 #include <QToolBar>
 
@@ -449,6 +451,68 @@ TEST_F(Cadre, ZoomStopsWhereThePictureWouldPassTheViewsReachOrVanish)
     EXPECT_EQ(doc.zoom, 1.0f / 32.0f);
     QCoreApplication::processEvents();
     EXPECT_EQ(f.DocumentActif()->PositionImage(QPointF(1, 1)), QPoint(32, 32));
+}
+
+TEST_F(Cadre, CtrlWheelZoomsByTheMenusStepsAndTheWheelAloneDoesNot)
+{
+    TMainForm &f = Cadre_();
+    f.resize(900, 700);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    ASSERT_TRUE(f.OuvrirImage(Image(QStringLiteral("z.png"), QSize(40, 30)), 2));
+    TMDIChild *fenetre = f.DocumentActif();
+    QWidget *vue = fenetre->vue()->viewport();
+    const auto molette = [&](int cran, Qt::KeyboardModifiers touches) {
+        const QPointF ici(5, 5);
+        QWheelEvent e(ici, vue->mapToGlobal(ici), QPoint(), QPoint(0, cran), Qt::NoButton, touches, Qt::NoScrollPhase,
+                      false);
+        QCoreApplication::sendEvent(vue, &e);
+    };
+    molette(120, Qt::ControlModifier);
+    EXPECT_EQ(fenetre->document().zoom, 2.0f);
+    molette(120, Qt::ControlModifier);
+    EXPECT_EQ(fenetre->document().zoom, 4.0f);
+    molette(-120, Qt::ControlModifier);
+    EXPECT_EQ(fenetre->document().zoom, 2.0f);
+    molette(120, Qt::NoModifier);
+    EXPECT_EQ(fenetre->document().zoom, 2.0f);
+}
+
+TEST_F(Cadre, CtrlZRunsAnnuler)
+{
+    TMainForm &f = Cadre_();
+    EXPECT_EQ(f.actAnnuler->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    f.activateWindow();
+    ASSERT_TRUE(f.OuvrirImage(Image(QStringLiteral("u.png")), 2));
+    f.actAnnuler->setEnabled(true);
+    int annulations = 0;
+    QObject::connect(f.actAnnuler, &QAction::triggered, [&] { ++annulations; });
+    QTest::keyClick(f.DocumentActif()->vue()->viewport(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(annulations, 1);
+}
+
+TEST_F(Cadre, AMinimisedDocumentChosenInTheWindowListIsRestored)
+{
+    TMainForm &f = Cadre_();
+    f.show();
+    ASSERT_TRUE(f.OuvrirImage(Image(QStringLiteral("p1.png")), 2));
+    ASSERT_TRUE(f.OuvrirImage(Image(QStringLiteral("p2.png")), 2));
+    TMDIChild *premier = f.Documents().first();
+    premier->showMinimized();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(premier->isMinimized());
+    emit f.menuFenetre->aboutToShow();
+    QAction *item = nullptr;
+    for (QAction *a : f.menuFenetre->actions())
+        if (a->text().endsWith(QStringLiteral("p1.png")))
+            item = a;
+    ASSERT_NE(item, nullptr);
+    item->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(premier->isMinimized());
+    EXPECT_EQ(f.DocumentActif(), premier);
 }
 
 TEST_F(Cadre, ArrangeAllPutsMovedIconsBackInRowsAlongTheBottom)
