@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QMdiArea>
 
 namespace {
 
