@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -143,8 +144,14 @@ void TSaisieTexte::Preparer(QRgb couleurTexte, QRgb couleurFond)
     curseur.movePosition(QTextCursor::End);
     curseur.movePosition(QTextCursor::Start, QTextCursor::KeepAnchor);
     TexteSaisi->setTextCursor(curseur);
-    TexteSaisi->ensureCursorVisible();
+    AuDebut();
     TexteSaisi->setFocus();
+}
+
+void TSaisieTexte::AuDebut()
+{
+    TexteSaisi->horizontalScrollBar()->setValue(TexteSaisi->horizontalScrollBar()->minimum());
+    TexteSaisi->verticalScrollBar()->setValue(TexteSaisi->verticalScrollBar()->minimum());
 }
 
 TexteAPlacer TSaisieTexte::Texte() const
@@ -212,6 +219,9 @@ void TSaisieTexte::ChoisirFonte()
 void TSaisieTexte::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    // Laid out again once shown: the text still starts at the top.
+    if (TexteSaisi->textCursor().position() == 0)
+        AuDebut();
     if (const QScreen *ecran = screen() ? screen() : QGuiApplication::primaryScreen()) {
         QRect cadre = frameGeometry();
         cadre.moveCenter(ecran->availableGeometry().center());

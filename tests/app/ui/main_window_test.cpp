@@ -996,14 +996,14 @@ QByteArray PngGeant()
 }
 
 const CasFichierRefuse kRefuses[] = {
-    {"a PNG named .jpg", "photo.jpg", [] { return Png(QSize(8, 8)); }},
+    {"a PNG cut short named .jpg", "photo.jpg", [] { return Png(QSize(64, 64)).left(60); }},
     {"random bytes named .gif", "bruit.gif", [] { return QByteArray(300, '\x5a'); }},
     {"random bytes named .jpg", "bruit.jpg", [] { return QByteArray(300, '\x5a'); }},
     {"random bytes named .tif", "bruit.tif", [] { return QByteArray(300, '\x5a'); }},
     {"an empty .bmp", "vide.bmp", [] { return QByteArray(); }},
     {"a PNG cut after its header", "coupe.png", [] { return Png(QSize(64, 64)).left(40); }},
     {"a PNG announcing 40000 pixels of width", "geant.png", PngGeant},
-    {"an unknown extension", "image.xyz", [] { return Png(QSize(8, 8)); }},
+    {"unknown content under an unknown extension", "image.xyz", [] { return QByteArray(300, '\x5a'); }},
 };
 
 class FichiersRefuses : public Cadre, public ::testing::WithParamInterface<CasFichierRefuse> {};

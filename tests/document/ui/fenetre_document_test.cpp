@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QRadioButton>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
