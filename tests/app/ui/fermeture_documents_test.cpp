@@ -10,6 +10,7 @@
 #include "document/ui/fenetre_document.h"
 #include "document/fichier_document.h"
 #include "drawing/dessin.h"
+#include "support/capture.h"
 #include "support/essai_cadre.h"
 #include "support/pilote_dialogues.h"
 
@@ -19,6 +20,9 @@
 #include <QGuiApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QMdiArea>
 #include <QTest>
 
@@ -199,6 +203,31 @@ TEST_F(FermetureCadre, UneImageColleeQuiNEstDansAucunFichierFaitPoserLaQuestion)
     cadre_->actFermer->trigger();
     ASSERT_EQ(messages_.size(), 1);
     EXPECT_TRUE(messages_.first().startsWith(QStringLiteral("Enregistrer les modifications de « Nouveau")));
+    EXPECT_EQ(NombreDocuments(), 1);
+}
+
+TEST_F(FermetureCadre, LaVraieBoiteDemandeEnFrancaisAvecOuiNonAnnuler)
+{
+    TMDIChild *fenetre = Ouvrir(QStringLiteral("carte.png"));
+    ASSERT_NE(fenetre, nullptr);
+    AjouterTrait(fenetre->document());
+    DefinirIntercepteurMessages({}); // the box the user sees
+    QString texte;
+    QStringList boutons;
+    QTimer::singleShot(50, [&] {
+        auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (boite == nullptr)
+            return;
+        Capturer(*boite, QStringLiteral("question_fermeture"));
+        texte = boite->text();
+        for (QAbstractButton *b : boite->buttons())
+            boutons << b->text();
+        boite->button(QMessageBox::Cancel)->click();
+    });
+    cadre_->actFermer->trigger();
+    EXPECT_EQ(texte, QStringLiteral("Enregistrer les modifications de « carte.png » ?"));
+    boutons.sort();
+    EXPECT_EQ(boutons, (QStringList{QStringLiteral("&Non"), QStringLiteral("&Oui"), QStringLiteral("Annuler")}));
     EXPECT_EQ(NombreDocuments(), 1);
 }
 
