@@ -4,6 +4,7 @@
 //   pieces.jpg    coins and lentils beside a millimetre ruler (8 px per mm)
 //   cellules.jpg  stained cells under a microscope, with a 50 µm scale bar
 //   spectre.png   the visible spectrum of the Sun with dark absorption lines
+//   courbe.png    a cooling curve on a graduated graph, to calibrate
 //   scene.lan     a 4-band 256 x 256 satellite scene (blue, green, red,
 //                 near infrared; 30 m pixels): river, fields, forest, town
 // Build and run from the source root:
@@ -386,6 +387,69 @@ QImage Spectre()
     return image;
 }
 
+// ---------------------------------------------------------------- graph
+
+// A cooling curve as a pupil's worksheet prints it: water at 90 °C left in a
+// room at 20 °C, T = 20 + 70 exp(-t / 12), measured each 4 minutes. The
+// plot area runs from (80, 100) to (680, 500): 10 pixels a minute, 4 pixels
+// a degree.
+QImage Courbe()
+{
+    const int w = 760, h = 580;
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const auto X = [](double t) { return 80 + 10 * t; };
+    const auto Y = [](double temp) { return 500 - 4 * temp; };
+    p.setPen(QPen(QColor(210, 220, 235), 1));
+    for (int t = 0; t <= 60; t += 5)
+        p.drawLine(QPointF(X(t), Y(0)), QPointF(X(t), Y(100)));
+    for (int temp = 0; temp <= 100; temp += 10)
+        p.drawLine(QPointF(X(0), Y(temp)), QPointF(X(60), Y(temp)));
+    p.setPen(QPen(Qt::black, 2));
+    p.drawLine(QPointF(X(0), Y(0)), QPointF(X(60) + 15, Y(0)));
+    p.drawLine(QPointF(X(0), Y(0)), QPointF(X(0), Y(100) - 15));
+    QFont police(QStringLiteral("DejaVu Sans"));
+    police.setPixelSize(15);
+    p.setFont(police);
+    for (int t = 0; t <= 60; t += 10) {
+        p.drawLine(QPointF(X(t), Y(0)), QPointF(X(t), Y(0) + 7));
+        p.drawText(QRectF(X(t) - 25, Y(0) + 10, 50, 20), Qt::AlignCenter, QString::number(t));
+    }
+    for (int temp = 0; temp <= 100; temp += 20) {
+        p.drawLine(QPointF(X(0) - 7, Y(temp)), QPointF(X(0), Y(temp)));
+        p.drawText(QRectF(X(0) - 60, Y(temp) - 10, 48, 20), Qt::AlignRight | Qt::AlignVCenter, QString::number(temp));
+    }
+    p.drawText(QRectF(X(60) - 100, Y(0) + 34, 160, 22), Qt::AlignRight, QStringLiteral("temps (min)"));
+    p.drawText(QRectF(X(0) - 70, Y(100) - 50, 220, 22), Qt::AlignLeft, QStringLiteral("température (°C)"));
+    police.setPixelSize(19);
+    police.setBold(true);
+    p.setFont(police);
+    p.drawText(QRectF(0, 10, w, 28), Qt::AlignCenter, QStringLiteral("Refroidissement d'un bécher d'eau"));
+    QPainterPath courbe;
+    for (int i = 0; i <= 600; ++i) {
+        const double t = i / 10.0;
+        const QPointF q(X(t), Y(20 + 70 * std::exp(-t / 12)));
+        if (i == 0)
+            courbe.moveTo(q);
+        else
+            courbe.lineTo(q);
+    }
+    p.setPen(QPen(QColor(200, 30, 30), 2.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(courbe);
+    Hasard hasard(5);
+    p.setPen(QPen(QColor(20, 60, 160), 2));
+    for (int t = 0; t <= 60; t += 4) {
+        const QPointF q(X(t), Y(20 + 70 * std::exp(-t / 12.0) + hasard.normal() * 0.6));
+        p.drawLine(q - QPointF(5, 5), q + QPointF(5, 5));
+        p.drawLine(q - QPointF(5, -5), q + QPointF(5, -5));
+    }
+    p.end();
+    return image;
+}
+
 // ---------------------------------------------------------------- satellite scene
 
 QByteArray SceneLan()
@@ -448,6 +512,11 @@ int main(int argc, char **argv)
     // X in nm from column 0 (380 nm) at 0,5 nm a column; Y in pixel rows upwards.
     ok = ok && EcrireTexte(dossier.filePath(QStringLiteral("spectre.sca")),
                            "<SCALE=1;0;0;799;159;-760;0,5;nm;1;-1;pixels;159;>");
+    ok = ok && Courbe().save(dossier.filePath(QStringLiteral("courbe.png")), "png");
+    // X in minutes from column 80 at 0,1 min a column; Y in °C from row 500,
+    // 0,25 °C a row upwards ("°" in Windows-1252).
+    ok = ok && EcrireTexte(dossier.filePath(QStringLiteral("courbe.sca")),
+                           "<SCALE=1;80;100;680;500;80;0,1;min;1;-0,25;\xB0" "C;500;>");
     QFile lan(dossier.filePath(QStringLiteral("scene.lan")));
     ok = ok && lan.open(QIODevice::WriteOnly) && lan.write(SceneLan()) == 128 + 256 * 256 * 4;
     lan.close();
