@@ -1,6 +1,6 @@
 # Thin shortcuts over the CMake presets. `make run` and `make test` install
 # what is missing first.
-SAMPLE ?= data/photo.jpg
+SAMPLE ?= data/pieces.jpg
 JOBS ?= $(shell nproc)
 
 .PHONY: deps run build test dev bench fuzz fuzz-run clean

@@ -1,10 +1,10 @@
 #include "app/impression.h"
 
+#include "commun/ecriture_sortie.h"
 #include "commun/erreur.h"
 #include "commun/nombres.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -67,20 +67,20 @@ bool DessinerFeuilles(QPagedPaintDevice &appareil, const TMiseEnPage &m, const Q
     return peintre.end();
 }
 
+void ImprimerEnPdf(QIODevice &sortie, const TMiseEnPage &m, const QImage &image)
+{
+    QPdfWriter pdf(&sortie);
+    pdf.setResolution(600);
+    pdf.setCreator(QStringLiteral("Kaptori"));
+    PreparerAppareil(pdf, m);
+    if (!DessinerFeuilles(pdf, m, m.Gris ? ImageEnGris(image) : image, qMax(1, m.Copies)))
+        throw ErreurFichier(QCoreApplication::translate("Impression", "Impossible d'écrire le document PDF."));
+}
+
 void ImprimerEnPdf(const QString &chemin, const TMiseEnPage &m, const QImage &image)
 {
-    // Written through a temporary file renamed over the target, so that a
+    // "-" is the standard output, a device or FIFO is written in place; a
+    // file goes through a temporary file renamed over the target, so that a
     // failure leaves a previous file of that name intact.
-    QSaveFile fichier(chemin);
-    bool ok = fichier.open(QIODevice::WriteOnly);
-    if (ok) {
-        QPdfWriter pdf(&fichier);
-        pdf.setResolution(600);
-        pdf.setCreator(QStringLiteral("Kaptori"));
-        PreparerAppareil(pdf, m);
-        ok = DessinerFeuilles(pdf, m, m.Gris ? ImageEnGris(image) : image, qMax(1, m.Copies));
-    }
-    if (!ok || !fichier.commit())
-        throw ErreurFichier(
-            QCoreApplication::translate("Impression", "Impossible d'écrire le fichier « %1 ».").arg(chemin));
+    EcrireSortie(chemin, [&](QIODevice &sortie) { ImprimerEnPdf(sortie, m, image); });
 }

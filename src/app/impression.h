@@ -12,6 +12,7 @@
 
 #include <vector>
 
+class QIODevice;
 class QPagedPaintDevice;
 
 // Grey picture: each pixel's three components become
@@ -32,7 +33,9 @@ void PreparerAppareil(QPagedPaintDevice &appareil, const TMiseEnPage &m);
 [[nodiscard]] bool DessinerFeuilles(QPagedPaintDevice &appareil, const TMiseEnPage &m, const QImage &image,
                                     int feuilles);
 
-// Writes the sheets (m.Copies of them) to a PDF file; the picture is turned
-// to grey first when m.Gris. Throws ErreurFichier when the file cannot be
-// written.
+// Writes the sheets (m.Copies of them) as a PDF document, onto a device or
+// to the output chemin names ("-" the standard output, a device or FIFO in
+// place, a file safely: ecriture_sortie.h); the picture is turned to grey
+// first when m.Gris. Throws ErreurFichier when it cannot be written.
+void ImprimerEnPdf(QIODevice &sortie, const TMiseEnPage &m, const QImage &image);
 void ImprimerEnPdf(const QString &chemin, const TMiseEnPage &m, const QImage &image);

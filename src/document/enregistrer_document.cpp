@@ -29,23 +29,25 @@ FormatEnregistrement FormatSelonExtension(const QString &chemin)
         return FormatEnregistrement::Kpt;
     if (extension == QLatin1String("GIF"))
         return FormatEnregistrement::Gif;
-    if (extension == QLatin1String("JPG"))
+    if (extension == QLatin1String("JPG") || extension == QLatin1String("JPEG"))
         return FormatEnregistrement::Jpg;
     if (extension == QLatin1String("PNG"))
         return FormatEnregistrement::Png;
     return FormatEnregistrement::Bmp;
 }
 
-int EnregistrerDocument(ImageDocument &document, const QString &chemin, const OptionsEnregistrement &options)
+int EnregistrerDocument(ImageDocument &document, const QString &chemin, const OptionsEnregistrement &options,
+                        EcrivainFichier ecrivain)
 {
     const FormatEnregistrement format = FormatSelonExtension(chemin);
     int omis = 0;
     if (format == FormatEnregistrement::Kpt) {
-        omis = EcrireFichierDocument(chemin, VueAEcrire(document), options.codage, options.qualite,
-                                     options.couleurFond);
+        ecrivain(chemin, [&](QIODevice &flux) {
+            omis = EcrireDocumentFlux(flux, VueAEcrire(document), options.codage, options.qualite, options.couleurFond);
+        });
     } else {
         const QImage aplatie = document.Aplatir();
-        EcrireFichierSurFlux(chemin, [&](QIODevice &flux) {
+        ecrivain(chemin, [&](QIODevice &flux) {
             switch (format) {
             case FormatEnregistrement::Gif: EcrireGif(aplatie, flux); break;
             case FormatEnregistrement::Jpg: EcrireJpeg(aplatie, options.qualite, flux); break;
@@ -57,7 +59,8 @@ int EnregistrerDocument(ImageDocument &document, const QString &chemin, const Op
     }
     document.nomFichier = chemin;
     document.titre = chemin;
-    if (format != FormatEnregistrement::Kpt) {
+    document.MarquerEnregistre();
+    if (format != FormatEnregistrement::Kpt && options.annexes) {
         if (document.echelle.Definie)
             EcrireEchelleAnnexe(chemin, document.echelle);
         if (document.codeCouleur.Definie)

@@ -30,7 +30,7 @@ std::vector<FiltreEnregistrement> FiltresEnregistrement(bool avecGif)
         {Tr("MetaFichiers (*.wmf)"), QStringLiteral("*.wmf")},
     };
     if (avecGif)
-        filtres.push_back({Tr("CompuServe GIF Image (*.gif)"), QStringLiteral("*.gif")});
+        filtres.push_back({Tr("Image GIF (*.gif)"), QStringLiteral("*.gif")});
     return filtres;
 }
 

@@ -482,3 +482,14 @@ QSize TailleClientAjustee(const ParametresAjustement &p)
     const int hauteur = std::min(affichee.height() + 18, p.hauteurDispo - p.coinFenetre.y() - 15);
     return {std::max(largeur, 0), std::max(hauteur, 0)};
 }
+
+void ImageDocument::MarquerEnregistre()
+{
+    empreinteEnregistree = CalculerEmpreinte(image, dessins, echelle, codeCouleur, lignesLibres);
+}
+
+bool ImageDocument::Modifie() const
+{
+    return !empreinteEnregistree
+           || !MemeContenu(*empreinteEnregistree, image, dessins, echelle, codeCouleur, lignesLibres);
+}

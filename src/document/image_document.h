@@ -13,6 +13,7 @@
 #include "drawing/etat_dessin.h"
 #include "drawing/liste_dessins.h"
 #include "document/etat_mesure.h"
+#include "document/empreinte_document.h"
 
 #include <QImage>
 #include <QPoint>
@@ -117,6 +118,16 @@ public:
     // Colour code: not defined in a new document; opening a picture installs
     // its side-file's code or CodeParDefaut.
     TCodeCouleur codeCouleur = CodeInitial();
+
+    // What the document held when it was last opened from or saved to a
+    // file; absent for a picture that is in no file yet (pasted, computed).
+    std::optional<EmpreinteDocument> empreinteEnregistree;
+    // Records the present content as the one in the file.
+    void MarquerEnregistre();
+    // True when closing would lose something: the image, the drawn elements,
+    // the scale, the colour code or the free lines differ from the file's,
+    // or the picture was never in a file.
+    [[nodiscard]] bool Modifie() const;
 
     [[nodiscard]] int largeur() const { return image.width(); }
     [[nodiscard]] int hauteur() const { return image.height(); }

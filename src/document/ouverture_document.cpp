@@ -9,6 +9,7 @@
 #include "document/raster/ouverture_raster.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 GenreFichier GenreDeFichier(const QString &chemin)
@@ -36,6 +37,11 @@ QString NomLecteur(const QString &chemin)
     case GenreFichier::Image:
         break;
     }
+    // The content decides, as when the picture is read.
+    QFile fichier(chemin);
+    if (fichier.open(QIODevice::ReadOnly))
+        if (const auto lecteur = LecteurSelonContenu(fichier.read(16)))
+            return lecteur->nom;
     if (const auto lecteur = LecteurPourChemin(chemin))
         return lecteur->nom;
     throw ErreurDecodage(QCoreApplication::translate("LecteurImage", "Extension de fichier graphique inconnue (.%1)")

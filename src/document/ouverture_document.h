@@ -21,7 +21,9 @@ enum class GenreFichier { Image, Raster, DocumentKaptori, Animation };
 [[nodiscard]] GenreFichier GenreDeFichier(const QString &chemin);
 
 // Name of the reader a path goes to, as kaptori-cli info prints it ("JPEG",
-// "PNG", "BMP"…). Throws ErreurDecodage for an extension no reader knows.
+// "PNG", "BMP"…): the format of its content when the file starts with a
+// known signature, else the extension's. Throws ErreurDecodage when neither
+// names a format.
 [[nodiscard]] QString NomLecteur(const QString &chemin);
 
 // Reads the file into a new document (image in QImage::Format_ARGB32,

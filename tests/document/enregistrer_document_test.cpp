@@ -8,6 +8,7 @@
 #include "calibration/echelle.h"
 #include "document/enregistrer_document.h"
 #include "document/filtres_enregistrement.h"
+#include "document/formats/lecteur_image.h"
 #include "document/image_document.h"
 #include "document/ouverture_document.h"
 #include "drawing/reglages_dessin.h"
@@ -77,11 +78,32 @@ const CasExtension kExtensions[] = {
     {"kpt", QStringLiteral("a.kpt"), QByteArray("\x01\x00\x00", 3)},
     {"bmp", QStringLiteral("a.bmp"), QByteArray("BM")},
     {"ico_recoit_du_bmp", QStringLiteral("x.ico"), QByteArray("BM")},
-    {"jpeg_recoit_du_bmp", QStringLiteral("x.jpeg"), QByteArray("BM")},
+    {"jpeg_recoit_du_jpeg", QStringLiteral("x.jpeg"), QByteArray("\xFF\xD8\xFF")},
+    {"jpeg_en_majuscules", QStringLiteral("x.JPEG"), QByteArray("\xFF\xD8\xFF")},
     {"sans_extension_recoit_du_bmp", QStringLiteral("x"), QByteArray("BM")},
 };
 
 INSTANTIATE_TEST_SUITE_P(Extensions, FormatParExtension, ::testing::ValuesIn(kExtensions),
+                         [](const auto &info) { return info.param.nom; });
+
+// Every picture the program writes opens again, whatever name it was given:
+// BMP data under ".ico", ".emf", ".wmf" or no extension at all is read by its
+// content.
+TEST_P(FormatParExtension, LeFichierEcritSeRouvre)
+{
+    if (FormatSelonExtension(GetParam().fichier) == FormatEnregistrement::Kpt)
+        GTEST_SKIP() << "a document file, reopened by its own tests";
+    const QString chemin = Chemin(GetParam().fichier);
+    (void)EnregistrerDocument(document_, chemin, options_);
+    EXPECT_EQ(LireImage(chemin).size(), document_.image.size());
+}
+
+const CasExtension kMetafichiers[] = {
+    {"emf_recoit_du_bmp", QStringLiteral("x.emf"), QByteArray("BM")},
+    {"wmf_recoit_du_bmp", QStringLiteral("x.wmf"), QByteArray("BM")},
+};
+
+INSTANTIATE_TEST_SUITE_P(Metafichiers, FormatParExtension, ::testing::ValuesIn(kMetafichiers),
                          [](const auto &info) { return info.param.nom; });
 
 TEST_F(Enregistrement, UneImageExporteeEstAplatieEtAccompagneeDeSesAnnexes)
@@ -224,7 +246,7 @@ TEST(DialogueEnregistrement, LesFiltresGifApparaissentApresLaPremiereActivation)
     EXPECT_EQ(apres.front().libelle, QStringLiteral("Tout (*.kpt;*.jpg;*.png;*.bmp;*.ico;*.emf;*.wmf;*.gif;"));
     EXPECT_EQ(apres.front().motifs, QStringLiteral("*.kpt;*.jpg;*png;*.bmp;*.ico;*.emf;*.wmf;*.gif;"));
     EXPECT_FALSE(avant.front().motifs.contains(QStringLiteral("gif")));
-    EXPECT_EQ(apres.back().libelle, QStringLiteral("CompuServe GIF Image (*.gif)"));
+    EXPECT_EQ(apres.back().libelle, QStringLiteral("Image GIF (*.gif)"));
     EXPECT_EQ(apres[kFiltreInitial].libelle, QStringLiteral("Fichiers Kaptori"));
 }
 

@@ -1,11 +1,13 @@
 // kaptori-cli canal FICHIER INDEX SORTIE: the raw plane of one channel of a
 // multichannel raster file (index 0 for the first channel), W × H bytes row
-// by row from the top, without any header, so that batch work can extract
+// by row from the top, without any header (SORTIE "-" is the standard
+// output; a device or FIFO is written in place), so that batch work can extract
 // bands. Warnings of the reader (incomplete file) go to the error stream.
 
 #include "app/cli/commandes_cli.h"
 #include "commun/erreur.h"
-#include "commun/fichier_texte.h"
+#include "commun/ecriture_sortie.h"
+#include "commun/ecriture_sure.h"
 #include "commun/nombres.h"
 #include "document/raster/ouverture_raster.h"
 
@@ -45,7 +47,9 @@ int CommandeCanal(const QStringList &arguments, QTextStream &, QTextStream &erre
         return 1;
     }
     const TCanal &canal = lecture.canaux[static_cast<std::size_t>(index)];
-    if (!EcrireFichierSur(arguments.at(2), canal.Octets()))
-        throw ErreurFichier(tr("Impossible d'écrire le fichier « %1 ».").arg(arguments.at(2)));
+    EcrireSortie(arguments.at(2), [&](QIODevice &sortie) {
+        for (int y = 0; y < canal.hauteur; ++y)
+            EcrireOctets(sortie, reinterpret_cast<const char *>(canal.ligne(y)), canal.largeur);
+    });
     return 0;
 }

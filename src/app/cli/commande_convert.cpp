@@ -2,11 +2,14 @@
 // IN with the program's readers (a picture, a raster file or a document
 // file) and saves it to OUT as "Enregistrer sous" does: in the format OUT's
 // extension names, flattened with its drawn elements for a picture, with the
-// scale and colour-code side-files beside it. --codage is the encoding of the
-// image inside a ".kpt" file ("jpg" by default), --qualite the JPEG quality
+// scale and colour-code side-files beside it. OUT "-" writes the file's bytes
+// (BMP, having no extension) on the standard output without side-files; a
+// device or FIFO is written in place. --codage is the encoding of the
+// image inside a ".kpt" file ("png" by default, lossless), --qualite the JPEG quality
 // from 50 to 100 (90 by default).
 
 #include "app/cli/commandes_cli.h"
+#include "commun/ecriture_sortie.h"
 #include "commun/nombres.h"
 #include "calibration/echelle.h"
 #include "document/enregistrer_document.h"
@@ -31,7 +34,7 @@ int CommandeConvert(const QStringList &arguments, QTextStream &, QTextStream &er
 {
     QStringList fichiers;
     OptionsEnregistrement options;
-    options.codage = CodageImage::Jpg;
+    options.codage = CodageImage::Png;
     options.qualite = kQualiteParDefaut;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments.at(i);
@@ -76,7 +79,9 @@ int CommandeConvert(const QStringList &arguments, QTextStream &, QTextStream &er
     if (!document->echelle.Definie)
         document->echelle = EchelleParDefaut();
     options.couleurFond = ReglagesDessinProgramme().CouleurFondDessin;
-    if (EnregistrerDocument(*document, fichiers.at(1), options) > 0)
+    // On the standard output there is no folder for side-files.
+    options.annexes = GenreDeSortie(fichiers.at(1)) != GenreSortie::SortieStandard;
+    if (EnregistrerDocument(*document, fichiers.at(1), options, EcrireSortie) > 0)
         erreurs << MessageRemplissagesCanaux() << QLatin1Char('\n');
     return 0;
 }

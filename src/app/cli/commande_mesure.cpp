@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QPoint>
+#include <QRect>
 
 #include <limits>
 #include <optional>
@@ -61,6 +62,19 @@ int CommandeMesure(const QStringList &arguments, QTextStream &sortie, QTextStrea
     if (!points)
         return 1;
     const auto document = OuvrirDocument(arguments.first(), 0);
+    const QRect image(QPoint(0, 0), document->image.size());
+    for (const QPoint &p : *points) {
+        if (!image.contains(p)) {
+            erreurs << QCoreApplication::translate("CommandeValeur",
+                                                   "Le point (%1 ; %2) est hors de l'image, qui mesure %3 x %4 "
+                                                   "pixels.\n")
+                           .arg(p.x())
+                           .arg(p.y())
+                           .arg(image.width())
+                           .arg(image.height());
+            return 1;
+        }
+    }
     TEchelle echelle = document->echelle;
     if (!echelle.Definie)
         echelle = EchelleParDefaut();

@@ -1,22 +1,54 @@
 // kaptori-cli rgba FICHIER SORTIE: the decoded picture (first frame or page)
 // as raw 8-bit R, G, B, A bytes, row by row from the top, without any header.
+// SORTIE "-" is the standard output; a device or FIFO is written in place.
+// Each row is converted into one row buffer and written at once: the
+// picture is never copied whole.
 
 #include "app/cli/commandes_cli.h"
 #include "commun/erreur.h"
-#include "commun/fichier_texte.h"
+#include "commun/ecriture_sortie.h"
+#include "commun/ecriture_sure.h"
 #include "document/ouverture_document.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QtEndian>
 
-#include <cstring>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+// One row of 0xAARRGGBB words as the bytes R, G, B, A.
+void LigneRgba(const QRgb *source, int largeur, std::uint32_t *cible)
+{
+    for (int x = 0; x < largeur; ++x) {
+        const std::uint32_t p = source[x];
+        // Memory order R, G, B, A is the little-endian word 0xAABBGGRR.
+        const std::uint32_t abgr = (p & 0xFF00FF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);
+        cible[x] = qToLittleEndian(abgr);
+    }
+}
+
+} // namespace
+
+void EcrireRgba(const QImage &image, QIODevice &sortie)
+{
+    const QImage argb = image.format() == QImage::Format_ARGB32 ? image : image.convertToFormat(QImage::Format_ARGB32);
+    std::vector<std::uint32_t> ligne(static_cast<std::size_t>(argb.width()));
+    const auto taille = static_cast<qint64>(ligne.size() * sizeof(std::uint32_t));
+    for (int y = 0; y < argb.height(); ++y) {
+        LigneRgba(reinterpret_cast<const QRgb *>(argb.constScanLine(y)), argb.width(), ligne.data());
+        EcrireOctets(sortie, reinterpret_cast<const char *>(ligne.data()), taille);
+    }
+}
 
 [[nodiscard]] QByteArray OctetsRgba(const QImage &image)
 {
-    const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
-    const qsizetype ligne = static_cast<qsizetype>(rgba.width()) * 4;
-    QByteArray octets(ligne * rgba.height(), Qt::Uninitialized);
-    for (int y = 0; y < rgba.height(); ++y)
-        std::memcpy(octets.data() + ligne * y, rgba.constScanLine(y), static_cast<size_t>(ligne));
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    EcrireRgba(image, tampon);
     return octets;
 }
 
@@ -40,8 +72,6 @@ int CommandeRgba(const QStringList &arguments, QTextStream &, QTextStream &erreu
         return 1;
     }
     const auto document = OuvrirDocument(arguments.at(0), etirement);
-    if (!EcrireFichierSur(arguments.at(1), OctetsRgba(document->image)))
-        throw ErreurFichier(QCoreApplication::translate("CommandesCli", "Impossible d'écrire le fichier « %1 ».")
-                                .arg(arguments.at(1)));
+    EcrireSortie(arguments.at(1), [&](QIODevice &sortie) { EcrireRgba(document->image, sortie); });
     return 0;
 }

@@ -4,6 +4,7 @@
 // status: 0 on success, 1 with a French message on the error stream.
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QImage>
 #include <QList>
 #include <QPoint>
@@ -31,7 +32,10 @@ int CommandeCanal(const QStringList &arguments, QTextStream &sortie, QTextStream
 // Pictures and documents (commande_info.cpp, commande_rgba.cpp).
 int CommandeInfo(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 int CommandeRgba(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
-// The picture's bytes R, G, B, A row by row, as rgba writes them.
+// The picture's bytes R, G, B, A row by row, as rgba writes them, onto a
+// device through one row buffer (throws ErreurFichier when a write fails),
+// or into an array.
+void EcrireRgba(const QImage &image, QIODevice &sortie);
 [[nodiscard]] QByteArray OctetsRgba(const QImage &image);
 
 // Printing to PDF (commande_imprimer.cpp).

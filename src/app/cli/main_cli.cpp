@@ -30,6 +30,8 @@ void AfficherAide(QTextStream &out)
     }
     out << QStringLiteral("\nOptions :\n  --help, -h   affiche cette aide\n");
     out << QStringLiteral("\nLes nombres sont écrits avec le séparateur décimal de la langue de l'utilisateur.\n");
+    out << QStringLiteral("Une SORTIE « - » est la sortie standard ; un périphérique ou un tube nommé est écrit tel "
+                          "quel, un fichier ordinaire n'est remplacé qu'une fois complet.\n");
 }
 
 // Qt warns on standard error when XDG_RUNTIME_DIR is missing (cron jobs,

@@ -106,6 +106,10 @@ private:
 
     void DocumentActif(TMDIChild *doc)
     {
+        // The readouts described the pixel of another document, or of none,
+        // and the measurement shown was made on it.
+        ViderLectures();
+        cadre_->EcrirePanneau(4, QString());
         if (!doc && dock_->isVisible()) {
             MontrerPanneau(false);
             return;
@@ -123,13 +127,25 @@ private:
             panneau_->AfficherPasDEchelle();
     }
 
-    // Status panels 2 and 3, then the decoding panel; nothing outside the image.
+    // Status panels 2 and 3 back to their captions, the decoding panel's
+    // readout emptied.
+    void ViderLectures()
+    {
+        cadre_->EcrirePanneau(2, TMainForm::tr("RVBLS"));
+        cadre_->EcrirePanneau(3, TMainForm::tr("mesure"));
+        panneau_->ViderLecture();
+    }
+
+    // Status panels 2 and 3, then the decoding panel; outside the image they
+    // are emptied.
     void Lecture(TMDIChild *doc, QPoint p)
     {
         const ImageDocument &d = doc->document();
         PixelLu pixel;
-        if (!LirePixelDocument(d, p.x(), p.y(), &pixel))
+        if (!LirePixelDocument(d, p.x(), p.y(), &pixel)) {
+            ViderLectures();
             return;
+        }
         cadre_->EcrirePanneau(2, TexteRVBLS(pixel.r, pixel.g, pixel.b));
         cadre_->EcrirePanneau(3, TexteXY(p.x(), p.y()));
         if (!dock_->isVisible())

@@ -100,6 +100,7 @@ void TMainForm::OuvrirFichierOuLever(const QString &chemin, int etirement)
         fenetre->showMinimized();
     QCoreApplication::processEvents();
     fenetre->Rafraichir();
+    fenetre->document().MarquerEnregistre();
     SynchroniserDocument();
     emit DocumentOuvert(fenetre, genre == GenreFichier::Raster);
     QCoreApplication::processEvents();
@@ -146,6 +147,8 @@ void TMainForm::Nouveau()
     TMDIChild *fenetre = CreerDocument(titre);
     fenetre->document().image = std::move(image);
     fenetre->Rafraichir();
+    // A blank picture holds no work yet; a pasted one is in no file.
+    fenetre->document().MarquerEnregistre();
     SynchroniserDocument();
 }
 

@@ -47,6 +47,7 @@ public:
 void TMainForm::BrancherEchelle()
 {
     auto *g = new GestionEchelle(this);
+    g->fenetre->avertir = [this](const QString &texte) { MessageAvertissement(this, texte); };
     // Read from the working folder at start-up, which is the program's folder then.
     g->liste = LireEchellesStandard(NomFichierEchellesStandard);
 

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QMdiArea>
 
 namespace {
 
@@ -26,55 +27,8 @@ void TMainForm::BrancherEnregistrement()
     // Always offered, as on the window tool bar; without a document it does nothing.
     actEnregistrerSous->setEnabled(true);
     connect(actEnregistrerSous, &QAction::triggered, this, [this] {
-        TMDIChild *fenetre = DocumentActif();
-        if (fenetre == nullptr)
-            return;
-        ImageDocument &document = fenetre->document();
-
-        // One dialog for the whole session: it keeps the encoding and quality last chosen.
-        auto *dialogue = findChild<TSavePictureDialogsg *>(QLatin1String(kNomDialogue));
-        if (dialogue == nullptr) {
-            dialogue = new TSavePictureDialogsg(avecGif_, this);
-            dialogue->setObjectName(QLatin1String(kNomDialogue));
-        }
-        // GIF is offered from the frame's first activation on.
-        dialogue->DefinirAvecGif(avecGif_);
-        dialogue->DefinirCodage(CodageDeTexte(CodageDocument).value_or(CodageImage::Jpg));
-        if (!document.nomFichier.isEmpty())
-            dialogue->setDirectory(QFileInfo(document.nomFichier).absolutePath());
-        dialogue->selectFile(NomPropose(document.nomFichier));
-
-        QString chemin;
-        for (;;) {
-            if (dialogue->exec() != QDialog::Accepted) {
-                dialogue->selectFile(QString());
-                return;
-            }
-            chemin = dialogue->CheminChoisi();
-            if (chemin.isEmpty())
-                return;
-            if (!QFileInfo::exists(chemin)
-                || MessageConfirmation(this, tr("Le fichier %1 existe déjà.\rVoulez-vous le remplacer ?")
-                                                 .arg(QDir::toNativeSeparators(chemin))))
-                break;
-        }
-
-        CodageDocument = TexteCodage(dialogue->Codage());
-        OptionsEnregistrement options;
-        options.codage = dialogue->Codage();
-        options.qualite = dialogue->Qualite();
-        options.couleurFond = CouleurFondDessin;
-        // Elements still on the provisional layer are part of what is saved;
-        // a measured line is not an element and stays provisional.
-        if (!document.image.isNull() && document.ProvisoireNonVide() && !document.etatDessin.LigneMesure)
-            document.FusionnerProvisoire();
-        ExecuterCommande(this, [&] {
-            if (EnregistrerDocument(document, chemin, options) > 0)
-                MessageAvertissement(this, MessageRemplissagesCanaux());
-        });
-        // The caption follows the document's name, which changes only once
-        // the file is written.
-        fenetre->DefinirTitre(document.titre);
+        if (TMDIChild *fenetre = DocumentActif())
+            EnregistrerSous(fenetre);
     });
 
     // A document file saved without background ("sans fond") brings its
@@ -88,4 +42,73 @@ void TMainForm::BrancherEnregistrement()
             emit fenetre->CouleursChangees();
         }
     });
+}
+
+bool TMainForm::EnregistrerSous(TMDIChild *fenetre)
+{
+    ImageDocument &document = fenetre->document();
+
+    // One dialog for the whole session: it keeps the encoding and quality last chosen.
+    auto *dialogue = findChild<TSavePictureDialogsg *>(QLatin1String(kNomDialogue));
+    if (dialogue == nullptr) {
+        dialogue = new TSavePictureDialogsg(avecGif_, this);
+        dialogue->setObjectName(QLatin1String(kNomDialogue));
+    }
+    // GIF is offered from the frame's first activation on.
+    dialogue->DefinirAvecGif(avecGif_);
+    dialogue->DefinirCodage(CodageDeTexte(CodageDocument).value_or(CodageImage::Png));
+    if (!document.nomFichier.isEmpty())
+        dialogue->setDirectory(QFileInfo(document.nomFichier).absolutePath());
+    dialogue->selectFile(NomPropose(document.nomFichier));
+
+    QString chemin;
+    for (;;) {
+        if (dialogue->exec() != QDialog::Accepted) {
+            dialogue->selectFile(QString());
+            return false;
+        }
+        chemin = dialogue->CheminChoisi();
+        if (chemin.isEmpty())
+            return false;
+        if (!QFileInfo::exists(chemin)
+            || MessageConfirmation(this, tr("Le fichier %1 existe déjà.\rVoulez-vous le remplacer ?")
+                                             .arg(QDir::toNativeSeparators(chemin))))
+            break;
+    }
+
+    CodageDocument = TexteCodage(dialogue->Codage());
+    OptionsEnregistrement options;
+    options.codage = dialogue->Codage();
+    options.qualite = dialogue->Qualite();
+    options.couleurFond = CouleurFondDessin;
+    // Elements still on the provisional layer are part of what is saved;
+    // a measured line is not an element and stays provisional.
+    if (!document.image.isNull() && document.ProvisoireNonVide() && !document.etatDessin.LigneMesure)
+        document.FusionnerProvisoire();
+    const bool ecrit = ExecuterCommande(this, [&] {
+        if (EnregistrerDocument(document, chemin, options) > 0)
+            MessageAvertissement(this, MessageRemplissagesCanaux());
+    });
+    // The caption follows the document's name, which changes only once
+    // the file is written.
+    fenetre->DefinirTitre(document.titre);
+    return ecrit;
+}
+
+bool TMainForm::ConfirmerFermeture(TMDIChild *fenetre)
+{
+    if (!fenetre->document().Modifie())
+        return true;
+    const ImageDocument &document = fenetre->document();
+    const QString nom = !document.nomFichier.isEmpty() && fenetre->windowTitle() == document.nomFichier
+                            ? QFileInfo(document.nomFichier).fileName()
+                            : fenetre->windowTitle();
+    zoneDocuments()->setActiveSubWindow(fenetre);
+    switch (AfficherMessage(this, TypeMessage::Confirmation,
+                            tr("Enregistrer les modifications de « %1 » ?").arg(nom),
+                            BoutonsMessage::OuiNonAnnuler)) {
+    case QMessageBox::Yes: return EnregistrerSous(fenetre);
+    case QMessageBox::No: return true;
+    default: return false;
+    }
 }

@@ -18,6 +18,8 @@ void TMainForm::BrancherImpression()
         if (image.isNull() || image.width() <= 0)
             return;
         const double rapport = static_cast<double>(image.height()) / image.width();
-        ImprimerImage(this, rapport, [fenetre] { return fenetre->document().Aplatir(); }, image);
+        // The preview shows what is printed: the picture with its drawings.
+        const QImage aplatie = fenetre->document().Aplatir();
+        ImprimerImage(this, rapport, [aplatie] { return aplatie; }, aplatie);
     });
 }

@@ -69,7 +69,7 @@ QStringList FiltresOuverture(bool avecGif)
         {QT_TRANSLATE_NOOP("DialogueOuverture", "fichier anim Kaptori"), "*.anm", false},
         {QT_TRANSLATE_NOOP("DialogueOuverture", "fichier Landsat"), "*.lan", false},
         {QT_TRANSLATE_NOOP("DialogueOuverture", "fichier Tessim"), "*.inf", false},
-        {QT_TRANSLATE_NOOP("DialogueOuverture", "CompuServe GIF Image (*.gif)"), "*.gif", true},
+        {QT_TRANSLATE_NOOP("DialogueOuverture", "Image GIF (*.gif)"), "*.gif", true},
     };
     const QString tous = avecGif ? QStringLiteral("*.kpt;*.jpg;*.png;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.img;*.ima;*.per;*.anm;*.lan;*.inf;*.gif;*.tif;*.psp;*.pcd")
                                  : QStringLiteral("*.kpt;*.jpg;*.png;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.img;*.ima;*.per;*.anm;*.lan;*.inf;*.tif;*.psp;*.pcd");

@@ -29,8 +29,8 @@
 // each cell holding a thumbnail of the picture.
 class ApercuPage : public QWidget {
 public:
-    ApercuPage(const TMiseEnPage &m, const QImage &image, QWidget *parent)
-        : QWidget(parent), m_(m), image_(image)
+    ApercuPage(const TMiseEnPage &m, const QImage &image, const QImage &imageGrise, QWidget *parent)
+        : QWidget(parent), m_(m), image_(image), imageGrise_(imageGrise)
     {
         Orienter();
     }
@@ -60,10 +60,12 @@ protected:
                 const QRectF cellule(2 + e * (m_.MargeGauche + v * (m_.ImageLargeur + m_.Espace)),
                                      2 + e * (m_.MargeHaut + u * (m_.ImageHauteur + m_.Espace)),
                                      e * m_.ImageLargeur, e * m_.ImageHauteur);
-                if (image_.isNull())
+                // What is printed: in grey levels when they are chosen.
+                const QImage &image = m_.Gris ? imageGrise_ : image_;
+                if (image.isNull())
                     p.fillRect(cellule, QColor(170, 190, 230));
                 else
-                    p.drawImage(cellule, image_);
+                    p.drawImage(cellule, image);
                 p.drawRect(cellule);
             }
     }
@@ -71,6 +73,7 @@ protected:
 private:
     const TMiseEnPage &m_;
     const QImage &image_;
+    const QImage &imageGrise_;
 };
 
 namespace {
@@ -170,7 +173,7 @@ Tgestimp::Tgestimp(QWidget *parent) : QDialog(parent)
     grille->addWidget(new QLabel(tr("nombre de copies"), this), 3, 0);
     grille->addWidget(copies, 3, 1);
 
-    apercuPage = new ApercuPage(m_, apercu_, this);
+    apercuPage = new ApercuPage(m_, apercu_, apercuGris_, this);
     taille = new QLabel(this);
     verifier = new QPushButton(tr("Vérifier"), this);
     avertissement = new QLabel(TexteMessageAffiche(TexteImageTropPetite()), this);
@@ -234,7 +237,10 @@ Tgestimp::Tgestimp(QWidget *parent) : QDialog(parent)
     connect(lignes, &QSpinBox::valueChanged, this, [this] { ChangerGrille(); });
     connect(colonnes, &QSpinBox::valueChanged, this, [this] { ChangerGrille(); });
     connect(copies, &QSpinBox::valueChanged, this, [this](int n) { m_.Copies = n; });
-    connect(gris, &QCheckBox::toggled, this, [this](bool g) { m_.Gris = g; });
+    connect(gris, &QCheckBox::toggled, this, [this](bool g) {
+        m_.Gris = g;
+        apercuPage->update();
+    });
     connect(verifier, &QPushButton::clicked, this, [this] { Verifier(); });
 
     // Names for scripts and tests that look the controls up.
@@ -342,6 +348,7 @@ bool Tgestimp::Executer(double rapport, const QImage &apercu)
     apercu_ = apercu.width() > 256 || apercu.height() > 256
                   ? apercu.scaled(256, 256, Qt::KeepAspectRatio, Qt::SmoothTransformation)
                   : apercu;
+    apercuGris_ = apercu_.isNull() ? QImage() : ImageEnGris(apercu_);
     Verifier();
     return exec() == QDialog::Accepted;
 }

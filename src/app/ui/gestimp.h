@@ -60,7 +60,8 @@ private:
     void AfficherMarges();
 
     TMiseEnPage m_;
-    QImage apercu_;
+    QImage apercu_;     // the picture as printed, layers included
+    QImage apercuGris_; // the same in the grey levels printing uses
 
     QComboBox *imprimante = nullptr;
     QRadioButton *portrait = nullptr;

@@ -150,7 +150,7 @@ void TMainForm::CreerMenus()
     actQuitter = Ajouter(menuFichier, tr("&Quitter"));
 
     menuEdition = menuBar()->addMenu(tr("&Edition"));
-    actAnnuler = Ajouter(menuEdition, tr("Annuler"), {}, false);
+    actAnnuler = Ajouter(menuEdition, tr("Annuler"), QKeySequence::Undo, false);
     actEffacerTraces = Ajouter(menuEdition, tr("&Effacer les tracés"), {}, false);
     actSupprimerElement = Ajouter(menuEdition, tr("&Supprimer un élément"), {}, false);
     actCopier = Ajouter(menuEdition, tr("Copier"), {}, false);
@@ -441,7 +441,17 @@ TMDIChild *TMainForm::CreerDocument(const QString &titre)
     fenetre->couleurFond = [this] { return CouleurFondDessin; };
     fenetre->opaciteDessin = [this] { return OpaciteDessin; };
     fenetre->espaceLibre = [this] { return QSize(LargeurDispo(), HauteurDispo()); };
+    fenetre->confirmerFermeture = [this, fenetre] { return fermetureConfirmee_ || ConfirmerFermeture(fenetre); };
     connect(fenetre, &TMDIChild::CopieFaite, this, [this] { actColler->setEnabled(true); });
+    // Ctrl + wheel zooms the document under the pointer by the menu's steps.
+    connect(fenetre, &TMDIChild::ZoomMolette, this, [this, fenetre](bool agrandir) {
+        if (DocumentActif() != fenetre)
+            zone_->setActiveSubWindow(fenetre);
+        if (agrandir)
+            ZoomAugmenter();
+        else
+            ZoomDiminuer();
+    });
     connect(fenetre, &TMDIChild::CouleursChangees, this, [this] {
         ColorerPanneau(panneauCouleurCrayon, CouleurCrayon);
         ColorerPanneau(panneauCouleurFond, CouleurFondDessin);
@@ -563,7 +573,12 @@ void TMainForm::MettreAJourListeFenetres()
         QAction *item = menuFenetre->addAction(QStringLiteral("&%1 %2").arg(numero++).arg(fenetre->windowTitle()));
         item->setCheckable(true);
         item->setChecked(fenetre == zone_->currentSubWindow());
-        connect(item, &QAction::triggered, this, [this, fenetre] { zone_->setActiveSubWindow(fenetre); });
+        connect(item, &QAction::triggered, this, [this, fenetre] {
+            // A minimised document chosen in the list comes back.
+            if (fenetre->isMinimized())
+                fenetre->showNormal();
+            zone_->setActiveSubWindow(fenetre);
+        });
         actionsFenetres_.append(item);
     }
 }
@@ -678,6 +693,17 @@ void TMainForm::showEvent(QShowEvent *event)
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
+    // Each document whose work is not in a file is asked about in turn;
+    // "Annuler" (or a cancelled save) stops the quitting with every document
+    // still open.
+    for (TMDIChild *document : Documents()) {
+        if (!ConfirmerFermeture(document)) {
+            event->ignore();
+            return;
+        }
+    }
+    fermetureConfirmee_ = true;
     zone_->closeAllSubWindows();
+    fermetureConfirmee_ = false;
     event->accept();
 }

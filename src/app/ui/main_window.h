@@ -57,8 +57,9 @@ public:
     // window in the active document's window state. A file that fails leaves
     // no window behind; the error is shown in an error box.
     bool OuvrirImage(const QString &chemin, int etirement);
-    // Opens each argument in order; stops at the first empty one or the first
-    // that names no existing file.
+    // Opens each argument in order; an argument that names no existing file
+    // is told in a warning box and the following ones still open; empty
+    // arguments are passed over.
     void TraiterLigneCommande(const QStringList &arguments);
     // The command line kept for the first activation.
     void DefinirLigneCommande(const QStringList &arguments) { ligneCommande_ = arguments; }
@@ -83,6 +84,12 @@ public:
     [[nodiscard]] QString TextePanneau(int panneau) const;
 
     // ---- Commands of the frame
+    // "&Enregistrer sous..." for this document; true once the file is written.
+    bool EnregistrerSous(TMDIChild *fenetre);
+    // Before a document closes: a document whose work is not in a file asks
+    // "Enregistrer les modifications de « nom » ?" (Oui / Non / Annuler); Oui
+    // runs "Enregistrer sous". True when the document may close.
+    bool ConfirmerFermeture(TMDIChild *fenetre);
     void Nouveau();
     void Ouvrir();
     void CollerCommeNouvelleImage();
@@ -108,7 +115,7 @@ public:
     QStringList ListeFichAide;      // documents of the dynamic help items, in menu order
     int NbItemsAideFixes = 4;
     QString FichierConfigEnAttente;
-    QString CodageDocument = QStringLiteral("jpg");
+    QString CodageDocument = QStringLiteral("png");
 
     // Hands a document to the desktop to be opened by its associated program;
     // false when that fails. Tests replace it.
@@ -285,5 +292,6 @@ private:
     QList<QAction *> actionsFenetres_;
     QStringList ligneCommande_;
     bool premiereActivation_ = true;
-    bool avecGif_ = false;  // the open dialog offers GIF from the first activation on
+    bool avecGif_ = false;
+    bool fermetureConfirmee_ = false;  // quitting: every document has been asked about  // the open dialog offers GIF from the first activation on
 };

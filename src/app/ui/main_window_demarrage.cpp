@@ -172,9 +172,14 @@ void TMainForm::OuvrirDocumentAide(const QString &chemin)
 
 void TMainForm::TraiterLigneCommande(const QStringList &arguments)
 {
+    // A missing file is told, and the files after it still open.
     for (const QString &argument : arguments) {
-        if (argument.isEmpty() || !QFileInfo(argument).isFile())
-            return;
+        if (argument.isEmpty())
+            continue;
+        if (!QFileInfo(argument).isFile()) {
+            MessageAvertissement(this, tr("Le fichier « %1 » est introuvable.").arg(QDir::toNativeSeparators(argument)));
+            continue;
+        }
         const QString ext = ExtensionMajuscule(argument);
         if (ExtensionDans(argument, ListeExtAide)) {
             OuvrirDocumentAide(QFileInfo(argument).absoluteFilePath());

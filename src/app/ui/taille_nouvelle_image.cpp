@@ -25,7 +25,7 @@ TTaillIm::TTaillIm(QWidget *parent) : QDialog(parent)
     champHauteur = creerChamp(&hauteur_);
     auto *formulaire = new QFormLayout;
     formulaire->addRow(tr("Largeur (en pixels)  :"), champLargeur);
-    formulaire->addRow(tr("Hauteur en (pixels)  :"), champHauteur);
+    formulaire->addRow(tr("Hauteur (en pixels)  :"), champHauteur);
     auto *boutons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     boutons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
     connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -209,7 +210,7 @@ QWidget *TFenChCodcoul::CreerArcEnCiel()
     unite3C = EditTexte(w);
     Valmax3c = EditNombre(w);
     valmin3C = EditNombre(w);
-    logar3C = new QCheckBox(tr("échelle logaritmique"), w);
+    logar3C = new QCheckBox(tr("échelle logarithmique"), w);
     champs->addRow(tr("Grandeur représentée"), signif3C);
     champs->addRow(tr("Unité"), unite3C);
     champs->addRow(tr("Valeur maximale"), Valmax3c);
@@ -256,7 +257,7 @@ QWidget *TFenChCodcoul::CreerDeuxCouleurs()
     unite2C = EditTexte(w);
     valmax2C = EditNombre(w);
     valmin2C = EditNombre(w);
-    logar2C = new QCheckBox(tr("échelle logaritmique"), w);
+    logar2C = new QCheckBox(tr("échelle logarithmique"), w);
     champs->addRow(tr("Grandeur représentée"), signif2C);
     champs->addRow(tr("Unité"), unite2C);
     champs->addRow(tr("Valeur maximale"), valmax2C);
@@ -470,6 +471,20 @@ void TFenChCodcoul::Ouvrir(const TCodeCouleur &code)
     Alignteinte->setChecked(false);
     Misencouleurs->setChecked(false);
     ChoisirType(code.Definie ? int{code.TypeCodage} : int{CodageTroisCanaux});
+    // Opened centred on the frame, not over its menus; once open, it stays
+    // where the user put it.
+    if (!isVisible()) {
+        adjustSize();
+        if (const QWidget *cadre = parentWidget() ? parentWidget()->window() : nullptr) {
+            QRect zone = QRect(cadre->geometry().center() - QPoint(width() / 2, height() / 2), size());
+            if (const QScreen *ecran = cadre->screen()) {
+                const QRect libre = ecran->availableGeometry();
+                zone.moveLeft(qBound(libre.left(), zone.left(), qMax(libre.left(), libre.right() - zone.width())));
+                zone.moveTop(qBound(libre.top(), zone.top(), qMax(libre.top(), libre.bottom() - zone.height())));
+            }
+            move(zone.topLeft());
+        }
+    }
     show();
     raise();
     activateWindow();

@@ -1,6 +1,7 @@
 #include "calibration/ui/fenetre_echelle.h"
 
 #include "calibration/ui/edit_valeur.h"
+#include "commun/nombres.h"
 #include "calibration/ui/image_echelle.h"
 
 #include <QActionGroup>
@@ -9,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -571,6 +573,25 @@ void TCre_ech::DeplacementImage(QPoint p)
 
 void TCre_ech::Transferer()
 {
+    // A length or a radius is never zero or negative: every measurement
+    // would then read 0 or a negative length.
+    const QString *valeur = travail_.mode == TEchelle::Longueur ? &travail_.valeurLongueur
+                            : travail_.mode == TEchelle::Polaire ? &travail_.valeurRayon
+                                                                  : nullptr;
+    bool ok = false;
+    if (valeur != nullptr) {
+        const double v = TexteEnReel(RemplacerSepAutre(*valeur), &ok);
+        if (ok && v <= 0) {
+            const QString texte = tr("La valeur %1 n'est pas possible : une longueur est supérieure à 0.\r"
+                                     "Tapez une valeur positive.")
+                                      .arg(*valeur);
+            if (avertir)
+                avertir(texte);
+            else
+                QMessageBox::warning(this, tr("Avertissement"), QString(texte).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+            return;
+        }
+    }
     transferee_ = travail_.Transferer();
     calculee_ = transferee_.Definie && (travail_.mode != TEchelle::Longueur || travail_.LongueurCalculable());
     if (calculee_)

@@ -22,6 +22,8 @@ class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
+#include <functional>
+
 class QScrollBar;
 class QSpinBox;
 class EditValeur;
@@ -53,8 +55,13 @@ public:
     void ChoisirReperage(int item);
     // "&Nombre d'axes Y".
     void ChoisirNbAxes(int n);
-    // "&Transférer l'échelle": computes the scale and closes with OK.
+    // "&Transférer l'échelle": computes the scale and closes with OK. A
+    // length or radius value of 0 or below is refused with a French warning
+    // (avertir) and the window stays open.
     void Transferer();
+    // Shows a warning; the frame routes it to its message boxes. Absent: a
+    // plain warning box.
+    std::function<void(const QString &texte)> avertir;
 
     // Pointer on the picture, image pixels (the view calls these).
     void AppuiImage(QPoint p);

@@ -213,8 +213,19 @@ bool Decodcoul::pasDEchelle() const
     return pile_->currentWidget() == Pasdechel;
 }
 
+void Decodcoul::ViderLecture()
+{
+    ViderSignature();
+    valcoul->clear();
+    couleurInst_ = 0xFFFFFFFF;
+    Coulinst->setAutoFillBackground(false);
+    Coulinst->setPalette(QPalette());
+}
+
 void Decodcoul::AfficherCode(const TCodeCouleur &code)
 {
+    // A value read under another code would describe nothing here.
+    ViderLecture();
     if (!code.Definie) {
         typeCode_ = -1;
         AfficherPasDEchelle();
@@ -263,8 +274,11 @@ void Decodcoul::AfficherLecture(const LectureDecodage &l, const PixelLu &pixel)
             Coulinst->setPalette(pal);
             Coulinst->setAutoFillBackground(true);
         }
+        // A colour that decodes to nothing shows no value, not the last one.
         if (l.valeur.decodable)
             valcoul->setText(l.valeur.texte);
+        else
+            valcoul->clear();
         return;
     }
     }

@@ -71,8 +71,13 @@ public:
     void ViderSignature();
 
     // The readout of one pixel under the code last given to AfficherCode. A
-    // value that is not decodable leaves the previous one displayed.
+    // colour that is not decodable empties the value.
     void AfficherLecture(const LectureDecodage &lecture, const PixelLu &pixel);
+
+    // Value, channel values, bars and colour swatch emptied: no pixel is
+    // read (the pointer left the picture, another document became active).
+    // AfficherCode starts with it.
+    void ViderLecture();
 
     [[nodiscard]] bool pasDEchelle() const;
     [[nodiscard]] QString texteValeur() const;

@@ -3,6 +3,7 @@
 #include "commun/erreur.h"
 #include "document/formats/decodeurs_image.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -86,16 +87,34 @@ QImage DecoderImage(const QByteArray &octets, const LecteurImage &lecteur)
     return image;
 }
 
+std::optional<LecteurImage> LecteurSelonContenu(const QByteArray &octets)
+{
+    const QString format = FormatSelonContenu(octets);
+    if (format.isEmpty())
+        return std::nullopt;
+    if (format == QLatin1String("PNG"))
+        return LecteurImage{CodecImage::Png, {}, format};
+    if (format == QLatin1String("JPEG"))
+        return LecteurImage{CodecImage::Jpeg, {}, format};
+    if (format == QLatin1String("GIF"))
+        return LecteurImage{CodecImage::Gif, {}, format};
+    if (format == QLatin1String("TIFF"))
+        return LecteurImage{CodecImage::Tiff, {}, format};
+    const QByteArray formatQt = format.toLower().toLatin1();
+    if (QImageReader::supportedImageFormats().contains(formatQt))
+        return LecteurImage{CodecImage::Qt, formatQt, format};
+    return std::nullopt;
+}
+
 QImage LireImage(const QString &chemin)
 {
     const QFileInfo info(chemin);
-    const auto lecteur = LecteurPourChemin(chemin);
-    if (!lecteur)
-        throw ErreurDecodage(tr("Extension de fichier graphique inconnue (.%1)").arg(info.suffix()));
-
     QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
+    if (!fichier.open(QIODevice::ReadOnly)) {
+        if (!LecteurPourChemin(chemin))
+            throw ErreurDecodage(tr("Extension de fichier graphique inconnue (.%1)").arg(info.suffix()));
         throw ErreurFichier(tr("Impossible d'ouvrir le fichier « %1 ».").arg(info.fileName()));
+    }
     QByteArray octets;
     try {
         octets = fichier.readAll();
@@ -105,14 +124,26 @@ QImage LireImage(const QString &chemin)
     if (fichier.error() != QFileDevice::NoError)
         throw ErreurFichier(tr("Erreur de lecture du fichier « %1 ».").arg(info.fileName()));
 
+    // The content decides where it is known: a BMP saved under ".ico" or
+    // ".emf", a PNG named ".jpg", open as what they are. Content without a
+    // known signature goes to the extension's decoder, then to what Qt's
+    // plugins recognise in it.
+    auto lecteur = LecteurSelonContenu(octets);
+    if (!lecteur)
+        lecteur = LecteurPourChemin(chemin);
+    if (!lecteur) {
+        QBuffer tampon(&octets);
+        tampon.open(QIODevice::ReadOnly);
+        const QByteArray format = QImageReader::imageFormat(&tampon);
+        if (!format.isEmpty())
+            lecteur = LecteurImage{CodecImage::Qt, format, NomFormatQt(format)};
+    }
+    if (!lecteur)
+        throw ErreurDecodage(tr("Extension de fichier graphique inconnue (.%1)").arg(info.suffix()));
+
     try {
         return DecoderImage(octets, *lecteur);
     } catch (const ErreurDecodage &e) {
-        const QString contenu = FormatSelonContenu(octets);
-        if (!contenu.isEmpty() && contenu != lecteur->nom)
-            throw ErreurDecodage(tr("Le fichier « %1 » n'est pas une image %2 : son contenu est celui d'une "
-                                    "image %3. Donnez-lui l'extension de ce format.")
-                                     .arg(info.fileName(), lecteur->nom, contenu));
         throw ErreurDecodage(tr("Image « %1 » illisible : %2").arg(info.fileName(), e.message()));
     }
 }

@@ -1,6 +1,7 @@
 // Pictures read through Qt's image plugins: BMP, icons, TGA, WebP, PNM, XPM,
-// SVG and the rest. The format is the one the extension names; Qt is not
-// allowed to guess another from the content.
+// SVG and the rest, in the format the caller chose (from the content's
+// signature or the extension); Qt is not allowed to guess another. 16-bit
+// samples are reduced by the program's rule, round(v / 257).
 
 #include "commun/erreur.h"
 #include "document/formats/decodeurs_image.h"
@@ -32,10 +33,47 @@ double PixelsParOctet(const QByteArray &format)
 // the program accepts (400 million pixels of 4 bytes).
 constexpr int kLimiteAllocationMo = 1700;
 
+// A picture of 16-bit samples (a PGM or PPM whose maximum is above 255, for
+// instance) reduced to 8 bits by the program's rule; other pictures are
+// returned as they are.
+QImage EnHuitBits(QImage image)
+{
+    const QImage::Format format = image.format();
+    if (format == QImage::Format_RGBA64_Premultiplied)
+        image.convertTo(QImage::Format_RGBA64); // unpremultiplied at 16 bits first
+    else if (format != QImage::Format_Grayscale16 && format != QImage::Format_RGBX64
+             && format != QImage::Format_RGBA64)
+        return image;
+    QImage huit(image.size(), QImage::Format_ARGB32);
+    if (huit.isNull())
+        throw ErreurDecodage(tr("mémoire insuffisante pour cette image."));
+    for (int y = 0; y < image.height(); ++y) {
+        auto *cible = reinterpret_cast<QRgb *>(huit.scanLine(y));
+        if (format == QImage::Format_Grayscale16) {
+            const auto *source = reinterpret_cast<const quint16 *>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int g = static_cast<int>(Reduire16(source[x]));
+                cible[x] = qRgb(g, g, g);
+            }
+        } else {
+            const auto *source = reinterpret_cast<const QRgba64 *>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgba64 p = source[x];
+                cible[x] = qRgba(static_cast<int>(Reduire16(p.red())), static_cast<int>(Reduire16(p.green())),
+                                 static_cast<int>(Reduire16(p.blue())), static_cast<int>(Reduire16(p.alpha())));
+            }
+        }
+    }
+    return huit;
+}
+
 } // namespace
 
 QImage DecoderAvecQt(const QByteArray &octets, const QByteArray &format)
 {
+    if (format == "pgm" || format == "ppm" || format == "pnm")
+        if (auto seize = DecoderPnm16(octets))
+            return *std::move(seize);
     QBuffer tampon;
     tampon.setData(octets);
     tampon.open(QIODevice::ReadOnly);
@@ -61,6 +99,7 @@ QImage DecoderAvecQt(const QByteArray &octets, const QByteArray &format)
         throw ErreurDecodage(tr("fichier %1 endommagé ou tronqué (%2).")
                                  .arg(QString::fromLatin1(nom), lecteur.errorString()));
     VerifierTailleImage(image.width(), image.height(), octets.size(), 0.0, nom.constData());
+    image = EnHuitBits(std::move(image));
     image.convertTo(QImage::Format_ARGB32);
     return image;
 }

@@ -75,7 +75,7 @@ TSavePictureDialogsg::TSavePictureDialogsg(bool avecGif, QWidget *parent)
         grilleQualite->addWidget(bouton, i / 2, i % 2);
     }
     boutonsQualite_->button(kQualiteInitiale)->setChecked(true);
-    DefinirCodage(CodageImage::Jpg);
+    DefinirCodage(CodageImage::Png);
 
     auto *panneau = new QWidget(this);
     auto *colonne = new QVBoxLayout(panneau);

@@ -6,6 +6,7 @@
 
 #include <QActionGroup>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QLayout>
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScrollBar>
@@ -120,6 +122,19 @@ void VueImage::contextMenuEvent(QContextMenuEvent *event)
 void VueImage::scrollContentsBy(int dx, int dy)
 {
     viewport()->scroll(dx, dy);
+}
+
+void VueImage::wheelEvent(QWheelEvent *event)
+{
+    // Ctrl + wheel zooms, as in every picture program; the wheel alone scrolls.
+    if (event->modifiers() & Qt::ControlModifier) {
+        const int cran = event->angleDelta().y();
+        if (cran != 0)
+            emit fenetre_->ZoomMolette(cran > 0);
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::wheelEvent(event);
 }
 
 void VueImage::resizeEvent(QResizeEvent *event)
@@ -243,6 +258,15 @@ void TMDIChild::Ajuster()
             layout()->activate();
     }
     ajustementEnCours_ = false;
+}
+
+void TMDIChild::closeEvent(QCloseEvent *event)
+{
+    if (confirmerFermeture && !confirmerFermeture()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
 }
 
 void TMDIChild::resizeEvent(QResizeEvent *event)

@@ -52,6 +52,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
     void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     TMDIChild *fenetre_;
@@ -76,6 +77,9 @@ public:
     std::function<QRgb()> couleurFond;
     std::function<int()> opaciteDessin;
     std::function<QSize()> espaceLibre;
+    // Asked before the window closes (close box, "&Fermer"); false keeps it
+    // open. Absent: the window closes.
+    std::function<bool()> confirmerFermeture;
 
     // Takes over a document filled by an opener (its caption is kept).
     void RemplacerDocument(std::unique_ptr<ImageDocument> document);
@@ -145,6 +149,8 @@ signals:
     void CopieFaite();
     // "la s&ignature Spectrale" chosen in the popup menu.
     void SignatureSpectraleDemandee();
+    // The wheel turned with Ctrl held over the picture: zoom in (true) or out.
+    void ZoomMolette(bool agrandir);
     // A paste was confirmed onto the provisional layer ("Annuler" may now undo it).
     void PlacementConfirme();
     // A placement ended, confirmed or not; after a legend or a paste the
@@ -158,6 +164,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     friend class VueImage;

@@ -11,7 +11,8 @@
 
 namespace {
 
-// Heights of the window without and with the instructions.
+// Least heights of the window without and with the instructions; a font
+// that needs more gets more, so that no control is cut.
 constexpr int kHauteurReduite = 98;
 constexpr int kHauteurDepliee = 170;
 
@@ -60,15 +61,22 @@ TContLegEch::TContLegEch(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::Windo
     disposition->addWidget(voirInstructions);
     disposition->addWidget(instructions);
     disposition->addStretch();
-    setFixedHeight(kHauteurReduite);
+    disposition->activate();
+    hauteurReduite_ = qMax(kHauteurReduite, sizeHint().height());
+    instructions->show();
+    disposition->activate();
+    hauteurDepliee_ = qMax(kHauteurDepliee, sizeHint().height());
+    instructions->hide();
+    setMinimumWidth(sizeHint().width());
+    setFixedHeight(hauteurReduite_);
 }
 
 void TContLegEch::BasculerInstructions()
 {
-    const bool montrer = height() != kHauteurDepliee;
+    const bool montrer = !instructions->isVisibleTo(this);
     instructions->setVisible(montrer);
     voirInstructions->setText(montrer ? tr("masquer instructions") : tr("voir instructions"));
-    setFixedHeight(montrer ? kHauteurDepliee : kHauteurReduite);
+    setFixedHeight(montrer ? hauteurDepliee_ : hauteurReduite_);
 }
 
 bool TContLegEch::eventFilter(QObject *objet, QEvent *event)

@@ -44,5 +44,7 @@ protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
 
 private:
+    int hauteurReduite_ = 0;
+    int hauteurDepliee_ = 0;
     Mode mode_ = ModeCollage;
 };

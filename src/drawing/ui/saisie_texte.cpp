@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -137,7 +138,20 @@ void TSaisieTexte::Preparer(QRgb couleurTexte, QRgb couleurFond)
     p.setColor(QPalette::Text, QColor::fromRgb(couleurTexte_));
     p.setColor(QPalette::Base, QColor::fromRgb(couleurFond | 0xFF000000u));
     TexteSaisi->setPalette(p);
+    // The previous text is shown from its start and selected whole, so that
+    // typing replaces it rather than adding to a part scrolled out of view.
+    QTextCursor curseur(TexteSaisi->document());
+    curseur.movePosition(QTextCursor::End);
+    curseur.movePosition(QTextCursor::Start, QTextCursor::KeepAnchor);
+    TexteSaisi->setTextCursor(curseur);
+    AuDebut();
     TexteSaisi->setFocus();
+}
+
+void TSaisieTexte::AuDebut()
+{
+    TexteSaisi->horizontalScrollBar()->setValue(TexteSaisi->horizontalScrollBar()->minimum());
+    TexteSaisi->verticalScrollBar()->setValue(TexteSaisi->verticalScrollBar()->minimum());
 }
 
 TexteAPlacer TSaisieTexte::Texte() const
@@ -205,6 +219,9 @@ void TSaisieTexte::ChoisirFonte()
 void TSaisieTexte::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    // Laid out again once shown: the text still starts at the top.
+    if (TexteSaisi->textCursor().position() == 0)
+        AuDebut();
     if (const QScreen *ecran = screen() ? screen() : QGuiApplication::primaryScreen()) {
         QRect cadre = frameGeometry();
         cadre.moveCenter(ecran->availableGeometry().center());

@@ -56,6 +56,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // Scrolls the text to its start.
+    void AuDebut();
     void BoutonBalise(QToolButton *bouton, Balise ouvrante);
     void ChoisirAlignement(int indice);
     void ChoisirFonte();

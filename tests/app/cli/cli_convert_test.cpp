@@ -57,6 +57,17 @@ TEST(CommandeConvert, UnePhotoDevientUnDocumentPuisUneImageAvecSesAnnexes)
     EXPECT_EQ(LireEchelleAnnexe(png), document.echelle);
 }
 
+TEST(CommandeConvert, SansCodageLeDocumentGardeSonImageSansPerte)
+{
+    QTemporaryDir dossier;
+    const QString kpt = dossier.filePath(QStringLiteral("carte.kpt"));
+    const Resultat r = Convertir({Photo(), kpt});
+    ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
+    const ContenuDocument document = LireFichierDocument(kpt);
+    EXPECT_EQ(document.codage, CodageImage::Png);
+    EXPECT_EQ(document.image, LireImage(Photo()));
+}
+
 TEST(CommandeConvert, LaQualiteChoisieEstCelleDuJpegEcrit)
 {
     QTemporaryDir dossier;

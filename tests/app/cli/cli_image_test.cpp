@@ -104,7 +104,7 @@ const CasEchec kEchecs[] = {
      [](const QTemporaryDir &d) {
          return QStringList{"rgba", qEnvironmentVariable("KAPTORI_DATA") + "/graphe.png", d.filePath("non/o.rgba")};
      },
-     "Impossible d'écrire le fichier"},
+     "Impossible de créer le fichier"},
     {"info without a file", [](const QTemporaryDir &) { return QStringList{"info"}; }, "Usage : kaptori-cli info"},
 };
 

@@ -184,4 +184,24 @@ TEST_P(RefusMesure, ends_with_status_1_and_a_french_message)
 INSTANTIATE_TEST_SUITE_P(CommandesMesure, RefusMesure, ::testing::ValuesIn(kRefus),
                          [](const auto &info) { return std::string(info.param.nom); });
 
+TEST(CommandeMesure, a_point_off_the_picture_gives_one_french_line_and_status_1)
+{
+    const QString photo = Donnee("photo.jpg");
+    const QImage image(photo);
+    ASSERT_FALSE(image.isNull());
+    const QString largeur = QString::number(image.width());
+    for (const QStringList &points : {QStringList{largeur, QStringLiteral("0")},
+                                      QStringList{QStringLiteral("0"), QStringLiteral("-1")},
+                                      QStringList{QStringLiteral("1"), QStringLiteral("1"), largeur, QStringLiteral("1")}}) {
+        const Resultat r = Lancer(QStringList{QStringLiteral("mesure"), photo} + points, QStringLiteral("fr_FR.UTF-8"));
+        EXPECT_EQ(r.statut, 1) << points.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(r.sortie.isEmpty()) << r.sortie.toStdString();
+        EXPECT_TRUE(r.erreurs.contains(QStringLiteral("est hors de l'image, qui mesure %1 x %2 pixels")
+                                           .arg(image.width())
+                                           .arg(image.height())))
+            << r.erreurs.toStdString();
+        EXPECT_EQ(r.erreurs.count(QLatin1Char('\n')), 1) << r.erreurs.toStdString();
+    }
+}
+
 } // namespace

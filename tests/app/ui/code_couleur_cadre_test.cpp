@@ -30,6 +30,7 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -280,7 +281,7 @@ TEST_P(LectureArcEnCiel, status_panels_and_decoding_panel_follow_the_pointer_on_
 
 INSTANTIATE_TEST_SUITE_P(Carte, LectureArcEnCiel, ::testing::ValuesIn(kArcEnCiel));
 
-TEST_F(CodeCouleurCadre, temperature_map_shows_quantity_and_unit_and_keeps_the_value_off_the_scale)
+TEST_F(CodeCouleurCadre, temperature_map_shows_quantity_and_unit_and_no_value_off_the_scale)
 {
     TMDIChild *doc =
         Ouvrir(Carte(QStringLiteral("temperature"), CarteArcEnCiel(),
@@ -295,8 +296,9 @@ TEST_F(CodeCouleurCadre, temperature_map_shows_quantity_and_unit_and_keeps_the_v
     Capturer(*cadre_, QStringLiteral("cadre_carte_temperature"));
     Capturer(*panneau_, QStringLiteral("panneau_valeur"));
 
-    // The grey band is not on the rainbow: the value stays, the status bar moves on.
-    EXPECT_EQ(ValeurSous(doc, {20, 35}), QStringLiteral("15"));
+    // The grey band is not on the rainbow: no value is shown over it, the
+    // status bar moves on.
+    EXPECT_EQ(ValeurSous(doc, {20, 35}), QString());
     EXPECT_EQ(cadre_->TextePanneau(2), QStringLiteral("RVBLS:128,128,128,384,0"));
     EXPECT_EQ(cadre_->TextePanneau(3), QStringLiteral("X:20;Y:35"));
 }
@@ -313,7 +315,7 @@ TEST_F(CodeCouleurCadre, values_take_the_comma_under_a_french_separator)
     EXPECT_EQ(ValeurSous(doc, {204, 5}), QStringLiteral("40,5"));
 }
 
-TEST_F(CodeCouleurCadre, pointer_outside_the_image_changes_nothing)
+TEST_F(CodeCouleurCadre, pointer_outside_the_image_empties_the_readouts)
 {
     TMDIChild *doc = Ouvrir(Carte(QStringLiteral("temperature"), CarteArcEnCiel(),
                                   QStringLiteral("<CODE_C=1;0;16711680;65280;255;0;1020;F;;;>")));
@@ -323,11 +325,40 @@ TEST_F(CodeCouleurCadre, pointer_outside_the_image_changes_nothing)
     QApplication::processEvents();
     EXPECT_EQ(ValeurSous(doc, {204, 0}), QStringLiteral("1020")); // the last column is red
     EXPECT_EQ(ValeurSous(doc, {204, 29}), QStringLiteral("1020"));
-    const QString rvbls = cadre_->TextePanneau(2);
-    EXPECT_EQ(ValeurSous(doc, {230, 10}), QStringLiteral("1020"));
-    EXPECT_EQ(ValeurSous(doc, {100, 60}), QStringLiteral("1020"));
-    EXPECT_EQ(cadre_->TextePanneau(2), rvbls);
-    EXPECT_EQ(cadre_->TextePanneau(3), QStringLiteral("X:204;Y:29"));
+    for (const QPoint dehors : {QPoint(230, 10), QPoint(100, 60)}) {
+        EXPECT_EQ(ValeurSous(doc, {204, 29}), QStringLiteral("1020"));
+        EXPECT_EQ(ValeurSous(doc, dehors), QString());
+        EXPECT_EQ(cadre_->TextePanneau(2), QStringLiteral("RVBLS"));
+        EXPECT_EQ(cadre_->TextePanneau(3), QStringLiteral("mesure"));
+    }
+}
+
+TEST_F(CodeCouleurCadre, another_document_made_active_or_the_last_one_closed_empties_the_readouts)
+{
+    TMDIChild *carte = Ouvrir(Carte(QStringLiteral("temperature"), CarteArcEnCiel(),
+                                    QStringLiteral("<CODE_C=1;0;16711680;65280;255;0;1020;F;;;>")));
+    ASSERT_NE(carte, nullptr);
+    MontrerPanneau();
+    TMDIChild *autre = Ouvrir(Carte(QStringLiteral("autre"), CarteArcEnCiel(),
+                                    QStringLiteral("<CODE_C=1;0;16711680;65280;255;0;1020;F;;;>")));
+    ASSERT_NE(autre, nullptr);
+    EXPECT_EQ(ValeurSous(autre, {204, 0}), QStringLiteral("1020"));
+    cadre_->EcrirePanneau(4, QStringLiteral("12.5 mm"));
+    cadre_->zoneDocuments()->setActiveSubWindow(carte);
+    QApplication::processEvents();
+    EXPECT_EQ(panneau_->texteValeur(), QString());
+    EXPECT_EQ(cadre_->TextePanneau(2), QStringLiteral("RVBLS"));
+    EXPECT_EQ(cadre_->TextePanneau(3), QStringLiteral("mesure"));
+    EXPECT_EQ(cadre_->TextePanneau(4), QString());
+
+    EXPECT_EQ(ValeurSous(carte, {204, 0}), QStringLiteral("1020"));
+    autre->close();
+    carte->close();
+    QApplication::processEvents();
+    ASSERT_TRUE(cadre_->Documents().isEmpty());
+    EXPECT_EQ(panneau_->texteValeur(), QString());
+    EXPECT_EQ(cadre_->TextePanneau(2), QStringLiteral("RVBLS"));
+    EXPECT_EQ(cadre_->TextePanneau(3), QStringLiteral("mesure"));
 }
 
 // White (0 mg/L) to blue (100 mg/L); green spans as much as red, so t is
@@ -369,8 +400,8 @@ TEST_F(CodeCouleurCadre, land_use_map_reads_the_label_of_each_flat_colour)
     EXPECT_EQ(ValeurSous(doc, {10, 50}), QStringLiteral("Champs"));
     EXPECT_EQ(ValeurSous(doc, {79, 59}), QStringLiteral("Ville"));
     EXPECT_EQ(cadre_->TextePanneau(2), QStringLiteral("RVBLS:128,128,128,384,0"));
-    // The road matches no entry: the last label stays.
-    EXPECT_EQ(ValeurSous(doc, {40, 12}), QStringLiteral("Ville"));
+    // The road matches no entry: no label is shown.
+    EXPECT_EQ(ValeurSous(doc, {40, 12}), QString());
     EXPECT_EQ(cadre_->TextePanneau(2), QStringLiteral("RVBLS:0,0,0,0,0"));
     EXPECT_EQ(cadre_->TextePanneau(3), QStringLiteral("X:40;Y:12"));
 }
@@ -446,9 +477,9 @@ TEST_F(CodeCouleurCadre, decoding_command_toggles_the_panel_and_the_documents_si
 
     // The panel hidden is not refreshed; the status bar still is.
     Survoler(doc, {10, 10});
-    const auto avant = panneau_->textesCanaux();
     cadre_->actDecodage->trigger();
     QApplication::processEvents();
+    const auto avant = panneau_->textesCanaux();
     EXPECT_FALSE(dock_->isVisible());
     EXPECT_FALSE(doc->actCopierSignature->isEnabled());
     Survoler(doc, {70, 10});
@@ -656,7 +687,7 @@ TEST_F(CodeCouleurCadre, two_colour_code_takes_a_rectangle_mean_and_a_chosen_col
     EXPECT_EQ(ValeurSous(doc, {133, 5}), QStringLiteral("122"));
     EXPECT_EQ(ValeurSous(doc, {255, 5}), QStringLiteral("244"));
     // Columns left of 11 are lighter than the minimum colour: not decodable.
-    EXPECT_EQ(ValeurSous(doc, {3, 5}), QStringLiteral("244"));
+    EXPECT_EQ(ValeurSous(doc, {3, 5}), QString());
 }
 
 TEST_F(CodeCouleurCadre, window_reopened_on_another_document_moves_picking_there)
@@ -710,6 +741,27 @@ TEST_F(CodeCouleurCadre, window_reopened_on_another_two_colour_document_keeps_pi
 }
 
 // ---- Pictures of the definition window --------------------------------------
+
+TEST_F(CodeCouleurCadre, definition_window_opens_centred_on_the_frame_and_off_its_menus)
+{
+    ASSERT_NE(Ouvrir(Carte(QStringLiteral("temperature"), CarteArcEnCiel())), nullptr);
+    cadre_->actCodageCouleurs->trigger();
+    QApplication::processEvents();
+    ASSERT_TRUE(fenetreCode_->isVisible());
+    const QRect cadre = cadre_->geometry();
+    const QRect fenetre = fenetreCode_->geometry();
+    // Centred on the frame, kept on the screen: a window wider than the
+    // test's screen starts at its left edge.
+    const QRect ecran = cadre_->screen()->availableGeometry();
+    if (fenetre.width() <= ecran.width()) {
+        EXPECT_LE(std::abs(fenetre.center().x() - cadre.center().x()), 1);
+    } else {
+        EXPECT_EQ(fenetreCode_->frameGeometry().x(), ecran.x());
+    }
+    EXPECT_LE(std::abs(fenetre.center().y() - cadre.center().y()), 1);
+    const QWidget *menus = cadre_->menuWidget();
+    EXPECT_GT(fenetre.top(), menus->mapToGlobal(QPoint(0, menus->height())).y());
+}
 
 TEST_F(CodeCouleurCadre, definition_window_of_each_kind_fits_its_texts)
 {

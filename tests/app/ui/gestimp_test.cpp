@@ -2,6 +2,10 @@
 // changes, computed as the layout rules say, and a print into a PDF file.
 
 #include "app/ui/gestimp.h"
+#include "app/ui/main_window.h"
+#include "document/ui/fenetre_document.h"
+#include "support/essai_cadre.h"
+#include "support/pilote_dialogues.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -126,6 +130,56 @@ TEST(Tgestimp, landscape_turns_the_preview_and_puts_the_margins_back)
     // 297 - 20 = 277 wide would be 208 high: the height 190 limits, 190 / 0.75 = 253.3.
     EXPECT_EQ(taille, QStringLiteral("253 x 190"));
     EXPECT_EQ(d.miseEnPage().MargeGauche, 10 + 12);
+}
+
+// The preview's first cell, A4 portrait with margins 10 and a 4:3 picture:
+// 190 x 142 mm at (10, 77) mm, drawn at 0.6 preview pixels a millimetre.
+QRgb CentrePremiereCellule(Tgestimp &d)
+{
+    const QImage apercu = Controle<QWidget>(d, "apercu")->grab().toImage();
+    return apercu.pixel(2 + static_cast<int>(0.6 * (10 + 95)), 2 + static_cast<int>(0.6 * (77 + 71)));
+}
+
+TEST(Tgestimp, the_preview_shows_the_picture_in_the_grey_levels_that_are_printed)
+{
+    Tgestimp d;
+    QImage rouge(400, 300, QImage::Format_ARGB32);
+    rouge.fill(qRgb(255, 0, 0));
+    QRgb enGris = 0, enCouleur = 0;
+    QTimer::singleShot(0, &d, [&] {
+        enGris = CentrePremiereCellule(d);
+        Controle<QCheckBox>(d, "gris")->setChecked(false);
+        enCouleur = CentrePremiereCellule(d);
+        d.reject();
+    });
+    d.Executer(0.75, rouge);
+    // (61 x 255) div 256 = 60.
+    EXPECT_EQ(qRed(enGris), 60);
+    EXPECT_EQ(qGreen(enGris), 60);
+    EXPECT_EQ(qBlue(enGris), 60);
+    EXPECT_EQ(enCouleur, qRgb(255, 0, 0));
+}
+
+class ImpressionCadre : public EssaiCadre {};
+
+TEST_F(ImpressionCadre, the_preview_of_imprimer_shows_the_drawings_over_the_picture)
+{
+    QImage blanche(400, 300, QImage::Format_ARGB32);
+    blanche.fill(Qt::white);
+    const QString chemin = Chemin(QStringLiteral("feuille.png"));
+    ASSERT_TRUE(blanche.save(chemin));
+    cadre_ = std::make_unique<TMainForm>();
+    ASSERT_TRUE(cadre_->OuvrirImage(chemin, 0));
+    ImageDocument &doc = cadre_->DocumentActif()->document();
+    doc.CreerCoucheDessin();
+    doc.coucheDessin.fill(qRgb(0, 0, 255)); // a drawing over the whole picture
+    QRgb centre = 0;
+    ASSERT_TRUE(PiloteDialogues::Executer(cadre_->actImprimer, {PiloteDialogues::Quand<Tgestimp>([&](Tgestimp &d) {
+                                                                  Controle<QCheckBox>(d, "gris")->setChecked(false);
+                                                                  centre = CentrePremiereCellule(d);
+                                                                  d.reject();
+                                                              })}));
+    EXPECT_EQ(centre, qRgb(0, 0, 255));
 }
 
 TEST(Tgestimp, cancel_returns_false)

@@ -32,6 +32,8 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
 #include <QTimer>
 #include <QToolBar>
 
@@ -283,16 +285,18 @@ TEST_F(Cadre, KprCfgFirstLineBecomesTheCaptionAtFirstActivation)
     EXPECT_EQ(f.windowTitle(), QStringLiteral("KAPTORI collège"));
 }
 
-TEST_F(Cadre, CommandLineStopsAtTheFirstMissingFile)
+TEST_F(Cadre, CommandLineTellsAMissingFileAndOpensTheFollowingOnes)
 {
     const QString a = Image(QStringLiteral("a.bmp"));
     const QString b = Image(QStringLiteral("b.png"));
     const QString c = Image(QStringLiteral("c.bmp"));
     TMainForm &f = Cadre_();
-    f.DefinirLigneCommande({a, b, Chemin("missing.png"), c});
+    f.DefinirLigneCommande({a, b, Chemin("missing.png"), QString(), c});
     f.PremiereActivation();
-    EXPECT_EQ(Titres(), (QStringList{a, b}));
-    EXPECT_TRUE(messages_.isEmpty());
+    EXPECT_EQ(Titres(), (QStringList{a, b, c}));
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_EQ(messages_.first(),
+              QStringLiteral("Le fichier « %1 » est introuvable.").arg(QDir::toNativeSeparators(Chemin("missing.png"))));
 }
 
 TEST_F(Cadre, CommandLineConfigurationFileIsLookedUpInTheCurrentDirectory)
@@ -447,6 +451,68 @@ TEST_F(Cadre, ZoomStopsWhereThePictureWouldPassTheViewsReachOrVanish)
     EXPECT_EQ(doc.zoom, 1.0f / 32.0f);
     QCoreApplication::processEvents();
     EXPECT_EQ(f.DocumentActif()->PositionImage(QPointF(1, 1)), QPoint(32, 32));
+}
+
+TEST_F(Cadre, CtrlWheelZoomsByTheMenusStepsAndTheWheelAloneDoesNot)
+{
+    TMainForm &f = Cadre_();
+    f.resize(900, 700);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    ASSERT_TRUE(f.OuvrirImage(Image(QStringLiteral("z.png"), QSize(40, 30)), 2));
+    TMDIChild *fenetre = f.DocumentActif();
+    QWidget *vue = fenetre->vue()->viewport();
+    const auto molette = [&](int cran, Qt::KeyboardModifiers touches) {
+        const QPointF ici(5, 5);
+        QWheelEvent e(ici, vue->mapToGlobal(ici), QPoint(), QPoint(0, cran), Qt::NoButton, touches, Qt::NoScrollPhase,
+                      false);
+        QCoreApplication::sendEvent(vue, &e);
+    };
+    molette(120, Qt::ControlModifier);
+    EXPECT_EQ(fenetre->document().zoom, 2.0f);
+    molette(120, Qt::ControlModifier);
+    EXPECT_EQ(fenetre->document().zoom, 4.0f);
+    molette(-120, Qt::ControlModifier);
+    EXPECT_EQ(fenetre->document().zoom, 2.0f);
+    molette(120, Qt::NoModifier);
+    EXPECT_EQ(fenetre->document().zoom, 2.0f);
+}
+
+TEST_F(Cadre, CtrlZRunsAnnuler)
+{
+    TMainForm &f = Cadre_();
+    EXPECT_EQ(f.actAnnuler->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    f.activateWindow();
+    ASSERT_TRUE(f.OuvrirImage(Image(QStringLiteral("u.png")), 2));
+    f.actAnnuler->setEnabled(true);
+    int annulations = 0;
+    QObject::connect(f.actAnnuler, &QAction::triggered, [&] { ++annulations; });
+    QTest::keyClick(f.DocumentActif()->vue()->viewport(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(annulations, 1);
+}
+
+TEST_F(Cadre, AMinimisedDocumentChosenInTheWindowListIsRestored)
+{
+    TMainForm &f = Cadre_();
+    f.show();
+    ASSERT_TRUE(f.OuvrirImage(Image(QStringLiteral("p1.png")), 2));
+    ASSERT_TRUE(f.OuvrirImage(Image(QStringLiteral("p2.png")), 2));
+    TMDIChild *premier = f.Documents().first();
+    premier->showMinimized();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(premier->isMinimized());
+    emit f.menuFenetre->aboutToShow();
+    QAction *item = nullptr;
+    for (QAction *a : f.menuFenetre->actions())
+        if (a->text().endsWith(QStringLiteral("p1.png")))
+            item = a;
+    ASSERT_NE(item, nullptr);
+    item->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(premier->isMinimized());
+    EXPECT_EQ(f.DocumentActif(), premier);
 }
 
 TEST_F(Cadre, ArrangeAllPutsMovedIconsBackInRowsAlongTheBottom)
@@ -930,14 +996,14 @@ QByteArray PngGeant()
 }
 
 const CasFichierRefuse kRefuses[] = {
-    {"a PNG named .jpg", "photo.jpg", [] { return Png(QSize(8, 8)); }},
+    {"a PNG cut short named .jpg", "photo.jpg", [] { return Png(QSize(64, 64)).left(60); }},
     {"random bytes named .gif", "bruit.gif", [] { return QByteArray(300, '\x5a'); }},
     {"random bytes named .jpg", "bruit.jpg", [] { return QByteArray(300, '\x5a'); }},
     {"random bytes named .tif", "bruit.tif", [] { return QByteArray(300, '\x5a'); }},
     {"an empty .bmp", "vide.bmp", [] { return QByteArray(); }},
     {"a PNG cut after its header", "coupe.png", [] { return Png(QSize(64, 64)).left(40); }},
     {"a PNG announcing 40000 pixels of width", "geant.png", PngGeant},
-    {"an unknown extension", "image.xyz", [] { return Png(QSize(8, 8)); }},
+    {"unknown content under an unknown extension", "image.xyz", [] { return QByteArray(300, '\x5a'); }},
 };
 
 class FichiersRefuses : public Cadre, public ::testing::WithParamInterface<CasFichierRefuse> {};

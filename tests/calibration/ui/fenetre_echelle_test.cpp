@@ -119,6 +119,32 @@ TEST(FenetreEchelle, a_photo_calibrated_by_a_segment_gives_lengths)
     EXPECT_EQ(TexteLongueur(e, {10, 10}, {13, 14}), QStringLiteral("1.25 mm"));
 }
 
+TEST(FenetreEchelle, a_length_of_zero_or_below_is_refused_with_a_french_message)
+{
+    for (const char *valeur : {"0", "-50", "0,0"}) {
+        SeparateurTemporaire sep{QLatin1Char(',')};
+        TCre_ech fenetre;
+        QStringList messages;
+        fenetre.avertir = [&](const QString &texte) { messages << texte; };
+        fenetre.Ouvrir(Echantillon("photo.jpg"), EchelleParDefaut());
+        fenetre.AppuiImage({100, 100});
+        fenetre.DeplacementImage({400, 100});
+        fenetre.unite_long->setText(QStringLiteral("mm"));
+        fenetre.val_long->setText(QString::fromLatin1(valeur));
+        fenetre.show();
+        fenetre.Transferer();
+        ASSERT_EQ(messages.size(), 1) << valeur;
+        EXPECT_TRUE(messages.first().contains(QStringLiteral("supérieure à 0"))) << messages.first().toStdString();
+        EXPECT_TRUE(fenetre.isVisible()) << "the window stays open for another value";
+        EXPECT_FALSE(fenetre.EchelleCalculee());
+
+        fenetre.val_long->setText(QStringLiteral("75"));
+        fenetre.Transferer();
+        EXPECT_EQ(messages.size(), 1);
+        EXPECT_TRUE(fenetre.EchelleCalculee());
+    }
+}
+
 TEST(FenetreEchelle, triangle_and_polar_overlays_invert_the_picture_and_vanish_when_drawn_twice)
 {
     TCre_ech fenetre;

@@ -59,7 +59,7 @@ TEST(Decodcoul, signature_picture_has_its_base_line_and_bars)
     EXPECT_EQ(image.pixel(x2, 81 - 10), qRgb(255, 255, 255));
 }
 
-TEST(Decodcoul, a_scale_code_shows_the_value_and_keeps_it_off_the_scale)
+TEST(Decodcoul, a_scale_code_shows_the_value_and_none_off_the_scale)
 {
     TCodeCouleur c;
     c.Definie = 1;
@@ -74,11 +74,15 @@ TEST(Decodcoul, a_scale_code_shows_the_value_and_keeps_it_off_the_scale)
     panneau.AfficherLecture(LireDecodage(c, jaune), jaune);
     EXPECT_EQ(panneau.texteValeur(), QStringLiteral("765"));
     EXPECT_FALSE(panneau.copisign->isEnabled());
+    // Grey is not on the rainbow: the panel shows no value, not the last one.
     const PixelLu gris{100, 100, 100};
     panneau.AfficherLecture(LireDecodage(c, gris), gris);
-    EXPECT_EQ(panneau.texteValeur(), QStringLiteral("765"));
+    EXPECT_EQ(panneau.texteValeur(), QString());
     panneau.AfficherLecture(LireDecodage(c, jaune), jaune);
     Capturer(panneau, "panneau_arc_en_ciel");
+    // No pixel read: the value and the channel values are emptied.
+    panneau.ViderLecture();
+    EXPECT_EQ(panneau.texteValeur(), QString());
 }
 
 TEST(Decodcoul, an_undefined_code_covers_the_readout)

@@ -184,7 +184,7 @@ TEST_F(EnregistrementCadre, LeGifNEstProposeQuAPartirDeLaPremiereActivationDuCad
                                 })}));
     ASSERT_EQ(apres.size(), 9);
     EXPECT_TRUE(apres.first().startsWith(QStringLiteral("Tout (*.kpt;*.jpg;*.png;*.bmp;*.ico;*.emf;*.wmf;*.gif;")));
-    EXPECT_TRUE(apres.last().startsWith(QStringLiteral("CompuServe GIF Image (*.gif)")));
+    EXPECT_TRUE(apres.last().startsWith(QStringLiteral("Image GIF (*.gif)")));
     EXPECT_TRUE(choisiApres.startsWith(QStringLiteral("Fichiers Kaptori")));
     EXPECT_TRUE(QDir(dossier_.path()).entryList({QStringLiteral("photo.*")}, QDir::Files).size() == 1);
 }
@@ -199,7 +199,7 @@ TEST_F(EnregistrementCadre, LeDialogueSeMontreEnFrancaisAvecSesDeuxGroupesEntier
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Enregistrer sous"));
         EXPECT_EQ(d.groupeCodage->title(), QStringLiteral(" Codage des fichiers .kpt "));
         EXPECT_EQ(d.groupeQualite->title(), QStringLiteral(" Facteur de qualité Jpg "));
-        EXPECT_TRUE(Bouton(d.groupeCodage, QStringLiteral("jpg"))->isChecked()); // CodageDocument at start
+        EXPECT_TRUE(Bouton(d.groupeCodage, QStringLiteral("png"))->isChecked()); // CodageDocument at start: lossless
         EXPECT_TRUE(Bouton(d.groupeQualite, QStringLiteral("90"))->isChecked());
         EXPECT_EQ(d.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text(), QStringLiteral("photo"));
         auto *types = d.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
@@ -257,7 +257,8 @@ const CasEnregistrement kCas[] = {
      {QStringLiteral("Tout (*.kpt;*.jpg;*.png;*.bmp;*.ico;*.emf;*.wmf;*.gif;"), QStringLiteral("tout"), {}, {}},
      QStringLiteral("tout.kpt"), QByteArray("\x01", 1), false,
      [](const QString &chemin, const QImage &avant, const TMainForm &) {
-         DocumentComplet(chemin, avant, CodageImage::Jpg);
+         // The encoding offered first is the lossless one.
+         DocumentComplet(chemin, avant, CodageImage::Png);
      }},
     {"png",
      {QStringLiteral("Fichiers PNG"), QStringLiteral("image"), {}, {}},
@@ -271,7 +272,7 @@ const CasEnregistrement kCas[] = {
          EXPECT_EQ(LireImage(chemin).size(), avant.size());
      }},
     {"gif",
-     {QStringLiteral("CompuServe GIF Image (*.gif)"), QStringLiteral("image"), {}, {}},
+     {QStringLiteral("Image GIF (*.gif)"), QStringLiteral("image"), {}, {}},
      QStringLiteral("image.gif"), QByteArray("GIF8"), true,
      [](const QString &chemin, const QImage &avant, const TMainForm &) {
          EXPECT_EQ(LireImage(chemin).size(), avant.size());
@@ -286,7 +287,14 @@ const CasEnregistrement kCas[] = {
     {"icone_en_donnees_bmp",
      {QStringLiteral("Icônes (*.ico)"), QStringLiteral("icone"), {}, {}},
      QStringLiteral("icone.ico"), QByteArray("BM"), true,
-     [](const QString &, const QImage &, const TMainForm &) {}},
+     // The BMP data under ".ico" opens again, by its content.
+     [](const QString &chemin, const QImage &avant, const TMainForm &) { EXPECT_EQ(LireImage(chemin), avant); }},
+    {"jpeg_tape_donne_du_jpeg",
+     {QStringLiteral("Fichier image JPEG (*.jpg)"), QStringLiteral("image.jpeg"), {}, {}},
+     QStringLiteral("image.jpeg"), QByteArray("\xFF\xD8\xFF"), true,
+     [](const QString &chemin, const QImage &avant, const TMainForm &) {
+         EXPECT_EQ(LireImage(chemin).size(), avant.size());
+     }},
 };
 
 class EnregistrerSousDansLeCadre : public EnregistrementCadre,

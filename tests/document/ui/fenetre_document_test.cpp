@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QRadioButton>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
@@ -60,6 +61,17 @@ TEST_F(FenetreDocument, PasteIntoTheImageGoesThroughTheFloatingLayerUntilConfirm
     EXPECT_TRUE(fenetre_->fenetrePlacement()->isVisible());
     EXPECT_EQ(fenetre_->fenetrePlacement()->windowTitle(), QStringLiteral("Disposer la légende"));
     EXPECT_FALSE(Capturer(*fenetre_->fenetrePlacement(), QStringLiteral("placement.png")).isNull());
+    // Every control shows whole, the instructions unfolded or not.
+    for (int repli = 0; repli < 2; ++repli) {
+        TContLegEch *placement = fenetre_->fenetrePlacement();
+        QApplication::processEvents();
+        for (QWidget *w : {static_cast<QWidget *>(placement->boutonOui), static_cast<QWidget *>(placement->boutonNon)}) {
+            EXPECT_GE(w->height(), w->sizeHint().height()) << repli;
+            EXPECT_GE(w->width(), w->sizeHint().width()) << repli;
+            EXPECT_TRUE(placement->rect().contains(QRect(w->mapTo(placement, QPoint(0, 0)), w->size()))) << repli;
+        }
+        placement->BasculerInstructions();
+    }
 
     fenetre_->fenetrePlacement()->accept();
     EXPECT_FALSE(doc.placementEnCours);

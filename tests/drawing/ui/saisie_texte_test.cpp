@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
@@ -63,6 +64,23 @@ TEST_F(SaisieTexte, bold_button_wraps_the_selected_word_and_removes_the_tags_whe
     EXPECT_FALSE(dialogue.gras->isChecked());
     EXPECT_EQ(dialogue.TexteSaisi->toPlainText(), QStringLiteral("un mot ici"));
     EXPECT_EQ(Selection(), QStringLiteral("mot"));
+}
+
+TEST_F(SaisieTexte, the_previous_text_shows_from_its_start_selected_and_typing_replaces_it)
+{
+    QStringList lignes;
+    for (int i = 1; i <= 40; ++i)
+        lignes << QStringLiteral("ligne %1").arg(i);
+    dialogue.TexteSaisi->setPlainText(lignes.join(QLatin1Char('\n')));
+    dialogue.TexteSaisi->moveCursor(QTextCursor::End); // where the last typing left it
+    dialogue.hide();
+    dialogue.Preparer(0xFF0000FF, 0xFFFFFFE0);
+    dialogue.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialogue));
+    EXPECT_EQ(dialogue.TexteSaisi->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(dialogue.TexteSaisi->textCursor().selectedText().size(), lignes.join(QLatin1Char('\n')).size());
+    QTest::keyClicks(dialogue.TexteSaisi, QStringLiteral("neuf"));
+    EXPECT_EQ(dialogue.TexteSaisi->toPlainText(), QStringLiteral("neuf"));
 }
 
 TEST_F(SaisieTexte, typing_a_formula_with_the_subscript_button)

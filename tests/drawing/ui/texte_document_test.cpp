@@ -115,12 +115,14 @@ TEST_F(TexteDocument, a_formula_is_typed_placed_undone_placed_again_and_survives
     EXPECT_EQ(placement->mode(), TContLegEch::ModeTexte);
     EXPECT_EQ(doc.coucheFlottante.position, QPointF(40, 30));
     Capturer(placement, "disposer_legende.png");
+    const int replie = placement->height();
+    EXPECT_GE(replie, 98); // more when the font needs it
     placement->BasculerInstructions();
-    EXPECT_EQ(placement->height(), 170);
+    EXPECT_GE(placement->height(), 170);
     EXPECT_EQ(placement->voirInstructions->text(), QStringLiteral("masquer instructions"));
     Capturer(placement, "disposer_legende_instructions.png");
     placement->BasculerInstructions();
-    EXPECT_EQ(placement->height(), 98);
+    EXPECT_EQ(placement->height(), replie);
     Capturer(cadre_.get(), "texte_en_placement.png");
 
     Confirmer();
