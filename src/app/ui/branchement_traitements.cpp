@@ -373,6 +373,8 @@ void TMainForm::BrancherTraitements()
                                            capture->rectangle = true;
                                            dessinerRectangle();
                                        });
+        // A window closed while it waits ends the wait as Cancel does.
+        capture->connexions << connect(f, &QObject::destroyed, expblanc, &QDialog::reject);
         EcrirePanneau(1, tr("Blanc"));
         attente(true);
         expblanc->show();

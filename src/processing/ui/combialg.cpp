@@ -220,11 +220,15 @@ void TCombialg::ChoixChange()
         const double f = std::min(1.0, static_cast<double>(kCoteReduit) / std::max(taille.width(), taille.height()));
         const QSize petite(std::max(1, static_cast<int>(std::lround(taille.width() * f))),
                            std::max(1, static_cast<int>(std::lround(taille.height() * f))));
-        for (int i : {ChoixImage1(), ChoixImage2(), ChoixImage3()})
-            if (i >= 0)
-                reduites_.append(images_[i].image.copy(QRect(QPoint(0, 0), taille))
-                                     .scaled(petite, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                                     .convertToFormat(QImage::Format_ARGB32));
+        for (int i : {ChoixImage1(), ChoixImage2(), ChoixImage3()}) {
+            if (i < 0)
+                continue;
+            const QImage &image = images_[i].image;
+            // A picture of the common size is reduced as it is, without a copy.
+            const QImage partie = image.size() == taille ? image : image.copy(QRect(QPoint(0, 0), taille));
+            reduites_.append(partie.scaled(petite, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                                 .convertToFormat(QImage::Format_ARGB32));
+        }
     }
     Previsualiser();
 }
