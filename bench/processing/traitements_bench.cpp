@@ -102,6 +102,23 @@ void BM_NiveauxGris(benchmark::State &etat)
         benchmark::DoNotOptimize(r.constBits());
     }
 }
+// The symmetries and the half turn as a document does them, in place.
+void BM_TransformationEnPlace(benchmark::State &etat)
+{
+    const auto t = static_cast<Transformation>(etat.range(0));
+    QImage image = Image1().copy();
+    for (auto _ : etat) {
+        TransformerEnPlace(image, t);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_TransformationEnPlace)
+    ->ArgName("t")
+    ->Arg(static_cast<int>(Transformation::SymetrieHorizontale))
+    ->Arg(static_cast<int>(Transformation::SymetrieVerticale))
+    ->Arg(static_cast<int>(Transformation::Rotation180))
+    ->Unit(benchmark::kMillisecond);
+
 BENCHMARK(BM_NiveauxGris)->Unit(benchmark::kMillisecond);
 
 void BM_Inverser(benchmark::State &etat)

@@ -4,6 +4,7 @@
 #include "document/formats/lecteur_image.h"
 #include "processing/deplacement_echelle.h"
 #include "processing/elements_transformes.h"
+#include "processing/image_resultat.h"
 
 #include <QCoreApplication>
 
@@ -49,11 +50,7 @@ void VerifierAgrandissement(QSize a, QSize n)
 QImage AgrandirCanevas(const QImage &image, QSize taille, QPoint d, QRgb fond)
 {
     const QImage source = image.convertToFormat(QImage::Format_ARGB32);
-    QImage resultat(taille, QImage::Format_ARGB32);
-    if (resultat.isNull())
-        throw ErreurKaptori(QCoreApplication::translate("Traitements", "Mémoire insuffisante pour une image de %1 × %2 pixels.")
-                                .arg(taille.width())
-                                .arg(taille.height()));
+    QImage resultat = ImageResultat(taille);
     const QRect cible = QRect(d, source.size()) & resultat.rect();
     for (int y = 0; y < taille.height(); ++y) {
         auto *ligne = reinterpret_cast<QRgb *>(resultat.scanLine(y));

@@ -1,6 +1,7 @@
 #include "processing/balance_blanc.h"
 
 #include "commun/erreur.h"
+#include "commun/travail_parallele.h"
 
 #include <QCoreApplication>
 #include <QRgb>
@@ -52,11 +53,15 @@ void FaireBlanc(QImage &image, QPoint coin1, QPoint coin2)
                 static_cast<std::uint32_t>(std::min(v, 255.0));
         }
     const int w = image.width();
-    for (int y = 0; y < image.height(); ++y) {
-        auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const QRgb c = ligne[x];
-            ligne[x] = (c & 0xFF000000u) | (tables[0][qRed(c)] << 16) | (tables[1][qGreen(c)] << 8) | tables[2][qBlue(c)];
+    uchar *bits = image.bits();
+    const qsizetype pas = image.bytesPerLine();
+    ParcourirEnParallele(image.height(), PartsParalleles(image.sizeInBytes()), [&](int debut, int fin) {
+        for (int y = debut; y < fin; ++y) {
+            auto *ligne = reinterpret_cast<QRgb *>(bits + pas * y);
+            for (int x = 0; x < w; ++x) {
+                const QRgb c = ligne[x];
+                ligne[x] = (c & 0xFF000000u) | (tables[0][qRed(c)] << 16) | (tables[1][qGreen(c)] << 8) | tables[2][qBlue(c)];
+            }
         }
-    }
+    });
 }

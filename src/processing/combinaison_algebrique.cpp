@@ -1,6 +1,7 @@
 #include "processing/combinaison_algebrique.h"
 
 #include "commun/travail_parallele.h"
+#include "processing/image_resultat.h"
 
 #include <QRgb>
 
@@ -34,6 +35,54 @@ const QImage &EnArgb(const QImage &image, QImage &converti)
         return image;
     converti = image.convertToFormat(QImage::Format_ARGB32);
     return converti;
+}
+
+// The three rules, each in a loop of its own: two pictures through one
+// table already clamped, three through the rounded sums plus image 3's own
+// rounded term, or the channels each from its own picture.
+enum class Regle { DeuxImages, TroisImages, Canaux };
+
+struct Tables {
+    const std::uint8_t *deux = nullptr;   // clamped round(c1·a1 + c2·a2) or the product
+    const std::int16_t *somme = nullptr;  // unclamped, for three pictures
+    const std::int16_t *t1 = nullptr;
+    const std::int16_t *t2 = nullptr;
+    const std::int16_t *t3 = nullptr;
+};
+
+template <Regle R>
+void Passe(const QImage &im1, const QImage &im2, const QImage *im3, const Tables &t, uchar *bits, qsizetype pas, int w,
+           int debut, int fin, HistogrammeRVB &h)
+{
+    std::uint32_t *hr = h[0].data(), *hv = h[1].data(), *hb = h[2].data();
+    for (int y = debut; y < fin; ++y) {
+        const auto *s1 = reinterpret_cast<const QRgb *>(im1.constScanLine(y));
+        const auto *s2 = reinterpret_cast<const QRgb *>(im2.constScanLine(y));
+        const auto *s3 = im3 ? reinterpret_cast<const QRgb *>(im3->constScanLine(y)) : nullptr;
+        auto *d = reinterpret_cast<QRgb *>(bits + pas * y);
+        for (int x = 0; x < w; ++x) {
+            const QRgb a = s1[x], b = s2[x];
+            std::uint32_t rouge, vert, bleu;
+            if constexpr (R == Regle::DeuxImages) {
+                rouge = t.deux[((a >> 8) & 0xFF00u) | ((b >> 16) & 0xFFu)];
+                vert = t.deux[(a & 0xFF00u) | ((b >> 8) & 0xFFu)];
+                bleu = t.deux[((a << 8) & 0xFF00u) | (b & 0xFFu)];
+            } else if constexpr (R == Regle::TroisImages) {
+                const QRgb c = s3[x];
+                rouge = Borne(t.somme[((a >> 8) & 0xFF00u) | ((b >> 16) & 0xFFu)] + t.t3[qRed(c)]);
+                vert = Borne(t.somme[(a & 0xFF00u) | ((b >> 8) & 0xFFu)] + t.t3[qGreen(c)]);
+                bleu = Borne(t.somme[((a << 8) & 0xFF00u) | (b & 0xFFu)] + t.t3[qBlue(c)]);
+            } else {
+                rouge = Borne(s3 ? t.t3[qRed(s3[x])] : 0);
+                vert = Borne(t.t2[qGreen(b)]);
+                bleu = Borne(t.t1[qBlue(a)]);
+            }
+            ++hr[rouge];
+            ++hv[vert];
+            ++hb[bleu];
+            d[x] = 0xFF000000u | (rouge << 16) | (vert << 8) | bleu;
+        }
+    }
 }
 
 } // namespace
@@ -107,43 +156,28 @@ ResultatCombinaison CombinerAlgebrique(const QImage &i1, const QImage &i2, const
             t3[static_cast<std::size_t>(c)] = (im3 && !multiplier) ? Rond(c * a3) : 0;
     }
     const bool avec3 = im3 && !multiplier && !p.canauxRVB;
+    std::vector<std::uint8_t> deux;
+    if (!p.canauxRVB && !avec3) {
+        deux.resize(65536);
+        for (std::size_t i = 0; i < deux.size(); ++i)
+            deux[i] = static_cast<std::uint8_t>(Borne(somme[i]));
+    }
+    const Tables tables{deux.data(), somme.data(), t1.data(), t2.data(), t3.data()};
 
-    r.image = QImage(taille, QImage::Format_ARGB32);
-    if (r.image.isNull())
-        return r;
+    r.image = ImageResultat(taille);
     const int w = taille.width();
+    uchar *bits = r.image.bits();
+    const qsizetype pas = r.image.bytesPerLine();
     std::mutex garde;
     const std::int64_t octets = std::int64_t{4} * w * taille.height();
     ParcourirEnParallele(taille.height(), PartsParalleles(octets), [&](int debut, int fin) {
         HistogrammeRVB h{};
-        for (int y = debut; y < fin; ++y) {
-            const auto *s1 = reinterpret_cast<const QRgb *>(im1.constScanLine(y));
-            const auto *s2 = reinterpret_cast<const QRgb *>(im2.constScanLine(y));
-            const auto *s3 = im3 ? reinterpret_cast<const QRgb *>(im3->constScanLine(y)) : nullptr;
-            auto *d = reinterpret_cast<QRgb *>(r.image.scanLine(y));
-            for (int x = 0; x < w; ++x) {
-                const QRgb a = s1[x], b = s2[x];
-                std::uint32_t rouge, vert, bleu;
-                if (p.canauxRVB) {
-                    rouge = Borne(s3 ? t3[qRed(s3[x])] : 0);
-                    vert = Borne(t2[qGreen(b)]);
-                    bleu = Borne(t1[qBlue(a)]);
-                } else if (avec3) {
-                    const QRgb c = s3[x];
-                    rouge = Borne(somme[(qRed(a) << 8) | qRed(b)] + t3[qRed(c)]);
-                    vert = Borne(somme[(qGreen(a) << 8) | qGreen(b)] + t3[qGreen(c)]);
-                    bleu = Borne(somme[(qBlue(a) << 8) | qBlue(b)] + t3[qBlue(c)]);
-                } else {
-                    rouge = Borne(somme[(qRed(a) << 8) | qRed(b)]);
-                    vert = Borne(somme[(qGreen(a) << 8) | qGreen(b)]);
-                    bleu = Borne(somme[(qBlue(a) << 8) | qBlue(b)]);
-                }
-                ++h[0][rouge];
-                ++h[1][vert];
-                ++h[2][bleu];
-                d[x] = 0xFF000000u | (rouge << 16) | (vert << 8) | bleu;
-            }
-        }
+        if (p.canauxRVB)
+            Passe<Regle::Canaux>(im1, im2, im3, tables, bits, pas, w, debut, fin, h);
+        else if (avec3)
+            Passe<Regle::TroisImages>(im1, im2, im3, tables, bits, pas, w, debut, fin, h);
+        else
+            Passe<Regle::DeuxImages>(im1, im2, im3, tables, bits, pas, w, debut, fin, h);
         const std::lock_guard<std::mutex> verrou(garde);
         for (std::size_t k = 0; k < 3; ++k)
             for (std::size_t l = 0; l < 256; ++l)
@@ -161,7 +195,7 @@ ResultatCombinaison CombinerAlgebrique(const QImage &i1, const QImage &i2, const
             Borne(static_cast<int>(std::nearbyint((v - r.bas) * (255.0 / etendue))));
     ParcourirEnParallele(taille.height(), PartsParalleles(octets), [&](int debut, int fin) {
         for (int y = debut; y < fin; ++y) {
-            auto *d = reinterpret_cast<QRgb *>(r.image.scanLine(y));
+            auto *d = reinterpret_cast<QRgb *>(bits + pas * y);
             for (int x = 0; x < w; ++x) {
                 const QRgb c = d[x];
                 d[x] = 0xFF000000u | (table[qRed(c)] << 16) | (table[qGreen(c)] << 8) | table[qBlue(c)];

@@ -1,6 +1,11 @@
 #include "processing/combinaison_logique.h"
 
+#include "commun/travail_parallele.h"
+#include "processing/image_resultat.h"
+
 #include <QRgb>
+
+#include <cstring>
 
 #include <algorithm>
 
@@ -44,16 +49,28 @@ inline std::uint32_t Op(std::uint32_t d, std::uint32_t s)
 }
 
 template <MethodeLogique M>
-void Appliquer(QImage &resultat, const QImage &s, int w, int h)
+void Appliquer(const QImage &d, const QImage &s, QImage &resultat, int w, int h)
 {
-    for (int y = 0; y < h; ++y) {
-        auto *ld = reinterpret_cast<QRgb *>(resultat.scanLine(y));
-        const auto *ls = reinterpret_cast<const QRgb *>(s.constScanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const std::uint32_t d = ld[x];
-            ld[x] = (Op<M>(d, ls[x]) & 0x00FFFFFFu) | (d & 0xFF000000u);
+    const std::size_t reste = sizeof(QRgb) * static_cast<std::size_t>(d.width() - w);
+    uchar *bits = resultat.bits();
+    const qsizetype pas = resultat.bytesPerLine();
+    ParcourirEnParallele(d.height(), PartsParalleles(resultat.sizeInBytes()), [&](int debut, int fin) {
+        for (int y = debut; y < fin; ++y) {
+            const auto *ld = reinterpret_cast<const QRgb *>(d.constScanLine(y));
+            auto *lr = reinterpret_cast<QRgb *>(bits + pas * y);
+            if (y >= h) {
+                std::memcpy(lr, ld, sizeof(QRgb) * static_cast<std::size_t>(d.width()));
+                continue;
+            }
+            const auto *ls = reinterpret_cast<const QRgb *>(s.constScanLine(y));
+            for (int x = 0; x < w; ++x) {
+                const std::uint32_t c = ld[x];
+                lr[x] = (Op<M>(c, ls[x]) & 0x00FFFFFFu) | (c & 0xFF000000u);
+            }
+            if (reste > 0)
+                std::memcpy(lr + w, ld + w, reste);
         }
-    }
+    });
 }
 
 } // namespace
@@ -144,15 +161,16 @@ std::uint32_t OperationLogique(MethodeLogique m, std::uint32_t d, std::uint32_t 
 
 QImage CombinerLogique(const QImage &image1, const QImage &image2, MethodeLogique m)
 {
-    QImage resultat = image1.convertToFormat(QImage::Format_ARGB32);
-    if (resultat.isNull())
-        return resultat;
+    const QImage d = image1.convertToFormat(QImage::Format_ARGB32);
+    if (d.isNull())
+        return d;
     const QImage s = image2.convertToFormat(QImage::Format_ARGB32);
-    const int w = std::min(resultat.width(), s.width()), h = std::min(resultat.height(), s.height());
+    QImage resultat = ImageResultat(d.size());
+    const int w = std::min(d.width(), s.width()), h = std::min(d.height(), s.height());
     switch (m) {
 #define KAPTORI_OP(M)                                                                                                  \
     case MethodeLogique::M:                                                                                            \
-        Appliquer<MethodeLogique::M>(resultat, s, w, h);                                                               \
+        Appliquer<MethodeLogique::M>(d, s, resultat, w, h);                                                            \
         break;
         KAPTORI_OP(SrcAnd)
         KAPTORI_OP(SrcPaint)

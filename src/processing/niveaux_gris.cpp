@@ -1,20 +1,29 @@
 #include "processing/niveaux_gris.h"
 
+#include "commun/travail_parallele.h"
+#include "processing/image_resultat.h"
+
 #include <QRgb>
 
 QImage NiveauxGris(const QImage &image)
 {
-    QImage gris = image.convertToFormat(QImage::Format_ARGB32);
-    if (gris.isNull())
-        return gris;
+    const QImage source = image.convertToFormat(QImage::Format_ARGB32);
+    if (source.isNull())
+        return source;
+    QImage gris = ImageResultat(source.size());
     const int w = gris.width();
-    for (int y = 0; y < gris.height(); ++y) {
-        auto *ligne = reinterpret_cast<QRgb *>(gris.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const QRgb c = ligne[x];
-            const std::uint32_t i = (61u * qRed(c) + 174u * qGreen(c) + 21u * qBlue(c)) >> 8;
-            ligne[x] = 0xFF000000u | (i << 16) | (i << 8) | i;
+    uchar *bits = gris.bits();
+    const qsizetype pas = gris.bytesPerLine();
+    ParcourirEnParallele(gris.height(), PartsParalleles(gris.sizeInBytes()), [&](int debut, int fin) {
+        for (int y = debut; y < fin; ++y) {
+            const auto *s = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+            auto *d = reinterpret_cast<QRgb *>(bits + pas * y);
+            for (int x = 0; x < w; ++x) {
+                const QRgb c = s[x];
+                const std::uint32_t i = (61u * qRed(c) + 174u * qGreen(c) + 21u * qBlue(c)) >> 8;
+                d[x] = 0xFF000000u | (i << 16) | (i << 8) | i;
+            }
         }
-    }
+    });
     return gris;
 }

@@ -4,6 +4,7 @@
 #include "commun/nombres.h"
 #include "document/dessins_document.h"
 #include "document/formats/lecteur_image.h"
+#include "processing/image_resultat.h"
 
 #include <QCoreApplication>
 #include <QRgb>
@@ -62,11 +63,7 @@ QImage Redimensionner(const QImage &image, QSize taille)
     const QImage source = image.convertToFormat(QImage::Format_ARGB32);
     if (source.isNull() || taille.isEmpty())
         return {};
-    QImage resultat(taille, QImage::Format_ARGB32);
-    if (resultat.isNull())
-        throw ErreurKaptori(QCoreApplication::translate("Traitements", "Mémoire insuffisante pour une image de %1 × %2 pixels.")
-                                .arg(taille.width())
-                                .arg(taille.height()));
+    QImage resultat = ImageResultat(taille);
     const std::vector<int> colonnes = IndicesSource(source.width(), taille.width());
     const std::vector<int> rangees = IndicesSource(source.height(), taille.height());
     const int w = taille.width();

@@ -1,5 +1,8 @@
 #include "processing/transformation.h"
 
+#include "commun/travail_parallele.h"
+#include "processing/image_resultat.h"
+
 #include <QRgb>
 
 #include <algorithm>
@@ -48,7 +51,10 @@ void Transformer(const std::uint8_t *src, std::ptrdiff_t pasS, int w, int h, std
     case Transformation::Rotation270: {
         // Destination row j is source column j (90°) or W − 1 − j (270°).
         const bool horaire = t == Transformation::Rotation90;
-        for (int y0 = 0; y0 < h; y0 += kTuile) {
+        const int bandes = (h + kTuile - 1) / kTuile;
+        ParcourirEnParallele(bandes, PartsParalleles(std::int64_t{w} * h * static_cast<std::int64_t>(sizeof(T))),
+                             [&](int premiere, int derniere) {
+        for (int y0 = premiere * kTuile; y0 < std::min(h, derniere * kTuile); y0 += kTuile) {
             const int y1 = std::min(h, y0 + kTuile);
             for (int x0 = 0; x0 < w; x0 += kTuile) {
                 const int x1 = std::min(w, x0 + kTuile);
@@ -63,6 +69,7 @@ void Transformer(const std::uint8_t *src, std::ptrdiff_t pasS, int w, int h, std
                 }
             }
         }
+        });
         break;
     }
     }
@@ -82,9 +89,7 @@ QImage TransformerImage(const QImage &image, Transformation t)
     const QImage source = image.convertToFormat(QImage::Format_ARGB32);
     if (source.isNull())
         return {};
-    QImage resultat(TailleTransformee(source.size(), t), QImage::Format_ARGB32);
-    if (resultat.isNull())
-        return {};
+    QImage resultat = ImageResultat(TailleTransformee(source.size(), t));
     Transformer<QRgb>(source.constBits(), source.bytesPerLine(), source.width(), source.height(), resultat.bits(),
                       resultat.bytesPerLine(), t);
     return resultat;
@@ -140,4 +145,42 @@ QRect TransformerRectangle(const QRect &r, QSize taille, Transformation t)
     const PointEntier b = TransformerPoint({r.right(), r.bottom()}, taille, t);
     return QRect(QPoint(static_cast<int>(std::min(a.x, b.x)), static_cast<int>(std::min(a.y, b.y))),
                  QPoint(static_cast<int>(std::max(a.x, b.x)), static_cast<int>(std::max(a.y, b.y))));
+}
+
+bool TransformerEnPlace(QImage &image, Transformation t)
+{
+    if (t == Transformation::Rotation90 || t == Transformation::Rotation270)
+        return false;
+    if (image.format() != QImage::Format_ARGB32)
+        image = image.convertToFormat(QImage::Format_ARGB32);
+    if (image.isNull())
+        return true;
+    const int w = image.width(), h = image.height();
+    uchar *bits = image.bits();
+    const qsizetype pas = image.bytesPerLine();
+    auto ligne = [bits, pas](int y) { return reinterpret_cast<QRgb *>(bits + pas * y); };
+    if (t == Transformation::SymetrieVerticale) {
+        ParcourirEnParallele(h, PartsParalleles(image.sizeInBytes()), [&](int debut, int fin) {
+            for (int y = debut; y < fin; ++y)
+                std::reverse(ligne(y), ligne(y) + w);
+        });
+        return true;
+    }
+    // Rows y and H − 1 − y exchanged (and reversed for the half turn); the
+    // middle row of an odd height stays or is reversed on its own.
+    const bool inverser = t == Transformation::Rotation180;
+    ParcourirEnParallele(h / 2, PartsParalleles(image.sizeInBytes()), [&](int debut, int fin) {
+        for (int y = debut; y < fin; ++y) {
+            QRgb *a = ligne(y), *b = ligne(h - 1 - y);
+            if (inverser) {
+                for (int x = 0; x < w; ++x)
+                    std::swap(a[x], b[w - 1 - x]);
+            } else {
+                std::swap_ranges(a, a + w, b);
+            }
+        }
+    });
+    if (inverser && h % 2 == 1)
+        std::reverse(ligne(h / 2), ligne(h / 2) + w);
+    return true;
 }

@@ -23,6 +23,11 @@ enum class Transformation { SymetrieHorizontale, SymetrieVerticale, Rotation90, 
 // The transformed picture (Format_ARGB32; other formats are converted first).
 [[nodiscard]] QImage TransformerImage(const QImage &image, Transformation t);
 
+// The symmetries and the half turn in place, without a second picture
+// (Format_ARGB32 afterwards). False, the picture untouched, for the quarter
+// turns, which change the picture's shape.
+bool TransformerEnPlace(QImage &image, Transformation t);
+
 // The same for a plane of bytes (a channel): source rows pasSource bytes
 // apart, destination rows pasDestination apart, of the transformed size.
 void TransformerPlan(const std::uint8_t *source, std::ptrdiff_t pasSource, int largeur, int hauteur,

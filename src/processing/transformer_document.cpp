@@ -8,8 +8,10 @@ namespace {
 
 void TransformerCouche(QImage &couche, QSize taille, Transformation t)
 {
-    if (!couche.isNull() && couche.size() == taille)
-        couche = TransformerImage(couche, t);
+    if (!couche.isNull() && couche.size() == taille) {
+        if (!TransformerEnPlace(couche, t))
+            couche = TransformerImage(couche, t);
+    }
     else if (!couche.isNull())
         couche = QImage();
 }
@@ -49,7 +51,7 @@ bool TransformerDocument(ImageDocument &doc, Transformation t)
     if (doc.image.isNull())
         return false;
     const QSize taille = doc.image.size();
-    doc.image = TransformerImage(doc.image, t);
+    TransformerCouche(doc.image, taille, t);
     TransformerCouche(doc.coucheDessin, taille, t);
     TransformerCouche(doc.coucheProvisoire, taille, t);
     for (TCanal &canal : doc.canaux)

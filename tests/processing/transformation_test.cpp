@@ -52,6 +52,17 @@ TEST_P(TransformationTable, PixelsGoWhereTheRuleSends)
     EXPECT_EQ(Numeros(r), GetParam().numeros);
 }
 
+TEST_P(TransformationTable, InPlaceGivesTheSamePictureOrRefusesAQuarterTurn)
+{
+    QImage image = Numerotee();
+    const bool fait = TransformerEnPlace(image, GetParam().t);
+    EXPECT_EQ(fait, GetParam().taille == QSize(3, 2));
+    if (fait)
+        EXPECT_EQ(Numeros(image), GetParam().numeros);
+    else
+        EXPECT_EQ(image, Numerotee());
+}
+
 TEST_P(TransformationTable, ByteChannelsFollowTheSameRule)
 {
     const std::uint8_t plan[] = {1, 2, 3, 9, 4, 5, 6, 9}; // rows 4 bytes apart
@@ -88,9 +99,12 @@ TEST(Transformation, Rotation90Then270GivesThePictureBackAcrossTiles)
     EXPECT_EQ(TransformerImage(tournee, Transformation::Rotation270), image);
 }
 
-TEST(Transformation, TwoSymmetriesMakeAHalfTurn)
+TEST(Transformation, TwoSymmetriesMakeAHalfTurnInPlaceToo)
 {
     const QImage image = Grande(67, 45);
+    QImage enPlace = image.copy();
+    TransformerEnPlace(enPlace, Transformation::Rotation180);
+    EXPECT_EQ(enPlace, TransformerImage(image, Transformation::Rotation180));
     EXPECT_EQ(TransformerImage(TransformerImage(image, Transformation::SymetrieHorizontale), Transformation::SymetrieVerticale),
               TransformerImage(image, Transformation::Rotation180));
 }
