@@ -9,6 +9,7 @@
 #include "processing/combinaison_logique.h"
 #include "processing/inversion.h"
 #include "processing/niveaux_gris.h"
+#include "processing/pixellisation.h"
 #include "processing/redimensionnement.h"
 #include "processing/transformation.h"
 
@@ -163,6 +164,31 @@ void BM_CombinerAlgebrique(benchmark::State &etat)
     }
 }
 BENCHMARK(BM_CombinerAlgebrique)->ArgName("etaler")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// One change of a control in the combination dialog: the reduced copies
+// (at most 480 pixels a side) combined and spread.
+void BM_ApercuCombinaison(benchmark::State &etat)
+{
+    const QImage a = Image1().scaled(480, 320, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage b = Image2().scaled(480, 320, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    ParametresCombinaison p;
+    for (auto _ : etat) {
+        p.coef1 = p.coef1 == 0.5 ? 0.6 : 0.5;
+        ResultatCombinaison r = CombinerAlgebrique(a, b, nullptr, p);
+        benchmark::DoNotOptimize(r.image.constBits());
+    }
+}
+BENCHMARK(BM_ApercuCombinaison)->Unit(benchmark::kMillisecond);
+
+// A step of the pixelisation window on the whole picture.
+void BM_Pixelliser(benchmark::State &etat)
+{
+    for (auto _ : etat) {
+        QImage r = Pixelliser(Image1(), static_cast<int>(etat.range(0)));
+        benchmark::DoNotOptimize(r.constBits());
+    }
+}
+BENCHMARK(BM_Pixelliser)->ArgName("n")->Arg(1)->Arg(6)->Unit(benchmark::kMillisecond);
 
 void BM_Redimensionner(benchmark::State &etat)
 {
