@@ -100,6 +100,10 @@ public:
     bool selectionVisible = false;
 
     int outilCourant = OutilMesure;  // 0..10
+    // White balance waiting for a rectangle drawn with the measuring tool
+    // (CaptureBlanc); the tool in use before it, given back afterwards.
+    bool captureBlanc = false;
+    int outilAvantBlanc = OutilMesure;
     int modeMesure = 0;              // index in the measurement menu ("&Courante")
     int styleRemplissage = 0;
     int styleFleche = 0;

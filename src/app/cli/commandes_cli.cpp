@@ -15,6 +15,15 @@ const std::vector<CommandeCli> &CommandesCli()
          CommandeConvert},
         {"canal", "FICHIER INDEX SORTIE",
          "écrit le plan brut du canal INDEX (0 pour le premier) d'un fichier raster, L × H octets", CommandeCanal},
+        {"combiner",
+         "IMAGE1 IMAGE2 [IMAGE3] SORTIE [--coef1 A] [--coef2 A] [--coef3 A] [--soustraire] [--multiplier] [--soustraire3] "
+         "[--rvb] [--sans-etaler] [--logique METHODE]",
+         "combine des images algébriquement (ou logiquement avec --logique srcand … blackness) en un document « Combinaison »",
+         CommandeCombiner},
+        {"transformer", "FICHIER SORTIE --operation OP [--operation OP]... [--fond R,V,B]",
+         "applique dans l'ordre : gris, inverser, blanc=X1,Y1,X2,Y2, pixelliser=N, symetrie-h, symetrie-v, "
+         "rotation-90|180|270, recadrer=X,Y,L,H, redimensionner=P, agrandir=L,H[,centre|haut-gauche|haut-droite|bas-gauche|bas-droite]",
+         CommandeTransformer},
     };
     return commandes;
 }

@@ -53,3 +53,8 @@ int CommandeAngle(const QStringList &arguments, QTextStream &sortie, QTextStream
 
 // Opening a file and saving it as "Enregistrer sous" does (commande_convert.cpp).
 int CommandeConvert(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
+// Combination of pictures and the point and geometric operations
+// (commande_combiner.cpp, commande_transformer.cpp).
+int CommandeCombiner(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeTransformer(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);

@@ -264,6 +264,7 @@ private:
     void BrancherRaster();         // multichannel raster files
     void BrancherImpression();     // printing
     void BrancherEnregistrement(); // document file and export
+    void BrancherTraitements();    // point and geometric operations, combination of images
 
     // Reads the file into a new document window; throws ErreurFichier or
     // ErreurDecodage and then leaves no window behind.

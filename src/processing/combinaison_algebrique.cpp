@@ -1,0 +1,206 @@
+#include "processing/combinaison_algebrique.h"
+
+#include "commun/travail_parallele.h"
+#include "processing/image_resultat.h"
+
+#include <QRgb>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+// Every rule depends on at most two levels of one component: tables of the
+// rounded sums replace the arithmetic of each pixel, with exactly the same
+// rounding.
+using Table2 = std::vector<std::int16_t>; // index (c1 << 8) | c2
+using Table1 = std::array<std::int16_t, 256>;
+
+std::int16_t Rond(double v)
+{
+    return static_cast<std::int16_t>(std::nearbyint(v));
+}
+
+std::uint32_t Borne(int v)
+{
+    return static_cast<std::uint32_t>(std::clamp(v, 0, 255));
+}
+
+const QImage &EnArgb(const QImage &image, QImage &converti)
+{
+    if (image.format() == QImage::Format_ARGB32 || image.format() == QImage::Format_RGB32)
+        return image;
+    converti = image.convertToFormat(QImage::Format_ARGB32);
+    return converti;
+}
+
+// The three rules, each in a loop of its own: two pictures through one
+// table already clamped, three through the rounded sums plus image 3's own
+// rounded term, or the channels each from its own picture.
+enum class Regle { DeuxImages, TroisImages, Canaux };
+
+struct Tables {
+    const std::uint8_t *deux = nullptr;   // clamped round(c1·a1 + c2·a2) or the product
+    const std::int16_t *somme = nullptr;  // unclamped, for three pictures
+    const std::int16_t *t1 = nullptr;
+    const std::int16_t *t2 = nullptr;
+    const std::int16_t *t3 = nullptr;
+};
+
+template <Regle R>
+void Passe(const QImage &im1, const QImage &im2, const QImage *im3, const Tables &t, uchar *bits, qsizetype pas, int w,
+           int debut, int fin, HistogrammeRVB &h)
+{
+    std::uint32_t *hr = h[0].data(), *hv = h[1].data(), *hb = h[2].data();
+    for (int y = debut; y < fin; ++y) {
+        const auto *s1 = reinterpret_cast<const QRgb *>(im1.constScanLine(y));
+        const auto *s2 = reinterpret_cast<const QRgb *>(im2.constScanLine(y));
+        const auto *s3 = im3 ? reinterpret_cast<const QRgb *>(im3->constScanLine(y)) : nullptr;
+        auto *d = reinterpret_cast<QRgb *>(bits + pas * y);
+        for (int x = 0; x < w; ++x) {
+            const QRgb a = s1[x], b = s2[x];
+            std::uint32_t rouge, vert, bleu;
+            if constexpr (R == Regle::DeuxImages) {
+                rouge = t.deux[((a >> 8) & 0xFF00u) | ((b >> 16) & 0xFFu)];
+                vert = t.deux[(a & 0xFF00u) | ((b >> 8) & 0xFFu)];
+                bleu = t.deux[((a << 8) & 0xFF00u) | (b & 0xFFu)];
+            } else if constexpr (R == Regle::TroisImages) {
+                const QRgb c = s3[x];
+                rouge = Borne(t.somme[((a >> 8) & 0xFF00u) | ((b >> 16) & 0xFFu)] + t.t3[qRed(c)]);
+                vert = Borne(t.somme[(a & 0xFF00u) | ((b >> 8) & 0xFFu)] + t.t3[qGreen(c)]);
+                bleu = Borne(t.somme[((a << 8) & 0xFF00u) | (b & 0xFFu)] + t.t3[qBlue(c)]);
+            } else {
+                rouge = Borne(s3 ? t.t3[qRed(s3[x])] : 0);
+                vert = Borne(t.t2[qGreen(b)]);
+                bleu = Borne(t.t1[qBlue(a)]);
+            }
+            ++hr[rouge];
+            ++hv[vert];
+            ++hb[bleu];
+            d[x] = 0xFF000000u | (rouge << 16) | (vert << 8) | bleu;
+        }
+    }
+}
+
+} // namespace
+
+QSize TailleCommune(const QImage &image1, const QImage &image2, const QImage *image3)
+{
+    QSize t = image1.size().boundedTo(image2.size());
+    if (image3)
+        t = t.boundedTo(image3->size());
+    return t;
+}
+
+void BornesEtalement(const HistogrammeRVB &h, std::int64_t n, int &bas, int &haut)
+{
+    const auto seuil = static_cast<std::int64_t>(std::nearbyint(static_cast<double>(n) * FractionEtalement));
+    bas = 255;
+    haut = 0;
+    for (const auto &compte : h) {
+        int b = 0;
+        std::int64_t cumul = 0;
+        for (int l = 0; l <= 127; ++l) {
+            cumul += compte[static_cast<std::size_t>(l)];
+            if (cumul < seuil)
+                b = l;
+            else
+                break;
+        }
+        int ht = 255;
+        cumul = 0;
+        for (int l = 255; l >= 128; --l) {
+            cumul += compte[static_cast<std::size_t>(l)];
+            if (cumul < seuil)
+                ht = l;
+            else
+                break;
+        }
+        bas = std::min(bas, b);
+        haut = std::max(haut, ht);
+    }
+}
+
+ResultatCombinaison CombinerAlgebrique(const QImage &i1, const QImage &i2, const QImage *i3, const ParametresCombinaison &p)
+{
+    ResultatCombinaison r;
+    const QSize taille = TailleCommune(i1, i2, i3);
+    if (taille.isEmpty())
+        return r;
+    QImage c1, c2, c3;
+    const QImage &im1 = EnArgb(i1, c1);
+    const QImage &im2 = EnArgb(i2, c2);
+    const QImage *im3 = i3 ? &EnArgb(*i3, c3) : nullptr;
+
+    const double a1 = p.coef1;
+    const double a2 = p.operation2 == OperationImage2::Soustraire ? -p.coef2 : p.coef2;
+    const double a3 = p.soustraire3 ? -p.coef3 : p.coef3;
+    const bool multiplier = !p.canauxRVB && p.operation2 == OperationImage2::Multiplier;
+
+    Table2 somme(65536);
+    Table1 t1{}, t2{}, t3{};
+    if (p.canauxRVB) {
+        for (int c = 0; c < 256; ++c) {
+            t1[static_cast<std::size_t>(c)] = Rond(c * a1);
+            t2[static_cast<std::size_t>(c)] = Rond(c * a2);
+            t3[static_cast<std::size_t>(c)] = im3 ? Rond(c * a3) : 0;
+        }
+    } else {
+        for (int x = 0; x < 256; ++x)
+            for (int y = 0; y < 256; ++y)
+                somme[static_cast<std::size_t>((x << 8) | y)] = multiplier ? Rond(x * y / 255.0) : Rond(x * a1 + y * a2);
+        for (int c = 0; c < 256; ++c)
+            t3[static_cast<std::size_t>(c)] = (im3 && !multiplier) ? Rond(c * a3) : 0;
+    }
+    const bool avec3 = im3 && !multiplier && !p.canauxRVB;
+    std::vector<std::uint8_t> deux;
+    if (!p.canauxRVB && !avec3) {
+        deux.resize(65536);
+        for (std::size_t i = 0; i < deux.size(); ++i)
+            deux[i] = static_cast<std::uint8_t>(Borne(somme[i]));
+    }
+    const Tables tables{deux.data(), somme.data(), t1.data(), t2.data(), t3.data()};
+
+    r.image = ImageResultat(taille);
+    const int w = taille.width();
+    uchar *bits = r.image.bits();
+    const qsizetype pas = r.image.bytesPerLine();
+    std::mutex garde;
+    const std::int64_t octets = std::int64_t{4} * w * taille.height();
+    ParcourirEnParallele(taille.height(), PartsParalleles(octets), [&](int debut, int fin) {
+        HistogrammeRVB h{};
+        if (p.canauxRVB)
+            Passe<Regle::Canaux>(im1, im2, im3, tables, bits, pas, w, debut, fin, h);
+        else if (avec3)
+            Passe<Regle::TroisImages>(im1, im2, im3, tables, bits, pas, w, debut, fin, h);
+        else
+            Passe<Regle::DeuxImages>(im1, im2, im3, tables, bits, pas, w, debut, fin, h);
+        const std::lock_guard<std::mutex> verrou(garde);
+        for (std::size_t k = 0; k < 3; ++k)
+            for (std::size_t l = 0; l < 256; ++l)
+                r.histogramme[k][l] += h[k][l];
+    });
+
+    if (!p.etaler || p.canauxRVB)
+        return r;
+    BornesEtalement(r.histogramme, std::int64_t{w} * taille.height(), r.bas, r.haut);
+    r.etale = true;
+    const int etendue = std::max(1, r.haut - r.bas);
+    std::array<std::uint32_t, 256> table{};
+    for (int v = 0; v < 256; ++v)
+        table[static_cast<std::size_t>(v)] =
+            Borne(static_cast<int>(std::nearbyint((v - r.bas) * (255.0 / etendue))));
+    ParcourirEnParallele(taille.height(), PartsParalleles(octets), [&](int debut, int fin) {
+        for (int y = debut; y < fin; ++y) {
+            auto *d = reinterpret_cast<QRgb *>(bits + pas * y);
+            for (int x = 0; x < w; ++x) {
+                const QRgb c = d[x];
+                d[x] = 0xFF000000u | (table[qRed(c)] << 16) | (table[qGreen(c)] << 8) | table[qBlue(c)];
+            }
+        }
+    });
+    return r;
+}

@@ -1,0 +1,193 @@
+#include "processing/combinaison_logique.h"
+
+#include "commun/travail_parallele.h"
+#include "processing/image_resultat.h"
+
+#include <QRgb>
+
+#include <cstring>
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::uint32_t P = 0xFFFFFFFFu;
+
+template <MethodeLogique M>
+inline std::uint32_t Op(std::uint32_t d, std::uint32_t s)
+{
+    if constexpr (M == MethodeLogique::SrcAnd)
+        return d & s;
+    else if constexpr (M == MethodeLogique::SrcPaint)
+        return d | s;
+    else if constexpr (M == MethodeLogique::MergePaint)
+        return ~s | d;
+    else if constexpr (M == MethodeLogique::NotSrcErase)
+        return ~(d | s);
+    else if constexpr (M == MethodeLogique::SrcInvert)
+        return d ^ s;
+    else if constexpr (M == MethodeLogique::SrcErase)
+        return s & ~d;
+    else if constexpr (M == MethodeLogique::MergeCopy)
+        return P & s;
+    else if constexpr (M == MethodeLogique::PatPaint)
+        return P | ~s | d;
+    else if constexpr (M == MethodeLogique::PatInvert)
+        return P ^ d;
+    else if constexpr (M == MethodeLogique::PatCopy)
+        return P;
+    else if constexpr (M == MethodeLogique::SrcCopy)
+        return s;
+    else if constexpr (M == MethodeLogique::NotSrcCopy)
+        return ~s;
+    else if constexpr (M == MethodeLogique::DstInvert)
+        return ~d;
+    else if constexpr (M == MethodeLogique::Whiteness)
+        return P;
+    else
+        return 0;
+}
+
+template <MethodeLogique M>
+void Appliquer(const QImage &d, const QImage &s, QImage &resultat, int w, int h)
+{
+    const std::size_t reste = sizeof(QRgb) * static_cast<std::size_t>(d.width() - w);
+    uchar *bits = resultat.bits();
+    const qsizetype pas = resultat.bytesPerLine();
+    ParcourirEnParallele(d.height(), PartsParalleles(resultat.sizeInBytes()), [&](int debut, int fin) {
+        for (int y = debut; y < fin; ++y) {
+            const auto *ld = reinterpret_cast<const QRgb *>(d.constScanLine(y));
+            auto *lr = reinterpret_cast<QRgb *>(bits + pas * y);
+            if (y >= h) {
+                std::memcpy(lr, ld, sizeof(QRgb) * static_cast<std::size_t>(d.width()));
+                continue;
+            }
+            const auto *ls = reinterpret_cast<const QRgb *>(s.constScanLine(y));
+            for (int x = 0; x < w; ++x) {
+                const std::uint32_t c = ld[x];
+                lr[x] = (Op<M>(c, ls[x]) & 0x00FFFFFFu) | (c & 0xFF000000u);
+            }
+            if (reste > 0)
+                std::memcpy(lr + w, ld + w, reste);
+        }
+    });
+}
+
+} // namespace
+
+const std::array<DescriptionMethode, NbMethodesLogiques> &MethodesLogiques()
+{
+    static const std::array<DescriptionMethode, NbMethodesLogiques> methodes{{
+        {MethodeLogique::SrcAnd, QT_TRANSLATE_NOOP("TCombilog", "Et (cmSrcAnd)"),
+         QT_TRANSLATE_NOOP("TCombilog", "Combine l'image du canevas et le bitmap source en utilisant l'opérateur booléen AND"),
+         "srcand", 0x8800C6},
+        {MethodeLogique::SrcPaint, QT_TRANSLATE_NOOP("TCombilog", "Ou  (cmSrcPaint)"),
+         QT_TRANSLATE_NOOP("TCombilog", "Combine l'image du canevas et le bitmap source en utilisant l'opérateur booléen OR"),
+         "srcpaint", 0xEE0086},
+        {MethodeLogique::MergePaint, QT_TRANSLATE_NOOP("TCombilog", "Ou avec l'inverse (cmMergePaint)"),
+         QT_TRANSLATE_NOOP("TCombilog", "Combine le bitmap source inversé à l'image du canevas en utilisant l'opérateur booléen OR"),
+         "mergepaint", 0xBB0226},
+        {MethodeLogique::NotSrcErase, QT_TRANSLATE_NOOP("TCombilog", "Ou puis inverse (cmNotSrcErase)"),
+         QT_TRANSLATE_NOOP("TCombilog", "Combine le bitmap source à l'image du canevas en utilisant l'opérateur booléen OR, "
+                                        "puis inverse le résultat."),
+         "notsrcerase", 0x1100A6},
+        {MethodeLogique::SrcInvert, QT_TRANSLATE_NOOP("TCombilog", "Ou exclusif (cmSrcInvert)"),
+         QT_TRANSLATE_NOOP("TCombilog", "Combine l'image du canevas et le bitmap source en utilisant l'opérateur booléen XOR"),
+         "srcinvert", 0x660046},
+        {MethodeLogique::SrcErase, QT_TRANSLATE_NOOP("TCombilog", "cmSrcErase"),
+         QT_TRANSLATE_NOOP("TCombilog", "Inverse l'image dans le canevas et combine le résultat avec le bitmap source en "
+                                        "utilisant l'opérateur booléen AND"),
+         "srcerase", 0x440328},
+        {MethodeLogique::MergeCopy, QT_TRANSLATE_NOOP("TCombilog", "Et (cmMergeCopy)"),
+         QT_TRANSLATE_NOOP("TCombilog", "Combine l'image du canevas et le bitmap source en utilisant l'opérateur booléen AND"),
+         "mergecopy", 0xC000CA},
+        {MethodeLogique::PatPaint, QT_TRANSLATE_NOOP("TCombilog", "cmPatPaint"),
+         QT_TRANSLATE_NOOP("TCombilog", "Combine le bitmap source inversé et le motif de la source en utilisant l'opérateur "
+                                        "booléen OR, puis combine le résultat obtenu avec l'image du canevas en utilisant "
+                                        "l'opérateur booléen OR"),
+         "patpaint", 0xFB0A09},
+        {MethodeLogique::PatInvert, QT_TRANSLATE_NOOP("TCombilog", "cmPatInvert "),
+         QT_TRANSLATE_NOOP("TCombilog", "Combine le motif de la source avec l'image du canevas en utilisant l'opérateur booléen XOR"),
+         "patinvert", 0x5A0049},
+        {MethodeLogique::PatCopy, QT_TRANSLATE_NOOP("TCombilog", "cmPatCopy"),
+         QT_TRANSLATE_NOOP("TCombilog", "Copie le motif de la source dans le canevas"), "patcopy", 0xF00021},
+        {MethodeLogique::SrcCopy, QT_TRANSLATE_NOOP("TCombilog", "cmSrcCopy"),
+         QT_TRANSLATE_NOOP("TCombilog", "Copie le bitmap source dans le canevas"), "srccopy", 0xCC0020},
+        {MethodeLogique::NotSrcCopy, QT_TRANSLATE_NOOP("TCombilog", "cmNotSrcCopy"),
+         QT_TRANSLATE_NOOP("TCombilog", "Copie le bitmap source inversé dans le canevas"), "notsrccopy", 0x330008},
+        {MethodeLogique::DstInvert, QT_TRANSLATE_NOOP("TCombilog", "cmDstInvert"),
+         QT_TRANSLATE_NOOP("TCombilog", "Inverse l'image du canevas et ne tient pas compte de la source"), "dstinvert", 0x550009},
+        {MethodeLogique::Whiteness, QT_TRANSLATE_NOOP("TCombilog", "cmWhiteness"),
+         QT_TRANSLATE_NOOP("TCombilog", "Remplit de blanc le rectangle de destination du canevas"), "whiteness", 0xFF0062},
+        {MethodeLogique::Blackness, QT_TRANSLATE_NOOP("TCombilog", "cmBlackness"),
+         QT_TRANSLATE_NOOP("TCombilog", "Remplit de noir le rectangle de destination du canevas"), "blackness", 0x000042},
+    }};
+    return methodes;
+}
+
+std::optional<MethodeLogique> MethodeDeNom(const QString &nom)
+{
+    for (const DescriptionMethode &m : MethodesLogiques())
+        if (nom == QLatin1String(m.nom))
+            return m.methode;
+    return std::nullopt;
+}
+
+std::uint32_t OperationLogique(MethodeLogique m, std::uint32_t d, std::uint32_t s)
+{
+    switch (m) {
+#define KAPTORI_OP(M)                                                                                                  \
+    case MethodeLogique::M:                                                                                            \
+        return Op<MethodeLogique::M>(d, s);
+        KAPTORI_OP(SrcAnd)
+        KAPTORI_OP(SrcPaint)
+        KAPTORI_OP(MergePaint)
+        KAPTORI_OP(NotSrcErase)
+        KAPTORI_OP(SrcInvert)
+        KAPTORI_OP(SrcErase)
+        KAPTORI_OP(MergeCopy)
+        KAPTORI_OP(PatPaint)
+        KAPTORI_OP(PatInvert)
+        KAPTORI_OP(PatCopy)
+        KAPTORI_OP(SrcCopy)
+        KAPTORI_OP(NotSrcCopy)
+        KAPTORI_OP(DstInvert)
+        KAPTORI_OP(Whiteness)
+        KAPTORI_OP(Blackness)
+#undef KAPTORI_OP
+    }
+    return d;
+}
+
+QImage CombinerLogique(const QImage &image1, const QImage &image2, MethodeLogique m)
+{
+    const QImage d = image1.convertToFormat(QImage::Format_ARGB32);
+    if (d.isNull())
+        return d;
+    const QImage s = image2.convertToFormat(QImage::Format_ARGB32);
+    QImage resultat = ImageResultat(d.size());
+    const int w = std::min(d.width(), s.width()), h = std::min(d.height(), s.height());
+    switch (m) {
+#define KAPTORI_OP(M)                                                                                                  \
+    case MethodeLogique::M:                                                                                            \
+        Appliquer<MethodeLogique::M>(d, s, resultat, w, h);                                                            \
+        break;
+        KAPTORI_OP(SrcAnd)
+        KAPTORI_OP(SrcPaint)
+        KAPTORI_OP(MergePaint)
+        KAPTORI_OP(NotSrcErase)
+        KAPTORI_OP(SrcInvert)
+        KAPTORI_OP(SrcErase)
+        KAPTORI_OP(MergeCopy)
+        KAPTORI_OP(PatPaint)
+        KAPTORI_OP(PatInvert)
+        KAPTORI_OP(PatCopy)
+        KAPTORI_OP(SrcCopy)
+        KAPTORI_OP(NotSrcCopy)
+        KAPTORI_OP(DstInvert)
+        KAPTORI_OP(Whiteness)
+        KAPTORI_OP(Blackness)
+#undef KAPTORI_OP
+    }
+    return resultat;
+}

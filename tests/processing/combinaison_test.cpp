@@ -1,0 +1,190 @@
+// Algebraic and logical combination of pictures.
+
+#include "processing/combinaison_algebrique.h"
+#include "processing/combinaison_logique.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace {
+
+QImage Uni(int w, int h, QRgb c)
+{
+    QImage image(w, h, QImage::Format_ARGB32);
+    image.fill(c);
+    return image;
+}
+
+QImage Motif(int w, int h)
+{
+    QImage image(w, h, QImage::Format_ARGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, qRgb((x * 37 + y * 11) & 255, (x * 5 + y * 71) & 255, (x * y * 13) & 255));
+    return image;
+}
+
+ParametresCombinaison SansEtaler()
+{
+    ParametresCombinaison p;
+    p.etaler = false;
+    return p;
+}
+
+TEST(CombinaisonAlgebrique, EqualImagesAtHalfAndHalfGiveTheImage)
+{
+    const QImage image = Motif(30, 20);
+    const ResultatCombinaison r = CombinerAlgebrique(image, image, nullptr, SansEtaler());
+    EXPECT_EQ(r.image, image);
+    EXPECT_FALSE(r.etale);
+}
+
+TEST(CombinaisonAlgebrique, SubtractingAnImageFromItselfStaysBlackEvenSpread)
+{
+    const QImage image = Motif(30, 20);
+    ParametresCombinaison p;
+    p.coef1 = 1, p.coef2 = 1;
+    p.operation2 = OperationImage2::Soustraire;
+    p.etaler = false;
+    EXPECT_EQ(CombinerAlgebrique(image, image, nullptr, p).image, Uni(30, 20, 0xFF000000));
+    p.etaler = true;
+    const ResultatCombinaison r = CombinerAlgebrique(image, image, nullptr, p);
+    EXPECT_EQ(r.image, Uni(30, 20, 0xFF000000));
+    EXPECT_TRUE(r.etale);
+    EXPECT_EQ(r.bas, 0);
+    EXPECT_EQ(r.haut, 128);
+}
+
+TEST(CombinaisonAlgebrique, MultiplyingByWhiteKeepsAndByBlackBlackens)
+{
+    const QImage image = Motif(16, 16);
+    ParametresCombinaison p = SansEtaler();
+    p.operation2 = OperationImage2::Multiplier;
+    p.coef1 = 3; // coefficients do not take part
+    EXPECT_EQ(CombinerAlgebrique(image, Uni(16, 16, 0xFFFFFFFF), nullptr, p).image, image);
+    EXPECT_EQ(CombinerAlgebrique(image, Uni(16, 16, 0xFF000000), nullptr, p).image, Uni(16, 16, 0xFF000000));
+    // round(100 × 128 / 255) = round(50,196) = 50
+    EXPECT_EQ(CombinerAlgebrique(Uni(1, 1, qRgb(100, 0, 0)), Uni(1, 1, qRgb(128, 0, 0)), nullptr, p).image.pixel(0, 0),
+              qRgb(50, 0, 0));
+}
+
+TEST(CombinaisonAlgebrique, OnlyTheCommonAreaFromTheTopLeftIsCombined)
+{
+    const QImage a = Motif(400, 300), b = Motif(300, 400);
+    EXPECT_EQ(CombinerAlgebrique(a, b, nullptr, {}).image.size(), QSize(300, 300));
+    const QImage c = Motif(250, 350);
+    EXPECT_EQ(CombinerAlgebrique(a, b, &c, {}).image.size(), QSize(250, 300));
+}
+
+TEST(CombinaisonAlgebrique, AsChannelsImage3GivesRedImage2GreenImage1Blue)
+{
+    const QImage g1 = Uni(4, 4, qRgb(10, 10, 10)), g2 = Uni(4, 4, qRgb(20, 20, 20)), g3 = Uni(4, 4, qRgb(30, 30, 30));
+    ParametresCombinaison p;
+    p.canauxRVB = true;
+    p.coef1 = 1, p.coef2 = 1, p.coef3 = 2;
+    const ResultatCombinaison r = CombinerAlgebrique(g1, g2, &g3, p);
+    EXPECT_EQ(r.image.pixel(3, 3), qRgb(60, 20, 10));
+    EXPECT_FALSE(r.etale); // never spread as channels
+    EXPECT_EQ(CombinerAlgebrique(g1, g2, nullptr, p).image.pixel(0, 0), qRgb(0, 20, 10));
+}
+
+TEST(CombinaisonAlgebrique, ThirdImageIsAddedRoundedOnItsOwnAndClamped)
+{
+    ParametresCombinaison p = SansEtaler();
+    p.coef1 = 0.5, p.coef2 = 0.5, p.coef3 = 0.5;
+    const QImage a = Uni(1, 1, qRgb(1, 200, 0)), b = Uni(1, 1, qRgb(0, 200, 0)), c = Uni(1, 1, qRgb(1, 200, 0));
+    // red: round(0,5) + round(0,5) = 0 + 0; green: 200 + 100 clamped.
+    EXPECT_EQ(CombinerAlgebrique(a, b, &c, p).image.pixel(0, 0), qRgb(0, 255, 0));
+    p.soustraire3 = true;
+    EXPECT_EQ(CombinerAlgebrique(a, b, &c, p).image.pixel(0, 0), qRgb(0, 100, 0));
+}
+
+TEST(CombinaisonAlgebrique, SpreadingIgnoresFivePercentAtEachEnd)
+{
+    // 100 pixels: 4 at 10, 92 at 100, 4 at 200. T = 5: low 99 (fewer than
+    // 5 at or below 99), high 128 (fewer than 5 at or above 128), range 29.
+    QImage image = Uni(100, 1, qRgb(100, 100, 100));
+    for (int x = 0; x < 4; ++x) {
+        image.setPixel(x, 0, qRgb(10, 10, 10));
+        image.setPixel(99 - x, 0, qRgb(200, 200, 200));
+    }
+    ParametresCombinaison p;
+    p.coef1 = 1, p.coef2 = 0;
+    const ResultatCombinaison r = CombinerAlgebrique(image, image, nullptr, p);
+    EXPECT_EQ(r.bas, 99);
+    EXPECT_EQ(r.haut, 128);
+    EXPECT_EQ(r.image.pixel(50, 0), qRgb(9, 9, 9)); // round(1 × 255 / 29) = round(8,79)
+    EXPECT_EQ(r.image.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(r.image.pixel(99, 0), qRgb(255, 255, 255));
+}
+
+TEST(CombinaisonAlgebrique, ACoefficientOfZeroAndAOnePixelImageAreHandled)
+{
+    ParametresCombinaison p = SansEtaler();
+    p.coef1 = 0, p.coef2 = 0;
+    EXPECT_EQ(CombinerAlgebrique(Uni(1, 1, 0xFFFFFFFF), Uni(1, 1, 0xFFFFFFFF), nullptr, p).image.pixel(0, 0), 0xFF000000u);
+    EXPECT_TRUE(CombinerAlgebrique(QImage(), Uni(1, 1, 0), nullptr, p).image.isNull());
+}
+
+// Logical methods against the bit formula of their raster operation code:
+// for each bit, the code's bit number 4·P + 2·S + D, with P = 1.
+class MethodesTable : public ::testing::TestWithParam<MethodeLogique> {};
+
+std::uint32_t ParCode(std::uint32_t code, std::uint32_t d, std::uint32_t s)
+{
+    const std::uint32_t octet = (code >> 16) & 0xFF;
+    std::uint32_t r = 0;
+    for (int bit = 0; bit < 32; ++bit) {
+        const std::uint32_t i = 4 + (((s >> bit) & 1) << 1) + ((d >> bit) & 1);
+        r |= ((octet >> i) & 1) << bit;
+    }
+    return r;
+}
+
+TEST_P(MethodesTable, EachBitFollowsTheRasterOperationCode)
+{
+    const DescriptionMethode &m = MethodesLogiques()[static_cast<std::size_t>(GetParam())];
+    ASSERT_EQ(m.methode, GetParam());
+    const QImage d = Motif(20, 10), s = Motif(10, 20).transformed(QTransform().rotate(90));
+    const QImage r = CombinerLogique(d, s, GetParam());
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 20; ++x) {
+            const QRgb attendu = (ParCode(m.code, d.pixel(x, y), s.pixel(x, y)) & 0xFFFFFF) | 0xFF000000;
+            ASSERT_EQ(r.pixel(x, y), attendu) << m.nom << " " << x << "," << y;
+        }
+    EXPECT_EQ(MethodeDeNom(QLatin1String(m.nom)), GetParam());
+}
+
+std::vector<MethodeLogique> Toutes()
+{
+    std::vector<MethodeLogique> m;
+    for (const DescriptionMethode &d : MethodesLogiques())
+        m.push_back(d.methode);
+    return m;
+}
+
+INSTANTIATE_TEST_SUITE_P(Quinze, MethodesTable, ::testing::ValuesIn(Toutes()),
+                         [](const auto &info) { return std::string(MethodesLogiques()[static_cast<std::size_t>(info.param)].nom); });
+
+TEST(CombinaisonLogique, ExclusiveOrWithItselfIsBlackAndDstInvertIgnoresImage2)
+{
+    const QImage image = Motif(12, 8);
+    EXPECT_EQ(CombinerLogique(image, image, MethodeLogique::SrcInvert), Uni(12, 8, 0xFF000000));
+    QImage negatif = image.copy();
+    negatif.invertPixels();
+    EXPECT_EQ(CombinerLogique(image, Uni(12, 8, 0xFF445566), MethodeLogique::DstInvert), negatif);
+}
+
+TEST(CombinaisonLogique, Image1OutsideASmallerImage2StaysAsItIs)
+{
+    const QImage image = Motif(12, 8);
+    const QImage r = CombinerLogique(image, Uni(5, 3, 0xFF000000), MethodeLogique::SrcCopy);
+    EXPECT_EQ(r.size(), QSize(12, 8));
+    EXPECT_EQ(r.pixel(4, 2), 0xFF000000u);
+    EXPECT_EQ(r.pixel(5, 2), image.pixel(5, 2));
+    EXPECT_EQ(r.pixel(4, 3), image.pixel(4, 3));
+    EXPECT_EQ(MethodeDeNom(QStringLiteral("cmsrcand")), std::nullopt);
+}
+
+} // namespace
