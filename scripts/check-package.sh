@@ -20,6 +20,7 @@ if [ ${#paquets[@]} -ne 1 ] || [ ! -f "${paquets[0]}" ]; then
   exit 1
 fi
 paquet=${paquets[0]}
+rm -rf "$dossier/_CPack_Packages" "$dossier/cpack.log"   # the staged copy, no longer needed
 
 # Files only, folders left out, as /usr/...
 liste=$(dpkg-deb --fsys-tarfile "$paquet" | tar -t | grep -v '/$' | sed 's|^\./|/|' | LC_ALL=C sort)
