@@ -3,7 +3,7 @@
 SAMPLE ?= data/pieces.jpg
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run build test dev bench fuzz fuzz-run clean
+.PHONY: deps run build package test dev bench fuzz fuzz-run clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -11,6 +11,10 @@ deps:
 build: deps
 	cmake --preset release >/dev/null
 	cmake --build --preset release -j $(JOBS)
+
+# The Debian package of the optimised program: build/release/kaptori_<version>_amd64.deb.
+package: build
+	cd build/release && cpack -G DEB
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -23,6 +27,7 @@ test: deps
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 	bash scripts/check-headless.sh build/asan
+	bash scripts/check-package.sh build/asan
 
 dev: deps
 	cmake --preset dev >/dev/null

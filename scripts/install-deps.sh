@@ -12,6 +12,7 @@ PAQUETS=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core poppler-utils
   clang libclang-rt-14-dev
+  dpkg-dev file desktop-file-utils appstream
 )
 
 manquants=()

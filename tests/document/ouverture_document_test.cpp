@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <vector>
 
 namespace {
 
@@ -46,6 +47,46 @@ TEST_P(Annexe, is_the_path_without_its_last_four_characters_then_the_extension)
 }
 
 INSTANTIATE_TEST_SUITE_P(Chemins, Annexe, ::testing::ValuesIn(kAnnexes));
+
+// A side-file opened on its own leads back to the picture beside it.
+struct CasImageAnnexe {
+    const char *nom;
+    std::vector<const char *> fichiers; // present in the folder
+    const char *annexe;
+    const char *attendu;                // "" when no picture is found
+};
+
+void PrintTo(const CasImageAnnexe &c, std::ostream *os)
+{
+    *os << c.nom;
+}
+
+const CasImageAnnexe kImagesAnnexes[] = {
+    {"jpeg before png when both exist", {"photo.png", "photo.jpg", "photo.sca"}, "photo.sca", "photo.jpg"},
+    {"colour code of a png", {"carte.png", "carte.ccc"}, "carte.ccc", "carte.png"},
+    {"four-letter extension", {"a.jpeg", "a..sca"}, "a..sca", "a.jpeg"},
+    {"upper-case extension of a raster file", {"scene.LAN", "scene.sca"}, "scene.sca", "scene.LAN"},
+    {"side-file alone", {"seule.sca"}, "seule.sca", ""},
+    {"document file has no side-file", {"travail.kpt", "travail.sca"}, "travail.sca", ""},
+    {"name without a three-letter extension", {"notes.txt"}, "notes", ""},
+};
+
+class ImageAnnexe : public ::testing::TestWithParam<CasImageAnnexe> {};
+
+TEST_P(ImageAnnexe, is_the_existing_picture_whose_side_file_it_is)
+{
+    const CasImageAnnexe &c = GetParam();
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    for (const char *nom : c.fichiers) {
+        QFile f(dossier.filePath(QString::fromUtf8(nom)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    const QString attendu = *c.attendu ? dossier.filePath(QString::fromUtf8(c.attendu)) : QString();
+    EXPECT_EQ(ImageDuFichierAnnexe(dossier.filePath(QString::fromUtf8(c.annexe))), attendu);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dossiers, ImageAnnexe, ::testing::ValuesIn(kImagesAnnexes));
 
 struct CasGenre {
     const char *chemin;

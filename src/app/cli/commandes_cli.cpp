@@ -27,3 +27,19 @@ const std::vector<CommandeCli> &CommandesCli()
     };
     return commandes;
 }
+
+void AfficherAideCli(QTextStream &out)
+{
+    out << QStringLiteral("Usage : kaptori-cli COMMANDE [ARGUMENTS...]\n");
+    out << QString::fromUtf8(kResumeCli) << QStringLiteral("\n\n");
+    out << QStringLiteral("Commandes :\n");
+    for (const CommandeCli &c : CommandesCli()) {
+        out << QStringLiteral("  ") << QString::fromUtf8(c.nom);
+        if (*c.usage)
+            out << QLatin1Char(' ') << QString::fromUtf8(c.usage);
+        out << QStringLiteral("\n      ") << QString::fromUtf8(c.description) << QLatin1Char('\n');
+    }
+    out << QStringLiteral("\nOptions :\n  --help, -h   affiche cette aide\n");
+    out << QLatin1Char('\n') << QString::fromUtf8(kNoteNombresCli) << QLatin1Char('\n');
+    out << QString::fromUtf8(kNoteSortieCli) << QLatin1Char('\n');
+}

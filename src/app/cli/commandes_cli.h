@@ -26,6 +26,25 @@ struct CommandeCli {
 
 [[nodiscard]] const std::vector<CommandeCli> &CommandesCli();
 
+// What kaptori-cli is, in one line, and the note on numbers: the texts of
+// --help around the command table, which the manual page repeats.
+inline constexpr const char *kResumeCli =
+    "Compagnon en ligne de commande de Kaptori : conversion, informations et mesures sans fenêtre.";
+inline constexpr const char *kNoteNombresCli =
+    "Les nombres sont écrits avec le séparateur décimal de la langue de l'utilisateur.";
+// What an output named on the command line may be.
+inline constexpr const char *kNoteSortieCli =
+    "Une SORTIE « - » est la sortie standard ; un périphérique ou un tube nommé est écrit tel quel, un fichier "
+    "ordinaire n'est remplacé qu'une fois complet.";
+
+// The text --help prints: usage, summary, every command of CommandesCli()
+// with its arguments and description, the options and the note on numbers.
+void AfficherAideCli(QTextStream &out);
+
+// The manual page kaptori-cli(1), in French and in roff, made from the same
+// table and texts as --help (page_manuel_cli.cpp). `version` goes in its title line.
+void EcrirePageManuelCli(QTextStream &out, const QString &version);
+
 // Raw plane of one channel of a raster file (commande_canal.cpp).
 int CommandeCanal(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 

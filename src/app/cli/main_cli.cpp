@@ -17,23 +17,6 @@
 
 namespace {
 
-void AfficherAide(QTextStream &out)
-{
-    out << QStringLiteral("Usage : kaptori-cli COMMANDE [ARGUMENTS...]\n");
-    out << QStringLiteral("Compagnon en ligne de commande de Kaptori : conversion, informations et mesures sans fenêtre.\n\n");
-    out << QStringLiteral("Commandes :\n");
-    for (const CommandeCli &c : CommandesCli()) {
-        out << QStringLiteral("  ") << QString::fromUtf8(c.nom);
-        if (*c.usage)
-            out << QLatin1Char(' ') << QString::fromUtf8(c.usage);
-        out << QStringLiteral("\n      ") << QString::fromUtf8(c.description) << QLatin1Char('\n');
-    }
-    out << QStringLiteral("\nOptions :\n  --help, -h   affiche cette aide\n");
-    out << QStringLiteral("\nLes nombres sont écrits avec le séparateur décimal de la langue de l'utilisateur.\n");
-    out << QStringLiteral("Une SORTIE « - » est la sortie standard ; un périphérique ou un tube nommé est écrit tel "
-                          "quel, un fichier ordinaire n'est remplacé qu'une fois complet.\n");
-}
-
 // Qt warns on standard error when XDG_RUNTIME_DIR is missing (cron jobs,
 // ssh sessions), which pollutes the output scripts read. Give it the private
 // folder it would fall back to anyway.
@@ -70,7 +53,7 @@ int main(int argc, char *argv[])
     args.removeFirst();
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")
         || args.first() == QLatin1String("aide")) {
-        AfficherAide(sortie);
+        AfficherAideCli(sortie);
         return args.isEmpty() ? 1 : 0;
     }
     const QString nom = args.takeFirst();

@@ -36,7 +36,7 @@ QPixmap LogoIntegre()
 
 } // namespace
 
-TAPropos::TAPropos(QWidget *parent) : QDialog(parent)
+TAPropos::TAPropos(QWidget *parent, const QString &dossier) : QDialog(parent)
 {
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setModal(true);
@@ -72,14 +72,16 @@ TAPropos::TAPropos(QWidget *parent) : QDialog(parent)
         l->hide();
     }
 
-    const auto kpr = LireFichierTexte(QStringLiteral("kpr.cfg"));
+    const auto kpr = LireFichierTexte(dossier + QStringLiteral("kpr.cfg"));
     if (!kpr) {
         creditSansConfiguration->show();
     } else {
         auto ligne = [&](int i) { return i < kpr->size() ? kpr->at(i) : QString(); };
         setWindowTitle(tr("A propos de ") + ligne(0));
         produit->setText(ligne(1));
-        const QString cheminLogo = ligne(3).trimmed();
+        QString cheminLogo = ligne(3).trimmed();
+        if (!cheminLogo.isEmpty() && QFileInfo(cheminLogo).isRelative())
+            cheminLogo = dossier + cheminLogo;
         if (!cheminLogo.isEmpty() && QFileInfo(cheminLogo).isFile()) {
             QImageReader lecteur(cheminLogo);
             const QSize taille = lecteur.size();

@@ -10,8 +10,9 @@ class QLabel;
 class TAPropos : public QDialog {
     Q_OBJECT
 public:
-    // Reads "kpr.cfg" in the current directory.
-    explicit TAPropos(QWidget *parent = nullptr);
+    // Reads "kpr.cfg" in `dossier` (ending with the separator), the current
+    // directory when it is empty; a relative logo path is taken in that folder too.
+    explicit TAPropos(QWidget *parent = nullptr, const QString &dossier = QString());
 
     QLabel *logo = nullptr;
     QLabel *produit = nullptr;

@@ -197,6 +197,6 @@ void TMainForm::NommerFenetre()
 
 void TMainForm::APropos()
 {
-    TAPropos boite(this);
+    TAPropos boite(this, DossierProgramme);
     boite.exec();
 }

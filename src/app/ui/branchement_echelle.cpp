@@ -4,6 +4,7 @@
 // "Outil de &mesure" with the measurement menu, and tool 5's pointer steps
 // with their readout in status panel 4.
 
+#include "app/dossier_programme.h"
 #include "app/ui/boites_message.h"
 #include "app/ui/gestion_erreurs.h"
 #include "app/ui/main_window.h"
@@ -48,8 +49,8 @@ void TMainForm::BrancherEchelle()
 {
     auto *g = new GestionEchelle(this);
     g->fenetre->avertir = [this](const QString &texte) { MessageAvertissement(this, texte); };
-    // Read from the working folder at start-up, which is the program's folder then.
-    g->liste = LireEchellesStandard(NomFichierEchellesStandard);
+    // The user's own list when there is one, otherwise the program's.
+    g->liste = LireEchellesStandard(FichierALire({DossierProgramme, DossierEcriture}, NomFichierEchellesStandard));
 
     actEchelle->setEnabled(true);
     connect(actEchelle, &QAction::triggered, this, [this, g] {
@@ -87,9 +88,9 @@ void TMainForm::BrancherEchelle()
             return;
         const bool ajoutee = ExecuterCommande(this, [g, &nomEchelle, &doc] { g->liste.ajouter(nomEchelle, doc.echelle); });
         if (ajoutee && g->nom->Enregistre->isChecked()) {
-            const QString dossier = DossierProgramme.isEmpty() ? QDir::currentPath() + QDir::separator() : DossierProgramme;
             // Writing the list is a convenience: a failure leaves the list in memory.
-            (void)EcrireEchellesStandard(dossier + NomFichierEchellesStandard, g->liste);
+            QDir().mkpath(DossierEcriture);
+            (void)EcrireEchellesStandard(DossierEcriture + NomFichierEchellesStandard, g->liste);
         }
     });
 

@@ -11,6 +11,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KAPTORI_PRO"));
+    // Ties the windows to the installed menu entry and its icon (Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("kaptori"));
     InstallerTraductionQt(app);
     TesterSeparateurDecimal();
 

@@ -109,7 +109,11 @@ public:
     int EpaisseurCrayon = 0;
 
     // ---- Start-up state
-    QString DossierProgramme;       // current directory at start-up, ending with the separator
+    // Where the start-up files are read (the current directory at start-up,
+    // or the installed data folder) and where "mesechelles.txt" is written;
+    // both end with the separator.
+    QString DossierProgramme;
+    QString DossierEcriture;
     QStringList ListeExtAide;       // extensions of help documents on the command line
     QStringList ListeExtImg;        // help documents opened inside the program
     QStringList ListeFichAide;      // documents of the dynamic help items, in menu order

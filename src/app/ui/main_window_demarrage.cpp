@@ -3,11 +3,14 @@
 
 #include "app/ui/main_window.h"
 
+#include "app/dossier_programme.h"
 #include "app/ui/boites_message.h"
 #include "commun/fichier_texte.h"
+#include "document/nom_fichier_annexe.h"
 #include "document/raster/nom_fichier_cite.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -59,17 +62,19 @@ QString CheminAide(const QString &nom, const QString &dossier)
 
 void TMainForm::LireFichiersDemarrage()
 {
-    DossierProgramme = QDir::currentPath();
-    if (!DossierProgramme.endsWith(QLatin1Char('/')))
-        DossierProgramme += QLatin1Char('/');
+    const QString dossierUtilisateur = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const DossiersProgramme dossiers = DossiersDepuis(QCoreApplication::applicationDirPath(), QDir::currentPath(),
+                                                      dossierUtilisateur.isEmpty() ? QString() : dossierUtilisateur + QStringLiteral("/kaptori"));
+    DossierProgramme = dossiers.programme;
+    DossierEcriture = dossiers.ecriture;
     ouvrirParLeBureau = [](const QString &chemin) {
         return QFileInfo::exists(chemin) && QDesktopServices::openUrl(QUrl::fromLocalFile(chemin));
     };
     lancerProgramme = [](const QString &programme) { return QProcess::startDetached(programme, {}); };
 
-    auto lireListe = [](const QString &nom) {
+    auto lireListe = [this](const QString &nom) {
         QStringList liste;
-        if (const auto lignes = LireFichierTexte(nom))
+        if (const auto lignes = LireFichierTexte(DossierProgramme + nom))
             for (const QString &ligne : *lignes)
                 if (!ligne.trimmed().isEmpty())
                     liste.append(ligne.trimmed());
@@ -78,7 +83,7 @@ void TMainForm::LireFichiersDemarrage()
     ListeExtAide = lireListe(QStringLiteral("Ext_Aide.txt"));
     ListeExtImg = lireListe(QStringLiteral("ExtImg.txt"));
 
-    const auto aide = LireFichierTexte(QStringLiteral("FichAide.txt"));
+    const auto aide = LireFichierTexte(DossierProgramme + QStringLiteral("FichAide.txt"));
     if (!aide) {
         NbItemsAideFixes = kItemsAideDeBase;
         return;
@@ -185,6 +190,14 @@ void TMainForm::TraiterLigneCommande(const QStringList &arguments)
             OuvrirDocumentAide(QFileInfo(argument).absoluteFilePath());
         } else if (ext == QLatin1String(".CFM")) {
             FichierConfigEnAttente = QDir::currentPath() + QLatin1Char('/') + QFileInfo(argument).fileName();
+        } else if (ext == QLatin1String(".SCA") || ext == QLatin1String(".CCC")) {
+            // A scale or colour-code file opened from the file manager: the
+            // picture it belongs to opens, with it.
+            const QString image = ImageDuFichierAnnexe(argument);
+            if (image.isEmpty())
+                MessageAvertissement(this, tr("Aucune image ne correspond au fichier %1").arg(QFileInfo(argument).fileName()));
+            else
+                OuvrirFichier(image, 2);
         } else {
             OuvrirFichier(argument, 2);
         }
@@ -197,7 +210,7 @@ void TMainForm::PremiereActivation()
         return;
     premiereActivation_ = false;
     avecGif_ = true;
-    if (const auto kpr = LireFichierTexte(QStringLiteral("kpr.cfg")); kpr && !kpr->isEmpty())
+    if (const auto kpr = LireFichierTexte(DossierProgramme + QStringLiteral("kpr.cfg")); kpr && !kpr->isEmpty())
         setWindowTitle(kpr->first());
     TraiterLigneCommande(ligneCommande_);
     if (!FichierConfigEnAttente.isEmpty())

@@ -299,6 +299,22 @@ TEST_F(Cadre, CommandLineTellsAMissingFileAndOpensTheFollowingOnes)
               QStringLiteral("Le fichier « %1 » est introuvable.").arg(QDir::toNativeSeparators(Chemin("missing.png"))));
 }
 
+// Opened from the file manager, a scale or colour-code file opens the
+// picture it sits beside, which reads it; one with no picture says so.
+TEST_F(Cadre, CommandLineSideFileOpensThePictureItBelongsTo)
+{
+    const QString photo = Image(QStringLiteral("photo.png"));
+    Ecrire(QStringLiteral("photo.sca"), "<SCALE=0;2;mm;>\r\n");
+    Ecrire(QStringLiteral("seule.ccc"), "x\r\n");
+    TMainForm &f = Cadre_();
+    f.DefinirLigneCommande({Chemin("photo.sca"), Chemin("seule.ccc")});
+    f.PremiereActivation();
+    EXPECT_EQ(Titres(), QStringList{photo});
+    ASSERT_EQ(f.Documents().size(), 1);
+    EXPECT_EQ(f.Documents().front()->document().echelle.Unite, QStringLiteral("mm"));
+    EXPECT_EQ(messages_, QStringList{QStringLiteral("Aucune image ne correspond au fichier seule.ccc")});
+}
+
 TEST_F(Cadre, CommandLineConfigurationFileIsLookedUpInTheCurrentDirectory)
 {
     QDir(dossier_.path()).mkdir(QStringLiteral("ailleurs"));
