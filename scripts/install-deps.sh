@@ -14,6 +14,11 @@ PAQUETS=(
   clang libclang-rt-14-dev
 )
 
+# `install-deps.sh --bench`: also the references the benchmarks compare with.
+if [ "${1:-}" = "--bench" ]; then
+  PAQUETS+=(libopencv-dev)
+fi
+
 manquants=()
 for p in "${PAQUETS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
