@@ -36,32 +36,40 @@ FormatEnregistrement FormatSelonExtension(const QString &chemin)
     return FormatEnregistrement::Bmp;
 }
 
-int EnregistrerDocument(ImageDocument &document, const QString &chemin, const OptionsEnregistrement &options)
+int EcrireEnregistrement(const ImageDocument &document, const QString &chemin, const OptionsEnregistrement &options)
 {
     const FormatEnregistrement format = FormatSelonExtension(chemin);
-    int omis = 0;
-    if (format == FormatEnregistrement::Kpt) {
-        omis = EcrireFichierDocument(chemin, VueAEcrire(document), options.codage, options.qualite,
+    if (format == FormatEnregistrement::Kpt)
+        return EcrireFichierDocument(chemin, VueAEcrire(document), options.codage, options.qualite,
                                      options.couleurFond);
-    } else {
-        const QImage aplatie = document.Aplatir();
-        EcrireFichierSurFlux(chemin, [&](QIODevice &flux) {
-            switch (format) {
-            case FormatEnregistrement::Gif: EcrireGif(aplatie, flux); break;
-            case FormatEnregistrement::Jpg: EcrireJpeg(aplatie, options.qualite, flux); break;
-            case FormatEnregistrement::Png: EcrirePng(aplatie, flux); break;
-            case FormatEnregistrement::Bmp:
-            case FormatEnregistrement::Kpt: EcrireBmp(aplatie, 24, flux); break;
-            }
-        });
-    }
+    const QImage aplatie = document.Aplatir();
+    EcrireFichierSurFlux(chemin, [&](QIODevice &flux) {
+        switch (format) {
+        case FormatEnregistrement::Gif: EcrireGif(aplatie, flux); break;
+        case FormatEnregistrement::Jpg: EcrireJpeg(aplatie, options.qualite, flux); break;
+        case FormatEnregistrement::Png: EcrirePng(aplatie, flux); break;
+        case FormatEnregistrement::Bmp:
+        case FormatEnregistrement::Kpt: EcrireBmp(aplatie, 24, flux); break;
+        }
+    });
+    return 0;
+}
+
+void TerminerEnregistrement(ImageDocument &document, const QString &chemin)
+{
     document.nomFichier = chemin;
     document.titre = chemin;
-    if (format != FormatEnregistrement::Kpt) {
+    if (FormatSelonExtension(chemin) != FormatEnregistrement::Kpt) {
         if (document.echelle.Definie)
             EcrireEchelleAnnexe(chemin, document.echelle);
         if (document.codeCouleur.Definie)
             EcrireCodeAnnexe(chemin, document.codeCouleur);
     }
+}
+
+int EnregistrerDocument(ImageDocument &document, const QString &chemin, const OptionsEnregistrement &options)
+{
+    const int omis = EcrireEnregistrement(document, chemin, options);
+    TerminerEnregistrement(document, chemin);
     return omis;
 }

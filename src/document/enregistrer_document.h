@@ -38,3 +38,13 @@ struct OptionsEnregistrement {
 [[nodiscard]] int EnregistrerDocument(ImageDocument &document, const QString &chemin,
                                       const OptionsEnregistrement &options);
 
+// The two stages of EnregistrerDocument, for a caller that writes the file on
+// another thread. EcrireEnregistrement writes the file (through the temporary
+// file) and returns the count above; it only reads the document, so it may
+// run while the document is read elsewhere but modified nowhere.
+// TerminerEnregistrement, once it has succeeded, gives the document its new
+// name and caption and writes the side-files of a picture.
+[[nodiscard]] int EcrireEnregistrement(const ImageDocument &document, const QString &chemin,
+                                       const OptionsEnregistrement &options);
+void TerminerEnregistrement(ImageDocument &document, const QString &chemin);
+

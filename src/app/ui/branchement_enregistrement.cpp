@@ -5,6 +5,7 @@
 #include "app/ui/boites_message.h"
 #include "app/ui/gestion_erreurs.h"
 #include "app/ui/main_window.h"
+#include "app/ui/travail_en_fond.h"
 #include "document/ui/dialogue_enregistrement.h"
 #include "document/enregistrer_document.h"
 #include "document/ui/fenetre_document.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QStatusBar>
 
 namespace {
 
@@ -68,8 +70,15 @@ void TMainForm::BrancherEnregistrement()
         // a measured line is not an element and stays provisional.
         if (!document.image.isNull() && document.ProvisoireNonVide() && !document.etatDessin.LigneMesure)
             document.FusionnerProvisoire();
+        // The file is written on another thread: a large picture takes a
+        // second or more, during which the frame keeps painting and shows
+        // the save in its status bar.
         ExecuterCommande(this, [&] {
-            if (EnregistrerDocument(document, chemin, options) > 0)
+            int omis = 0;
+            ExecuterEnFond(statusBar(), tr("Enregistrement de %1…").arg(QFileInfo(chemin).fileName()),
+                           [&] { omis = EcrireEnregistrement(document, chemin, options); });
+            TerminerEnregistrement(document, chemin);
+            if (omis > 0)
                 MessageAvertissement(this, MessageRemplissagesCanaux());
         });
         // The caption follows the document's name, which changes only once
