@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <new>
 
 bool MotifSelectionne(int motif, int x, int y, int espacement)
 {
@@ -85,6 +87,36 @@ constexpr std::uint8_t Inconnu = 0;
 constexpr std::uint8_t Echoue = 1; // tested and failing: the test would fail again
 constexpr std::uint8_t Pris = 255;
 
+// The visited map of a growth, all Inconnu: calloc's pages come zeroed from
+// the system, so a large map costs no pass of its own.
+struct CarteVisites {
+    explicit CarteVisites(std::size_t n) : octets(static_cast<std::uint8_t *>(std::calloc(n == 0 ? 1 : n, 1)))
+    {
+        if (octets == nullptr)
+            throw std::bad_alloc();
+    }
+    ~CarteVisites() { std::free(octets); }
+    CarteVisites(const CarteVisites &) = delete;
+    CarteVisites &operator=(const CarteVisites &) = delete;
+    std::uint8_t *octets;
+};
+
+// The first x from x on, up to fin, whose mark is not Pris: taken runs are
+// skipped eight marks at a time.
+int SauterPris(const std::uint8_t *marques, int x, int fin)
+{
+    while (x + 8 <= fin + 1) {
+        std::uint64_t huit;
+        std::memcpy(&huit, marques + x, 8);
+        if (huit != ~std::uint64_t{0})
+            break;
+        x += 8;
+    }
+    while (x <= fin && marques[x] == Pris)
+        ++x;
+    return x;
+}
+
 // A run of taken pixels whose lines above and below remain to be looked at.
 struct Run {
     int y;
@@ -102,11 +134,11 @@ struct Run {
 // Every test happens before any write of that pixel, so the tested and the
 // written bitmap may be the same.
 template <typename Passe, typename EcritureRun>
-int Croissance(int x0, int y0, int largeur, int hauteur, std::vector<std::uint8_t> &vu, Passe &&passe,
-               EcritureRun &&ecrireRun)
+int Croissance(int x0, int y0, int largeur, int hauteur, Passe &&passe, EcritureRun &&ecrireRun)
 {
     const std::size_t l = static_cast<std::size_t>(largeur);
-    auto ligneVu = [&](int y) { return vu.data() + static_cast<std::size_t>(y) * l; };
+    const CarteVisites vu(l * static_cast<std::size_t>(hauteur));
+    auto ligneVu = [&](int y) { return vu.octets + static_cast<std::size_t>(y) * l; };
     // True when the pixel passes and has not been taken; failing pixels are
     // remembered so that they are tested once.
     auto libre = [&](std::uint8_t *marques, int x, int y) {
@@ -148,8 +180,8 @@ int Croissance(int x0, int y0, int largeur, int hauteur, std::vector<std::uint8_
             if (y < 0 || y >= hauteur)
                 continue;
             std::uint8_t *marques = ligneVu(y);
-            for (int x = r.g; x <= r.d; ++x) {
-                if (marques[x] == Inconnu && libre(marques, x, y))
+            for (int x = SauterPris(marques, r.g, r.d); x <= r.d; x = SauterPris(marques, x + 1, r.d)) {
+                if (libre(marques, x, y))
                     x = prendre(marques, x, y) + 1;
             }
         }
@@ -174,9 +206,25 @@ int RemplirConditionnel(int x, int y, QRgb couleur, int motif, const TTableaudeT
     const Pixels dest(ecrit);
     const Pixels source(static_cast<const QImage &>(&teste == &ecrit ? ecrit : teste));
     const TesteurConditions testeur(groupes, canaux);
-    std::vector<std::uint8_t> vu(static_cast<std::size_t>(largeur) * static_cast<std::size_t>(hauteur), Inconnu);
+    if (testeur.SelonLaCouleurSeule()) {
+        // Regions are mostly runs of one colour: the last answer is reused
+        // for the same colour.
+        QRgb dernier = ~source.at(x, y);
+        bool resultat = false;
+        return Croissance(
+            x, y, largeur, hauteur,
+            [&](int px, int py) {
+                const QRgb p = source.at(px, py);
+                if (p != dernier) {
+                    dernier = p;
+                    resultat = testeur.Tester(p, px, py);
+                }
+                return resultat;
+            },
+            [&](int py, int g, int d) { EcrireRun(&dest.at(0, py), g, d, py, motif, couleur); });
+    }
     return Croissance(
-        x, y, largeur, hauteur, vu, [&](int px, int py) { return testeur.Tester(source.at(px, py), px, py); },
+        x, y, largeur, hauteur, [&](int px, int py) { return testeur.Tester(source.at(px, py), px, py); },
         [&](int py, int g, int d) { EcrireRun(&dest.at(0, py), g, d, py, motif, couleur); });
 }
 
@@ -188,9 +236,8 @@ int RemplirForme(int x, int y, QRgb couleur, int motif, QImage &bitmap)
     if (x < 0 || y < 0 || x >= largeur || y >= hauteur)
         return 0;
     const Pixels pixels(bitmap);
-    std::vector<std::uint8_t> vu(static_cast<std::size_t>(largeur) * static_cast<std::size_t>(hauteur), Inconnu);
     return Croissance(
-        x, y, largeur, hauteur, vu, [&](int px, int py) { return qAlpha(pixels.at(px, py)) == 0; },
+        x, y, largeur, hauteur, [&](int px, int py) { return qAlpha(pixels.at(px, py)) == 0; },
         [&](int py, int g, int d) { EcrireRun(&pixels.at(0, py), g, d, py, motif, couleur); });
 }
 
