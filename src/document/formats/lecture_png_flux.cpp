@@ -250,22 +250,23 @@ void LibererPixels(void *pixels)
     std::free(pixels);
 }
 
-// A new picture whose pixels are about to be written once, row after row.
-// For a large one most of that time would go to the first touch of each
-// memory page: its buffer is aligned on large pages and asks for them.
-QImage ImageNeuve(int largeur, int hauteur)
+// A new picture whose pixels are about to be written once, row after row,
+// in a buffer of `supplement` more bytes than the pixels need. For a large
+// one most of that time would go to the first touch of each memory page: its
+// buffer is aligned on large pages and asks for them.
+QImage ImageNeuve(int largeur, int hauteur, std::size_t supplement = 0)
 {
     const std::size_t taille = static_cast<std::size_t>(largeur) * 4u * static_cast<std::size_t>(hauteur);
-    if (taille < kTailleGrandesPages) {
-        QImage image(largeur, hauteur, QImage::Format_ARGB32);
-        if (image.isNull())
-            throw ErreurDecodage(Tr("mémoire insuffisante pour cette image."));
-        return image;
-    }
     void *pixels = nullptr;
-    if (posix_memalign(&pixels, std::size_t{2} << 20, taille) != 0 || pixels == nullptr)
+    if (taille + supplement < kTailleGrandesPages) {
+        pixels = std::malloc(taille + supplement);
+    } else if (posix_memalign(&pixels, std::size_t{2} << 20, taille + supplement) != 0) {
+        pixels = nullptr;
+    }
+    if (pixels == nullptr)
         throw ErreurDecodage(Tr("mémoire insuffisante pour cette image."));
-    ConseillerGrandesPages(pixels, taille);
+    if (taille + supplement >= kTailleGrandesPages)
+        ConseillerGrandesPages(pixels, taille + supplement);
     QImage image(static_cast<uchar *>(pixels), largeur, hauteur, static_cast<qsizetype>(largeur) * 4,
                  QImage::Format_ARGB32, LibererPixels, pixels);
     if (image.isNull()) {
@@ -273,6 +274,14 @@ QImage ImageNeuve(int largeur, int hauteur)
         throw ErreurDecodage(Tr("mémoire insuffisante pour cette image."));
     }
     return image;
+}
+
+void Decompresser(const std::vector<std::uint8_t> &compresse, std::uint8_t *brut, std::size_t tailleBrute)
+{
+    Decompresseur d;
+    if (libdeflate_zlib_decompress(d.d, compresse.data(), compresse.size(), brut, tailleBrute, nullptr) !=
+        LIBDEFLATE_SUCCESS)
+        Endommage();
 }
 
 // Restores, in place, the `hauteur` rows of one picture or pass that start
@@ -302,24 +311,48 @@ QImage DecoderPngFlux(QIODevice &flux, qint64 octetsDisponibles)
     LireBlocs(source, e, compresse);
 
     const std::size_t tailleBrute = TailleBrute(e);
+    const std::size_t tailleImage = static_cast<std::size_t>(e.largeur) * 4u * e.hauteur;
+    const int bpp = std::max(1, BitsParPixelPng(e.format.typeCouleur, e.format.profondeur) / 8);
+    const std::size_t octetsLigne = OctetsLigne(e.largeur, e.format);
+    const auto largeur = static_cast<int>(e.largeur);
+
+    if (!e.entrelace && tailleBrute <= tailleImage + e.hauteur) {
+        // Pixels of at most four bytes: the stream is inflated at the end of
+        // the picture's own buffer (one byte a row longer when needed), and
+        // row y, copied out then restored, is converted over bytes whose
+        // rows are all done. The buffer being as long as the picture or the
+        // stream, whichever is longer, the end of picture row y never passes
+        // the start of stream row y + 1.
+        const std::size_t supplement = tailleBrute > tailleImage ? tailleBrute - tailleImage : 0;
+        QImage image = ImageNeuve(largeur, static_cast<int>(e.hauteur), supplement);
+        std::uint8_t *brut = image.bits() + tailleImage + supplement - tailleBrute;
+        Decompresser(compresse, brut, tailleBrute);
+        compresse = {};
+        std::vector<std::uint8_t> ligne(octetsLigne), precedente(octetsLigne, 0);
+        for (std::uint32_t y = 0; y < e.hauteur; ++y) {
+            const std::uint8_t *source = brut + static_cast<std::size_t>(y) * (octetsLigne + 1);
+            std::memcpy(ligne.data(), source + 1, octetsLigne);
+            if (!DefiltrerLigne(source[0], ligne.data(), precedente.data(), octetsLigne, bpp))
+                Endommage();
+            ConvertirLignePng(e.format, ligne.data(), largeur,
+                              reinterpret_cast<QRgb *>(image.scanLine(static_cast<int>(y))));
+            ligne.swap(precedente);
+        }
+        return image;
+    }
+
     std::unique_ptr<std::uint8_t[]> brut(new (std::nothrow) std::uint8_t[tailleBrute]);
     if (!brut)
         throw ErreurDecodage(Tr("mémoire insuffisante pour cette image."));
-    {
-        Decompresseur d;
-        if (libdeflate_zlib_decompress(d.d, compresse.data(), compresse.size(), brut.get(), tailleBrute, nullptr) !=
-            LIBDEFLATE_SUCCESS)
-            Endommage();
-    }
+    Decompresser(compresse, brut.get(), tailleBrute);
     compresse = {};
 
-    QImage image = ImageNeuve(static_cast<int>(e.largeur), static_cast<int>(e.hauteur));
-    const int bpp = std::max(1, BitsParPixelPng(e.format.typeCouleur, e.format.profondeur) / 8);
-    const std::vector<std::uint8_t> zeros(OctetsLigne(e.largeur, e.format), 0);
+    QImage image = ImageNeuve(largeur, static_cast<int>(e.hauteur));
+    const std::vector<std::uint8_t> zeros(octetsLigne, 0);
     if (!e.entrelace) {
-        RestaurerLignes(brut.get(), zeros.size(), e.hauteur, bpp, zeros.data(),
+        RestaurerLignes(brut.get(), octetsLigne, e.hauteur, bpp, zeros.data(),
                         [&](std::uint32_t y, const std::uint8_t *ligne) {
-                            ConvertirLignePng(e.format, ligne, image.width(),
+                            ConvertirLignePng(e.format, ligne, largeur,
                                               reinterpret_cast<QRgb *>(image.scanLine(static_cast<int>(y))));
                         });
         return image;
@@ -331,14 +364,14 @@ QImage DecoderPngFlux(QIODevice &flux, qint64 octetsDisponibles)
         const std::uint32_t h = Compte(e.hauteur, p.y0, p.dy);
         if (l == 0 || h == 0)
             continue;
-        const std::size_t octetsLigne = OctetsLigne(l, e.format);
-        RestaurerLignes(debut, octetsLigne, h, bpp, zeros.data(), [&](std::uint32_t j, const std::uint8_t *ligne) {
+        const std::size_t octetsPasse = OctetsLigne(l, e.format);
+        RestaurerLignes(debut, octetsPasse, h, bpp, zeros.data(), [&](std::uint32_t j, const std::uint8_t *ligne) {
             ConvertirLignePng(e.format, ligne, static_cast<int>(l), pixels.data());
             auto *destination = reinterpret_cast<QRgb *>(image.scanLine(p.y0 + static_cast<int>(j) * p.dy));
             for (std::uint32_t i = 0; i < l; ++i)
                 destination[p.x0 + static_cast<int>(i) * p.dx] = pixels[i];
         });
-        debut += (octetsLigne + 1) * h;
+        debut += (octetsPasse + 1) * h;
     }
     return image;
 }
