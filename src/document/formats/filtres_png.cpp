@@ -3,140 +3,67 @@
 #include <cstdlib>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace {
 
 // The predictor of Paeth's filter: of a (left), b (above) and c (above
-// left), the one closest to a + b - c, ties going to a, then b.
+// left), the one closest to a + b - c, ties going to a, then b. In this form
+// (a minimum, a maximum and two selections, which compile without branches),
+// with t = 3c - (a + b): t <= min(a, b) gives max(a, b), else t >= max(a, b)
+// gives min(a, b), else c.
 inline int Paeth(int a, int b, int c)
 {
-    const int pa = std::abs(b - c);
-    const int pb = std::abs(a - c);
-    const int pc = std::abs(a + b - 2 * c);
-    const int ab = pb < pa ? b : a;
-    const int pab = pb < pa ? pb : pa;
-    return pc < pab ? c : ab;
+    const int seuil = c * 3 - (a + b);
+    const int bas = a < b ? a : b;
+    const int haut = a < b ? b : a;
+    const int t0 = haut <= seuil ? bas : c;
+    return seuil <= bas ? haut : t0;
 }
 
-// Restoring Sub, Average and Paeth depends on the byte bpp places back: the
-// loops are written once per pixel size so that the compiler keeps that
-// distance in registers.
+// Restoring Sub, Average and Paeth depends on the byte bpp places back. The
+// loops go a pixel at a time, written once per pixel size: each byte of the
+// pixel on the left and of the one above it stays in a register, so the
+// bytes of a pixel make independent chains and no chain waits for a byte it
+// has just stored. Before the first pixel, left and upper-left are zero,
+// which is the rule for the first pixel of a row.
 template <int Bpp>
 void DefiltrerSub(std::uint8_t *l, std::size_t n)
 {
-    for (std::size_t i = Bpp; i < n; ++i)
-        l[i] = static_cast<std::uint8_t>(l[i] + l[i - Bpp]);
+    std::uint8_t a[Bpp] = {};
+    for (std::size_t i = 0; i + Bpp <= n; i += Bpp)
+        for (int k = 0; k < Bpp; ++k) {
+            a[k] = static_cast<std::uint8_t>(l[i + k] + a[k]);
+            l[i + k] = a[k];
+        }
 }
 
 template <int Bpp>
 void DefiltrerMoyenne(std::uint8_t *l, const std::uint8_t *p, std::size_t n)
 {
-    const std::size_t debut = n < Bpp ? n : Bpp;
-    for (std::size_t i = 0; i < debut; ++i)
-        l[i] = static_cast<std::uint8_t>(l[i] + (p[i] >> 1));
-    for (std::size_t i = Bpp; i < n; ++i)
-        l[i] = static_cast<std::uint8_t>(l[i] + ((l[i - Bpp] + p[i]) >> 1));
+    int a[Bpp] = {};
+    for (std::size_t i = 0; i + Bpp <= n; i += Bpp)
+        for (int k = 0; k < Bpp; ++k) {
+            a[k] = (l[i + k] + ((a[k] + p[i + k]) >> 1)) & 0xFF;
+            l[i + k] = static_cast<std::uint8_t>(a[k]);
+        }
 }
 
 template <int Bpp>
 void DefiltrerPaeth(std::uint8_t *l, const std::uint8_t *p, std::size_t n)
 {
-    const std::size_t debut = n < Bpp ? n : Bpp;
-    for (std::size_t i = 0; i < debut; ++i)
-        l[i] = static_cast<std::uint8_t>(l[i] + p[i]);
-    for (std::size_t i = Bpp; i < n; ++i)
-        l[i] = static_cast<std::uint8_t>(l[i] + Paeth(l[i - Bpp], p[i], p[i - Bpp]));
+    int a[Bpp] = {};
+    int c[Bpp] = {};
+    for (std::size_t i = 0; i + Bpp <= n; i += Bpp)
+        for (int k = 0; k < Bpp; ++k) {
+            const int b = p[i + k];
+            a[k] = (l[i + k] + Paeth(a[k], b, c[k])) & 0xFF;
+            l[i + k] = static_cast<std::uint8_t>(a[k]);
+            c[k] = b;
+        }
 }
-
-#if defined(__SSE2__)
-// Pixels of 3 and 4 bytes restored one pixel at a time, each byte in a 16-bit
-// lane: the dependence on the pixel to the left stays, but the bytes of a
-// pixel are computed together.
-template <int Bpp>
-__m128i Charger(const std::uint8_t *p)
-{
-    std::uint32_t v = 0;
-    std::memcpy(&v, p, Bpp);
-    return _mm_unpacklo_epi8(_mm_cvtsi32_si128(static_cast<int>(v)), _mm_setzero_si128());
-}
-
-template <int Bpp>
-void Ranger(std::uint8_t *p, __m128i v)
-{
-    const auto mot = static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_packus_epi16(v, v)));
-    std::memcpy(p, &mot, Bpp);
-}
-
-inline __m128i Abs16(__m128i v)
-{
-    return _mm_max_epi16(v, _mm_sub_epi16(_mm_setzero_si128(), v));
-}
-
-inline __m128i Choisir(__m128i condition, __m128i si, __m128i sinon)
-{
-    return _mm_or_si128(_mm_and_si128(condition, si), _mm_andnot_si128(condition, sinon));
-}
-
-template <int Bpp>
-void DefiltrerSubSimd(std::uint8_t *l, std::size_t n)
-{
-    __m128i a = _mm_setzero_si128();
-    for (std::size_t i = 0; i + Bpp <= n; i += Bpp) {
-        a = _mm_add_epi8(Charger<Bpp>(l + i), a);
-        Ranger<Bpp>(l + i, a);
-    }
-}
-
-template <int Bpp>
-void DefiltrerMoyenneSimd(std::uint8_t *l, const std::uint8_t *p, std::size_t n)
-{
-    __m128i a = _mm_setzero_si128();
-    for (std::size_t i = 0; i + Bpp <= n; i += Bpp) {
-        const __m128i b = Charger<Bpp>(p + i);
-        a = _mm_add_epi8(Charger<Bpp>(l + i), _mm_srli_epi16(_mm_add_epi16(a, b), 1));
-        Ranger<Bpp>(l + i, a);
-    }
-}
-
-// Ties go to a, then b, as the scalar predictor.
-template <int Bpp>
-void DefiltrerPaethSimd(std::uint8_t *l, const std::uint8_t *p, std::size_t n)
-{
-    __m128i a = _mm_setzero_si128();
-    __m128i c = _mm_setzero_si128();
-    for (std::size_t i = 0; i + Bpp <= n; i += Bpp) {
-        const __m128i b = Charger<Bpp>(p + i);
-        const __m128i pa0 = _mm_sub_epi16(b, c);
-        const __m128i pb0 = _mm_sub_epi16(a, c);
-        const __m128i pa = Abs16(pa0);
-        const __m128i pb = Abs16(pb0);
-        const __m128i pc = Abs16(_mm_add_epi16(pa0, pb0));
-        const __m128i plusPetit = _mm_min_epi16(pc, _mm_min_epi16(pa, pb));
-        const __m128i predit = Choisir(_mm_cmpeq_epi16(plusPetit, pa), a,
-                                       Choisir(_mm_cmpeq_epi16(plusPetit, pb), b, c));
-        a = _mm_add_epi8(Charger<Bpp>(l + i), predit);
-        Ranger<Bpp>(l + i, a);
-        c = b;
-    }
-}
-#endif
 
 template <int Bpp>
 bool Defiltrer(std::uint8_t type, std::uint8_t *l, const std::uint8_t *p, std::size_t n)
 {
-#if defined(__SSE2__)
-    if constexpr (Bpp == 3 || Bpp == 4) {
-        switch (type) {
-        case 1: DefiltrerSubSimd<Bpp>(l, n); return true;
-        case 3: DefiltrerMoyenneSimd<Bpp>(l, p, n); return true;
-        case 4: DefiltrerPaethSimd<Bpp>(l, p, n); return true;
-        default: break;
-        }
-    }
-#endif
     switch (type) {
     case 0: return true;
     case 1: DefiltrerSub<Bpp>(l, n); return true;

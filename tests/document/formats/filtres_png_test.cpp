@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <ostream>
 #include <random>
 #include <string>
@@ -68,6 +69,30 @@ TEST(PredicteurPaeth, ChoisitCommeLExempleCalculeALaMain)
     std::uint8_t filtree[2];
     FiltrerLigne(FiltrePng::Paeth, ligne, precedente, 2, 1, filtree);
     EXPECT_EQ(filtree[1], 30 - 11);
+}
+
+// The predictor as the format describes it, ties to a, then b.
+int PaethDeReference(int a, int b, int c)
+{
+    const int p = a + b - c;
+    const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+    if (pa <= pb && pa <= pc)
+        return a;
+    return pb <= pc ? b : c;
+}
+
+TEST(PredicteurPaeth, PreditCommeLaDefinitionSurToutesLesValeurs)
+{
+    for (int a = 0; a < 256; ++a)
+        for (int b = 0; b < 256; ++b)
+            for (int c = 0; c < 256; c += 3) {
+                const std::uint8_t precedente[2] = {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(b)};
+                const std::uint8_t ligne[2] = {static_cast<std::uint8_t>(a), 0};
+                std::uint8_t filtree[2];
+                FiltrerLigne(FiltrePng::Paeth, ligne, precedente, 2, 1, filtree);
+                ASSERT_EQ(static_cast<std::uint8_t>(-filtree[1]), PaethDeReference(a, b, c))
+                    << "a " << a << ", b " << b << ", c " << c;
+            }
 }
 
 } // namespace
