@@ -23,10 +23,13 @@ namespace {
 // The compressed stream goes out in IDAT chunks of at most this size.
 constexpr std::size_t kTailleBlocIdat = std::size_t{1} << 20;
 
-// The filter is chosen on this many strips of kLignesEchantillon rows,
-// spread over the picture.
-constexpr int kBandesEchantillon = 4;
-constexpr int kLignesEchantillon = 8;
+// The filter is chosen on the whole picture up to kTaillePetiteImage bytes of
+// rows, beyond on kBandesEchantillon strips of rows spread over the picture,
+// kTailleEchantillon bytes in all, compressed at the files' own level (a
+// faster level ranks the filters otherwise).
+constexpr std::size_t kTaillePetiteImage = std::size_t{2} << 20;
+constexpr std::size_t kTailleEchantillon = std::size_t{1} << 20;
+constexpr int kBandesEchantillon = 16;
 
 QString Tr(const char *texte)
 {
@@ -88,21 +91,27 @@ void FiltrerLignes(const QImage &image, bool avecAlpha, FiltrePng filtre, int de
 }
 
 // The filter that gives the smallest compressed sample: Up suits flat colours
-// and smooth gradients, Sub horizontal patterns, Paeth most photographs.
-FiltrePng ChoisirFiltre(const QImage &image, bool avecAlpha, libdeflate_compressor *compresseur)
+// and smooth gradients, Sub horizontal patterns and many drawings, Paeth most
+// photographs.
+FiltrePng ChoisirFiltre(const QImage &image, bool avecAlpha)
 {
     const int hauteur = image.height();
     const std::size_t octetsLigne = static_cast<std::size_t>(image.width()) * (avecAlpha ? 4u : 3u) + 1u;
     std::vector<int> debuts;
-    if (hauteur <= kBandesEchantillon * kLignesEchantillon) {
+    int lignesBande = hauteur;
+    if (octetsLigne * static_cast<std::size_t>(hauteur) <= kTaillePetiteImage) {
         debuts.push_back(0);
     } else {
+        lignesBande = static_cast<int>(
+            std::clamp<std::size_t>(kTailleEchantillon / (kBandesEchantillon * octetsLigne), 1, 8));
         for (int k = 0; k < kBandesEchantillon; ++k)
-            debuts.push_back(static_cast<int>(static_cast<std::int64_t>(hauteur - kLignesEchantillon) * k /
+            debuts.push_back(static_cast<int>(static_cast<std::int64_t>(hauteur - lignesBande) * k /
                                               (kBandesEchantillon - 1)));
     }
-    const int lignesBande = std::min(hauteur, kLignesEchantillon);
-    std::vector<std::uint8_t> echantillon(octetsLigne * lignesBande * debuts.size());
+    std::vector<std::uint8_t> echantillon(octetsLigne * static_cast<std::size_t>(lignesBande) * debuts.size());
+    libdeflate_compressor *compresseur = libdeflate_alloc_compressor(kNiveauCompressionPng);
+    if (compresseur == nullptr)
+        throw std::bad_alloc();
     std::vector<std::uint8_t> compresse(libdeflate_zlib_compress_bound(compresseur, echantillon.size()));
 
     constexpr std::array<FiltrePng, 4> candidats{FiltrePng::Up, FiltrePng::Sub, FiltrePng::Paeth, FiltrePng::Aucun};
@@ -112,7 +121,7 @@ FiltrePng ChoisirFiltre(const QImage &image, bool avecAlpha, libdeflate_compress
         std::uint8_t *p = echantillon.data();
         for (int debut : debuts) {
             FiltrerLignes(image, avecAlpha, filtre, debut, debut + lignesBande, p);
-            p += octetsLigne * lignesBande;
+            p += octetsLigne * static_cast<std::size_t>(lignesBande);
         }
         const std::size_t taille = libdeflate_zlib_compress(compresseur, echantillon.data(), echantillon.size(),
                                                             compresse.data(), compresse.size());
@@ -121,6 +130,7 @@ FiltrePng ChoisirFiltre(const QImage &image, bool avecAlpha, libdeflate_compress
             meilleur = filtre;
         }
     }
+    libdeflate_free_compressor(compresseur);
     return meilleur;
 }
 
@@ -195,7 +205,7 @@ void EcrirePng(const QImage &image, QIODevice &sortie)
     const std::size_t tailleBrute = octetsLigne * static_cast<std::size_t>(hauteur);
 
     Compresseur compresseur;
-    const FiltrePng filtre = ChoisirFiltre(source, avecAlpha, compresseur.c);
+    const FiltrePng filtre = ChoisirFiltre(source, avecAlpha);
     std::unique_ptr<std::uint8_t[]> brut(new std::uint8_t[tailleBrute]);
     ParcourirEnParallele(hauteur, PartsParalleles(static_cast<std::int64_t>(tailleBrute)), [&](int debut, int fin) {
         FiltrerLignes(source, avecAlpha, filtre, debut, fin, brut.get() + octetsLigne * static_cast<std::size_t>(debut));
