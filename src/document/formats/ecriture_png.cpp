@@ -93,7 +93,7 @@ void FiltrerLignes(const QImage &image, bool avecAlpha, FiltrePng filtre, int de
 // The filter that gives the smallest compressed sample: Up suits flat colours
 // and smooth gradients, Sub horizontal patterns and many drawings, Paeth most
 // photographs.
-FiltrePng ChoisirFiltre(const QImage &image, bool avecAlpha)
+FiltrePng ChoisirFiltre(const QImage &image, bool avecAlpha, libdeflate_compressor *compresseur)
 {
     const int hauteur = image.height();
     const std::size_t octetsLigne = static_cast<std::size_t>(image.width()) * (avecAlpha ? 4u : 3u) + 1u;
@@ -109,9 +109,6 @@ FiltrePng ChoisirFiltre(const QImage &image, bool avecAlpha)
                                               (kBandesEchantillon - 1)));
     }
     std::vector<std::uint8_t> echantillon(octetsLigne * static_cast<std::size_t>(lignesBande) * debuts.size());
-    libdeflate_compressor *compresseur = libdeflate_alloc_compressor(kNiveauCompressionPng);
-    if (compresseur == nullptr)
-        throw std::bad_alloc();
     std::vector<std::uint8_t> compresse(libdeflate_zlib_compress_bound(compresseur, echantillon.size()));
 
     constexpr std::array<FiltrePng, 4> candidats{FiltrePng::Up, FiltrePng::Sub, FiltrePng::Paeth, FiltrePng::Aucun};
@@ -130,7 +127,6 @@ FiltrePng ChoisirFiltre(const QImage &image, bool avecAlpha)
             meilleur = filtre;
         }
     }
-    libdeflate_free_compressor(compresseur);
     return meilleur;
 }
 
@@ -205,7 +201,7 @@ void EcrirePng(const QImage &image, QIODevice &sortie)
     const std::size_t tailleBrute = octetsLigne * static_cast<std::size_t>(hauteur);
 
     Compresseur compresseur;
-    const FiltrePng filtre = ChoisirFiltre(source, avecAlpha);
+    const FiltrePng filtre = ChoisirFiltre(source, avecAlpha, compresseur.c);
     std::unique_ptr<std::uint8_t[]> brut(new std::uint8_t[tailleBrute]);
     ParcourirEnParallele(hauteur, PartsParalleles(static_cast<std::int64_t>(tailleBrute)), [&](int debut, int fin) {
         FiltrerLignes(source, avecAlpha, filtre, debut, fin, brut.get() + octetsLigne * static_cast<std::size_t>(debut));

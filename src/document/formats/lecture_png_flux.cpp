@@ -123,14 +123,15 @@ void LirePlte(const std::vector<std::uint8_t> &d, EntetePng &e)
                  d[3 * static_cast<std::size_t>(i) + 2]);
 }
 
-// A transparency chunk that does not fit the colour type is ignored, as
-// other readers do.
+// A transparency chunk that does not fit the colour type (or, for a palette,
+// lists more entries than the palette has) is ignored, as libpng does.
 void LireTrns(const std::vector<std::uint8_t> &d, EntetePng &e)
 {
     FormatPixelsPng &f = e.format;
     if (f.typeCouleur == 3) {
-        const std::size_t n = std::min<std::size_t>(d.size(), static_cast<std::size_t>(e.entreesPalette));
-        for (std::size_t i = 0; i < n; ++i)
+        if (d.empty() || d.size() > static_cast<std::size_t>(e.entreesPalette))
+            return;
+        for (std::size_t i = 0; i < d.size(); ++i)
             f.palette[i] = (f.palette[i] & 0x00FFFFFFu) | (QRgb{d[i]} << 24);
     } else if (f.typeCouleur == 0 && d.size() == 2) {
         f.avecCleTransparence = true;
@@ -166,7 +167,7 @@ void LireBlocs(SourcePng &source, EntetePng &e, std::vector<std::uint8_t> &donne
         const bool estIdat = std::memcmp(type, "IDAT", 4) == 0;
         std::uint8_t *zone = nullptr;
         if (estIdat) {
-            if (!avecEntete)
+            if (!avecEntete || (e.format.typeCouleur == 3 && e.entreesPalette == 0))
                 Endommage();
             const std::size_t ancien = donnees.size();
             donnees.resize(ancien + longueur);
@@ -196,9 +197,9 @@ void LireBlocs(SourcePng &source, EntetePng &e, std::vector<std::uint8_t> &donne
         } else if (std::memcmp(type, "IEND", 4) == 0) {
             break;
         } else if (std::memcmp(type, "PLTE", 4) == 0) {
-            if (avecPalette || !donnees.empty())
-                Endommage();
-            if (e.format.typeCouleur == 3)
+            // A second palette, or one after the image data, is ignored; so
+            // is the suggested palette of a picture without one.
+            if (!avecPalette && donnees.empty() && e.format.typeCouleur == 3)
                 LirePlte(bloc, e);
             avecPalette = true;
         } else if (std::memcmp(type, "tRNS", 4) == 0) {
@@ -208,7 +209,7 @@ void LireBlocs(SourcePng &source, EntetePng &e, std::vector<std::uint8_t> &donne
             Endommage();
         }
     }
-    if (donnees.empty() || (e.format.typeCouleur == 3 && e.entreesPalette == 0))
+    if (donnees.empty())
         Endommage();
 }
 
