@@ -34,7 +34,8 @@ dev: deps
 	cmake --build --preset dev -j $(JOBS)
 	ctest --preset dev -j $(JOBS)
 
-bench: deps
+bench:
+	@bash scripts/install-deps.sh --bench
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench -j $(JOBS)
 

@@ -2,11 +2,21 @@
 // by side with libpng and libjpeg alone on the same pixels and settings. The
 // reopening is measured from memory and, as the program does it, from a file,
 // against each library reading the same bytes from a file.
+//
+// PNG pictures on their own, on three 6000 x 4000 pictures (the synthetic
+// pattern of the documents, the bench photograph, a map of flat colours):
+// the program's writer against libpng at its default settings (zlib level 6,
+// adaptive filters) and OpenCV's imencode, with the sizes as counters; the
+// program's reader against libpng's simplified reader and OpenCV's imdecode
+// on the same bytes, those of the file libpng wrote and of the program's.
 
 #include "document/chargement_document.h"
 #include "document/formats/ecriture_png.h"
 #include "document/fichier_document.h"
 #include "document/image_document.h"
+#include "document/formats/decodeurs_image.h"
+#include "document/formats/lecteur_image.h"
+#include "photo_bench.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -14,7 +24,11 @@
 #include <QImage>
 
 #include <benchmark/benchmark.h>
+#include <opencv2/core.hpp>
+#include <opencv2/imgcodecs.hpp>
+#include <opencv2/imgproc.hpp>
 
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -65,9 +79,10 @@ QByteArray Document(CodageImage codage)
     return octets;
 }
 
-void EcrirePngSeul(std::vector<unsigned char> &sortie)
+// libpng at its default settings: zlib level 6 and the adaptive choice of
+// filter for every row.
+void EcrirePngLibpng(const QImage &image, std::vector<unsigned char> &sortie)
 {
-    const QImage &image = Image24Mp();
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_set_write_fn(
@@ -79,7 +94,6 @@ void EcrirePngSeul(std::vector<unsigned char> &sortie)
         [](png_structp) {});
     png_set_IHDR(png, info, image.width(), image.height(), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_compression_level(png, kNiveauCompressionPng);
     png_write_info(png, info);
     png_set_bgr(png);
     png_set_filler(png, 0, PNG_FILLER_AFTER);
@@ -87,6 +101,11 @@ void EcrirePngSeul(std::vector<unsigned char> &sortie)
         png_write_row(png, image.constScanLine(y));
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);
+}
+
+void EcrirePngSeul(std::vector<unsigned char> &sortie)
+{
+    EcrirePngLibpng(Image24Mp(), sortie);
 }
 
 void BM_EnregistrerKptPng(benchmark::State &state)
@@ -283,6 +302,145 @@ void BM_LireFichierJpegSeul(benchmark::State &state)
     QFile::remove(chemin);
 }
 
+// ------------------------------------------------- PNG pictures on their own
+
+// Eight flat colours in large smooth-edged regions, as a land-use map.
+QImage CarteAPlats()
+{
+    static const QRgb couleurs[8] = {0xFF2E7D32, 0xFF1565C0, 0xFFF9A825, 0xFFC62828,
+                                     0xFF6A1B9A, 0xFF00838F, 0xFFEF6C00, 0xFFEEEEEE};
+    QImage image(6000, 4000, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const double v = std::sin(x * 0.0021) + std::cos(y * 0.0017) + std::sin((x + y) * 0.0009);
+            ligne[x] = couleurs[static_cast<int>(v * 2.2 + 8) & 7];
+        }
+    }
+    return image;
+}
+
+const char *const kNomsImages[] = {"motif", "photo", "carte"};
+
+const QImage &ImagePng(int i)
+{
+    static const QImage photo = LireImage(FichierPhotoBench());
+    static const QImage carte = CarteAPlats();
+    return i == 0 ? Image24Mp() : i == 1 ? photo : carte;
+}
+
+QByteArray EnPngKaptori(const QImage &image)
+{
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    EcrirePng(image, tampon);
+    return octets;
+}
+
+QByteArray EnPngLibpng(const QImage &image)
+{
+    std::vector<unsigned char> v;
+    EcrirePngLibpng(image, v);
+    return QByteArray(reinterpret_cast<const char *>(v.data()), static_cast<qsizetype>(v.size()));
+}
+
+// The pixels as OpenCV holds them: B, G, R bytes.
+cv::Mat EnMat(const QImage &image)
+{
+    const cv::Mat bgra(image.height(), image.width(), CV_8UC4, const_cast<uchar *>(image.constBits()),
+                       static_cast<std::size_t>(image.bytesPerLine()));
+    cv::Mat bgr;
+    cv::cvtColor(bgra, bgr, cv::COLOR_BGRA2BGR);
+    return bgr;
+}
+
+void BM_PngEcrireLibpngDefaut(benchmark::State &state)
+{
+    const QImage &image = ImagePng(static_cast<int>(state.range(0)));
+    std::size_t taille = 0;
+    for (auto _ : state)
+        taille = static_cast<std::size_t>(EnPngLibpng(image).size());
+    state.counters["octets"] = static_cast<double>(taille);
+    state.SetLabel(kNomsImages[state.range(0)]);
+}
+
+void BM_PngEcrireKaptori(benchmark::State &state)
+{
+    const QImage &image = ImagePng(static_cast<int>(state.range(0)));
+    std::size_t taille = 0;
+    for (auto _ : state)
+        taille = static_cast<std::size_t>(EnPngKaptori(image).size());
+    state.counters["octets"] = static_cast<double>(taille);
+    state.SetLabel(kNomsImages[state.range(0)]);
+}
+
+void BM_PngEcrireOpenCV(benchmark::State &state)
+{
+    const cv::Mat mat = EnMat(ImagePng(static_cast<int>(state.range(0))));
+    std::size_t taille = 0;
+    for (auto _ : state) {
+        std::vector<uchar> v;
+        cv::imencode(".png", mat, v);
+        taille = v.size();
+    }
+    state.counters["octets"] = static_cast<double>(taille);
+    state.SetLabel(kNomsImages[state.range(0)]);
+}
+
+// The bytes read: range(1) 0 for the file libpng wrote, 1 for the program's.
+const QByteArray &OctetsPng(int image, int ecrivain)
+{
+    static QByteArray octets[3][2];
+    QByteArray &o = octets[image][ecrivain];
+    if (o.isEmpty())
+        o = ecrivain == 0 ? EnPngLibpng(ImagePng(image)) : EnPngKaptori(ImagePng(image));
+    return o;
+}
+
+std::string Etiquette(const benchmark::State &state)
+{
+    return std::string(kNomsImages[state.range(0)]) + (state.range(1) == 0 ? ", fichier de libpng" : ", fichier de Kaptori");
+}
+
+void BM_PngLireLibpng(benchmark::State &state)
+{
+    const QByteArray &v = OctetsPng(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    std::vector<unsigned char> pixels(6000u * 4000u * 4u);
+    for (auto _ : state) {
+        png_image img{};
+        img.version = PNG_IMAGE_VERSION;
+        png_image_begin_read_from_memory(&img, v.constData(), static_cast<size_t>(v.size()));
+        img.format = PNG_FORMAT_BGRA;
+        png_image_finish_read(&img, nullptr, pixels.data(), 0, nullptr);
+        benchmark::DoNotOptimize(pixels.data());
+    }
+    state.SetLabel(Etiquette(state));
+}
+
+void BM_PngLireKaptori(benchmark::State &state)
+{
+    const QByteArray &v = OctetsPng(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DecoderPng(v).constBits());
+    state.SetLabel(Etiquette(state));
+}
+
+void BM_PngLireOpenCV(benchmark::State &state)
+{
+    const QByteArray &v = OctetsPng(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const cv::Mat octets(1, static_cast<int>(v.size()), CV_8UC1, const_cast<char *>(v.constData()));
+    bool lu = true;
+    for (auto _ : state) {
+        const cv::Mat m = cv::imdecode(octets, cv::IMREAD_UNCHANGED);
+        lu = lu && m.cols == 6000 && m.rows == 4000;
+        benchmark::DoNotOptimize(m.data);
+    }
+    if (!lu)
+        state.SkipWithError("OpenCV ne lit pas le fichier");
+    state.SetLabel(Etiquette(state));
+}
+
 } // namespace
 
 BENCHMARK(BM_EcrirePngSeul)->Unit(benchmark::kMillisecond)->Iterations(2);
@@ -298,3 +456,10 @@ BENCHMARK(BM_RouvrirFichierKptPng)->Unit(benchmark::kMillisecond)->Iterations(3)
 BENCHMARK(BM_ChargerFichierKptPng)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_LireFichierJpegSeul)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_RouvrirFichierKptJpg)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+BENCHMARK(BM_PngEcrireLibpngDefaut)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_PngEcrireKaptori)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_PngEcrireOpenCV)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_PngLireLibpng)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_PngLireKaptori)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_PngLireOpenCV)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMillisecond)->Iterations(2);

@@ -36,8 +36,8 @@ FormatEnregistrement FormatSelonExtension(const QString &chemin)
     return FormatEnregistrement::Bmp;
 }
 
-int EnregistrerDocument(ImageDocument &document, const QString &chemin, const OptionsEnregistrement &options,
-                        EcrivainFichier ecrivain)
+int EcrireEnregistrement(const ImageDocument &document, const QString &chemin, const OptionsEnregistrement &options,
+                         EcrivainFichier ecrivain)
 {
     const FormatEnregistrement format = FormatSelonExtension(chemin);
     int omis = 0;
@@ -45,26 +45,38 @@ int EnregistrerDocument(ImageDocument &document, const QString &chemin, const Op
         ecrivain(chemin, [&](QIODevice &flux) {
             omis = EcrireDocumentFlux(flux, VueAEcrire(document), options.codage, options.qualite, options.couleurFond);
         });
-    } else {
-        const QImage aplatie = document.Aplatir();
-        ecrivain(chemin, [&](QIODevice &flux) {
-            switch (format) {
-            case FormatEnregistrement::Gif: EcrireGif(aplatie, flux); break;
-            case FormatEnregistrement::Jpg: EcrireJpeg(aplatie, options.qualite, flux); break;
-            case FormatEnregistrement::Png: EcrirePng(aplatie, flux); break;
-            case FormatEnregistrement::Bmp:
-            case FormatEnregistrement::Kpt: EcrireBmp(aplatie, 24, flux); break;
-            }
-        });
+        return omis;
     }
+    const QImage aplatie = document.Aplatir();
+    ecrivain(chemin, [&](QIODevice &flux) {
+        switch (format) {
+        case FormatEnregistrement::Gif: EcrireGif(aplatie, flux); break;
+        case FormatEnregistrement::Jpg: EcrireJpeg(aplatie, options.qualite, flux); break;
+        case FormatEnregistrement::Png: EcrirePng(aplatie, flux); break;
+        case FormatEnregistrement::Bmp:
+        case FormatEnregistrement::Kpt: EcrireBmp(aplatie, 24, flux); break;
+        }
+    });
+    return 0;
+}
+
+void TerminerEnregistrement(ImageDocument &document, const QString &chemin, const OptionsEnregistrement &options)
+{
     document.nomFichier = chemin;
     document.titre = chemin;
     document.MarquerEnregistre();
-    if (format != FormatEnregistrement::Kpt && options.annexes) {
+    if (FormatSelonExtension(chemin) != FormatEnregistrement::Kpt && options.annexes) {
         if (document.echelle.Definie)
             EcrireEchelleAnnexe(chemin, document.echelle);
         if (document.codeCouleur.Definie)
             EcrireCodeAnnexe(chemin, document.codeCouleur);
     }
+}
+
+int EnregistrerDocument(ImageDocument &document, const QString &chemin, const OptionsEnregistrement &options,
+                        EcrivainFichier ecrivain)
+{
+    const int omis = EcrireEnregistrement(document, chemin, options, ecrivain);
+    TerminerEnregistrement(document, chemin, options);
     return omis;
 }

@@ -49,3 +49,13 @@ using EcrivainFichier = void (*)(const QString &chemin, const std::function<void
                                       const OptionsEnregistrement &options,
                                       EcrivainFichier ecrivain = EcrireFichierSurFlux);
 
+// The two stages of EnregistrerDocument, for a caller that writes the file on
+// another thread. EcrireEnregistrement writes the file and returns the count
+// above; it only reads the document, so it may run while the document is
+// read elsewhere but modified nowhere. TerminerEnregistrement, once it has
+// succeeded, gives the document its new name and caption, marks it saved and
+// writes the side-files of a picture.
+[[nodiscard]] int EcrireEnregistrement(const ImageDocument &document, const QString &chemin,
+                                       const OptionsEnregistrement &options,
+                                       EcrivainFichier ecrivain = EcrireFichierSurFlux);
+void TerminerEnregistrement(ImageDocument &document, const QString &chemin, const OptionsEnregistrement &options);

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <new>
 
 bool MotifSelectionne(int motif, int x, int y, int espacement)
 {
@@ -68,73 +70,119 @@ QRgb Ecrire(int motif, int x, int y, QRgb couleur)
     return MotifSelectionne(motif, x, y) ? couleur : PresqueTransparent(couleur);
 }
 
+// Writes the pixels [g, d] of one row of a fill: the plain patterns 0 and 1
+// as one run of the colour, the others pixel by pixel.
+void EcrireRun(QRgb *ligne, int g, int d, int y, int motif, QRgb couleur)
+{
+    if (motif == 0 || motif == 1) {
+        std::fill(ligne + g, ligne + d + 1, couleur);
+        return;
+    }
+    for (int x = g; x <= d; ++x)
+        ligne[x] = Ecrire(motif, x, y, couleur);
+}
+
 // Marks of the visited map.
 constexpr std::uint8_t Inconnu = 0;
 constexpr std::uint8_t Echoue = 1; // tested and failing: the test would fail again
 constexpr std::uint8_t Pris = 255;
 
+// The visited map of a growth, all Inconnu: calloc's pages come zeroed from
+// the system, so a large map costs no pass of its own.
+struct CarteVisites {
+    explicit CarteVisites(std::size_t n) : octets(static_cast<std::uint8_t *>(std::calloc(n == 0 ? 1 : n, 1)))
+    {
+        if (octets == nullptr)
+            throw std::bad_alloc();
+    }
+    ~CarteVisites() { std::free(octets); }
+    CarteVisites(const CarteVisites &) = delete;
+    CarteVisites &operator=(const CarteVisites &) = delete;
+    std::uint8_t *octets;
+};
+
+// The first x from x on, up to fin, whose mark is not Pris: taken runs are
+// skipped eight marks at a time.
+int SauterPris(const std::uint8_t *marques, int x, int fin)
+{
+    while (x + 8 <= fin + 1) {
+        std::uint64_t huit;
+        std::memcpy(&huit, marques + x, 8);
+        if (huit != ~std::uint64_t{0})
+            break;
+        x += 8;
+    }
+    while (x <= fin && marques[x] == Pris)
+        ++x;
+    return x;
+}
+
+// A run of taken pixels whose lines above and below remain to be looked at.
+struct Run {
+    int y;
+    int g;
+    int d;
+};
+
 // Grows from the seed over the 4-connected pixels for which `passe(x, y)`
-// holds; each is marked, written and counted once. The seed is tested like
-// the others but starts the growth whether or not it passed. The region
-// reached does not depend on the order of visit, so the growth runs along
-// scan lines: a frontier of runs is taken from a vector, each run is
-// extended to the left and right on its line, and the lines above and below
-// give the next runs.
-template <typename Passe, typename Ecriture>
-int Croissance(int x0, int y0, int largeur, int hauteur, std::vector<std::uint8_t> &vu, Passe &&passe,
-               Ecriture &&ecrire)
+// holds; each is tested once, then marked, written and counted once. The
+// seed is tested like the others but starts the growth whether or not it
+// passed. The region reached does not depend on the order of visit, so the
+// growth runs along scan lines: a passing pixel found next to a taken run is
+// extended at once to the whole passing run of its line, which is taken and
+// written in one go and stacked so that its own neighbours are looked at.
+// Every test happens before any write of that pixel, so the tested and the
+// written bitmap may be the same.
+template <typename Passe, typename EcritureRun>
+int Croissance(int x0, int y0, int largeur, int hauteur, Passe &&passe, EcritureRun &&ecrireRun)
 {
     const std::size_t l = static_cast<std::size_t>(largeur);
-    auto marque = [&](int x, int y) -> std::uint8_t & {
-        return vu[static_cast<std::size_t>(y) * l + static_cast<std::size_t>(x)];
-    };
+    const CarteVisites vu(l * static_cast<std::size_t>(hauteur));
+    auto ligneVu = [&](int y) { return vu.octets + static_cast<std::size_t>(y) * l; };
     // True when the pixel passes and has not been taken; failing pixels are
     // remembered so that they are tested once.
-    auto libre = [&](int x, int y) {
-        std::uint8_t &m = marque(x, y);
-        if (m != Inconnu)
+    auto libre = [&](std::uint8_t *marques, int x, int y) {
+        if (marques[x] != Inconnu)
             return false;
         if (passe(x, y))
             return true;
-        m = Echoue;
+        marques[x] = Echoue;
         return false;
     };
     int compte = 0;
-    std::vector<Point> frontiere;
-    if (libre(x0, y0)) {
-        frontiere.push_back({x0, y0});
+    std::vector<Run> pile;
+    // Takes the passing run through (x, y), known to pass and be free.
+    auto prendre = [&](std::uint8_t *marques, int x, int y) {
+        int g = x, d = x;
+        while (g > 0 && libre(marques, g - 1, y))
+            --g;
+        while (d < largeur - 1 && libre(marques, d + 1, y))
+            ++d;
+        std::fill(marques + g, marques + d + 1, Pris);
+        ecrireRun(y, g, d);
+        compte += d - g + 1;
+        pile.push_back({y, g, d});
+        return d;
+    };
+    if (libre(ligneVu(y0), x0, y0)) {
+        prendre(ligneVu(y0), x0, y0);
     } else {
         // A failing seed still starts the growth from its four neighbours.
         const Point voisins[] = {{x0 - 1, y0}, {x0, y0 - 1}, {x0 + 1, y0}, {x0, y0 + 1}};
         for (const Point v : voisins)
-            if (v.x >= 0 && v.y >= 0 && v.x < largeur && v.y < hauteur && libre(v.x, v.y))
-                frontiere.push_back(v);
+            if (v.x >= 0 && v.y >= 0 && v.x < largeur && v.y < hauteur && libre(ligneVu(v.y), v.x, v.y))
+                prendre(ligneVu(v.y), v.x, v.y);
     }
-    while (!frontiere.empty()) {
-        const Point p = frontiere.back();
-        frontiere.pop_back();
-        if (marque(p.x, p.y) != Inconnu)
-            continue;
-        int g = p.x, d = p.x;
-        while (g > 0 && libre(g - 1, p.y))
-            --g;
-        while (d < largeur - 1 && libre(d + 1, p.y))
-            ++d;
-        std::uint8_t *ligne = &marque(0, p.y);
-        for (int x = g; x <= d; ++x) {
-            ligne[x] = Pris;
-            ecrire(x, p.y);
-        }
-        compte += d - g + 1;
-        for (const int y : {p.y - 1, p.y + 1}) {
+    while (!pile.empty()) {
+        const Run r = pile.back();
+        pile.pop_back();
+        for (const int y : {r.y - 1, r.y + 1}) {
             if (y < 0 || y >= hauteur)
                 continue;
-            bool dansRun = false;
-            for (int x = g; x <= d; ++x) {
-                const bool ok = libre(x, y);
-                if (ok && !dansRun)
-                    frontiere.push_back({x, y});
-                dansRun = ok;
+            std::uint8_t *marques = ligneVu(y);
+            for (int x = SauterPris(marques, r.g, r.d); x <= r.d; x = SauterPris(marques, x + 1, r.d)) {
+                if (libre(marques, x, y))
+                    x = prendre(marques, x, y) + 1;
             }
         }
     }
@@ -158,10 +206,26 @@ int RemplirConditionnel(int x, int y, QRgb couleur, int motif, const TTableaudeT
     const Pixels dest(ecrit);
     const Pixels source(static_cast<const QImage &>(&teste == &ecrit ? ecrit : teste));
     const TesteurConditions testeur(groupes, canaux);
-    std::vector<std::uint8_t> vu(static_cast<std::size_t>(largeur) * static_cast<std::size_t>(hauteur), Inconnu);
+    if (testeur.SelonLaCouleurSeule()) {
+        // Regions are mostly runs of one colour: the last answer is reused
+        // for the same colour.
+        QRgb dernier = ~source.at(x, y);
+        bool resultat = false;
+        return Croissance(
+            x, y, largeur, hauteur,
+            [&](int px, int py) {
+                const QRgb p = source.at(px, py);
+                if (p != dernier) {
+                    dernier = p;
+                    resultat = testeur.Tester(p, px, py);
+                }
+                return resultat;
+            },
+            [&](int py, int g, int d) { EcrireRun(&dest.at(0, py), g, d, py, motif, couleur); });
+    }
     return Croissance(
-        x, y, largeur, hauteur, vu, [&](int px, int py) { return testeur.Tester(source.at(px, py), px, py); },
-        [&](int px, int py) { dest.at(px, py) = Ecrire(motif, px, py, couleur); });
+        x, y, largeur, hauteur, [&](int px, int py) { return testeur.Tester(source.at(px, py), px, py); },
+        [&](int py, int g, int d) { EcrireRun(&dest.at(0, py), g, d, py, motif, couleur); });
 }
 
 int RemplirForme(int x, int y, QRgb couleur, int motif, QImage &bitmap)
@@ -172,10 +236,9 @@ int RemplirForme(int x, int y, QRgb couleur, int motif, QImage &bitmap)
     if (x < 0 || y < 0 || x >= largeur || y >= hauteur)
         return 0;
     const Pixels pixels(bitmap);
-    std::vector<std::uint8_t> vu(static_cast<std::size_t>(largeur) * static_cast<std::size_t>(hauteur), Inconnu);
     return Croissance(
-        x, y, largeur, hauteur, vu, [&](int px, int py) { return qAlpha(pixels.at(px, py)) == 0; },
-        [&](int px, int py) { pixels.at(px, py) = Ecrire(motif, px, py, couleur); });
+        x, y, largeur, hauteur, [&](int px, int py) { return qAlpha(pixels.at(px, py)) == 0; },
+        [&](int py, int g, int d) { EcrireRun(&pixels.at(0, py), g, d, py, motif, couleur); });
 }
 
 int RemplirPolygone(int x, int y, const std::vector<QPoint> &points, QRgb couleurContour, QRgb couleurRemplissage,

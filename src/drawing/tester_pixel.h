@@ -63,6 +63,10 @@ public:
         return TesterGeneral(pixel, x, y);
     }
 
+    // True when the answer depends on the pixel's colour alone, not on its
+    // position (no condition reads a channel plane).
+    [[nodiscard]] bool SelonLaCouleurSeule() const { return !besoinCanaux_ || canaux_ == nullptr || canaux_->plans.empty(); }
+
 private:
     [[nodiscard]] bool TesterGeneral(QRgb pixel, int x, int y) const;
     [[nodiscard]] bool TesterCondition(const TCondicoul &c, QRgb pixel, const Tsl &tsl, const int *tsv,

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <ostream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -214,5 +217,98 @@ TEST(RemplirPolygone, APolygonSpanningFewerThanThreePixelsDrawsOnlyItsOutline)
     EXPECT_EQ(couche.pixel(3, 2), 0x00FFFFFFu);
     EXPECT_EQ(couche.pixel(3, 1), 0xFF0000FFu);
 }
+
+// The fills against a brute-force oracle: a breadth-first growth pixel by
+// pixel over random mazes (white walls' gaps, spirals of passing pixels,
+// pockets reached only around corners), from passing and failing seeds, with
+// every pattern, testing the bitmap written or another one.
+struct CasLabyrinthe {
+    std::string nom;
+    unsigned graine;
+    int densiteMurs; // percent of black pixels
+    int motif;
+    bool memeBitmap;
+};
+
+void PrintTo(const CasLabyrinthe &c, std::ostream *os)
+{
+    *os << c.nom;
+}
+
+QImage Labyrinthe(unsigned graine, int densite, int l, int h)
+{
+    std::mt19937 hasard(graine);
+    QImage image(l, h, QImage::Format_ARGB32);
+    for (int y = 0; y < h; ++y) {
+        auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < l; ++x)
+            ligne[x] = static_cast<int>(hasard() % 100) < densite ? 0xFF000000u : 0xFFFFFFFFu;
+    }
+    return image;
+}
+
+// Pixel by pixel, the region the fill must take and what it must write.
+QImage Oracle(const QImage &teste, QImage ecrit, int x0, int y0, int motif, int &compte)
+{
+    const int l = teste.width(), h = teste.height();
+    const auto passe = [&](int x, int y) { return teste.pixel(x, y) == 0xFFFFFFFFu; };
+    std::vector<char> vu(static_cast<std::size_t>(l) * h, 0);
+    std::deque<QPoint> file;
+    const auto visiter = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= l || y >= h || vu[static_cast<std::size_t>(y) * l + x] || !passe(x, y))
+            return;
+        vu[static_cast<std::size_t>(y) * l + x] = 1;
+        file.push_back({x, y});
+    };
+    visiter(x0, y0);
+    if (file.empty()) {
+        visiter(x0 - 1, y0);
+        visiter(x0, y0 - 1);
+        visiter(x0 + 1, y0);
+        visiter(x0, y0 + 1);
+    }
+    compte = 0;
+    while (!file.empty()) {
+        const QPoint p = file.front();
+        file.pop_front();
+        ecrit.setPixel(p, MotifSelectionne(motif, p.x(), p.y()) ? Rouge : PresqueTransparent(Rouge));
+        ++compte;
+        visiter(p.x() - 1, p.y());
+        visiter(p.x() + 1, p.y());
+        visiter(p.x(), p.y() - 1);
+        visiter(p.x(), p.y() + 1);
+    }
+    return ecrit;
+}
+
+class RemplissageContreOracle : public ::testing::TestWithParam<CasLabyrinthe> {};
+
+TEST_P(RemplissageContreOracle, TakesAndWritesExactlyTheOraclesPixels)
+{
+    const CasLabyrinthe &c = GetParam();
+    const QImage image = Labyrinthe(c.graine, c.densiteMurs, 61, 47);
+    std::mt19937 hasard(c.graine + 1);
+    for (int essai = 0; essai < 12; ++essai) {
+        const int x = static_cast<int>(hasard() % 61), y = static_cast<int>(hasard() % 47);
+        int attendu = 0;
+        const QImage depart = c.memeBitmap ? image : Vide(61, 47);
+        const QImage oracle = Oracle(image, depart, x, y, c.motif, attendu);
+        QImage ecrit = depart;
+        const int compte = c.memeBitmap ? RemplirConditionnel(x, y, Rouge, c.motif, Blanc, ecrit, ecrit)
+                                        : RemplirConditionnel(x, y, Rouge, c.motif, Blanc, image, ecrit);
+        ASSERT_EQ(compte, attendu) << "graine " << x << "," << y;
+        ASSERT_EQ(ecrit, oracle) << "graine " << x << "," << y;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Labyrinthes, RemplissageContreOracle,
+                         ::testing::Values(CasLabyrinthe{"murs_clairsemes", 1, 20, 1, false},
+                                           CasLabyrinthe{"murs_denses", 2, 40, 1, false},
+                                           CasLabyrinthe{"au_seuil_de_percolation", 3, 45, 0, false},
+                                           CasLabyrinthe{"motif_quadrille", 4, 30, 4, false},
+                                           CasLabyrinthe{"motif_oblique", 5, 30, 7, false},
+                                           CasLabyrinthe{"meme_bitmap", 6, 35, 1, true},
+                                           CasLabyrinthe{"meme_bitmap_motif_vertical", 7, 35, 2, true}),
+                         [](const auto &info) { return info.param.nom; });
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "app/ui/boites_message.h"
 #include "app/ui/gestion_erreurs.h"
 #include "app/ui/main_window.h"
+#include "app/ui/travail_en_fond.h"
 #include "document/ui/dialogue_enregistrement.h"
 #include "document/enregistrer_document.h"
 #include "document/ui/fenetre_document.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QStatusBar>
 
 namespace {
 
@@ -85,8 +87,15 @@ bool TMainForm::EnregistrerSous(TMDIChild *fenetre)
     // a measured line is not an element and stays provisional.
     if (!document.image.isNull() && document.ProvisoireNonVide() && !document.etatDessin.LigneMesure)
         document.FusionnerProvisoire();
+    // The file is written on another thread: a large picture takes a
+    // second or more, during which the frame keeps painting and shows the
+    // save in its status bar.
     const bool ecrit = ExecuterCommande(this, [&] {
-        if (EnregistrerDocument(document, chemin, options) > 0)
+        int omis = 0;
+        ExecuterEnFond(statusBar(), tr("Enregistrement de %1…").arg(QFileInfo(chemin).fileName()),
+                       [&] { omis = EcrireEnregistrement(document, chemin, options); });
+        TerminerEnregistrement(document, chemin, options);
+        if (omis > 0)
             MessageAvertissement(this, MessageRemplissagesCanaux());
     });
     // The caption follows the document's name, which changes only once

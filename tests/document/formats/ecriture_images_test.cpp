@@ -6,6 +6,7 @@
 #include "document/formats/ecriture_gif.h"
 #include "document/formats/ecriture_jpeg.h"
 #include "document/formats/ecriture_png.h"
+#include "support/png_libpng.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -16,7 +17,9 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstring>
 #include <functional>
+#include <random>
 #include <ostream>
 #include <string>
 
@@ -185,6 +188,70 @@ TEST(EcriturePng, UneImageOpaqueEstEcriteEnRvbEtUneImageTransparenteEnRvba)
     EXPECT_EQ(static_cast<int>(opaque[25]), 2);       // colour type RGB
     EXPECT_EQ(static_cast<int>(transparente[25]), 6); // colour type RGBA
 }
+
+// What EcrirePng writes, libpng reads back bit for bit, whichever filter the
+// picture gets: flat colours, gradients, noise, transparency, a single pixel,
+// and a picture large enough for its rows to be filtered in several slices.
+struct CasPngLibpng {
+    std::string nom;
+    std::function<QImage()> image;
+};
+
+void PrintTo(const CasPngLibpng &c, std::ostream *os)
+{
+    *os << c.nom;
+}
+
+QImage Bruit(int largeur, int hauteur, bool transparent)
+{
+    QImage image(largeur, hauteur, QImage::Format_ARGB32);
+    std::mt19937 hasard(11);
+    for (int y = 0; y < hauteur; ++y) {
+        auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < largeur; ++x)
+            ligne[x] = hasard() | (transparent ? 0u : 0xFF000000u);
+    }
+    return image;
+}
+
+// Vertical bands that repeat along each row, and a gradient under them.
+QImage Bandes(int largeur, int hauteur)
+{
+    QImage image(largeur, hauteur, QImage::Format_RGB32);
+    for (int y = 0; y < hauteur; ++y) {
+        auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < largeur; ++x)
+            ligne[x] = qRgb((x / 7 + y / 11) & 0xFF, (x * y / 97) & 0xFF, ((x ^ y) / 5) & 0xFF);
+    }
+    return image;
+}
+
+class EcriturePngContreLibpng : public ::testing::TestWithParam<CasPngLibpng> {};
+
+TEST_P(EcriturePngContreLibpng, LibpngRelitChaquePixel)
+{
+    const QImage image = GetParam().image().convertToFormat(QImage::Format_ARGB32);
+    const QImage lue = libpng_essai::Lire(Ecrire([&](QIODevice &d) { EcrirePng(image, d); }));
+    ASSERT_FALSE(lue.isNull());
+    ASSERT_EQ(lue.size(), image.size());
+    for (int y = 0; y < image.height(); ++y)
+        ASSERT_EQ(std::memcmp(lue.constScanLine(y), image.constScanLine(y), static_cast<std::size_t>(image.width()) * 4),
+                  0)
+            << "ligne " << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Images, EcriturePngContreLibpng,
+    ::testing::Values(CasPngLibpng{"schema", [] { return Schema(); }},
+                      CasPngLibpng{"schema_transparent", [] { return Schema(true); }},
+                      CasPngLibpng{"degrade", [] { return Degrade(); }},
+                      CasPngLibpng{"bruit_opaque", [] { return Bruit(61, 40, false); }},
+                      CasPngLibpng{"bruit_transparent", [] { return Bruit(61, 40, true); }},
+                      CasPngLibpng{"bandes", [] { return Bandes(300, 200); }},
+                      CasPngLibpng{"un_pixel", [] { return Bruit(1, 1, true); }},
+                      CasPngLibpng{"une_colonne", [] { return Degrade(2, 90).copy(0, 0, 1, 90); }},
+                      CasPngLibpng{"grande_en_tranches", [] { return Bandes(2500, 2400); }}),
+    [](const auto &info) { return info.param.nom; });
 
 TEST(EcritureJpeg, UneQualitePlusHauteDonneUneImagePlusFideleEtPlusLourde)
 {
