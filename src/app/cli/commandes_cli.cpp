@@ -15,6 +15,11 @@ const std::vector<CommandeCli> &CommandesCli()
          CommandeConvert},
         {"canal", "FICHIER INDEX SORTIE",
          "écrit le plan brut du canal INDEX (0 pour le premier) d'un fichier raster, L × H octets", CommandeCanal},
+        {"axe", "VALEUR... [--pas-min N] [--pas-max N]",
+         "bornes, pas, décimales et graduations de l'axe automatique d'un graphique pour ces valeurs", CommandeAxe},
+        {"tableau", "FICHIER [--totaux | --moyennes] [--series] [--entetes N] [--sortie TEXTE] [--graphe IMAGE.gif|.bmp] [--taille LxH]",
+         "lit un tableau de résultats enregistré, calcule totaux ou moyennes, écrit son texte et son graphique",
+         CommandeTableau},
     };
     return commandes;
 }

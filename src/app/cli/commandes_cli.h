@@ -49,3 +49,9 @@ int CommandeAngle(const QStringList &arguments, QTextStream &sortie, QTextStream
 
 // Opening a file and saving it as "Enregistrer sous" does (commande_convert.cpp).
 int CommandeConvert(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
+// The automatic axis of a graph for some values (commande_axe.cpp).
+int CommandeAxe(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
+// A results table read from its text: totals, means, text and graph (commande_tableau.cpp).
+int CommandeTableau(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
