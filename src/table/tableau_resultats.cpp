@@ -1,6 +1,7 @@
 #include "table/tableau_resultats.h"
 
 #include "commun/nombres.h"
+#include "table/texte_grille.h"
 
 #include <algorithm>
 
@@ -174,22 +175,12 @@ void TableauResultats::BasculerMoyennes()
 
 QStringList TableauResultats::LignesTexte() const
 {
-    QStringList texte;
-    texte.reserve(NbLignes() + 1);
-    texte << Titre;
-    for (const QStringList &l : lignes_)
-        texte << l.join(QLatin1Char('\t'));
-    return texte;
+    return LignesTexteGrille(Titre, lignes_);
 }
 
 QString TableauResultats::TexteTableau() const
 {
-    QString texte;
-    for (const QString &l : LignesTexte()) {
-        texte += l;
-        texte += QLatin1String("\r\n");
-    }
-    return texte;
+    return JoindreLignesCrLf(LignesTexte());
 }
 
 TableauResultats::EffetTouche TableauResultats::ToucheGrille(Touche touche, int colonne, int ligne)

@@ -92,6 +92,8 @@ public:
     // line ends with CR LF.
     [[nodiscard]] QStringList LignesTexte() const;
     [[nodiscard]] QString TexteTableau() const;
+    // Every row, for the clipboard's HTML table and the printout.
+    [[nodiscard]] const std::vector<QStringList> &Lignes() const { return lignes_; }
 
     // ---- Editing. The window asks its questions before calling these.
     // Keys typed in the grid, seen before the cell editor.

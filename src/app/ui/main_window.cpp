@@ -127,6 +127,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), zone_(new QMdiArea(
     BrancherRaster();
     BrancherImpression();
     BrancherEnregistrement();
+    BrancherTableau();
 }
 
 TMainForm::~TMainForm()
