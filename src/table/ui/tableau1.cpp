@@ -1,7 +1,5 @@
 #include "table/ui/tableau1.h"
 
-#include "app/ui/boites_message.h"
-#include "app/ui/gestion_erreurs.h"
 #include "commun/ecriture_sure.h"
 #include "commun/fichier_texte.h"
 #include "table/impression_tableau.h"
@@ -127,7 +125,7 @@ void TTableau1::Enregistrer(bool selection)
     if (chemin.isEmpty())
         return;
     const QByteArray octets = EncoderWindows1252(Texte(selection));
-    ExecuterCommande(this, [&] {
+    services.Executer(this, [&] {
         EcrireFichierSurFlux(chemin, [&](QIODevice &sortie) { EcrireOctets(sortie, octets.constData(), octets.size()); });
     });
 }
@@ -155,12 +153,9 @@ void TTableau1::Imprimer(bool selection)
         g.premiere = std::max(1, haut);
         g.derniere = bas;
     }
-    ExecuterCommande(this, [&] {
+    services.Executer(this, [&] {
         ImprimerGrille(imprimante, g, [this] {
-            return AfficherMessage(this, TypeMessage::Avertissement,
-                                   tr("Le tableau sélectionné est trop large, imprimer tout de même ?"),
-                                   BoutonsMessage::OuiNon)
-                   == QMessageBox::Yes;
+            return services.PoserQuestion(this, tr("Le tableau sélectionné est trop large, imprimer tout de même ?"), false);
         });
     });
 }

@@ -4,6 +4,8 @@
 // with the mouse. It copies, saves and prints the whole grid or the
 // selected rows.
 
+#include "table/ui/services_tableau.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
@@ -34,6 +36,8 @@ public:
 
     std::function<QString()> DemanderNomFichier;       // tests replace the file dialog
     std::function<bool(QPrinter &)> PreparerImprimante; // tests replace the print dialog
+    // Questions, error handling and picture printing of the frame.
+    ServicesTableau services = ServicesTableau::ParDefaut();
 
     QTableWidget *grille = nullptr;
     QAction *actEnregistrerTout = nullptr;

@@ -1,8 +1,5 @@
 #include "table/ui/tableau_modif.h"
 
-#include "app/ui/boites_message.h"
-#include "app/ui/gestimp.h"
-#include "app/ui/gestion_erreurs.h"
 #include "commun/nombres.h"
 #include "plot/graphe.h"
 #include "plot/ui/vue_graphe.h"
@@ -340,7 +337,7 @@ void TTableauModif::EnregistrerTableau()
                                       tr("texte (*.TXT)"), QStringLiteral("Txt"));
     if (chemin.isEmpty())
         return;
-    ExecuterCommande(this, [&] { EnregistrerTexteTableau(chemin, tableau_); });
+    services.Executer(this, [&] { EnregistrerTexteTableau(chemin, tableau_); });
 }
 
 void TTableauModif::EnregistrerGraphique()
@@ -351,12 +348,9 @@ void TTableauModif::EnregistrerGraphique()
         return;
     const TEchelle echelle = EchelleDuGraphe(xyGraph1->graphe(), tableau_);
     if (QFileInfo::exists(chemin)
-        && AfficherMessage(this, TypeMessage::Avertissement,
-                           tr("Voulez-vous remplacer le fichier %1 ?").arg(QDir::toNativeSeparators(chemin)),
-                           BoutonsMessage::OuiNon)
-               != QMessageBox::Yes)
+        && !services.PoserQuestion(this, tr("Voulez-vous remplacer le fichier %1 ?").arg(QDir::toNativeSeparators(chemin)), false))
         return;
-    ExecuterCommande(this, [&] { EnregistrerGraphe(chemin, xyGraph1->Rendre(), echelle); });
+    services.Executer(this, [&] { EnregistrerGraphe(chemin, xyGraph1->Rendre(), echelle); });
 }
 
 void TTableauModif::ImprimerTableau()
@@ -376,12 +370,9 @@ void TTableauModif::ImprimerTableau()
     g.ecartTrait = 1;
     g.premiere = 1;
     g.derniere = tableau_.NbLignes() - 1;
-    ExecuterCommande(this, [&] {
+    services.Executer(this, [&] {
         ImprimerGrille(imprimante, g, [this] {
-            return AfficherMessage(this, TypeMessage::Avertissement,
-                                   tr("Le tableau sélectionné est trop large, imprimer tout de même ?"),
-                                   BoutonsMessage::OuiNon)
-                   == QMessageBox::Yes;
+            return services.PoserQuestion(this, tr("Le tableau sélectionné est trop large, imprimer tout de même ?"), false);
         });
     });
 }
@@ -391,7 +382,7 @@ void TTableauModif::ImprimerGraphique()
     const QImage image = xyGraph1->Rendre();
     if (image.width() <= 0)
         return;
-    ImprimerImage(this, static_cast<double>(image.height()) / image.width(), [image] { return image; }, image);
+    services.ImprimerImage(this, static_cast<double>(image.height()) / image.width(), image);
 }
 
 void TTableauModif::AjouterLigne()
@@ -420,9 +411,7 @@ void TTableauModif::SupprimerLigne()
     const QModelIndex c = StringGrid1->currentIndex();
     if (!c.isValid() || !tableau_.LigneSupprimable(c.row()))
         return;
-    if (AfficherMessage(this, TypeMessage::Avertissement, tr("Voulez-vous supprimer la ligne ?"),
-                        BoutonsMessage::OuiNon)
-        != QMessageBox::Yes)
+    if (!services.PoserQuestion(this, tr("Voulez-vous supprimer la ligne ?"), false))
         return;
     tableau_.SupprimerLigne(c.row());
     TableauModifie();
@@ -434,9 +423,7 @@ void TTableauModif::SupprimerColonne()
     const QModelIndex c = StringGrid1->currentIndex();
     if (!c.isValid() || !tableau_.ColonneSupprimable(c.column()))
         return;
-    if (AfficherMessage(this, TypeMessage::Avertissement, tr("Voulez-vous supprimer la colonne ?"),
-                        BoutonsMessage::OuiNon)
-        != QMessageBox::Yes)
+    if (!services.PoserQuestion(this, tr("Voulez-vous supprimer la colonne ?"), false))
         return;
     const int serie = tableau_.SupprimerColonne(c.column());
     if (serie > 0) {
@@ -466,9 +453,7 @@ void TTableauModif::CopierGraphique()
 
 void TTableauModif::ToutEffacer()
 {
-    if (AfficherMessage(this, TypeMessage::Information, tr("Etes-vous sûr de vouloir effacer les données ?"),
-                        BoutonsMessage::OuiNon)
-        != QMessageBox::Yes)
+    if (!services.PoserQuestion(this, tr("Etes-vous sûr de vouloir effacer les données ?"), true))
         return;
     tableau_.ToutEffacer();
     EffacerGrapheTableau(xyGraph1->graphe());

@@ -11,6 +11,8 @@
 
 #include "table/tableau_resultats.h"
 
+#include "table/ui/services_tableau.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -80,6 +82,8 @@ public:
     // The printer for "&Tableau" under "&Imprimer": a print dialog unless
     // tests replace it; false for Cancel.
     std::function<bool(QPrinter &)> PreparerImprimante;
+    // Questions, error handling and picture printing of the frame.
+    ServicesTableau services = ServicesTableau::ParDefaut();
 
     GrilleTableau *StringGrid1 = nullptr;
     QWidget *PanTab = nullptr;
