@@ -7,6 +7,7 @@
 #include <QPolygonF>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -122,6 +123,45 @@ void DessinerAxeY(QPainter &p, const TGraphe &g, const QRect &z, AxeId id)
     p.restore();
 }
 
+// The bitmap a painter draws on, when marks may be written straight into
+// its rows: an unshared 32-bit picture without transformation.
+QImage *ImageDirecte(QPainter &p)
+{
+    QPaintDevice *appareil = p.device();
+    if (!appareil || appareil->devType() != QInternal::Image || !p.transform().isIdentity())
+        return nullptr;
+    auto *image = static_cast<QImage *>(appareil);
+    const bool format = image->format() == QImage::Format_ARGB32 || image->format() == QImage::Format_RGB32;
+    return format && image->isDetached() ? image : nullptr;
+}
+
+// Square point marks of side `cote` centred on whole pixels, clipped to the
+// plot area; a mark on the very pixel of the one before it is not drawn
+// again. Written into the picture's rows when the painter draws on one.
+void DessinerMarques(QPainter &p, const QRect &z, const QPolygonF &trace, int cote, const QColor &couleur)
+{
+    QImage *image = couleur.alpha() == 255 ? ImageDirecte(p) : nullptr;
+    const QRect zone = z.adjusted(0, 0, 1, 1).intersected(image ? image->rect() : QRect(z.topLeft(), z.size() + QSize(1, 1)));
+    const QRgb rgb = couleur.rgba();
+    QPoint precedent(INT_MIN, INT_MIN);
+    for (const QPointF &c : trace) {
+        const QPoint centre(static_cast<int>(std::floor(c.x())), static_cast<int>(std::floor(c.y())));
+        if (centre == precedent)
+            continue;
+        precedent = centre;
+        const QRect marque(centre.x() - cote / 2, centre.y() - cote / 2, cote, cote);
+        if (!image) {
+            p.fillRect(marque, couleur);
+            continue;
+        }
+        const QRect r = marque.intersected(zone);
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            auto *ligne = reinterpret_cast<QRgb *>(image->scanLine(y));
+            std::fill(ligne + r.left(), ligne + r.right() + 1, rgb);
+        }
+    }
+}
+
 void DessinerSeries(QPainter &p, const TGraphe &g, const QRect &z)
 {
     p.save();
@@ -142,14 +182,8 @@ void DessinerSeries(QPainter &p, const TGraphe &g, const QRect &z)
             p.setPen(stylo);
             p.drawPolyline(trace);
         }
-        if (serie.points && serie.taillePoint > 0) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(serie.couleur);
-            const double demi = serie.taillePoint / 2.0;
-            for (const QPointF &c : trace)
-                p.drawRect(QRectF(c.x() - demi, c.y() - demi, serie.taillePoint, serie.taillePoint));
-            p.setBrush(Qt::NoBrush);
-        }
+        if (serie.points && serie.taillePoint > 0)
+            DessinerMarques(p, z, trace, serie.taillePoint, serie.couleur);
     }
     p.restore();
 }

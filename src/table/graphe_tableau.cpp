@@ -15,6 +15,8 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -148,6 +150,14 @@ void RafraichirGraphe(TableauResultats &t, TGraphe &graphe)
     if (t.ModeSeries && t.Moyennes())
         --derniere;
     const int ligneSeries = t.LigneSeries();
+    // Column 0 is read once for all series, as far as the longest needs.
+    std::vector<std::optional<double>> xs;
+    auto x = [&](int r) {
+        const auto i = static_cast<std::size_t>(r - t.PremiereLigneDonnees());
+        while (xs.size() <= i)
+            xs.push_back(t.LireNombre(0, t.PremiereLigneDonnees() + static_cast<int>(xs.size())));
+        return xs[i];
+    };
     for (int k = 1; k <= nbSeries; ++k) {
         SerieGraphe &s = graphe.Serie(k);
         s.doublonsX = true;
@@ -167,13 +177,13 @@ void RafraichirGraphe(TableauResultats &t, TGraphe &graphe)
         if (k >= t.NbColonnes())
             continue;
         for (int r = t.PremiereLigneDonnees(); r <= derniere; ++r) {
-            const std::optional<double> x = t.LireNombre(0, r);
-            if (!x)
+            const std::optional<double> vx = x(r);
+            if (!vx)
                 break;
             const std::optional<double> y = t.LireNombre(k, r);
             if (!y)
                 break;
-            s.AjouterPoint(*x, *y);
+            s.AjouterPoint(*vx, *y);
         }
     }
     graphe.DefinirAutomatique(AxeId::X, graphe.Axe(AxeId::X).reglage.AutoEchelle, true);

@@ -85,25 +85,32 @@ void TableauResultats::CalculerTotaux()
     const int C = colonnes_;
     const int R = NbLignes();
     const int F = fixes_;
+    // Each data cell is read once; a cell that does not parse adds nothing.
+    const int nbColonnes = C - 3;
+    const int nbLignes = std::max(0, R - 1 - F);
+    std::vector<double> valeurs(static_cast<std::size_t>(nbColonnes) * static_cast<std::size_t>(nbLignes));
+    for (int r = 0; r < nbLignes; ++r)
+        for (int c = 0; c < nbColonnes; ++c)
+            valeurs[static_cast<std::size_t>(r) * nbColonnes + c] = LireNombre(c + 1, r + F).value_or(0);
     double grandTotal = 0;
-    for (int c = 1; c <= C - 3; ++c) {
+    for (int c = 0; c < nbColonnes; ++c) {
         double somme = 0;
-        for (int r = F; r <= R - 2; ++r)
-            somme += LireNombre(c, r).value_or(0);
-        DefinirCellule(c, R - 1, FormatGeneral(somme));
+        for (int r = 0; r < nbLignes; ++r)
+            somme += valeurs[static_cast<std::size_t>(r) * nbColonnes + c];
+        DefinirCellule(c + 1, R - 1, FormatGeneral(somme));
         // The grand total adds the totals as they are written.
-        grandTotal += LireNombre(c, R - 1).value_or(0);
+        grandTotal += LireNombre(c + 1, R - 1).value_or(0);
     }
     DefinirCellule(C - 2, R - 1, FormatGeneral(grandTotal));
     DefinirCellule(C - 1, R - 1, QString());
-    for (int r = F; r <= R - 2; ++r) {
+    for (int r = 0; r < nbLignes; ++r) {
         double somme = 0;
-        for (int c = 1; c <= C - 3; ++c)
-            somme += LireNombre(c, r).value_or(0);
-        DefinirCellule(C - 2, r, FormatGeneral(somme));
+        for (int c = 0; c < nbColonnes; ++c)
+            somme += valeurs[static_cast<std::size_t>(r) * nbColonnes + c];
+        DefinirCellule(C - 2, r + F, FormatGeneral(somme));
         // Without a grand total no percentage is written, and none is left
         // from an earlier computation.
-        DefinirCellule(C - 1, r, grandTotal != 0 ? FormatGeneral(somme / grandTotal * 100) : QString());
+        DefinirCellule(C - 1, r + F, grandTotal != 0 ? FormatGeneral(somme / grandTotal * 100) : QString());
     }
 }
 
