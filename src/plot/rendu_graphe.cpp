@@ -212,7 +212,7 @@ void DessinerLegende(QPainter &p, const TGraphe &g)
         return;
     std::vector<const SerieGraphe *> entrees;
     for (const auto &[numero, serie] : g.Series())
-        if (serie.etatLegende != EtatLegende::NonAffiche)
+        if (serie.visible && serie.etatLegende != EtatLegende::NonAffiche)
             entrees.push_back(&serie);
     if (entrees.empty())
         return;

@@ -186,6 +186,14 @@ void RafraichirGraphe(TableauResultats &t, TGraphe &graphe)
             s.AjouterPoint(*vx, *y);
         }
     }
+    // Series beyond the table's columns (a Y variable or a series column
+    // taken away) keep no points and are not shown.
+    for (const auto &[numero, serie] : graphe.Series())
+        if (numero > nbSeries && (serie.visible || serie.NombrePoints() > 0)) {
+            SerieGraphe &s = graphe.Serie(numero);
+            s.EffacerPoints();
+            s.visible = false;
+        }
     graphe.DefinirAutomatique(AxeId::X, graphe.Axe(AxeId::X).reglage.AutoEchelle, true);
     graphe.DefinirAutomatique(AxeId::Y, graphe.Axe(AxeId::Y).reglage.AutoEchelle, true);
     graphe.DefinirAutomatique(AxeId::Y2, true, true);

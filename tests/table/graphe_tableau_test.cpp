@@ -106,6 +106,20 @@ TEST_F(GrapheTableauTest, RefreshPlotsEachSeriesDownToItsFirstText)
     EXPECT_TRUE(graphe.MessagesAxes().isEmpty());
 }
 
+TEST_F(GrapheTableauTest, ASecondYTakenAwayLeavesNoPointsOnTheGraph)
+{
+    DeuxVariables();
+    Lignes({{"0", "1", "20"}, {"1", "2", "21"}});
+    RafraichirGraphe(t, graphe);
+    ASSERT_EQ(graphe.TrouverSerie(2)->NombrePoints(), 2);
+    ChoixTableau uneVariable;
+    AppliquerReglage(t, graphe, uneVariable);
+    RafraichirGraphe(t, graphe);
+    EXPECT_EQ(graphe.TrouverSerie(2)->NombrePoints(), 0);
+    EXPECT_FALSE(graphe.TrouverSerie(2)->visible);
+    EXPECT_FALSE(graphe.Axe(AxeId::Y2).visible);
+}
+
 TEST_F(GrapheTableauTest, ScaleRecordFollowsThePlotAreaAndRanges)
 {
     DeuxVariables();

@@ -3,6 +3,7 @@
 #include "table/tableau_resultats.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -29,6 +30,11 @@ QVariant ModeleGrilleTableau::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return tableau_.Cellule(index.column(), index.row());
+    if (role == Qt::FontRole && index.row() < tableau_.LignesFixes()) {
+        QFont gras;
+        gras.setBold(true);
+        return gras;
+    }
     if (role == Qt::BackgroundRole) {
         if (index.row() < tableau_.LignesFixes())
             return QApplication::palette().button();
