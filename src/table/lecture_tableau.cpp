@@ -30,18 +30,22 @@ TexteTableauLu LireTexteTableau(const QByteArray &octets)
         throw ErreurDecodage(tr("Tableau trop long : plus de %1 lignes.").arg(kLignesMaxTableau));
     TexteTableauLu t;
     t.titre = lignes.first();
-    t.lignes.reserve(static_cast<std::size_t>(lignes.size() - 1));
+    // Columns are counted before any line is cut, so that a line of
+    // separators never makes a huge list and the padded grid's size is
+    // known before it is made.
     for (qsizetype i = 1; i < lignes.size(); ++i) {
-        // Columns are counted before the line is cut, so that a line of
-        // separators never makes a huge list.
         const qsizetype colonnes = lignes[i].count(QLatin1Char('\t')) + 1;
         if (colonnes > kColonnesMaxTableau)
             throw ErreurDecodage(tr("Tableau trop large : plus de %1 colonnes (ligne %2).")
                                      .arg(kColonnesMaxTableau)
                                      .arg(i + 1));
-        t.lignes.push_back(lignes[i].split(QLatin1Char('\t')));
         t.colonnes = std::max(t.colonnes, static_cast<int>(colonnes));
     }
+    if (static_cast<qint64>(t.colonnes) * (lignes.size() - 1) > kCellulesMaxTableau)
+        throw ErreurDecodage(tr("Tableau trop grand : plus de %1 cellules.").arg(kCellulesMaxTableau));
+    t.lignes.reserve(static_cast<std::size_t>(lignes.size() - 1));
+    for (qsizetype i = 1; i < lignes.size(); ++i)
+        t.lignes.push_back(lignes[i].split(QLatin1Char('\t')));
     t.colonnes = std::max(t.colonnes, 1);
     for (QStringList &l : t.lignes)
         l.resize(t.colonnes);

@@ -16,6 +16,9 @@ class TableauResultats;
 // Limits of a table read from a file; beyond them the file is refused.
 inline constexpr int kColonnesMaxTableau = 1000;
 inline constexpr int kLignesMaxTableau = 1000000;
+// Rows are padded to the widest: their product is held too, so that a few
+// wide lines among many short ones cannot make a huge grid.
+inline constexpr qint64 kCellulesMaxTableau = 4000000;
 
 struct TexteTableauLu {
     QString titre;
@@ -24,8 +27,8 @@ struct TexteTableauLu {
 };
 
 // Throws ErreurDecodage with a French message for an empty file, bytes that
-// are not text (a NUL byte), more than kColonnesMaxTableau columns or
-// kLignesMaxTableau rows.
+// are not text (a NUL byte), more than kColonnesMaxTableau columns,
+// kLignesMaxTableau rows or kCellulesMaxTableau cells.
 [[nodiscard]] TexteTableauLu LireTexteTableau(const QByteArray &octets);
 
 // Puts a table text into the model: caption, cells, `lignesFixes` header

@@ -80,7 +80,10 @@ INSTANTIATE_TEST_SUITE_P(Cas, RefusTableau,
                          ::testing::Values(CasRefus{"empty", QByteArray(), "vide"},
                                            CasRefus{"binary", QByteArray("T\r\n\x01\x00\x02", 6), "octets nuls"},
                                            CasRefus{"hundred_thousand_columns",
-                                                    "T\r\n" + QByteArray(99999, '\t'), "1000 colonnes"}),
+                                                    "T\r\n" + QByteArray(99999, '\t'), "1000 colonnes"},
+                                           CasRefus{"one_wide_line_over_many_short_ones",
+                                                    "T\r\n" + QByteArray(999, '\t') + QByteArray(2 * 5000, '\n'),
+                                                    "4000000 cellules"}),
                          [](const auto &info) { return std::string(info.param.nom); });
 
 } // namespace

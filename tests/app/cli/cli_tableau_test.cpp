@@ -137,6 +137,19 @@ TEST_F(TableauCli, GraphSavedAsGifCarriesItsScaleAndReopensCalibrated)
     EXPECT_EQ(document->echelle.UniteY[1], QStringLiteral("°C (T)"));
 }
 
+TEST_F(TableauCli, ScaleSideFileBesideAGifTakesPrecedenceOverItsComment)
+{
+    const QString gif = dossier.filePath(QStringLiteral("courbe.gif"));
+    ASSERT_EQ(Executer({"tableau", Fichier(kChute), "--graphe", gif}).statut, 0);
+    QFile sca(dossier.filePath(QStringLiteral("courbe.sca")));
+    ASSERT_TRUE(sca.open(QIODevice::WriteOnly));
+    sca.write("<SCALE=0;0,5;mm;>\r\n");
+    sca.close();
+    const auto document = OuvrirDocument(gif, 0);
+    EXPECT_EQ(document->echelle.Mode, TEchelle::Longueur);
+    EXPECT_EQ(document->echelle.Unite, QStringLiteral("mm"));
+}
+
 TEST_F(TableauCli, GraphSavedAsBmpHasItsSideFile)
 {
     const QString bmp = dossier.filePath(QStringLiteral("courbe.bmp"));
