@@ -9,33 +9,49 @@ namespace {
 
 QChar g_sepDecimal = QLatin1Char('.');
 
+// Digits in a fixed buffer: a double has at most 17 significant digits, and
+// rounding adds at most one, so that formatting allocates nothing for them.
+struct Chiffres {
+    char c[24];
+    int n = 0;
+    [[nodiscard]] int size() const { return n; }
+    [[nodiscard]] bool empty() const { return n == 0; }
+    char &operator[](int i) { return c[i]; }
+    char operator[](int i) const { return c[i]; }
+    void push_back(char x)
+    {
+        if (n < static_cast<int>(sizeof c))
+            c[n++] = x;
+    }
+};
+
 // Shortest decimal digits of |v| and its exponent: |v| = 0.d1d2d3... * 10^(exp+1).
 struct Decimal {
-    std::string chiffres;
+    Chiffres chiffres;
     int exposant = 0;
 };
 
 Decimal DecimalCourt(double v)
 {
     char tampon[64];
-    auto res = std::to_chars(tampon, tampon + sizeof tampon, std::fabs(v), std::chars_format::scientific);
-    std::string s(tampon, res.ptr);
-    const auto posE = s.find('e');
+    const auto res = std::to_chars(tampon, tampon + sizeof tampon, std::fabs(v), std::chars_format::scientific);
     Decimal d;
-    for (std::size_t i = 0; i < posE; ++i)
-        if (s[i] != '.')
-            d.chiffres.push_back(s[i]);
-    d.exposant = std::stoi(s.substr(posE + 1));
+    const char *p = tampon;
+    for (; p < res.ptr && *p != 'e'; ++p)
+        if (*p != '.')
+            d.chiffres.push_back(*p);
+    if (p < res.ptr)
+        std::from_chars(*(p + 1) == '+' ? p + 2 : p + 1, res.ptr, d.exposant);
     return d;
 }
 
 // Keeps P significant digits, halves away from zero; may carry into a new digit.
 void ArrondirChiffres(Decimal &d, int P)
 {
-    if (static_cast<int>(d.chiffres.size()) <= P)
+    if (d.chiffres.size() <= P)
         return;
     const bool monter = d.chiffres[P] >= '5';
-    d.chiffres.resize(P);
+    d.chiffres.n = P;
     if (!monter)
         return;
     int i = P - 1;
@@ -46,16 +62,18 @@ void ArrondirChiffres(Decimal &d, int P)
     if (i >= 0) {
         ++d.chiffres[i];
     } else {
-        d.chiffres.insert(d.chiffres.begin(), '1');
-        d.chiffres.pop_back();
+        // 99..9 carried into 100..0: the same count of digits, one more power.
+        d.chiffres[0] = '1';
+        for (int k = 1; k < P; ++k)
+            d.chiffres[k] = '0';
         ++d.exposant;
     }
 }
 
-void RetirerZerosFinaux(std::string &s)
+void RetirerZerosFinaux(Chiffres &s)
 {
-    while (!s.empty() && s.back() == '0')
-        s.pop_back();
+    while (s.n > 0 && s.c[s.n - 1] == '0')
+        --s.n;
 }
 
 } // namespace
@@ -94,37 +112,46 @@ QString FormatGeneral(double v, int P)
     if (d.chiffres.empty())
         return QStringLiteral("0");
 
-    const QChar sep = g_sepDecimal;
-    QString texte;
+    // The text is laid out in one buffer, then made a QString once.
+    const char sep = static_cast<char>(g_sepDecimal.unicode());
+    const Chiffres &c = d.chiffres;
+    const int n = c.size();
+    char texte[64];
+    int t = 0;
     if (v < 0)
-        texte += QLatin1Char('-');
+        texte[t++] = '-';
 
-    if (d.exposant >= -4 && d.exposant < P) {
-        std::string entier;
-        std::string fraction;
+    if (d.exposant >= -4 && d.exposant < P && d.exposant < 40) {
         if (d.exposant >= 0) {
-            const std::size_t n = static_cast<std::size_t>(d.exposant) + 1;
-            entier = d.chiffres.substr(0, std::min(n, d.chiffres.size()));
-            entier.resize(n, '0');
-            if (d.chiffres.size() > n)
-                fraction = d.chiffres.substr(n);
+            // Integer part: the first exposant + 1 digits, zeros past the last one.
+            const int entier = d.exposant + 1;
+            for (int i = 0; i < entier; ++i)
+                texte[t++] = i < n ? c[i] : '0';
+            if (n > entier) {
+                texte[t++] = sep;
+                for (int i = entier; i < n; ++i)
+                    texte[t++] = c[i];
+            }
         } else {
-            entier = "0";
-            fraction = std::string(static_cast<std::size_t>(-d.exposant - 1), '0') + d.chiffres;
+            texte[t++] = '0';
+            texte[t++] = sep;
+            for (int i = 0; i < -d.exposant - 1; ++i)
+                texte[t++] = '0';
+            for (int i = 0; i < n; ++i)
+                texte[t++] = c[i];
         }
-        RetirerZerosFinaux(fraction);
-        texte += QString::fromLatin1(entier.c_str());
-        if (!fraction.empty())
-            texte += sep + QString::fromLatin1(fraction.c_str());
-        return texte;
+        return QString::fromLatin1(texte, t);
     }
 
-    texte += QLatin1Char(d.chiffres[0]);
-    if (d.chiffres.size() > 1)
-        texte += sep + QString::fromLatin1(d.chiffres.c_str() + 1);
-    texte += QLatin1Char('E');
-    texte += QString::number(d.exposant);
-    return texte;
+    texte[t++] = c[0];
+    if (n > 1) {
+        texte[t++] = sep;
+        for (int i = 1; i < n; ++i)
+            texte[t++] = c[i];
+    }
+    texte[t++] = 'E';
+    const auto fin = std::to_chars(texte + t, texte + sizeof texte, d.exposant);
+    return QString::fromLatin1(texte, static_cast<qsizetype>(fin.ptr - texte));
 }
 
 QChar SepDecimal()
@@ -161,23 +188,25 @@ QString RemplacerSepAutre(const QString &texte)
 
 namespace {
 
-// Copies the accepted form into an ASCII string with '.' as separator, or
+// Copies the accepted form into an ASCII buffer with '.' as separator, or
 // returns false.
-bool NormaliserReel(const QString &texte, QChar sep, std::string &sortie)
+template <class Sortie>
+bool NormaliserReel(const QString &texte, QChar sep, Sortie &sortie)
 {
     qsizetype i = 0;
     const qsizetype n = texte.size();
-    while (i < n && (texte[i] == QLatin1Char(' ') || texte[i] == QLatin1Char('\t')))
+    const QChar *t = texte.constData();
+    while (i < n && (t[i] == QLatin1Char(' ') || t[i] == QLatin1Char('\t')))
         ++i;
-    if (i < n && (texte[i] == QLatin1Char('+') || texte[i] == QLatin1Char('-'))) {
-        if (texte[i] == QLatin1Char('-'))
+    if (i < n && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'))) {
+        if (t[i] == QLatin1Char('-'))
             sortie.push_back('-');
         ++i;
     }
     int chiffres = 0;
     bool separateur = false;
     for (; i < n; ++i) {
-        const QChar c = texte[i];
+        const QChar c = t[i];
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
             sortie.push_back(static_cast<char>(c.unicode()));
             ++chiffres;
@@ -190,16 +219,16 @@ bool NormaliserReel(const QString &texte, QChar sep, std::string &sortie)
     }
     if (chiffres == 0)
         return false;
-    if (i < n && (texte[i] == QLatin1Char('E') || texte[i] == QLatin1Char('e'))) {
+    if (i < n && (t[i] == QLatin1Char('E') || t[i] == QLatin1Char('e'))) {
         sortie.push_back('e');
         ++i;
-        if (i < n && (texte[i] == QLatin1Char('+') || texte[i] == QLatin1Char('-'))) {
-            sortie.push_back(static_cast<char>(texte[i].unicode()));
+        if (i < n && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'))) {
+            sortie.push_back(static_cast<char>(t[i].unicode()));
             ++i;
         }
         int chiffresExposant = 0;
-        for (; i < n && texte[i] >= QLatin1Char('0') && texte[i] <= QLatin1Char('9'); ++i) {
-            sortie.push_back(static_cast<char>(texte[i].unicode()));
+        for (; i < n && t[i] >= QLatin1Char('0') && t[i] <= QLatin1Char('9'); ++i) {
+            sortie.push_back(static_cast<char>(t[i].unicode()));
             ++chiffresExposant;
         }
         if (chiffresExposant == 0)
@@ -208,16 +237,41 @@ bool NormaliserReel(const QString &texte, QChar sep, std::string &sortie)
     return i == n;
 }
 
+// A fixed buffer for the usual short numbers, so that reading a cell
+// allocates nothing.
+struct TamponCourt {
+    char octets[48];
+    std::size_t n = 0;
+    bool deborde = false;
+    void push_back(char c)
+    {
+        if (n < sizeof octets)
+            octets[n++] = c;
+        else
+            deborde = true;
+    }
+};
+
 } // namespace
 
 double TexteEnReel(const QString &texte, bool *ok)
 {
-    std::string s;
     double v = 0;
-    bool bon = NormaliserReel(texte, g_sepDecimal, s);
-    if (bon) {
-        const auto res = std::from_chars(s.data(), s.data() + s.size(), v);
-        bon = res.ec == std::errc() && res.ptr == s.data() + s.size() && std::isfinite(v);
+    bool bon = false;
+    TamponCourt court;
+    if (texte.size() <= static_cast<qsizetype>(sizeof court.octets)) {
+        bon = NormaliserReel(texte, g_sepDecimal, court) && !court.deborde;
+        if (bon) {
+            const auto res = std::from_chars(court.octets, court.octets + court.n, v);
+            bon = res.ec == std::errc() && res.ptr == court.octets + court.n && std::isfinite(v);
+        }
+    } else {
+        std::string s;
+        bon = NormaliserReel(texte, g_sepDecimal, s);
+        if (bon) {
+            const auto res = std::from_chars(s.data(), s.data() + s.size(), v);
+            bon = res.ec == std::errc() && res.ptr == s.data() + s.size() && std::isfinite(v);
+        }
     }
     if (ok)
         *ok = bon;

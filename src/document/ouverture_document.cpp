@@ -1,6 +1,7 @@
 #include "document/ouverture_document.h"
 
 #include "commun/erreur.h"
+#include "commun/fichier_texte.h"
 #include "calibration/code_couleur.h"
 #include "calibration/echelle_annexe.h"
 #include "document/chargement_document.h"
@@ -11,6 +12,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+
+#include <optional>
 
 GenreFichier GenreDeFichier(const QString &chemin)
 {
@@ -50,14 +53,32 @@ QString NomLecteur(const QString &chemin)
 
 namespace {
 
+// The scale text held in a GIF file's comment, when it holds one.
+std::optional<TEchelle> EchelleDuCommentaireGif(const QString &chemin)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray commentaire = CommentaireGif(fichier.readAll());
+    if (commentaire.isEmpty())
+        return std::nullopt;
+    const TEchelle echelle = TexteEnEchelle(DecoderTexte(commentaire).trimmed());
+    if (echelle.Definie != 1)
+        return std::nullopt;
+    return echelle;
+}
+
 // An ordinary picture, then its calibration side-files.
 void LireImageEtAnnexes(ImageDocument &document, const QString &chemin)
 {
     document.image = LireImage(chemin);
 
     // Scale side-file: a missing, unreadable or unparsable file gives
-    // EchelleParDefaut.
+    // EchelleParDefaut. A GIF picture without one may carry its scale in its
+    // comment, as saved graphs do.
     document.echelle = LireEchelleAnnexe(chemin);
+    if (!QFileInfo::exists(NomFichierEchelle(chemin)) && QFileInfo(chemin).suffix().toUpper() == QLatin1String("GIF"))
+        document.echelle = EchelleDuCommentaireGif(chemin).value_or(document.echelle);
 
     // Colour-code side-file: a missing, unreadable or unparsable file gives
     // CodeParDefaut.

@@ -39,6 +39,12 @@ const CasFormat kCasFormat[] = {
     {"échelle à 4 chiffres", 0.0254, 4, "0,0254"},
     {"un", 1, 3, "1"},
     {"grand exposant", 6.02e23, 3, "6,02E23"},
+    {"dix-sept chiffres courts arrondis", 29.599999999999998, 3, "29,6"},
+    {"0,1 plus 0,2 à quinze chiffres", 0.1 + 0.2, 15, "0,3"},
+    {"un tiers à quinze chiffres", 1.0 / 3.0, 15, "0,333333333333333"},
+    {"entier long à quinze chiffres", 123456789012345678.0, 15, "1,23456789012346E17"},
+    {"exposant à trois chiffres", -1e-300, 3, "-1E-300"},
+    {"neuf à quinze chiffres qui remonte", 9.9999999999999999e14, 15, "1E15"},
 };
 
 class FormatGeneralTest : public ::testing::TestWithParam<CasFormat> {};

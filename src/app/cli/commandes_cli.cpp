@@ -24,6 +24,11 @@ const std::vector<CommandeCli> &CommandesCli()
          "applique dans l'ordre : gris, inverser, blanc=X1,Y1,X2,Y2, pixelliser=N, symetrie-h, symetrie-v, "
          "rotation-90|180|270, recadrer=X,Y,L,H, redimensionner=P, agrandir=L,H[,centre|haut-gauche|haut-droite|bas-gauche|bas-droite]",
          CommandeTransformer},
+        {"axe", "VALEUR... [--pas-min N] [--pas-max N]",
+         "bornes, pas, décimales et graduations de l'axe automatique d'un graphique pour ces valeurs", CommandeAxe},
+        {"tableau", "FICHIER [--totaux | --moyennes] [--series] [--entetes N] [--sortie TEXTE] [--graphe IMAGE.gif|.bmp] [--taille LxH]",
+         "lit un tableau de résultats enregistré, calcule totaux ou moyennes, écrit son texte et son graphique",
+         CommandeTableau},
     };
     return commandes;
 }

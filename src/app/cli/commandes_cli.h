@@ -77,3 +77,9 @@ int CommandeConvert(const QStringList &arguments, QTextStream &sortie, QTextStre
 // (commande_combiner.cpp, commande_transformer.cpp).
 int CommandeCombiner(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 int CommandeTransformer(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
+// The automatic axis of a graph for some values (commande_axe.cpp).
+int CommandeAxe(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
+// A results table read from its text: totals, means, text and graph (commande_tableau.cpp).
+int CommandeTableau(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);

@@ -128,6 +128,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), zone_(new QMdiArea(
     BrancherImpression();
     BrancherEnregistrement();
     BrancherTraitements();
+    BrancherTableau();
 }
 
 TMainForm::~TMainForm()

@@ -25,6 +25,8 @@ class QSpinBox;
 class QToolBar;
 class QToolButton;
 class TMDIChild;
+class TTableau1;
+class TTableauModif;
 class ImageDocument;
 
 class TMainForm : public QMainWindow {
@@ -126,6 +128,10 @@ public:
     std::function<bool(const QString &chemin)> ouvrirParLeBureau;
     // Starts a program detached; false when it cannot start. Tests replace it.
     std::function<bool(const QString &programme)> lancerProgramme;
+
+    // The results table windows, created once and hidden (app/ui/branchement_tableau.cpp).
+    TTableauModif *TableauModif = nullptr;
+    TTableau1 *Tableau1 = nullptr;
 
     // Opens an animation list; set by the animation subsystem (nothing happens otherwise).
     std::function<void(const QString &)> ouvrirAnimation;
@@ -269,6 +275,7 @@ private:
     void BrancherImpression();     // printing
     void BrancherEnregistrement(); // document file and export
     void BrancherTraitements();    // point and geometric operations, combination of images
+    void BrancherTableau();        // results table
 
     // Reads the file into a new document window; throws ErreurFichier or
     // ErreurDecodage and then leaves no window behind.

@@ -133,7 +133,7 @@ struct LiberateurPalette {
 
 } // namespace
 
-void EcrireGif(const QImage &image, QIODevice &sortie)
+void EcrireGif(const QImage &image, QIODevice &sortie, const QByteArray &commentaire)
 {
     if (image.isNull())
         throw ErreurDecodage(QCoreApplication::translate("Enregistrement", "Image vide : rien à enregistrer"));
@@ -172,8 +172,16 @@ void EcrireGif(const QImage &image, QIODevice &sortie)
     EGifSetGifVersion(gif.get(), true);
     const int largeur = source.width();
     const int hauteur = source.height();
-    bool reussi = EGifPutScreenDesc(gif.get(), largeur, hauteur, 8, 0, carte.get()) == GIF_OK
-                  && EGifPutImageDesc(gif.get(), 0, 0, largeur, hauteur, false, nullptr) == GIF_OK;
+    bool reussi = EGifPutScreenDesc(gif.get(), largeur, hauteur, 8, 0, carte.get()) == GIF_OK;
+    if (reussi && !commentaire.isEmpty()) {
+        reussi = EGifPutExtensionLeader(gif.get(), COMMENT_EXT_FUNC_CODE) == GIF_OK;
+        for (qsizetype debut = 0; reussi && debut < commentaire.size(); debut += 255) {
+            const int n = static_cast<int>(qMin<qsizetype>(255, commentaire.size() - debut));
+            reussi = EGifPutExtensionBlock(gif.get(), n, commentaire.constData() + debut) == GIF_OK;
+        }
+        reussi = reussi && EGifPutExtensionTrailer(gif.get()) == GIF_OK;
+    }
+    reussi = reussi && EGifPutImageDesc(gif.get(), 0, 0, largeur, hauteur, false, nullptr) == GIF_OK;
     for (int y = 0; reussi && y < hauteur; ++y)
         reussi = EGifPutLine(gif.get(), palette.indices.data() + static_cast<std::size_t>(y) * largeur, largeur)
                  == GIF_OK;

@@ -8,7 +8,11 @@
 class QImage;
 class QIODevice;
 
-// Writes image as a complete GIF file (GIF89a, one frame). Throws
+#include <QByteArray>
+
+// Writes image as a complete GIF file (GIF89a, one frame). A non-empty
+// commentaire is written as a comment extension before the frame (in blocks
+// of at most 255 bytes), where readers of the program look for it. Throws
 // ErreurFichier when the device refuses bytes and ErreurDecodage when the
 // picture cannot be encoded (empty, over 65535 pixels).
-void EcrireGif(const QImage &image, QIODevice &sortie);
+void EcrireGif(const QImage &image, QIODevice &sortie, const QByteArray &commentaire = {});

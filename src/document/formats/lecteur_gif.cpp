@@ -176,3 +176,32 @@ QImage DecoderGif(const QByteArray &octets)
         return image;
     }
 }
+
+QByteArray CommentaireGif(const QByteArray &octets)
+{
+    Flux flux{&octets, 0};
+    int code = 0;
+    FichierGif fichier;
+    fichier.gif = DGifOpen(&flux, LireOctets, &code);
+    if (!fichier.gif)
+        return {};
+    GifFileType *gif = fichier.gif;
+    QByteArray commentaire;
+    // Only the records before the first frame are read: a damaged file
+    // gives what was found up to the fault.
+    for (;;) {
+        GifRecordType type = UNDEFINED_RECORD_TYPE;
+        if (DGifGetRecordType(gif, &type) == GIF_ERROR || type != EXTENSION_RECORD_TYPE)
+            return commentaire;
+        int codeExtension = 0;
+        GifByteType *bloc = nullptr;
+        if (DGifGetExtension(gif, &codeExtension, &bloc) == GIF_ERROR)
+            return commentaire;
+        while (bloc) {
+            if (codeExtension == COMMENT_EXT_FUNC_CODE && commentaire.size() < (1 << 20))
+                commentaire.append(reinterpret_cast<const char *>(bloc + 1), bloc[0]);
+            if (DGifGetExtensionNext(gif, &bloc) == GIF_ERROR)
+                return commentaire;
+        }
+    }
+}

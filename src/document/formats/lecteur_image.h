@@ -51,3 +51,7 @@ struct LecteurImage {
 // The format a file's first bytes announce ("PNG", "JPEG", "GIF", "TIFF",
 // "BMP", "WebP", "ICO"), or an empty text.
 [[nodiscard]] QString FormatSelonContenu(const QByteArray &octets);
+
+// The comment extensions found before the first frame of a GIF file's bytes,
+// joined; empty when there is none or the bytes are not a GIF file.
+[[nodiscard]] QByteArray CommentaireGif(const QByteArray &octets);

@@ -1,0 +1,179 @@
+// The results table at 10,000 rows of X and two Y: totals beside the plain
+// parsing of the same cell texts, and a graph refresh with its drawing
+// beside the parsing of the same texts and one polyline per series of the
+// same points on the same bitmap.
+
+#include "commun/nombres.h"
+#include "plot/graphe.h"
+#include "plot/rendu_graphe.h"
+#include "table/graphe_tableau.h"
+#include "table/tableau_resultats.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPolygonF>
+
+#include <benchmark/benchmark.h>
+
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kLignes = 10000;
+
+QGuiApplication &Application()
+{
+    static int argc = 1;
+    static char nom[] = "kaptori-bench";
+    static char *argv[] = {nom, nullptr};
+    static QGuiApplication *app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QGuiApplication(argc, argv);
+    }();
+    return *app;
+}
+
+// X from 0 to 9999, Y1 a parabola, Y2 a sine, written as the table writes numbers.
+TableauResultats Tableau()
+{
+    DefinirSepDecimal(QLatin1Char(','));
+    TableauResultats t;
+    t.SepDecimal = QLatin1Char(',');
+    t.SepAutre = QLatin1Char('.');
+    t.NbY = 2;
+    t.DefinirTaille(3, kLignes + 3);
+    for (int i = 0; i < kLignes; ++i) {
+        t.DefinirCellule(0, i + 2, FormatGeneral(i * 0.01, 6));
+        t.DefinirCellule(1, i + 2, FormatGeneral(0.5 * i * i / 1000.0, 6));
+        t.DefinirCellule(2, i + 2, FormatGeneral(20 + 5 * std::sin(i / 300.0), 6));
+    }
+    return t;
+}
+
+// The data cells of the table as UTF-8 with a point, parsed by from_chars.
+std::vector<std::string> Textes(const TableauResultats &t, int colonneDebut, int colonneFin)
+{
+    std::vector<std::string> textes;
+    for (int r = 2; r < t.NbLignes(); ++r)
+        for (int c = colonneDebut; c <= colonneFin; ++c) {
+            std::string s = t.Cellule(c, r).toStdString();
+            for (char &ch : s)
+                if (ch == ',')
+                    ch = '.';
+            textes.push_back(s);
+        }
+    return textes;
+}
+
+void BM_CalculerTotaux(benchmark::State &state)
+{
+    TableauResultats t = Tableau();
+    t.BasculerTotaux();
+    for (auto _ : state)
+        t.CalculerTotaux();
+}
+BENCHMARK(BM_CalculerTotaux)->Unit(benchmark::kMillisecond);
+
+void BM_ReferenceFromChars(benchmark::State &state)
+{
+    const std::vector<std::string> textes = Textes(Tableau(), 1, 2);
+    for (auto _ : state) {
+        double somme = 0;
+        for (const std::string &s : textes) {
+            double v = 0;
+            std::from_chars(s.data(), s.data() + s.size(), v);
+            somme += v;
+        }
+        benchmark::DoNotOptimize(somme);
+    }
+}
+BENCHMARK(BM_ReferenceFromChars)->Unit(benchmark::kMillisecond);
+
+void BM_RafraichirEtRendre(benchmark::State &state)
+{
+    Application();
+    TableauResultats t = Tableau();
+    TGraphe g;
+    PreparerGrapheTableau(g);
+    AppliquerAxesTableau(t, g);
+    g.DefinirTaille(QSize(640, 480));
+    QImage image(640, 480, QImage::Format_ARGB32);
+    for (auto _ : state) {
+        RafraichirGraphe(t, g);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        DessinerGraphe(p, g);
+    }
+}
+BENCHMARK(BM_RafraichirEtRendre)->Unit(benchmark::kMillisecond);
+
+// The two parts of the refresh and drawing, apart.
+void BM_RafraichirSeul(benchmark::State &state)
+{
+    Application();
+    TableauResultats t = Tableau();
+    TGraphe g;
+    PreparerGrapheTableau(g);
+    AppliquerAxesTableau(t, g);
+    for (auto _ : state)
+        RafraichirGraphe(t, g);
+}
+BENCHMARK(BM_RafraichirSeul)->Unit(benchmark::kMillisecond);
+
+void BM_RendreSeul(benchmark::State &state)
+{
+    Application();
+    TableauResultats t = Tableau();
+    TGraphe g;
+    PreparerGrapheTableau(g);
+    AppliquerAxesTableau(t, g);
+    g.DefinirTaille(QSize(640, 480));
+    RafraichirGraphe(t, g);
+    QImage image(640, 480, QImage::Format_ARGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter p(&image);
+        DessinerGraphe(p, g);
+    }
+}
+BENCHMARK(BM_RendreSeul)->Unit(benchmark::kMillisecond);
+
+// The reference of a refresh and its drawing: the same cell texts parsed
+// by from_chars and the same points drawn as two polylines on the bitmap.
+void BM_ReferencePolyligne(benchmark::State &state)
+{
+    Application();
+    TableauResultats t = Tableau();
+    const std::vector<std::string> textes = Textes(t, 0, 2);
+    TGraphe g;
+    PreparerGrapheTableau(g);
+    AppliquerAxesTableau(t, g);
+    g.DefinirTaille(QSize(640, 480));
+    RafraichirGraphe(t, g);
+    QPolygonF traits[2];
+    for (int k = 1; k <= 2; ++k)
+        for (const QPointF &pt : g.TrouverSerie(k)->PointsOrdonnes())
+            traits[k - 1].append(QPointF(g.ColonneDeX(pt.x()), g.LigneDeY(pt.y(), k == 1 ? AxeId::Y : AxeId::Y2)));
+    QImage image(640, 480, QImage::Format_ARGB32);
+    for (auto _ : state) {
+        double somme = 0;
+        for (const std::string &s : textes) {
+            double v = 0;
+            std::from_chars(s.data(), s.data() + s.size(), v);
+            somme += v;
+        }
+        benchmark::DoNotOptimize(somme);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.setPen(Qt::blue);
+        p.drawPolyline(traits[0]);
+        p.setPen(Qt::red);
+        p.drawPolyline(traits[1]);
+    }
+}
+BENCHMARK(BM_ReferencePolyligne)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,148 @@
+#pragma once
+// The results table's model: a grid of text cells whose column 0 is X and
+// whose other columns are Y variables or series of one Y variable, with its
+// setup fields, its header rows, and the computed totals, percentages and
+// means. Every number is kept as text and parsed when needed; a cell is
+// numeric when it parses with the decimal separator (after the other
+// separator has been turned into it, see LireNombre).
+//
+// Invariants kept by the operations:
+// - the last row is the entry row, where the next values go;
+// - with totals shown, the last row is the totals row ("totaux" in column 0)
+//   and the last two columns are the row totals and percentages;
+// - with means shown, the last column holds each line's mean;
+// - totals and means exclude each other.
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+class TableauResultats {
+public:
+    TableauResultats();
+
+    // ---- Setup fields
+    QString Titre = QStringLiteral("Résultats"); // window caption and graph title
+    bool ModeSeries = false;         // columns after X are series of one Y variable
+    bool SeriesParParametre = false; // series identified by a parameter's value
+    bool XNumerique = true;          // X holds numbers (else class names)
+    int NbY = 1;                     // 1 or 2; 1 in series mode
+    QString NomAbscisse;
+    QString UniteAbscisse;
+    std::array<QString, 3> NomOrdonnee;   // [1] and [2]
+    std::array<QString, 3> UniteOrdonnee; // [1] and [2]
+    QString NomParametre;
+    QString UniteParametre;
+    int NbSeries = 1;
+    bool DemanderReglage = true;
+    int LargeurColonne = 80; // default column width in pixels, 40..300
+    // Copies of the frame's separators, handed over each time the table is
+    // shown; while unset (null) no conversion takes place.
+    QChar SepDecimal;
+    QChar SepAutre;
+
+    // ---- Grid
+    [[nodiscard]] int NbColonnes() const { return colonnes_; }
+    [[nodiscard]] int NbLignes() const { return static_cast<int>(lignes_.size()); }
+    [[nodiscard]] int LignesFixes() const { return fixes_; }
+    [[nodiscard]] int PremiereLigneDonnees() const { return fixes_; }
+    // Resizes the grid; new cells are empty, cells outside are dropped.
+    void DefinirTaille(int colonnes, int lignes);
+    void DefinirLignesFixes(int n) { fixes_ = n; }
+    // Empty text outside the grid.
+    [[nodiscard]] QString Cellule(int colonne, int ligne) const;
+    // Ignored outside the grid.
+    void DefinirCellule(int colonne, int ligne, const QString &texte);
+    [[nodiscard]] const QStringList &Ligne(int ligne) const { return lignes_[static_cast<std::size_t>(ligne)]; }
+
+    // The number of a cell: the first SepAutre is turned into SepDecimal and
+    // the cell rewritten, then the text is parsed strictly. Nothing for text,
+    // an empty cell, two separators ("2,5.1") or a number beyond the reals.
+    [[nodiscard]] std::optional<double> LireNombre(int colonne, int ligne);
+
+    // ---- Totals and means
+    [[nodiscard]] bool Totaux() const { return totaux_; }
+    [[nodiscard]] bool Moyennes() const { return moyennes_; }
+    // "&Totaux et %" and "&Moyenne / ligne" toggled as their menu items do.
+    void BasculerTotaux();
+    void BasculerMoyennes();
+    // Sums of the data columns in the totals row, their sum as grand total,
+    // each data row's sum and its percentage of the grand total. Does
+    // nothing unless totals are shown.
+    void CalculerTotaux();
+    // The mean of each line's Y columns (empty ones count in the divisor).
+    // Does nothing unless means are shown.
+    void CalculerMoyennes();
+    // Whichever of the two is shown.
+    void Recalculer();
+
+    // Columns and rows the user cannot type into.
+    [[nodiscard]] bool ColonneCalculee(int colonne) const;
+    [[nodiscard]] bool LigneTotaux(int ligne) const { return totaux_ && ligne == NbLignes() - 1; }
+    // The last column before the computed ones and the last row before the
+    // totals row: the last data cell.
+    [[nodiscard]] int DerniereColonneDonnees() const;
+    [[nodiscard]] int DerniereLigneDonnees() const;
+
+    // ---- Text: the caption, then every row's cells joined by TAB; every
+    // line ends with CR LF.
+    [[nodiscard]] QStringList LignesTexte() const;
+    [[nodiscard]] QString TexteTableau() const;
+    // Every row, for the clipboard's HTML table and the printout.
+    [[nodiscard]] const std::vector<QStringList> &Lignes() const { return lignes_; }
+
+    // ---- Editing. The window asks its questions before calling these.
+    // Keys typed in the grid, seen before the cell editor.
+    enum class Touche { Entree, RetourArriere, Autre };
+    struct EffetTouche {
+        bool ecartee = false;     // the key goes no further
+        bool ligneAjoutee = false;
+        bool ligneRetiree = false;
+        int colonne = 0;          // cursor after the key
+        int ligne = 0;
+        bool disposer = false;    // the grid's size changed
+        bool rafraichir = false;  // the graph is to be refreshed
+    };
+    EffetTouche ToucheGrille(Touche touche, int colonne, int ligne);
+    // "une &ligne": returns the new line, where the cursor goes.
+    int InsererLigne(int ligneCurseur);
+    // "une &colonne" (series mode only; -1 otherwise): returns the new
+    // column, where the cursor goes. NbSeries grows by one.
+    int InsererColonneSerie(int colonneCurseur);
+    // "la &ligne": false, with nothing changed, on the totals row and the
+    // header rows. The only data line left is emptied rather than removed.
+    [[nodiscard]] bool LigneSupprimable(int ligne) const;
+    bool SupprimerLigne(int ligne);
+    // "la &colonne": false, with nothing changed, below 3 columns, on
+    // column 0 and on computed columns. Returns the series number that lost
+    // its column (0 when none): with two Y variables NbY becomes 1 and it is
+    // 2; otherwise NbSeries decreases and it is the former count.
+    [[nodiscard]] bool ColonneSupprimable(int colonne) const;
+    int SupprimerColonne(int colonne);
+
+    // "Tout &effacer": one Y, one series, 2 columns, 3 rows (2 fixed), all
+    // cells empty, totals and means off.
+    void ToutEffacer();
+
+    // The label of the series row: "///série", or "//" NomParametre with
+    // " (" UniteParametre ")" when series are identified by a parameter.
+    [[nodiscard]] QString LibelleSeries() const;
+    // The row of series names in series mode (-1 in variables mode).
+    [[nodiscard]] int LigneSeries() const;
+
+private:
+    void InsererLigneVide(int position);
+    void RetirerLigne(int ligne);
+    void InsererColonneVide(int position);
+    void RetirerColonne(int colonne);
+
+    int colonnes_ = 2;
+    int fixes_ = 2;
+    std::vector<QStringList> lignes_;
+    bool totaux_ = false;
+    bool moyennes_ = false;
+};

@@ -1,0 +1,308 @@
+// The results table in the program, used as a pupil uses it: "&Tableau"
+// opens the setup, values typed in the grid are plotted at each Enter,
+// totals and means come and go, the graph is saved, copied and printed, the
+// presentation editor's Cancel changes nothing, and series by classes have
+// no graph. With KAPTORI_CAPTURES set to a folder, the windows are saved
+// there as PNG.
+
+#include "app/ui/boites_message.h"
+#include "app/ui/main_window.h"
+#include "commun/fichier_texte.h"
+#include "document/formats/lecteur_image.h"
+#include "plot/graphe.h"
+#include "plot/ui/choix_graphe.h"
+#include "plot/ui/vue_graphe.h"
+#include "support/capture.h"
+#include "support/essai_cadre.h"
+#include "support/pilote_dialogues.h"
+#include "support/separateur.h"
+#include "table/ui/choix_tableau.h"
+#include "table/ui/grille_tableau.h"
+#include "table/ui/tableau1.h"
+#include "table/ui/tableau_modif.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TableauCadre : public EssaiCadre {
+protected:
+    void SetUp() override
+    {
+        EssaiCadre::SetUp();
+        cadre_ = std::make_unique<TMainForm>();
+        cadre_->show();
+        fenetre = cadre_->TableauModif;
+        ASSERT_NE(fenetre, nullptr);
+    }
+
+    // "&Tableau" answered with these choices in the setup dialog.
+    bool Ouvrir(const std::function<void(TChoix_T &)> &choix)
+    {
+        return PiloteDialogues::Executer(cadre_->actTableau, {PiloteDialogues::Quand<TChoix_T>([choix](TChoix_T &d) {
+                                                 choix(d);
+                                                 d.accept();
+                                             })});
+    }
+
+    static void DeuxVariables(TChoix_T &d)
+    {
+        Capturer(d, QStringLiteral("choix_tableau_initial"));
+        d.Titre->setText(QStringLiteral("Chute"));
+        d.nombre_Y->setValue(2);
+        d.DefinirNom(0, 1, QStringLiteral("t"));
+        d.DefinirNom(0, 2, QStringLiteral("s"));
+        d.DefinirNom(1, 1, QStringLiteral("h"));
+        d.DefinirNom(1, 2, QStringLiteral("m"));
+        d.DefinirNom(2, 1, QStringLiteral("T"));
+        d.DefinirNom(2, 2, QStringLiteral("°C"));
+        Capturer(d, QStringLiteral("choix_tableau_deux_y"));
+    }
+
+    // Types a value into the current cell and presses Enter, as on a keyboard.
+    void Taper(const QString &texte)
+    {
+        GrilleTableau *g = fenetre->StringGrid1;
+        QTest::keyClick(g, texte.at(0).toLatin1());
+        QLineEdit *editeur = nullptr;
+        for (QLineEdit *e : g->viewport()->findChildren<QLineEdit *>())
+            if (e != fenetre->Ediparam && e->isVisible())
+                editeur = e;
+        ASSERT_NE(editeur, nullptr);
+        QTest::keyClicks(editeur, texte.mid(1));
+        QTest::keyClick(editeur, Qt::Key_Return);
+    }
+
+    void Aller(int colonne, int ligne)
+    {
+        fenetre->StringGrid1->setCurrentIndex(fenetre->StringGrid1->model()->index(ligne, colonne));
+    }
+
+    SeparateurTemporaire virgule{QLatin1Char(',')};
+    TTableauModif *fenetre = nullptr;
+};
+
+TEST_F(TableauCadre, TypedValuesArePlottedAtEachEnterAndLinesAreAdded)
+{
+    ASSERT_TRUE(Ouvrir(DeuxVariables));
+    EXPECT_TRUE(fenetre->isVisible());
+    EXPECT_EQ(fenetre->windowTitle(), QStringLiteral("Chute"));
+    TableauResultats &t = fenetre->tableau();
+    EXPECT_EQ(t.Ligne(0), QStringList({"t", "h", "T"}));
+    Aller(0, 2);
+    for (const char *v : {"0", "0", "20", "1", "4.9", "21", "2", "19.6", "22"})
+        Taper(QString::fromLatin1(v));
+    EXPECT_EQ(t.NbLignes(), 6) << "each Enter in the last cell adds a line";
+    EXPECT_EQ(t.Cellule(1, 3), QStringLiteral("4,9")) << "the point became the decimal comma";
+    const TGraphe &g = fenetre->xyGraph1->graphe();
+    EXPECT_EQ(g.TrouverSerie(1)->NombrePoints(), 3);
+    EXPECT_EQ(g.TrouverSerie(2)->YDuPoint(2), 22);
+    EXPECT_TRUE(g.TrouverSerie(2)->surY2);
+    EXPECT_TRUE(g.Axe(AxeId::Y2).visible);
+
+    fenetre->actTotaux->trigger();
+    EXPECT_EQ(t.NbColonnes(), 5);
+    EXPECT_EQ(t.Cellule(0, t.NbLignes() - 1), QStringLiteral("totaux"));
+    EXPECT_EQ(t.Cellule(1, t.NbLignes() - 1), QStringLiteral("24,5"));
+    Capturer(*fenetre, QStringLiteral("tableau_totaux"));
+    fenetre->actMoyennes->trigger();
+    EXPECT_FALSE(fenetre->actTotaux->isChecked());
+    EXPECT_EQ(t.Cellule(3, 0), QStringLiteral("moyennes"));
+    EXPECT_EQ(t.Cellule(3, 2), QStringLiteral("10"));
+    Capturer(*fenetre, QStringLiteral("tableau_moyennes"));
+}
+
+TEST_F(TableauCadre, PointerOverThePlotReadsItsValues)
+{
+    ASSERT_TRUE(Ouvrir(DeuxVariables));
+    TGraphe &g = fenetre->xyGraph1->graphe();
+    const QRect z = g.ZoneTrace();
+    fenetre->LirePosition(z.center());
+    EXPECT_TRUE(fenetre->position->text().startsWith(QStringLiteral("t : "))) << fenetre->position->text().toStdString();
+    EXPECT_TRUE(fenetre->position->text().contains(QStringLiteral("  T : ")));
+    fenetre->LirePosition(QPoint(1, 1));
+    EXPECT_TRUE(fenetre->position->text().isEmpty());
+}
+
+TEST_F(TableauCadre, SeriesByClassesHideTheGraphAndItsMenus)
+{
+    ASSERT_TRUE(Ouvrir([](TChoix_T &d) {
+        d.series->setChecked(true);
+        d.parClasses->setChecked(true);
+        Capturer(d, QStringLiteral("choix_tableau_classes"));
+    }));
+    EXPECT_FALSE(fenetre->xyGraph1->isVisible());
+    EXPECT_FALSE(fenetre->actCopierGraphique->isEnabled());
+    EXPECT_FALSE(fenetre->actPresentation->isEnabled());
+    EXPECT_FALSE(fenetre->actTout->isEnabled());
+    EXPECT_TRUE(fenetre->actAjouterColonne->isEnabled());
+    EXPECT_EQ(fenetre->tableau().Cellule(0, 1), QStringLiteral("///série"));
+}
+
+TEST_F(TableauCadre, SeriesHeaderIsEditedOverItsCell)
+{
+    ASSERT_TRUE(Ouvrir([](TChoix_T &d) { d.series->setChecked(true); }));
+    fenetre->AjouterColonne();
+    EXPECT_EQ(fenetre->tableau().NbSeries, 2);
+    EXPECT_TRUE(fenetre->Y_grand->isVisible());
+    GrilleTableau *g = fenetre->StringGrid1;
+    const QRect cellule = g->visualRect(g->model()->index(2, 1));
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, cellule.center());
+    ASSERT_TRUE(fenetre->Ediparam->isVisible());
+    fenetre->Ediparam->setText(QStringLiteral("lot A"));
+    QTest::keyClick(fenetre->Ediparam, Qt::Key_Return);
+    EXPECT_FALSE(fenetre->Ediparam->isVisible());
+    EXPECT_EQ(fenetre->tableau().Cellule(1, 2), QStringLiteral("lot A"));
+    EXPECT_EQ(fenetre->xyGraph1->graphe().TrouverSerie(1)->nom, QStringLiteral("lot A"));
+    Capturer(*fenetre, QStringLiteral("tableau_series"));
+}
+
+TEST_F(TableauCadre, GraphIsSavedOnlyWhenReplacingIsAccepted)
+{
+    ASSERT_TRUE(Ouvrir(DeuxVariables));
+    TableauResultats &t = fenetre->tableau();
+    t.DefinirCellule(0, 2, QStringLiteral("1"));
+    t.DefinirCellule(1, 2, QStringLiteral("2"));
+    t.DefinirCellule(2, 2, QStringLiteral("3"));
+    fenetre->RafraichirGraphe();
+    const QString chemin = Chemin(QStringLiteral("courbe.gif"));
+    {
+        QFile f(chemin);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("ancien");
+    }
+    QString filtreChoisi;
+    fenetre->DemanderNomFichier = [&](const QString &, const QString &, const QString &filtre, const QString &) {
+        filtreChoisi = filtre;
+        return chemin;
+    };
+    reponse_ = QMessageBox::No;
+    fenetre->actEnregistrerGraphique->trigger();
+    EXPECT_EQ(filtreChoisi, QStringLiteral("Fichier Gif (*.Gif)"));
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_[0].startsWith(QStringLiteral("Voulez-vous remplacer le fichier ")));
+    QFile ancien(chemin);
+    ASSERT_TRUE(ancien.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ancien.readAll(), QByteArray("ancien"));
+    ancien.close();
+
+    reponse_ = QMessageBox::Yes;
+    fenetre->actEnregistrerGraphique->trigger();
+    QFile nouveau(chemin);
+    ASSERT_TRUE(nouveau.open(QIODevice::ReadOnly));
+    const QByteArray octets = nouveau.readAll();
+    EXPECT_TRUE(DecoderTexte(CommentaireGif(octets)).startsWith(QStringLiteral("<SCALE=1;")));
+    EXPECT_EQ(LireImage(chemin).size(), fenetre->xyGraph1->size());
+}
+
+TEST_F(TableauCadre, CopyPutsTheTextAndAnHtmlTable)
+{
+    ASSERT_TRUE(Ouvrir(DeuxVariables));
+    fenetre->tableau().DefinirCellule(1, 2, QStringLiteral("2,5"));
+    fenetre->actCopierTableau->trigger();
+    const QMimeData *donnees = QApplication::clipboard()->mimeData();
+    ASSERT_NE(donnees, nullptr);
+    EXPECT_EQ(donnees->text(), fenetre->tableau().TexteTableau());
+    EXPECT_TRUE(donnees->html().contains(QStringLiteral("x:num=\"2.5\"")));
+    fenetre->actCopierGraphique->trigger();
+    EXPECT_EQ(QApplication::clipboard()->image().size(), fenetre->xyGraph1->size());
+}
+
+TEST_F(TableauCadre, TablePrintsIntoAPdfFile)
+{
+    ASSERT_TRUE(Ouvrir(DeuxVariables));
+    const QString pdf = Chemin(QStringLiteral("tableau.pdf"));
+    fenetre->PreparerImprimante = [&](QPrinter &p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(pdf);
+        return true;
+    };
+    fenetre->actImprimerTableau->trigger();
+    EXPECT_GT(QFileInfo(pdf).size(), 500);
+    EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(TableauCadre, PresentationCancelLeavesTheGraphAsItWas)
+{
+    ASSERT_TRUE(Ouvrir(DeuxVariables));
+    const QImage avant = fenetre->xyGraph1->Rendre();
+    DefinirExecutionChoixGraphe([](Tchoixgraphe &d) {
+        d.titre->setText(QStringLiteral("changé"));
+        d.croixZero->setChecked(true);
+        return false;
+    });
+    fenetre->actPresentation->trigger();
+    DefinirExecutionChoixGraphe({});
+    EXPECT_EQ(fenetre->xyGraph1->graphe().GraphTitle, QStringLiteral("Chute"));
+    EXPECT_EQ(fenetre->xyGraph1->Rendre(), avant);
+}
+
+TEST_F(TableauCadre, ComputedColumnsAreRefusedWithoutAQuestion)
+{
+    ASSERT_TRUE(Ouvrir(DeuxVariables));
+    fenetre->actTotaux->trigger();
+    for (int c : {0, 3, 4}) {
+        Aller(c, 2);
+        fenetre->actSupprimerColonne->trigger();
+    }
+    EXPECT_TRUE(messages_.isEmpty());
+    EXPECT_EQ(fenetre->tableau().NbColonnes(), 5);
+    Aller(2, 2);
+    reponse_ = QMessageBox::Yes;
+    fenetre->actSupprimerColonne->trigger();
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_EQ(messages_[0], QStringLiteral("Voulez-vous supprimer la colonne ?"));
+    EXPECT_EQ(fenetre->tableau().NbY, 1);
+    EXPECT_FALSE(fenetre->xyGraph1->graphe().Axe(AxeId::Y2).visible);
+}
+
+TEST_F(TableauCadre, DisplayModesShowTableGraphOrBoth)
+{
+    ASSERT_TRUE(Ouvrir(DeuxVariables));
+    fenetre->actTableauSeul->trigger();
+    EXPECT_FALSE(fenetre->xyGraph1->isVisible());
+    EXPECT_TRUE(fenetre->PanTab->isVisible());
+    fenetre->actGrapheSeul->trigger();
+    EXPECT_FALSE(fenetre->PanTab->isVisible());
+    EXPECT_TRUE(fenetre->xyGraph1->isVisible());
+    EXPECT_GT(fenetre->xyGraph1->width(), fenetre->width() * 9 / 10);
+    fenetre->actTout->trigger();
+    EXPECT_TRUE(fenetre->PanTab->isVisible());
+    EXPECT_TRUE(fenetre->xyGraph1->isVisible());
+}
+
+TEST(Tableau1, SelectedRowsAreTheCaptionTheHeadersAndTheSelection)
+{
+    TTableau1 f;
+    std::vector<QStringList> lignes;
+    lignes.push_back({"position", "rouge"});
+    lignes.push_back({"mm", "%"});
+    for (int r = 2; r < 130; ++r)
+        lignes.push_back({QString::number(r), QString::number(2 * r)});
+    f.DefinirGrille(lignes);
+    f.SelectionnerLignes(50, 120);
+    const QStringList texte = f.Texte(true).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(texte.size(), 1 + 2 + 71);
+    EXPECT_EQ(texte[0], QStringLiteral("Résultats"));
+    EXPECT_EQ(texte[2], QStringLiteral("mm\t%"));
+    EXPECT_EQ(texte[3], QStringLiteral("50\t100"));
+    EXPECT_EQ(texte.last(), QStringLiteral("120\t240"));
+    EXPECT_EQ(f.Texte(false).count(QStringLiteral("\r\n")), 131);
+}
+
+} // namespace
