@@ -228,6 +228,8 @@ ObjetDelimite DelimiterObjet(int x, int y, const TesteurConditions &testeur, QRg
         }
         front.swap(suivant);
     }
+    if (minX <= maxX)
+        objet.boite = QRect(QPoint(minX, minY), QPoint(maxX, maxY));
     if (front.size() >= static_cast<std::size_t>(LimiteFrontObjet)) {
         objet.abandonne = true;
         objet.messages.push_back(MessageTropComplique());
@@ -237,7 +239,6 @@ ObjetDelimite DelimiterObjet(int x, int y, const TesteurConditions &testeur, QRg
     objet.pixels = compte;
     objet.largeur = maxX - minX + 1;
     objet.hauteur = maxY - minY + 1;
-    objet.boite = QRect(minX, minY, objet.largeur, objet.hauteur);
 
     // The start point: the first border point of the leftmost column.
     QPoint depart = front.front();

@@ -37,7 +37,7 @@ struct ObjetDelimite {
     int pixels = 0;           // 0 when the growth was abandoned
     int largeur = 0;          // bounding box of the object
     int hauteur = 0;
-    QRect boite;
+    QRect boite;              // holds every pixel written, even when abandoned
     // Clockwise on the screen from the start point S (the first border point
     // of the leftmost column); it ends on S again when it closes. A single
     // border point gives the list S, S.
