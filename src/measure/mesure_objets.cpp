@@ -229,6 +229,7 @@ ResultatObjets MesurerObjets(const QImage &imageSource, const PlansCanaux *canau
                 mesure.contourCoupe = objet.contourCoupe;
                 mesure.contourPerdu = objet.contourPerdu;
                 mesure.contour = std::move(objet.contour);
+                mesure.etiquettes = {numero};
                 objets.push_back(std::move(mesure));
             }
             for (int yy = boite.top(); yy <= boite.bottom() && !boite.isEmpty(); ++yy)
@@ -252,6 +253,8 @@ ResultatObjets MesurerObjets(const QImage &imageSource, const PlansCanaux *canau
                     continue;
                 if (options.ResuStat)
                     o.surface += objets[k].surface;
+                o.etiquettes.insert(o.etiquettes.end(), objets[k].etiquettes.begin(), objets[k].etiquettes.end());
+                o.boite |= objets[k].boite;
                 retirer[k] = true;
             }
         }
@@ -269,12 +272,29 @@ ResultatObjets MesurerObjets(const QImage &imageSource, const PlansCanaux *canau
             resultat.pixelsTotal -= objets[i].pixels;
             const ObjetMesure &o = objets[i];
             // Erased to fully transparent white, so that nothing reading the
-            // layer's alpha (light values) counts them.
-            if (options.RegroupEmboites)
-                RemplirPolygone(o.germe.x(), o.germe.y(), o.contour, Transparent, Transparent, 1, groupes, image,
-                                provisoire, canaux);
-            else
+            // layer's alpha (light values) counts them. With the label image
+            // the object's pixels and those of the objects merged into it are
+            // known exactly (a fill bounded by the contour would miss the
+            // parts beyond a one-pixel pinch).
+            if (options.RegroupEmboites) {
+                std::vector<bool> siens;
+                std::uint32_t plusGrand = 0;
+                for (const std::uint32_t e : o.etiquettes)
+                    plusGrand = std::max(plusGrand, e);
+                siens.assign(plusGrand + 1, false);
+                for (const std::uint32_t e : o.etiquettes)
+                    siens[e] = true;
+                for (int yy = o.boite.top(); yy <= o.boite.bottom(); ++yy) {
+                    QRgb *p = Ligne(provisoire, yy);
+                    for (int xx = o.boite.left(); xx <= o.boite.right(); ++xx) {
+                        const std::uint32_t e = etiquettes.at(xx, yy) & 0x00FFFFFFu;
+                        if (e != 0 && e <= plusGrand && siens[e])
+                            p[xx] = Transparent;
+                    }
+                }
+            } else {
                 RemplirConditionnel(o.germe.x(), o.germe.y(), Transparent, 1, groupes, image, provisoire, canaux);
+            }
         }
         Filtrer(objets, [&](std::size_t i) { return !incomplet[i]; });
     }

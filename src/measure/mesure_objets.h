@@ -49,6 +49,9 @@ struct ObjetMesure {
     float largeur = 0.0f;
     float surface = 0.0f;
     std::array<QPoint, 6> reperes{};
+    // Numbers of the label image this object covers: its own and those of
+    // the nested objects merged into it.
+    std::vector<std::uint32_t> etiquettes;
 };
 
 struct ResultatObjets {

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include <string>
 #include <vector>
 
@@ -135,6 +138,10 @@ TEST(MesurerObjets, CountsObjectsCutByTheEdgeApart)
     Rectangle(image, 10, 20, 13, 23);
     Rectangle(image, 0, 2, 3, 20);   // along the left edge
     Rectangle(image, 36, 20, 39, 38); // along the right edge
+    // A lobe joined to the left one by a corridor one pixel wide.
+    Rectangle(image, 4, 20, 5, 20);
+    Rectangle(image, 5, 21, 5, 21);
+    Rectangle(image, 5, 22, 8, 25);
     OptionsObjets o = Details();
     const Mesure m = Mesurer(image, o);
     EXPECT_EQ(m.r.resultat, "3 objets (+2 incomplets)");
@@ -143,13 +150,22 @@ TEST(MesurerObjets, CountsObjectsCutByTheEdgeApart)
     EXPECT_EQ(m.r.resusurf, "Surface totale : 48 pixels<sup>2</sup> (sans les objets incomplets)");
     // The colouring of a left-out object is erased to fully transparent
     // white, not almost-transparent white.
-    EXPECT_EQ(m.provisoire.pixel(1, 10), 0x00FFFFFFu);
+    const QRect gardes[] = {QRect(10, 5, 4, 4), QRect(20, 5, 4, 4), QRect(10, 20, 4, 4)};
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x)
+            if (std::none_of(std::begin(gardes), std::end(gardes), [&](const QRect &r) { return r.contains(x, y); }))
+                ASSERT_EQ(m.provisoire.pixel(x, y), 0x00FFFFFFu) << x << "," << y;
     EXPECT_EQ(m.provisoire.pixel(11, 6), o.CouleurSurface);
 
     o.CompteIncomplets = true;
     const Mesure tous = Mesurer(image, o);
     EXPECT_EQ(tous.r.resultat, "5 objets");
-    EXPECT_EQ(tous.r.resusurf, "Surface totale : 200 pixels<sup>2</sup>");
+    EXPECT_EQ(tous.r.resusurf, "Surface totale : 219 pixels<sup>2</sup>");
+
+    o.RegroupEmboites = false;
+    o.CompteIncomplets = false;
+    const Mesure sansRegrouper = Mesurer(image, o);
+    EXPECT_EQ(sansRegrouper.provisoire.pixel(6, 23), 0x00FFFFFFu);
 }
 
 TEST(MesurerObjets, StatisticsStartAtTheFirstValue)

@@ -24,6 +24,15 @@ const std::vector<CommandeCli> &CommandesCli()
          "applique dans l'ordre : gris, inverser, blanc=X1,Y1,X2,Y2, pixelliser=N, symetrie-h, symetrie-v, "
          "rotation-90|180|270, recadrer=X,Y,L,H, redimensionner=P, agrandir=L,H[,centre|haut-gauche|haut-droite|bas-gauche|bas-droite]",
          CommandeTransformer},
+        {"surface", "FICHIER --conditions TEXTE [--sortie IMAGE]",
+         "compte et colore les pixels qui répondent aux conditions, ex. « (Rouge 129..255 et Verte 129..255) et non "
+         "Bleue 128..255 » ; surface avec l'échelle du fichier",
+         CommandeSurface},
+        {"objets",
+         "FICHIER --conditions TEXTE [--taille-min T] [--details] [--reperes] [--sans-coloration] "
+         "[--sans-regroupement] [--incomplets] [--tableau] [--sortie IMAGE]",
+         "délimite, compte et mesure les objets qui répondent aux conditions (tableau séparé par des tabulations)",
+         CommandeObjets},
     };
     return commandes;
 }

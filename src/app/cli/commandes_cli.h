@@ -58,3 +58,8 @@ int CommandeConvert(const QStringList &arguments, QTextStream &sortie, QTextStre
 // (commande_combiner.cpp, commande_transformer.cpp).
 int CommandeCombiner(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 int CommandeTransformer(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
+// Surface measurement and object delimitation with conditions written as
+// text (commande_objets.cpp).
+int CommandeSurface(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeObjets(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
