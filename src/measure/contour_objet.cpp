@@ -33,6 +33,71 @@ int CodePas(QPoint a, QPoint b)
     return (dx + 2) * 5 + (dy + 2);
 }
 
+
+std::int64_t Vectoriel(QPoint o, QPoint a, QPoint b)
+{
+    return static_cast<std::int64_t>(a.x() - o.x()) * (b.y() - o.y())
+           - static_cast<std::int64_t>(a.y() - o.y()) * (b.x() - o.x());
+}
+
+struct Corde {
+    int i = 0;
+    int j = 0;
+    std::int64_t carre = 0;
+};
+
+// The longest chord and the first pair of the contour (lowest i, then
+// lowest j) that reaches it. Its ends are vertices of the convex hull, so
+// the length is found over the hull and only points at the ends of a
+// longest chord are paired along the contour.
+Corde PlusLongueCorde(const std::vector<QPoint> &contour)
+{
+    std::vector<QPoint> points(contour);
+    auto ordre = [](QPoint a, QPoint b) { return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y()); };
+    std::sort(points.begin(), points.end(), ordre);
+    points.erase(std::unique(points.begin(), points.end()), points.end());
+    std::vector<QPoint> enveloppe;
+    if (points.size() < 3) {
+        enveloppe = points;
+    } else {
+        std::vector<QPoint> h(2 * points.size());
+        std::size_t k = 0;
+        for (const QPoint &p : points) {
+            while (k >= 2 && Vectoriel(h[k - 2], h[k - 1], p) <= 0)
+                --k;
+            h[k++] = p;
+        }
+        for (std::size_t i = points.size() - 1, t = k + 1; i-- > 0;) {
+            while (k >= t && Vectoriel(h[k - 2], h[k - 1], points[i]) <= 0)
+                --k;
+            h[k++] = points[i];
+        }
+        h.resize(k - 1);
+        enveloppe = std::move(h);
+    }
+    std::int64_t meilleur = 0;
+    for (std::size_t i = 0; i < enveloppe.size(); ++i)
+        for (std::size_t j = i + 1; j < enveloppe.size(); ++j)
+            meilleur = std::max(meilleur, Carre(enveloppe[i], enveloppe[j]));
+    std::vector<QPoint> bouts;
+    for (std::size_t i = 0; i < enveloppe.size(); ++i)
+        for (std::size_t j = i + 1; j < enveloppe.size(); ++j)
+            if (Carre(enveloppe[i], enveloppe[j]) == meilleur) {
+                bouts.push_back(enveloppe[i]);
+                bouts.push_back(enveloppe[j]);
+            }
+    auto estBout = [&](QPoint p) { return std::find(bouts.begin(), bouts.end(), p) != bouts.end(); };
+    const int n = static_cast<int>(contour.size());
+    for (int i = 0; i < n; ++i) {
+        if (!estBout(contour[static_cast<std::size_t>(i)]))
+            continue;
+        for (int j = i + 1; j < n; ++j)
+            if (Carre(contour[static_cast<std::size_t>(i)], contour[static_cast<std::size_t>(j)]) == meilleur)
+                return {i, j, meilleur};
+    }
+    return {0, 1, Carre(contour[0], contour[1])};
+}
+
 } // namespace
 
 MesureContour MesurerContour(const std::vector<QPoint> &contour)
@@ -48,19 +113,7 @@ MesureContour MesurerContour(const std::vector<QPoint> &contour)
                               contour[static_cast<std::size_t>((i + 1) % dernier)]);
     m.perimetre = perimetre;
 
-    // The longest chord: it joins two points of the convex hull, but the
-    // first pair in contour order must win on ties, so all pairs are tried.
-    std::int64_t meilleur = -1;
-    int ia = 0, ib = 0;
-    for (int i = 0; i < n; ++i)
-        for (int j = i + 1; j < n; ++j) {
-            const std::int64_t d = Carre(contour[static_cast<std::size_t>(i)], contour[static_cast<std::size_t>(j)]);
-            if (d > meilleur) {
-                meilleur = d;
-                ia = i;
-                ib = j;
-            }
-        }
+    const auto [ia, ib, meilleur] = PlusLongueCorde(contour);
     const QPoint a = contour[static_cast<std::size_t>(ia)], b = contour[static_cast<std::size_t>(ib)];
     m.longueur = std::sqrt(static_cast<float>(meilleur));
     m.reperes[0] = a;

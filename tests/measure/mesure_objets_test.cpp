@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 #include <string>
@@ -332,6 +333,55 @@ TEST(MesurerSurface, CountsAndWritesThePassingPixels)
     EXPECT_EQ(provisoire.pixel(5, 5), 0xFFFFFF00u);
     EXPECT_EQ(provisoire.pixel(5, 50), 0x00FFFFFFu);
     EXPECT_TRUE(MesurerSurface(image, nullptr, Sombre, 0xFFu, 1.0, "pixels", provisoire).resusurf.isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// The longest chord found over the convex hull is the one a search over all
+// pairs finds, ties included, on the outlines of random blobs.
+TEST(MesurerContour, LongestChordAgreesWithTheSearchOverAllPairs)
+{
+    std::uint32_t graine = 12345;
+    auto aleatoire = [&graine] {
+        graine = graine * 1664525u + 1013904223u;
+        return graine >> 8;
+    };
+    for (int essai = 0; essai < 40; ++essai) {
+        QImage image = Blanche(24, 24);
+        for (int y = 2; y < 22; ++y)
+            for (int x = 2; x < 22; ++x)
+                if (aleatoire() % 100 < 70)
+                    Rectangle(image, x, y, x, y);
+        QImage ecrit(image.size(), QImage::Format_ARGB32);
+        std::vector<std::uint8_t> visite(24 * 24, 0);
+        const TesteurConditions testeur(Sombre, nullptr);
+        for (int y = 2; y < 22; ++y)
+            for (int x = 2; x < 22; ++x) {
+                if (visite[static_cast<std::size_t>(y * 24 + x)] != 0 || image.pixel(x, y) != Noir)
+                    continue;
+                const ObjetDelimite o = DelimiterObjet(x, y, testeur, Noir, image, ecrit, visite);
+                if (o.contour.size() < 3)
+                    continue;
+                std::int64_t meilleur = -1;
+                QPoint a, b;
+                for (std::size_t i = 0; i < o.contour.size(); ++i)
+                    for (std::size_t j = i + 1; j < o.contour.size(); ++j) {
+                        const QPoint d = o.contour[j] - o.contour[i];
+                        const std::int64_t c = std::int64_t{d.x()} * d.x() + std::int64_t{d.y()} * d.y();
+                        if (c > meilleur) {
+                            meilleur = c;
+                            a = o.contour[i];
+                            b = o.contour[j];
+                        }
+                    }
+                const MesureContour m = MesurerContour(o.contour);
+                ASSERT_EQ(m.reperes[0], a) << essai;
+                ASSERT_EQ(m.reperes[1], b) << essai;
+                ASSERT_FLOAT_EQ(m.longueur, std::sqrt(static_cast<float>(meilleur)));
+            }
+    }
 }
 
 } // namespace
