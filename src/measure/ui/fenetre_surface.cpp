@@ -68,6 +68,7 @@ TMesursurf::TMesursurf(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowS
     actCouleur = menuChoix->addAction(tr("&Couleur de la surface mesurée"));
     actChoixDivers = menuChoix->addAction(tr("&Choix divers"));
     actMasquerChoix = menuChoix->addAction(tr("Afficher / &Masquer les choix"));
+    auto *actMasquerConditions = menuChoix->addAction(tr("Afficher / Masquer les conditions"));
     actCopier = menuChoix->addAction(tr("C&opier le tableau"));
     actReduire = menus->addAction(tr("&Réduire"));
 
@@ -326,10 +327,12 @@ TMesursurf::TMesursurf(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowS
         BCopier->setVisible(typeMesure_ == MesureDelimitation && options.ResuStat);
     });
     connect(TailleMin, &QSpinBox::valueChanged, this, [this] { MettreAJourTailleMin(); });
-    connect(actMasquerChoix, &QAction::triggered, this, [this] {
-        panneauModes->setVisible(!panneauModes->isVisible());
-        boiteChoix->hide();
-    });
+    // Both switch the filling-mode panel and close the options box.
+    for (QAction *a : {actMasquerChoix, actMasquerConditions})
+        connect(a, &QAction::triggered, this, [this] {
+            panneauModes->setVisible(!panneauModes->isVisible());
+            boiteChoix->hide();
+        });
     connect(actReduire, &QAction::triggered, this, [this] { Reduire(!tailleReduite_); });
     connect(actCopier, &QAction::triggered, this, &TMesursurf::CopierTableau);
     connect(BCopier, &QPushButton::clicked, this, &TMesursurf::CopierTableau);
