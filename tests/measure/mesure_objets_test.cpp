@@ -385,3 +385,56 @@ TEST(MesurerContour, LongestChordAgreesWithTheSearchOverAllPairs)
 }
 
 } // namespace
+
+namespace {
+
+struct CasPetiteImage {
+    const char *nom;
+    int largeur;
+    int hauteur;
+    int tailleMin;
+};
+void PrintTo(const CasPetiteImage &c, std::ostream *os)
+{
+    *os << c.nom;
+}
+class PetitesImages : public testing::TestWithParam<CasPetiteImage> {};
+
+// Pictures too small to hold a seed, or a minimum size no object reaches:
+// no object, the texts still right.
+TEST_P(PetitesImages, GiveNoObjectAndAnEmptyTable)
+{
+    const CasPetiteImage &c = GetParam();
+    QImage image(c.largeur, c.hauteur, QImage::Format_ARGB32);
+    image.fill(Noir);
+    OptionsObjets o = Details();
+    o.TailleMin = c.tailleMin;
+    const Mesure m = Mesurer(image, o);
+    EXPECT_EQ(m.r.resultat, "0 objet");
+    EXPECT_EQ(m.r.pixelsTotal, 0);
+    EXPECT_TRUE(m.tableau.Cellule(1, 2).isEmpty());
+    QImage provisoire;
+    EXPECT_EQ(MesurerSurface(image, nullptr, Sombre, 0xFFu, 1.0, "pixels", provisoire).pixels,
+              std::int64_t{c.largeur} * c.hauteur);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bords, PetitesImages,
+                         testing::Values(CasPetiteImage{"one_pixel", 1, 1, 0}, CasPetiteImage{"one_row", 50, 1, 0},
+                                         CasPetiteImage{"two_by_two", 2, 2, 0},
+                                         CasPetiteImage{"size_1000_on_a_full_picture", 60, 40, 1000}),
+                         [](const auto &info) { return std::string(info.param.nom); });
+
+// A picture entirely black: one object on every edge, complete since it
+// touches opposite edges.
+TEST(MesurerObjets, AnObjectOnEveryEdgeIsComplete)
+{
+    QImage image(30, 20, QImage::Format_ARGB32);
+    image.fill(Noir);
+    const Mesure m = Mesurer(image, Details());
+    EXPECT_EQ(m.r.resultat, "1 objet");
+    EXPECT_EQ(m.r.pixelsTotal, 600);
+    ASSERT_EQ(m.r.objets.size(), 1u);
+    EXPECT_FLOAT_EQ(m.r.objets[0].longueur, std::sqrt(29.0f * 29.0f + 19.0f * 19.0f));
+}
+
+} // namespace
