@@ -8,6 +8,7 @@
 #include "measure/chercher_inclus.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -149,9 +150,13 @@ QString TexteResultatObjets(int n, int incomplets, bool incompletsExclus)
 
 ResultatObjets MesurerObjets(const QImage &imageSource, const PlansCanaux *canaux,
                              const TTableaudeTableaudeCondicoul &groupes, const OptionsObjets &options,
-                             const EchelleObjets &echelle, QImage &provisoire, TableauTailles &tableau)
+                             const EchelleObjets &echelle, QImage &provisoire, TableauTailles &tableau,
+                             const ProgressionMesure &progression)
 {
     ResultatObjets resultat;
+    QElapsedTimer chrono;
+    chrono.start();
+    int dernierPourcent = -1;
     const QImage image = imageSource.format() == QImage::Format_ARGB32
                              ? imageSource
                              : imageSource.convertToFormat(QImage::Format_ARGB32);
@@ -179,6 +184,11 @@ ResultatObjets MesurerObjets(const QImage &imageSource, const PlansCanaux *canau
     std::vector<ObjetMesure> &objets = resultat.objets;
 
     for (int y = 1; y < h - 1; ++y) {
+        if (progression && (y & 63) == 0 && chrono.elapsed() >= 500) {
+            const int pourcent = static_cast<int>(100LL * y / h);
+            if (pourcent != dernierPourcent)
+                progression(dernierPourcent = pourcent);
+        }
         const QRgb *ligne = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = 1; x < l - 1; ++x) {
             std::uint8_t &v = visite[static_cast<std::size_t>(y) * static_cast<std::size_t>(l) + static_cast<std::size_t>(x)];
@@ -348,10 +358,12 @@ ResultatObjets MesurerObjets(const QImage &imageSource, const PlansCanaux *canau
 }
 
 ResultatObjets MesurerObjets(ImageDocument &document, const TTableaudeTableaudeCondicoul &groupes,
-                             const OptionsObjets &options, TableauTailles &tableau)
+                             const OptionsObjets &options, TableauTailles &tableau,
+                             const ProgressionMesure &progression)
 {
     document.CreerCoucheProvisoire(document.alphaProvisoire);
     const PlansCanaux plans = PlansDuDocument(document);
     EchelleObjets echelle{document.echelle.Facteur, document.echelle.Unite};
-    return MesurerObjets(document.image, &plans, groupes, options, echelle, document.coucheProvisoire, tableau);
+    return MesurerObjets(document.image, &plans, groupes, options, echelle, document.coucheProvisoire, tableau,
+                         progression);
 }

@@ -16,6 +16,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class ImageDocument;
@@ -70,16 +71,22 @@ struct EchelleObjets {
     QString unite = QStringLiteral("pixels");
 };
 
+// Progress of a long measurement, in percent of the rows scanned; called
+// only once the measurement has run for half a second.
+using ProgressionMesure = std::function<void(int pourcent)>;
+
 // Measures the objects of `image` (ARGB32) that pass the groups. The
 // provisional layer (the image's size) is cleared to 0x00FFFFFF and receives
 // the colouring, marks and outlines; the table receives the detailed results.
 ResultatObjets MesurerObjets(const QImage &image, const PlansCanaux *canaux,
                              const TTableaudeTableaudeCondicoul &groupes, const OptionsObjets &options,
-                             const EchelleObjets &echelle, QImage &provisoire, TableauTailles &tableau);
+                             const EchelleObjets &echelle, QImage &provisoire, TableauTailles &tableau,
+                             const ProgressionMesure &progression = {});
 
 // The same on a document: its image, channel planes, scale and provisional layer.
 ResultatObjets MesurerObjets(ImageDocument &document, const TTableaudeTableaudeCondicoul &groupes,
-                             const OptionsObjets &options, TableauTailles &tableau);
+                             const OptionsObjets &options, TableauTailles &tableau,
+                             const ProgressionMesure &progression = {});
 
 // Text of the count: n + " objet" (+ "s"), and " (+k incomplet(s))".
 [[nodiscard]] QString TexteResultatObjets(int n, int incomplets, bool incompletsExclus);

@@ -23,11 +23,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 
@@ -597,7 +600,18 @@ void TMesursurf::Mesurer()
     Labinstruct->hide();
     Labinstruct2->hide();
     if (typeMesure_ == MesureDelimitation) {
-        const ResultatObjets r = MesurerObjets(*document_, conditions.Groupes(), options, tableau_);
+        // A long measurement shows its progress (the progress is only
+        // reported after half a second).
+        std::unique_ptr<QProgressDialog> avancement;
+        const ResultatObjets r = MesurerObjets(*document_, conditions.Groupes(), options, tableau_, [&](int pourcent) {
+            if (!avancement) {
+                avancement = std::make_unique<QProgressDialog>(tr("Délimitation des objets..."), QString(), 0, 100, this);
+                avancement->setWindowModality(Qt::WindowModal);
+                avancement->setMinimumDuration(0);
+            }
+            avancement->setValue(pourcent);
+        });
+        avancement.reset();
         resultat->setText(r.resultat);
         Resusurf->setCaption(r.resusurf);
         Resusurf->setVisible(r.resusurfVisible);
