@@ -28,6 +28,8 @@ void Tsv(QRgb pixel, int *sortie)
             teinte += 360.0f;
     }
     sortie[0] = ArrondiPair(teinte);
+    if (sortie[0] >= 360)
+        sortie[0] = 0;
     sortie[1] = mx == 0 ? 0 : ArrondiPair(255.0f * static_cast<float>(mx - mn) / static_cast<float>(mx));
     sortie[2] = mx;
 }
@@ -106,7 +108,12 @@ Tsl RvbVersTslCondition(QRgb pixel)
         if (h < 0.0f)
             h += 1.0f;
     }
-    return {ArrondiPair(360.0f * h), ArrondiPair(255.0f * s), ArrondiPair(255.0f * l)};
+    // A hue just below a full turn rounds to 360, which is the same hue as 0:
+    // it counts as 0 so that the interval 0..359 holds for every colour.
+    int teinte = ArrondiPair(360.0f * h);
+    if (teinte >= 360)
+        teinte = 0;
+    return {teinte, ArrondiPair(255.0f * s), ArrondiPair(255.0f * l)};
 }
 
 int ValeurComposante(QRgb pixel, int composante, const std::uint8_t *valeurs, int nb)

@@ -23,9 +23,9 @@ struct PlansCanaux {
     int largeur = 0;
 };
 
-// Hue (0..360), saturation and lightness (0..255) of the standard RGB-to-HSL
-// conversion in single precision, each rounded halves to even. Grey gives
-// hue 0 and saturation 0.
+// Hue (0..359), saturation and lightness (0..255) of the standard RGB-to-HSL
+// conversion in single precision, each rounded halves to even; a hue that
+// rounds to 360 is 0. Grey gives hue 0 and saturation 0.
 struct Tsl {
     int teinte = 0;
     int saturation = 0;

@@ -78,3 +78,16 @@ TEST(ConditionPixel, ReadsTheChannelValuesOfThePixel)
 }
 
 } // namespace
+
+namespace {
+
+TEST(TeinteCondition, AHueRoundingTo360CountsAs0)
+{
+    const QRgb presqueRouge = qRgb(255, 0, 1);
+    EXPECT_EQ(RvbVersTslCondition(presqueRouge).teinte, 0);
+    const TTableaudeTableaudeCondicoul toutes = {{{0, 4, 0, 0, 359}}};
+    EXPECT_TRUE(TesterPixel(presqueRouge, nullptr, 0, toutes));
+    EXPECT_TRUE(TesteurConditions(toutes, nullptr).Tester(presqueRouge, 0, 0));
+}
+
+} // namespace

@@ -29,6 +29,15 @@ const std::vector<CommandeCli> &CommandesCli()
         {"tableau", "FICHIER [--totaux | --moyennes] [--series] [--entetes N] [--sortie TEXTE] [--graphe IMAGE.gif|.bmp] [--taille LxH]",
          "lit un tableau de résultats enregistré, calcule totaux ou moyennes, écrit son texte et son graphique",
          CommandeTableau},
+        {"surface", "FICHIER --conditions TEXTE [--sortie IMAGE]",
+         "compte et colore les pixels qui répondent aux conditions, ex. « (Rouge 129..255 et Verte 129..255) et non "
+         "Bleue 128..255 » ; surface avec l'échelle du fichier",
+         CommandeSurface},
+        {"objets",
+         "FICHIER --conditions TEXTE [--taille-min T] [--details] [--reperes] [--sans-coloration] "
+         "[--sans-regroupement] [--incomplets] [--tableau] [--sortie IMAGE]",
+         "délimite, compte et mesure les objets qui répondent aux conditions (tableau séparé par des tabulations)",
+         CommandeObjets},
     };
     return commandes;
 }

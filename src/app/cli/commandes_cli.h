@@ -83,3 +83,8 @@ int CommandeAxe(const QStringList &arguments, QTextStream &sortie, QTextStream &
 
 // A results table read from its text: totals, means, text and graph (commande_tableau.cpp).
 int CommandeTableau(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
+// Surface measurement and object delimitation with conditions written as
+// text (commande_objets.cpp).
+int CommandeSurface(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeObjets(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);

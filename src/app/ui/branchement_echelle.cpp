@@ -17,6 +17,7 @@
 #include "document/pointeur_dessin.h"
 #include "drawing/reglages_dessin.h"
 #include "measure/outil_mesure.h"
+#include "measure/ui/fenetre_surface.h"
 
 #include <QAction>
 #include <QDir>
@@ -31,7 +32,8 @@ namespace {
 class GestionEchelle : public QObject {
 public:
     explicit GestionEchelle(TMainForm *cadre)
-        : QObject(cadre), demande(new Tdemandpi(cadre)), fenetre(new TCre_ech(cadre)), nom(new TNomEch(cadre))
+        : QObject(cadre), demande(new Tdemandpi(cadre)), fenetre(new TCre_ech(cadre)), nom(new TNomEch(cadre)),
+          surface(new TMesursurf(cadre))
     {
         setObjectName(QStringLiteral("GestionEchelle"));
     }
@@ -39,6 +41,7 @@ public:
     Tdemandpi *demande;
     TCre_ech *fenetre;
     TNomEch *nom;
+    TMesursurf *surface; // created once, hidden until a surface or object measurement binds it
     EchellesStandard liste;
     int modeMesureChoisi = MesureCourante; // the measurement mode chosen last
 };
@@ -113,6 +116,11 @@ void TMainForm::BrancherEchelle()
             return;
         g->modeMesureChoisi = mode;
         f->document().modeMesure = mode;
+        if (mode == MesureSurface || mode == MesureDelimitation) {
+            ImageDocument *doc = &f->document();
+            g->surface->Lier(doc, mode, [f] { f->Redessiner(); });
+            connect(f, &QObject::destroyed, g->surface, [g, doc] { g->surface->Delier(doc); });
+        }
     });
 
     // Tool 5: the measuring tool's steps, then the readout and the repaint.
@@ -141,9 +149,14 @@ void TMainForm::BrancherEchelle()
             MessageInformation(this, tr("erreur de calcul d'angle"));
     };
     GestionnaireOutil outil;
-    outil.appui = [apres, plume](ImageDocument &doc, QPoint p, Qt::MouseButton bouton) {
-        if (bouton == Qt::LeftButton)
-            apres(doc, AppuyerMesure(doc, p, plume(doc)));
+    outil.appui = [apres, plume, g](ImageDocument &doc, QPoint p, Qt::MouseButton bouton) {
+        if (bouton != Qt::LeftButton)
+            return;
+        apres(doc, AppuyerMesure(doc, p, plume(doc)));
+        // A click on the bound document fills conditions from the zone under the pen tip.
+        if ((doc.modeMesure == MesureSurface || doc.modeMesure == MesureDelimitation) && g->surface->Document() == &doc
+            && g->surface->isVisible())
+            g->surface->ClicImage(p.x(), p.y(), ReglagesDessinProgramme().Pointe);
     };
     outil.deplacement = [apres, plume](ImageDocument &doc, QPoint p, Qt::MouseButtons boutons) {
         apres(doc, DeplacerMesure(doc, p, boutons.testFlag(Qt::LeftButton), plume(doc)));

@@ -1,0 +1,170 @@
+// Conditions of the surface window: checks, grouping, clicks, widening and
+// narrowing, reset and undo.
+
+#include "measure/conditions_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+TCondicoul Cond(int code, int mini, int maxi, int liaison = 0)
+{
+    TCondicoul c;
+    c.Liaison = static_cast<std::uint8_t>(liaison);
+    c.Composante = static_cast<std::uint8_t>(code);
+    c.Mini = static_cast<std::uint16_t>(mini);
+    c.Maxi = static_cast<std::uint16_t>(maxi);
+    return c;
+}
+
+TEST(ArcDesTeintes, CoversTheHuesAcrossZeroByTheSmallestArc)
+{
+    EXPECT_EQ(ArcDesTeintes({350, 355, 5, 10}), std::make_pair(350, 10));
+    EXPECT_EQ(ArcDesTeintes({100, 120, 110}), std::make_pair(100, 120));
+    EXPECT_EQ(ArcDesTeintes({42, 42}), std::make_pair(42, 42));
+}
+
+struct CasUnion {
+    const char *nom;
+    int a1, b1, a2, b2;
+    std::pair<int, int> attendu;
+};
+void PrintTo(const CasUnion &c, std::ostream *os)
+{
+    *os << c.nom;
+}
+class UnionTeintes : public testing::TestWithParam<CasUnion> {};
+TEST_P(UnionTeintes, JoinsTheArcs)
+{
+    const CasUnion &c = GetParam();
+    EXPECT_EQ(UnionArcsTeinte(c.a1, c.b1, c.a2, c.b2), c.attendu);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Arcs, UnionTeintes,
+    testing::Values(CasUnion{"inside", 10, 50, 20, 30, {10, 50}}, CasUnion{"overlapping_end", 10, 50, 40, 70, {10, 70}},
+                    CasUnion{"across_zero", 350, 10, 5, 20, {350, 20}},
+                    CasUnion{"disjoint_after", 10, 20, 40, 50, {10, 50}},
+                    CasUnion{"disjoint_before", 100, 120, 10, 20, {10, 120}},
+                    CasUnion{"covering", 20, 30, 10, 40, {10, 40}},
+                    CasUnion{"closing_the_circle", 10, 200, 150, 20, {0, 359}}),
+    [](const auto &info) { return std::string(info.param.nom); });
+
+TEST(VerifierParentheses, GivesTheWindowsMessages)
+{
+    std::vector<int> deux{Ouvrante, Ouvrante, SansParenthese};
+    EXPECT_EQ(VerifierParentheses(deux).Message(),
+              "Condition C2 deuxième parenthèse (\r(un seul niveau de parenthèses autorisé)");
+    std::vector<int> seule{SansParenthese, Fermante};
+    EXPECT_EQ(VerifierParentheses(seule).Message(), "Condition C2\r parenthèse ) sans ( correspondante");
+    std::vector<int> ouverte{Ouvrante, SansParenthese};
+    EXPECT_EQ(VerifierParentheses(ouverte).Message(), "Condition C1 parenthèse ( sans ) correspondante\rL'ajouter à le fin?");
+    std::vector<int> voisines{Ouvrante, Fermante, SansParenthese};
+    EXPECT_EQ(VerifierParentheses(voisines).etat, VerificationParentheses::Correct);
+    EXPECT_EQ(voisines, (std::vector<int>{0, 0, 0}));
+}
+
+TEST(ConstruireGroupes, GroupsFromOpeningToClosingParenthesis)
+{
+    const std::vector<TCondicoul> c{Cond(0, 1, 2), Cond(1, 3, 4), Cond(2, 5, 6), Cond(4, 7, 8)};
+    const auto groupes = ConstruireGroupes(c, {Ouvrante, SansParenthese, Fermante, SansParenthese});
+    ASSERT_EQ(groupes.size(), 2u);
+    EXPECT_EQ(groupes[0].size(), 3u);
+    EXPECT_EQ(groupes[1], TTableaudeCondicoul{c[3]});
+}
+
+TEST(ConditionsSurface, FirstInclusionClickTurnsTheDefaultIntoBlueGreenRed)
+{
+    ConditionsSurface s;
+    ASSERT_FALSE(s.AjouterConditionsRVB(qRgb(10, 20, 30), qRgb(40, 50, 60)));
+    ASSERT_EQ(s.NbConditions(), 3);
+    EXPECT_EQ(s.Conditions()[0], Cond(0, 30, 60));
+    EXPECT_EQ(s.Conditions()[1], Cond(1, 20, 50));
+    EXPECT_EQ(s.Conditions()[2], Cond(2, 10, 40));
+    EXPECT_EQ(s.Parentheses(), (std::vector<int>{Ouvrante, SansParenthese, Fermante}));
+    // A second click with "étend" widens the three intervals.
+    ASSERT_FALSE(s.AjouterConditionsRVB(qRgb(5, 25, 35), qRgb(45, 55, 65)));
+    ASSERT_EQ(s.NbConditions(), 3);
+    EXPECT_EQ(s.Conditions()[0], Cond(0, 30, 65));
+    EXPECT_EQ(s.Conditions()[2], Cond(2, 5, 45));
+}
+
+TEST(ConditionsSurface, ExclusionClicksAppendAfterAnAndNot)
+{
+    ConditionsSurface s;
+    ASSERT_FALSE(s.AjouterConditionsRVB(qRgb(10, 20, 30), qRgb(40, 50, 60)));
+    s.modeInclure = false;
+    ASSERT_FALSE(s.AjouterConditionsTSL(350, 10, 20, 10, 30, 40));
+    ASSERT_EQ(s.NbConditions(), 6);
+    EXPECT_EQ(s.Conditions()[2].Liaison, 3);
+    EXPECT_EQ(s.Conditions()[3], Cond(4, 350, 10));
+    EXPECT_EQ(s.Parentheses()[3], Ouvrante);
+    EXPECT_EQ(s.Parentheses()[5], Fermante);
+}
+
+TEST(ConditionsSurface, RefusesThe31stConditionAndChangesNothing)
+{
+    ConditionsSurface s;
+    for (int i = 1; i < NbConditionsMaxi; ++i)
+        ASSERT_FALSE(s.AjouterCondition());
+    const auto avant = s.Conditions();
+    EXPECT_EQ(s.AjouterCondition(), MessageMaximumAtteint());
+    s.effet = Ajoute;
+    EXPECT_EQ(s.AjouterConditionsRVB(0, 0xFFFFFFFF), MessageMaximumAtteint());
+    EXPECT_EQ(s.Conditions(), avant);
+    EXPECT_EQ(s.Conditions()[6].Composante, 0); // C7 tests blue again
+}
+
+TEST(ConditionsSurface, KeepsTheLastCondition)
+{
+    ConditionsSurface s;
+    EXPECT_EQ(s.SupprimerCondition(0), MessageUneConditionMinimum());
+    EXPECT_EQ(s.NbConditions(), 1);
+}
+
+TEST(ConditionsSurface, WidensAndNarrowsIntervals)
+{
+    ConditionsSurface s;
+    s.DefinirConditions({Cond(4, 350, 10)}, {});
+    s.pas = DixPourcent;
+    s.Agrandir();
+    EXPECT_EQ(s.Conditions()[0], Cond(4, 349, 11));
+    s.DefinirConditions({Cond(2, 100, 102)}, {});
+    s.pas = DixUnites;
+    s.Retrecir();
+    EXPECT_EQ(s.Conditions()[0], Cond(2, 101, 101));
+    // The undo copy holds the new bounds.
+    s.DefinirConditions({Cond(2, 0, 5)}, {});
+    s.Annule();
+    EXPECT_EQ(s.Conditions()[0], Cond(2, 101, 101));
+}
+
+TEST(ConditionsSurface, ResetReturnsToOneDefaultCondition)
+{
+    ConditionsSurface s;
+    ASSERT_FALSE(s.AjouterConditionsRVB(0, 0xFFFFFFFF));
+    s.modeInclure = false;
+    s.RAZ();
+    EXPECT_TRUE(s.modeInclure);
+    EXPECT_FALSE(s.PremierClicInclure());
+    ASSERT_EQ(s.NbConditions(), 1);
+    EXPECT_EQ(s.Conditions()[0], Cond(0, 0, 255));
+    s.DefinirNbCanaux(3);
+    EXPECT_EQ(s.ConditionParDefaut(0).Composante, 10);
+    EXPECT_EQ(s.ConditionParDefaut(3).Composante, 0);
+}
+
+TEST(ConditionChecks, HueArcsWrapAndFullRangesAreAlwaysTrue)
+{
+    EXPECT_FALSE(ConditionImpossible(Cond(4, 300, 40)));
+    EXPECT_FALSE(ConditionToujoursVraie(Cond(4, 300, 40)));
+    EXPECT_TRUE(ConditionToujoursVraie(Cond(4, 0, 359)));
+    EXPECT_TRUE(ConditionImpossible(Cond(2, 40, 30)));
+    EXPECT_EQ(NomOnglet(9), "C9");
+    EXPECT_EQ(NomOnglet(10), "10");
+}
+
+} // namespace
