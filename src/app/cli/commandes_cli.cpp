@@ -24,6 +24,12 @@ const std::vector<CommandeCli> &CommandesCli()
          "applique dans l'ordre : gris, inverser, blanc=X1,Y1,X2,Y2, pixelliser=N, symetrie-h, symetrie-v, "
          "rotation-90|180|270, recadrer=X,Y,L,H, redimensionner=P, agrandir=L,H[,centre|haut-gauche|haut-droite|bas-gauche|bas-droite]",
          CommandeTransformer},
+        {"compter", "FICHIER POINTS SORTIE [--epaisseur E] [--marque K=FORME[,R,V,B]]...",
+         "pose les marques de comptage du fichier POINTS (lignes « K X Y ») et écrit l'image avec ses marques",
+         CommandeCompter},
+        {"quadrillage", "FICHIER SORTIE --maille V [--couleur R,V,B]",
+         "trace un quadrillage de maille V (dans l'unité de l'échelle) et l'écrit fusionné dans l'image",
+         CommandeQuadrillage},
     };
     return commandes;
 }

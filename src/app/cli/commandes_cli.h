@@ -58,3 +58,8 @@ int CommandeConvert(const QStringList &arguments, QTextStream &sortie, QTextStre
 // (commande_combiner.cpp, commande_transformer.cpp).
 int CommandeCombiner(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 int CommandeTransformer(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
+// Counting marks and the measuring grid (commande_compter.cpp,
+// commande_quadrillage.cpp).
+int CommandeCompter(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeQuadrillage(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
