@@ -15,6 +15,7 @@
 #include <functional>
 
 class QAction;
+class TCh_grille;
 class QActionGroup;
 class QFrame;
 class QLabel;
@@ -153,6 +154,7 @@ public:
     QAction *actTableau = nullptr;
     QAction *actSchema = nullptr;
     QAction *actComptage = nullptr;
+    QAction *actCopierPoints = nullptr;
     QAction *actCreerAnimation = nullptr;
     QAction *actDecomposerAnimation = nullptr;
     QMenu *menuCombinaison = nullptr;
@@ -265,6 +267,8 @@ private:
     void BrancherImpression();     // printing
     void BrancherEnregistrement(); // document file and export
     void BrancherTraitements();    // point and geometric operations, combination of images
+    void BrancherComptage();       // counting tool, its window and the copy with the marks
+    void BrancherCalques();        // grid and merging of the layers
 
     // Reads the file into a new document window; throws ErreurFichier or
     // ErreurDecodage and then leaves no window behind.
@@ -289,6 +293,7 @@ private:
     void ModifierZoom(const std::function<float(float)> &modification);
 
     QMdiArea *zone_ = nullptr;
+    TCh_grille *grille_ = nullptr; // "Choix du quadrillage", made on first use
     std::array<QLabel *, 5> panneaux_{};
     QList<QAction *> actionsFenetres_;
     QStringList ligneCommande_;
