@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMdiArea>
+#include <QPointer>
 #include <QSpinBox>
 
 namespace {
@@ -32,7 +33,18 @@ void AfficherEffectifs(TMulticompt *w, const ImageDocument &doc)
         w->AfficherEffectif(c, EffectifCategorie(doc, c));
 }
 
+QPointer<TMainForm> &CadreComptage()
+{
+    static QPointer<TMainForm> cadre;
+    return cadre;
+}
+
 } // namespace
+
+bool TMainForm::SupprimerMarqueSous(ImageDocument &doc, QPoint p)
+{
+    return supprimerMarque_ && supprimerMarque_(doc, p);
+}
 
 void TMainForm::BrancherComptage()
 {
@@ -110,8 +122,19 @@ void TMainForm::BrancherComptage()
         appliquerOutil(f);
     });
 
-    // A press on a visible mark offers to delete it; "Non" lets the press go on.
-    EnregistrerInterceptionAppui([this, fenetreDe](ImageDocument &doc, QPoint p, Qt::MouseButton) {
+    // A press on a visible mark offers to delete it; "Non" lets the press go
+    // on. Interceptions are kept for the whole program: the one registered
+    // asks the frame that exists now.
+    CadreComptage() = this;
+    static const bool interceptionEnregistree = [] {
+        EnregistrerInterceptionAppui([](ImageDocument &doc, QPoint p, Qt::MouseButton) {
+            TMainForm *cadre = CadreComptage();
+            return cadre && cadre->SupprimerMarqueSous(doc, p);
+        });
+        return true;
+    }();
+    (void)interceptionEnregistree;
+    supprimerMarque_ = [this, fenetreDe](ImageDocument &doc, QPoint p) {
         const auto marque = MarqueSous(doc, p);
         if (!marque)
             return false;
@@ -127,7 +150,7 @@ void TMainForm::BrancherComptage()
         if (f)
             f->Redessiner(zone);
         return true;
-    });
+    };
 
     // The counting tool: a press puts a mark of the current category, a drag
     // moves the last one (the first mark of a category too).

@@ -8,6 +8,7 @@
 // file. Items whose feature is not there are present and disabled.
 
 #include <QMainWindow>
+#include <QPoint>
 #include <QRgb>
 #include <QStringList>
 
@@ -46,6 +47,9 @@ public:
     [[nodiscard]] QList<TMDIChild *> Documents() const;
     // Brings menus and tool bars in line with the active document.
     void SynchroniserDocument();
+    // A press at p on a visible counting mark of the document: asks whether
+    // to delete it; true when it was deleted (the press is then taken).
+    bool SupprimerMarqueSous(ImageDocument &doc, QPoint p);
     // Client area left free for document windows.
     [[nodiscard]] int LargeurDispo() const;
     [[nodiscard]] int HauteurDispo() const;
@@ -294,6 +298,8 @@ private:
 
     QMdiArea *zone_ = nullptr;
     TCh_grille *grille_ = nullptr; // "Choix du quadrillage", made on first use
+    // The press on a counting mark: the deletion question (branchement_comptage).
+    std::function<bool(ImageDocument &, QPoint)> supprimerMarque_;
     std::array<QLabel *, 5> panneaux_{};
     QList<QAction *> actionsFenetres_;
     QStringList ligneCommande_;
