@@ -309,17 +309,26 @@ void ImageDocument::Aplatir(QImage &dest) const
         if (!r.isEmpty())
             amas.push_back(r);
     }
+    // Overlapping rectangles are merged until none overlap: a rectangle that
+    // grew is compared again with the rest, without starting the whole scan
+    // again, so thousands of marks cost a few passes over their pairs.
     for (bool fusion = true; fusion;) {
         fusion = false;
-        for (std::size_t i = 0; i < amas.size() && !fusion; ++i)
-            for (std::size_t j = i + 1; j < amas.size(); ++j)
+        for (std::size_t i = 0; i < amas.size(); ++i)
+            for (std::size_t j = i + 1; j < amas.size();) {
                 if (amas[i].intersects(amas[j])) {
                     amas[i] |= amas[j];
-                    amas.erase(amas.begin() + static_cast<std::ptrdiff_t>(j));
+                    amas[j] = amas.back();
+                    amas.pop_back();
                     fusion = true;
-                    break;
+                    j = i + 1;
+                } else {
+                    ++j;
                 }
+            }
     }
+    // Rows meet the working bitmaps in the order of their tops.
+    std::sort(amas.begin(), amas.end(), [](const QRect &a, const QRect &b) { return a.top() < b.top(); });
     std::vector<QImage> travaux;
     for (const QRect &zone : amas) {
         QImage travail(zone.size(), QImage::Format_ARGB32);
@@ -341,6 +350,8 @@ void ImageDocument::Aplatir(QImage &dest) const
         travaux.push_back(std::move(travail));
     }
     std::vector<QRgb> rangee(static_cast<std::size_t>(w));
+    std::vector<std::size_t> actifs; // working bitmaps the row crosses
+    std::size_t prochain = 0;        // first one not reached yet
 
     for (int y = 0; y < h; ++y) {
         auto *d = reinterpret_cast<QRgb *>(dest.scanLine(y));
@@ -349,10 +360,11 @@ void ImageDocument::Aplatir(QImage &dest) const
         const QRgb *provisoire =
             avecProvisoire ? reinterpret_cast<const QRgb *>(coucheProvisoire.constScanLine(y)) : nullptr;
         const QRgb *calque = RangeeCombinee(dessin, provisoire, rangee.data(), w, m);
-        for (std::size_t i = 0; i < amas.size(); ++i) {
+        while (prochain < amas.size() && amas[prochain].top() <= y)
+            actifs.push_back(prochain++);
+        std::erase_if(actifs, [&](std::size_t i) { return amas[i].bottom() < y; });
+        for (const std::size_t i : actifs) {
             const QRect &zone = amas[i];
-            if (y < zone.top() || y > zone.bottom())
-                continue;
             if (calque != rangee.data()) {
                 if (calque)
                     std::memcpy(rangee.data(), calque, sizeof(QRgb) * static_cast<std::size_t>(w));
