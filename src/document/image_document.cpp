@@ -119,14 +119,13 @@ QPoint PositionArrondie(const CouchePositionnee &couche)
     return {static_cast<int>(Arrondi(couche.position.x())), static_cast<int>(Arrondi(couche.position.y()))};
 }
 
-// Blends a positioned layer onto a working bitmap whose top-left pixel is the
-// image pixel origine.
-void DessinerCouche(QImage &travail, const CouchePositionnee &couche, QPoint origine = QPoint(0, 0))
+// Blends a positioned layer with the painter of a working bitmap whose
+// top-left pixel is the image pixel origine.
+void DessinerCoucheAvec(QPainter &p, const CouchePositionnee &couche, QPoint origine)
 {
     if (!couche.presente())
         return;
     const QPoint pos = PositionArrondie(couche) - origine;
-    QPainter p(&travail);
     p.setOpacity(couche.alphaMaitre / 255.0);
     if (couche.opaque) {
         QImage opaque = couche.image.convertToFormat(QImage::Format_RGB32);
@@ -134,6 +133,13 @@ void DessinerCouche(QImage &travail, const CouchePositionnee &couche, QPoint ori
     } else {
         p.drawImage(pos, couche.image);
     }
+}
+
+// The same onto a working bitmap with a painter of its own.
+void DessinerCouche(QImage &travail, const CouchePositionnee &couche, QPoint origine = QPoint(0, 0))
+{
+    QPainter p(&travail);
+    DessinerCoucheAvec(p, couche, origine);
 }
 
 // Colours of the layer pixel c over the pixel d by c's alpha a, each
@@ -303,34 +309,51 @@ void ImageDocument::Aplatir(QImage &dest) const
         for (const auto &marque : categorie)
             if (marque.presente())
                 placees.push_back(&marque);
-    std::vector<QRect> amas;
-    for (const CouchePositionnee *c : placees) {
+    // Each group holds its rectangle and the layers it covers, by their
+    // index in placees (the order they are drawn in).
+    struct Amas {
+        QRect zone;
+        std::vector<std::size_t> membres;
+    };
+    std::vector<Amas> amas;
+    for (std::size_t i = 0; i < placees.size(); ++i) {
+        const CouchePositionnee *c = placees[i];
         const QRect r = QRect(PositionArrondie(*c), c->image.size()) & source.rect();
         if (!r.isEmpty())
-            amas.push_back(r);
+            amas.push_back({r, {i}});
     }
-    // Overlapping rectangles are merged until none overlap: a rectangle that
-    // grew is compared again with the rest, without starting the whole scan
-    // again, so thousands of marks cost a few passes over their pairs.
+    // Overlapping rectangles are merged until none overlap. Each pass sorts
+    // them by their left side and compares a rectangle only with those that
+    // start before it ends, so thousands of small marks cost little.
+    auto chevauchent = [](const QRect &a, const QRect &b) {
+        return a.left() <= b.right() && b.left() <= a.right() && a.top() <= b.bottom() && b.top() <= a.bottom();
+    };
     for (bool fusion = true; fusion;) {
         fusion = false;
-        for (std::size_t i = 0; i < amas.size(); ++i)
-            for (std::size_t j = i + 1; j < amas.size();) {
-                if (amas[i].intersects(amas[j])) {
-                    amas[i] |= amas[j];
-                    amas[j] = amas.back();
-                    amas.pop_back();
+        std::sort(amas.begin(), amas.end(), [](const Amas &a, const Amas &b) { return a.zone.left() < b.zone.left(); });
+        std::vector<char> absorbe(amas.size(), 0);
+        for (std::size_t i = 0; i < amas.size(); ++i) {
+            if (absorbe[i])
+                continue;
+            for (std::size_t j = i + 1; j < amas.size() && amas[j].zone.left() <= amas[i].zone.right(); ++j)
+                if (!absorbe[j] && chevauchent(amas[i].zone, amas[j].zone)) {
+                    amas[i].zone |= amas[j].zone;
+                    amas[i].membres.insert(amas[i].membres.end(), amas[j].membres.begin(), amas[j].membres.end());
+                    absorbe[j] = 1;
                     fusion = true;
-                    j = i + 1;
-                } else {
-                    ++j;
                 }
-            }
+        }
+        std::size_t n = 0;
+        for (std::size_t i = 0; i < amas.size(); ++i)
+            if (!absorbe[i])
+                amas[n++] = std::move(amas[i]);
+        amas.resize(n);
     }
     // Rows meet the working bitmaps in the order of their tops.
-    std::sort(amas.begin(), amas.end(), [](const QRect &a, const QRect &b) { return a.top() < b.top(); });
+    std::sort(amas.begin(), amas.end(), [](const Amas &a, const Amas &b) { return a.zone.top() < b.zone.top(); });
     std::vector<QImage> travaux;
-    for (const QRect &zone : amas) {
+    for (Amas &groupe : amas) {
+        const QRect &zone = groupe.zone;
         QImage travail(zone.size(), QImage::Format_ARGB32);
         for (int y = zone.top(); y <= zone.bottom(); ++y) {
             auto *t = reinterpret_cast<QRgb *>(travail.scanLine(y - zone.top()));
@@ -340,17 +363,21 @@ void ImageDocument::Aplatir(QImage &dest) const
                 std::memcpy(t, d, sizeof(QRgb) * static_cast<std::size_t>(zone.width()));
             else
                 std::fill_n(t, zone.width(), TransparentBlanc);
-            if (avecProvisoire)
-                FusionnerLigne(reinterpret_cast<const QRgb *>(coucheProvisoire.constScanLine(y)) + zone.left(), t,
-                               zone.width(), m, false, 0);
+            if (avecProvisoire) {
+                const QRgb *f = reinterpret_cast<const QRgb *>(coucheProvisoire.constScanLine(y)) + zone.left();
+                if (!LigneNulle(f, zone.width()))
+                    FusionnerLigne(f, t, zone.width(), m, false, 0);
+            }
         }
-        for (const CouchePositionnee *c : placees)
-            if (QRect(PositionArrondie(*c), c->image.size()).intersects(zone))
-                DessinerCouche(travail, *c, zone.topLeft());
+        std::sort(groupe.membres.begin(), groupe.membres.end());
+        QPainter p(&travail);
+        for (const std::size_t i : groupe.membres)
+            DessinerCoucheAvec(p, *placees[i], zone.topLeft());
+        p.end();
         travaux.push_back(std::move(travail));
     }
     std::vector<QRgb> rangee(static_cast<std::size_t>(w));
-    std::vector<std::size_t> actifs; // working bitmaps the row crosses
+    std::vector<std::size_t> actifs; // working bitmaps the row crosses, left to right
     std::size_t prochain = 0;        // first one not reached yet
 
     for (int y = 0; y < h; ++y) {
@@ -360,23 +387,27 @@ void ImageDocument::Aplatir(QImage &dest) const
         const QRgb *provisoire =
             avecProvisoire ? reinterpret_cast<const QRgb *>(coucheProvisoire.constScanLine(y)) : nullptr;
         const QRgb *calque = RangeeCombinee(dessin, provisoire, rangee.data(), w, m);
-        while (prochain < amas.size() && amas[prochain].top() <= y)
+        const std::size_t avant = actifs.size();
+        while (prochain < amas.size() && amas[prochain].zone.top() <= y)
             actifs.push_back(prochain++);
-        std::erase_if(actifs, [&](std::size_t i) { return amas[i].bottom() < y; });
+        const auto fin = std::remove_if(actifs.begin(), actifs.end(), [&](std::size_t i) { return amas[i].zone.bottom() < y; });
+        const bool change = actifs.size() != avant || fin != actifs.end();
+        actifs.erase(fin, actifs.end());
+        if (change)
+            std::sort(actifs.begin(), actifs.end(),
+                      [&](std::size_t a, std::size_t b) { return amas[a].zone.left() < amas[b].zone.left(); });
+        // The layers between the working bitmaps, the working bitmaps over their spans.
+        int x = 0;
         for (const std::size_t i : actifs) {
-            const QRect &zone = amas[i];
-            if (calque != rangee.data()) {
-                if (calque)
-                    std::memcpy(rangee.data(), calque, sizeof(QRgb) * static_cast<std::size_t>(w));
-                else
-                    std::fill(rangee.begin(), rangee.end(), TransparentBlanc);
-                calque = rangee.data();
-            }
-            std::memcpy(rangee.data() + zone.left(), travaux[i].constScanLine(y - zone.top()),
-                        sizeof(QRgb) * static_cast<std::size_t>(zone.width()));
+            const QRect &zone = amas[i].zone;
+            if (calque && zone.left() > x)
+                MelangerLigne(calque + x, d + x, zone.left() - x);
+            MelangerLigne(reinterpret_cast<const QRgb *>(travaux[i].constScanLine(y - zone.top())), d + zone.left(),
+                          zone.width());
+            x = zone.right() + 1;
         }
-        if (calque)
-            MelangerLigne(calque, d, w);
+        if (calque && x < w)
+            MelangerLigne(calque + x, d + x, w - x);
     }
 }
 

@@ -90,6 +90,15 @@ TEST(Quadrillage, aMeshBelowHalfAPixelWritesNothing)
     EXPECT_EQ(TracerQuadrillage(couche, std::numeric_limits<double>::quiet_NaN(), 0x40000000).verticales, 0);
 }
 
+TEST(Quadrillage, aMeshAboveHalfTheWidthGivesOneColumnAtMost)
+{
+    QImage couche = Couche(100, 60);
+    const LignesQuadrillage l = TracerQuadrillage(couche, 80, 0x40000000);
+    EXPECT_EQ(ColonnesPleines(couche, 0x40000000), (std::vector<int>{80}));
+    EXPECT_EQ(l.horizontales, 0);
+    EXPECT_EQ(TracerQuadrillage(couche, 150, 0x40000000).verticales, 0);
+}
+
 TEST(Quadrillage, aMeshOf5PixelsOnAVeryWideLayer)
 {
     QImage couche = Couche(32767, 3);

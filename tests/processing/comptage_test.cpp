@@ -12,6 +12,7 @@
 #include <cmath>
 #include <numbers>
 #include <ostream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -372,6 +373,38 @@ TEST(MarquesDocument, aWideMarkAtTheImagesCornerIsClipped)
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 5; ++x)
             EXPECT_EQ(copie.pixel(x, y), Rouge);
+}
+
+// Many overlapping marks of opaque colours: each pixel of the copy is the
+// last mark painted there (categories in order, oldest first), else the
+// image. The reference paints every mark over the whole picture.
+TEST(MarquesDocument, manyOverlappingMarksAreCopiedAsIfPaintedOneAfterTheOther)
+{
+    ImageDocument doc = Document(200, 150);
+    for (int y = 0; y < 150; ++y)
+        for (int x = 0; x < 200; ++x)
+            doc.image.setPixel(x, y, qRgb(x, y, (x * y) & 255));
+    TCompteurs compteurs;
+    std::mt19937 alea(11);
+    for (int i = 0; i < 300; ++i) {
+        compteurs.CompteurCourant = 1 + static_cast<int>(alea() % 10);
+        compteurs.FormesMarque[static_cast<std::size_t>(compteurs.CompteurCourant - 1)] = static_cast<int>(alea() % 10);
+        AjouterMarque(doc, compteurs, static_cast<int>(alea() % 12),
+                      QPoint(static_cast<int>(alea() % 200), static_cast<int>(alea() % 150)));
+    }
+    QImage attendu = doc.image.copy();
+    for (const auto &categorie : doc.marquesComptage)
+        for (const auto &marque : categorie) {
+            const QPoint coin = marque.position.toPoint();
+            for (int j = 0; j < 25; ++j)
+                for (int i = 0; i < 25; ++i) {
+                    const QPoint p = coin + QPoint(i, j);
+                    const QRgb c = marque.image.pixel(i, j);
+                    if (qAlpha(c) == 255 && attendu.rect().contains(p))
+                        attendu.setPixel(p, c);
+                }
+        }
+    EXPECT_EQ(CopierAvecLesPoints(doc), attendu);
 }
 
 TEST(MarquesDocument, theCopyWithoutMarksIsTheFlattenedImage)
