@@ -142,6 +142,34 @@ void DessinerCouche(QImage &travail, const CouchePositionnee &couche, QPoint ori
     DessinerCoucheAvec(p, couche, origine);
 }
 
+// True when a positioned layer blends as a plain copy of its opaque pixels:
+// not drawn opaque, master alpha 255, every pixel of alpha 0 or 255.
+bool AlphaTranche(const CouchePositionnee &couche)
+{
+    if (couche.opaque || couche.alphaMaitre != 255 || couche.image.format() != QImage::Format_ARGB32)
+        return false;
+    std::uint32_t entre = 0; // set by an alpha of 1 .. 254
+    const int w = couche.image.width(), h = couche.image.height();
+    for (int y = 0; y < h; ++y) {
+        const auto *l = reinterpret_cast<const QRgb *>(couche.image.constScanLine(y));
+        for (int x = 0; x < w; ++x)
+            entre |= static_cast<std::uint32_t>((l[x] >> 24) - 1u < 254u);
+    }
+    return entre == 0;
+}
+
+// Writes the opaque pixels of such a layer, whose square on the image is
+// cadre, that fall on the image row y (d, w pixels wide), clipped.
+void EcrireOpaques(const CouchePositionnee &couche, const QRect &cadre, int y, QRgb *d, int w)
+{
+    const int debut = std::max(cadre.left(), 0), fin = std::min(cadre.right() + 1, w);
+    if (y < cadre.top() || y > cadre.bottom() || debut >= fin)
+        return;
+    const auto *l = reinterpret_cast<const QRgb *>(couche.image.constScanLine(y - cadre.top())) - cadre.left();
+    for (int x = debut; x < fin; ++x)
+        d[x] = (l[x] >> 24) ? l[x] : d[x];
+}
+
 // Colours of the layer pixel c over the pixel d by c's alpha a, each
 // component round((c·a + d·(255 − a)) / 255); the result keeps the larger of
 // the two alphas so that an opaque image stays opaque. Alpha 0 gives d back
@@ -302,13 +330,22 @@ void ImageDocument::Aplatir(QImage &dest) const
     // overlapping layers, so marks spread over the picture never call for a
     // bitmap of its size. The rest of each row goes straight from the layers
     // to the destination.
-    std::vector<const CouchePositionnee *> placees;
-    if (coucheFlottante.presente())
-        placees.push_back(&coucheFlottante);
+    //
+    // Counting marks whose pixels are all either transparent or opaque, at
+    // full master alpha, come out of that blend as their opaque pixels: when
+    // every mark is so, they are written over the finished rows instead.
+    std::vector<const CouchePositionnee *> marques;
     for (const auto &categorie : marquesComptage)
         for (const auto &marque : categorie)
             if (marque.presente())
-                placees.push_back(&marque);
+                marques.push_back(&marque);
+    const bool marquesEcrites =
+        std::all_of(marques.begin(), marques.end(), [](const CouchePositionnee *c) { return AlphaTranche(*c); });
+    std::vector<const CouchePositionnee *> placees;
+    if (coucheFlottante.presente())
+        placees.push_back(&coucheFlottante);
+    if (!marquesEcrites)
+        placees.insert(placees.end(), marques.begin(), marques.end());
     // Each group holds its rectangle and the layers it covers, by their
     // index in placees (the order they are drawn in).
     struct Amas {
@@ -345,8 +382,11 @@ void ImageDocument::Aplatir(QImage &dest) const
         }
         std::size_t n = 0;
         for (std::size_t i = 0; i < amas.size(); ++i)
-            if (!absorbe[i])
-                amas[n++] = std::move(amas[i]);
+            if (!absorbe[i]) {
+                if (n != i)
+                    amas[n] = std::move(amas[i]);
+                ++n;
+            }
         amas.resize(n);
     }
     // Rows meet the working bitmaps in the order of their tops.
@@ -379,6 +419,22 @@ void ImageDocument::Aplatir(QImage &dest) const
     std::vector<QRgb> rangee(static_cast<std::size_t>(w));
     std::vector<std::size_t> actifs; // working bitmaps the row crosses, left to right
     std::size_t prochain = 0;        // first one not reached yet
+    // Marks written over the finished rows while they are in the cache: by
+    // their tops, and within a row in their stacking order.
+    std::vector<std::size_t> parHaut;
+    std::vector<QRect> cadres; // each mark's square at its rounded position
+    if (marquesEcrites) {
+        cadres.reserve(marques.size());
+        for (std::size_t i = 0; i < marques.size(); ++i) {
+            cadres.emplace_back(PositionArrondie(*marques[i]), marques[i]->image.size());
+            if (cadres.back().intersects(source.rect()))
+                parHaut.push_back(i);
+        }
+        std::sort(parHaut.begin(), parHaut.end(),
+                  [&](std::size_t a, std::size_t b) { return cadres[a].top() < cadres[b].top(); });
+    }
+    std::vector<std::size_t> marquesActives;
+    std::size_t marqueSuivante = 0;
 
     for (int y = 0; y < h; ++y) {
         auto *d = reinterpret_cast<QRgb *>(dest.scanLine(y));
@@ -408,6 +464,18 @@ void ImageDocument::Aplatir(QImage &dest) const
         }
         if (calque && x < w)
             MelangerLigne(calque + x, d + x, w - x);
+        if (parHaut.empty())
+            continue;
+        bool nouvelles = false;
+        while (marqueSuivante < parHaut.size() && cadres[parHaut[marqueSuivante]].top() <= y) {
+            marquesActives.push_back(parHaut[marqueSuivante++]);
+            nouvelles = true;
+        }
+        std::erase_if(marquesActives, [&](std::size_t i) { return cadres[i].bottom() < y; });
+        if (nouvelles)
+            std::sort(marquesActives.begin(), marquesActives.end());
+        for (const std::size_t i : marquesActives)
+            EcrireOpaques(*marques[i], cadres[i], y, d, w);
     }
 }
 
