@@ -89,8 +89,13 @@ public:
     // (document/placement_flottant.h).
     int modePlacement = 2;
     std::unique_ptr<TDessin> elementEnPlacement;
-    // Counting marks, ten categories of marker layers.
+    // Counting marks, ten categories of marker layers, oldest first; a
+    // category's count is the length of its list.
     std::array<std::vector<CouchePositionnee>, 10> marquesComptage;
+    bool comptageActif = false;  // the counting tool is in use on the document
+    // Index in its category's list of the last mark placed in each category
+    // (the one dragged into place), -1 for none.
+    std::array<int, 10> derniereMarque{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
 
     // While a zone delimitation runs, merging paints every drawn pixel in this colour.
     bool zonationEnCours = false;

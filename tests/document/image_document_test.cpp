@@ -249,6 +249,33 @@ TEST_P(AplatirCouches, GivesTheWholeBitmapSequencePixelForPixel)
 INSTANTIATE_TEST_SUITE_P(Document, AplatirCouches, ::testing::ValuesIn(casAplatir),
                          [](const auto &info) { return std::to_string(info.index); });
 
+// Marks whose pixels are all transparent or opaque, as the counting marks
+// are, over every layer and overlapping the floating layer, one another and
+// the picture's edges.
+TEST(Aplatir, MarksOfOpaqueAndTransparentPixelsGiveTheBitmapSequence)
+{
+    ImageDocument doc;
+    doc.image = Hasard(37, 23, 1, 1);
+    doc.coucheDessin = Hasard(37, 23, 2, 3);
+    doc.coucheProvisoire = Hasard(37, 23, 3, 4);
+    doc.alphaProvisoire = 170;
+    doc.coucheFlottante.image = Hasard(9, 6, 4, 1);
+    doc.coucheFlottante.position = QPointF(20, 3);
+    doc.coucheFlottante.alphaMaitre = 200;
+    for (int i = 0; i < 12; ++i) {
+        CouchePositionnee marque;
+        marque.image = Hasard(7, 6, 30 + i, 1);
+        for (int y = 0; y < marque.image.height(); ++y)
+            for (int x = 0; x < marque.image.width(); ++x) {
+                const QRgb p = marque.image.pixel(x, y);
+                marque.image.setPixel(x, y, qAlpha(p) < 128 ? (p & 0x00FFFFFFu) : (p | 0xFF000000u));
+            }
+        marque.position = QPointF(-3 + 3 * i, 20 - 2 * i);
+        doc.marquesComptage[i % 3].push_back(marque);
+    }
+    EXPECT_EQ(doc.Aplatir(), AplatirPasAPas(doc));
+}
+
 TEST(Aplatir, ReusesADestinationOfTheRightSizeThatNothingElseShares)
 {
     ImageDocument doc = DocumentDe(6, 4, 0xFF000000);

@@ -38,6 +38,12 @@ const std::vector<CommandeCli> &CommandesCli()
          "[--sans-regroupement] [--incomplets] [--tableau] [--sortie IMAGE]",
          "délimite, compte et mesure les objets qui répondent aux conditions (tableau séparé par des tabulations)",
          CommandeObjets},
+        {"compter", "FICHIER POINTS SORTIE [--epaisseur E] [--marque K=FORME[,R,V,B]]...",
+         "pose les marques de comptage du fichier POINTS (lignes « K X Y ») et écrit l'image avec ses marques",
+         CommandeCompter},
+        {"quadrillage", "FICHIER SORTIE --maille V [--couleur R,V,B]",
+         "trace un quadrillage de maille V (dans l'unité de l'échelle) et l'écrit fusionné dans l'image",
+         CommandeQuadrillage},
     };
     return commandes;
 }

@@ -88,3 +88,8 @@ int CommandeTableau(const QStringList &arguments, QTextStream &sortie, QTextStre
 // text (commande_objets.cpp).
 int CommandeSurface(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 int CommandeObjets(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
+// Counting marks and the measuring grid (commande_compter.cpp,
+// commande_quadrillage.cpp).
+int CommandeCompter(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeQuadrillage(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);

@@ -129,6 +129,8 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), zone_(new QMdiArea(
     BrancherEnregistrement();
     BrancherTraitements();
     BrancherTableau();
+    BrancherComptage();
+    BrancherCalques();
 }
 
 TMainForm::~TMainForm()
@@ -159,6 +161,7 @@ void TMainForm::CreerMenus()
     actCollerNouvelleImage =
         Ajouter(menuEdition, tr("Co&ller comme nouvelle image"), QKeySequence(Qt::SHIFT | Qt::Key_Insert));
     actCopierSelection = Ajouter(menuEdition, tr("Copier la &sélection"), {}, false);
+    actCopierPoints = Ajouter(menuEdition, tr("Copier avec les points"), {}, false);
     actRecadrer = Ajouter(menuEdition, tr("&Recadrer"), {}, false);
     actColler = new QAction(tr("Coller"), this);
 

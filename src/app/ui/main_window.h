@@ -8,6 +8,7 @@
 // file. Items whose feature is not there are present and disabled.
 
 #include <QMainWindow>
+#include <QPoint>
 #include <QRgb>
 #include <QStringList>
 
@@ -15,6 +16,7 @@
 #include <functional>
 
 class QAction;
+class TCh_grille;
 class QActionGroup;
 class QFrame;
 class QLabel;
@@ -47,6 +49,9 @@ public:
     [[nodiscard]] QList<TMDIChild *> Documents() const;
     // Brings menus and tool bars in line with the active document.
     void SynchroniserDocument();
+    // A press at p on a visible counting mark of the document: asks whether
+    // to delete it; true when it was deleted (the press is then taken).
+    bool SupprimerMarqueSous(ImageDocument &doc, QPoint p);
     // Client area left free for document windows.
     [[nodiscard]] int LargeurDispo() const;
     [[nodiscard]] int HauteurDispo() const;
@@ -163,6 +168,7 @@ public:
     QAction *actTableau = nullptr;
     QAction *actSchema = nullptr;
     QAction *actComptage = nullptr;
+    QAction *actCopierPoints = nullptr;
     QAction *actCreerAnimation = nullptr;
     QAction *actDecomposerAnimation = nullptr;
     QMenu *menuCombinaison = nullptr;
@@ -276,6 +282,8 @@ private:
     void BrancherEnregistrement(); // document file and export
     void BrancherTraitements();    // point and geometric operations, combination of images
     void BrancherTableau();        // results table
+    void BrancherComptage();       // counting tool, its window and the copy with the marks
+    void BrancherCalques();        // grid and merging of the layers
 
     // Reads the file into a new document window; throws ErreurFichier or
     // ErreurDecodage and then leaves no window behind.
@@ -300,6 +308,9 @@ private:
     void ModifierZoom(const std::function<float(float)> &modification);
 
     QMdiArea *zone_ = nullptr;
+    TCh_grille *grille_ = nullptr; // "Choix du quadrillage", made on first use
+    // The press on a counting mark: the deletion question (branchement_comptage).
+    std::function<bool(ImageDocument &, QPoint)> supprimerMarque_;
     std::array<QLabel *, 5> panneaux_{};
     QList<QAction *> actionsFenetres_;
     QStringList ligneCommande_;

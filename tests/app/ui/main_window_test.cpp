@@ -122,7 +122,8 @@ TEST_F(Cadre, MenusCarryTheirFrenchCaptionsAndShortcuts)
                            "&Imprimer", "&Choix de la source", "&Acquérir", "&Quitter"}));
     EXPECT_EQ(Legendes(f.menuEdition->actions()),
               (QStringList{"Annuler", "&Effacer les tracés", "&Supprimer un élément", "Copier",
-                           "Co&ller comme nouvelle image", "Copier la &sélection", "&Recadrer"}));
+                           "Co&ller comme nouvelle image", "Copier la &sélection", "Copier avec les points",
+                           "&Recadrer"}));
     EXPECT_EQ(Legendes(f.menuZoom->actions()), (QStringList{"1:1", "&Augmenter", "&Diminuer"}));
     EXPECT_EQ(Legendes(f.menuAide->actions()), (QStringList{"&A propos...", "-", "&Charger un fichier", "-"}));
     EXPECT_EQ(f.actNouveau->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));

@@ -1,0 +1,155 @@
+#include "processing/dessiner_marque.h"
+
+#include "drawing/remplissages.h"
+#include "drawing/rendu_dessin.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+
+namespace {
+
+int Arrondir(double v)
+{
+    return static_cast<int>(std::nearbyint(v));
+}
+
+// A line one pixel wide from a to b, both ends included: one pixel per step
+// along the longer direction, the other coordinate rounded (halves to even).
+void Ligne(QImage &image, int xa, int ya, int xb, int yb, QRgb c)
+{
+    const int dx = xb - xa, dy = yb - ya;
+    const int n = std::max(std::abs(dx), std::abs(dy));
+    if (n == 0) {
+        MelangerPixel(image, xa, ya, c);
+        return;
+    }
+    for (int k = 0; k <= n; ++k)
+        MelangerPixel(image, xa + Arrondir(static_cast<double>(k) * dx / n), ya + Arrondir(static_cast<double>(k) * dy / n),
+                      c);
+}
+
+// The cap stamp's drawing with m rays per quadrant: the dot at the centre,
+// for i = 1..m and j = 1..s the four points (±Round(j cos θ), ±Round(j sin θ))
+// with θ = iπ/(2m + 2), then the plus.
+void Rayons(QImage &image, int s, int m, QRgb c)
+{
+    constexpr int o = CentreMarque;
+    MelangerPixel(image, o, o, c);
+    for (int i = 1; i <= m; ++i) {
+        const double theta = i * std::numbers::pi / (2.0 * m + 2.0);
+        for (int j = 1; j <= s; ++j) {
+            const int dx = Arrondir(j * std::cos(theta)), dy = Arrondir(j * std::sin(theta));
+            MelangerPixel(image, o + dx, o + dy, c);
+            MelangerPixel(image, o - dx, o + dy, c);
+            MelangerPixel(image, o + dx, o - dy, c);
+            MelangerPixel(image, o - dx, o - dy, c);
+        }
+    }
+    for (int k = -s; k <= s; ++k) {
+        MelangerPixel(image, o, o + k, c);
+        MelangerPixel(image, o + k, o, c);
+    }
+}
+
+void Polygone(QImage &image, std::initializer_list<QPoint> sommets, QRgb c)
+{
+    const QPoint *p = sommets.begin();
+    const std::size_t n = sommets.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const QPoint a = p[i], b = p[(i + 1) % n];
+        Ligne(image, a.x(), a.y(), b.x(), b.y(), c);
+    }
+    RemplirForme(CentreMarque, CentreMarque, c, 1, image);
+}
+
+void CerclePlein(QImage &image, int s, QRgb c)
+{
+    // The circle of the drawn elements at width 0: n = 7r points blended.
+    constexpr int o = CentreMarque;
+    const int n = 7 * s;
+    for (int u = 0; u < n; ++u) {
+        const double t = u * 2.0 * std::numbers::pi / n;
+        MelangerPixel(image, o + Arrondir(s * std::cos(t)), o + Arrondir(s * std::sin(t)), c);
+    }
+}
+
+} // namespace
+
+int DemiTailleMarque(int epaisseurCrayon)
+{
+    return std::max(epaisseurCrayon, 3);
+}
+
+void DessinerMarque(int s, QRgb couleur, int forme, QImage &image)
+{
+    if (image.size() != QSize(CoteMarque, CoteMarque) || image.format() != QImage::Format_ARGB32)
+        image = QImage(CoteMarque, CoteMarque, QImage::Format_ARGB32);
+    image.fill(0x00FFFFFFu);
+    if (s < 0 || s >= CentreMarque || forme < 0 || forme >= NbFormesMarque)
+        return;
+    constexpr int o = CentreMarque;
+    const QRgb c = couleur;
+    switch (forme) {
+    case Rond:
+        Rayons(image, s, 4 * s + 1, c);
+        break;
+    case Plus:
+        Rayons(image, s, 0, c);
+        break;
+    case Etoile:
+        Rayons(image, s, 1, c);
+        break;
+    case Etoile2:
+        Rayons(image, s, 2, c);
+        break;
+    case Carre:
+        Polygone(image, {{o - s, o - s}, {o + s, o - s}, {o + s, o + s}, {o - s, o + s}}, c);
+        break;
+    case Cercle:
+        CerclePlein(image, s, c);
+        break;
+    case Triangle1:
+        Polygone(image, {{o - s, o - s}, {o + s, o - s}, {o, o + s}}, c);
+        break;
+    case Triangle2:
+        Polygone(image, {{o - s, o + s}, {o + s, o + s}, {o, o - s}}, c);
+        break;
+    case Losange:
+        Polygone(image, {{o - s, o}, {o, o - s}, {o + s, o}, {o, o + s}}, c);
+        break;
+    case Croix:
+        Ligne(image, o - s, o - s, o + s, o + s, c);
+        Ligne(image, o + s, o - s, o - s, o + s, c);
+        break;
+    default:
+        break;
+    }
+}
+
+QImage ImageMarque(int s, QRgb couleur, int forme)
+{
+    QImage image;
+    DessinerMarque(s, couleur, forme, image);
+    return image;
+}
+
+std::optional<int> FormeDeNom(const QString &nom)
+{
+    static const QStringList noms = {QStringLiteral("rond"),      QStringLiteral("plus"),      QStringLiteral("etoile"),
+                                     QStringLiteral("etoile2"),   QStringLiteral("carre"),     QStringLiteral("cercle"),
+                                     QStringLiteral("triangle1"), QStringLiteral("triangle2"), QStringLiteral("losange"),
+                                     QStringLiteral("croix")};
+    const QString n = nom.trimmed().toLower();
+    const int i = static_cast<int>(noms.indexOf(n));
+    if (i >= 0)
+        return i;
+    bool ok = false;
+    const int v = n.toInt(&ok);
+    if (ok && n.size() == 1 && v >= 0 && v < NbFormesMarque)
+        return v;
+    return std::nullopt;
+}

@@ -1,0 +1,226 @@
+// Counting and the grid in the program, used as a pupil and a teacher use
+// them: two kinds of cells counted by clicking, a mark deleted, shapes,
+// colours and the pen width changed, the picture copied with its marks; a
+// grid laid on a calibrated photo and merged into it. With KAPTORI_CAPTURES
+// set to a folder, the windows are saved there as PNG.
+
+#include "app/ui/boites_message.h"
+#include "app/ui/main_window.h"
+#include "document/ui/fenetre_document.h"
+#include "drawing/reglages_dessin.h"
+#include "drawing/ui/ch_grille.h"
+#include "processing/comptage_document.h"
+#include "processing/ui/multicompt.h"
+#include "support/capture.h"
+#include "support/pilote_dialogues.h"
+#include "support/separateur.h"
+
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QString DonneeComptage(const char *nom)
+{
+    return qEnvironmentVariable("KAPTORI_DATA") + QLatin1Char('/') + QLatin1String(nom);
+}
+
+class ComptageDansLeCadre : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        DefinirIntercepteurMessages([this](TypeMessage, const QString &texte, BoutonsMessage) {
+            messages.append(texte);
+            return reponse;
+        });
+        ReglagesDessinProgramme() = ReglagesDessin{};
+        cadre = std::make_unique<TMainForm>();
+        cadre->resize(1100, 800);
+        cadre->show();
+    }
+    void TearDown() override
+    {
+        cadre.reset();
+        DefinirIntercepteurMessages({});
+    }
+
+    TMDIChild *Photo()
+    {
+        EXPECT_TRUE(cadre->OuvrirImage(DonneeComptage("photo.jpg"), 0));
+        QApplication::processEvents();
+        return cadre->DocumentActif();
+    }
+    static TMulticompt *Compteur(TMDIChild *f)
+    {
+        return f->findChild<TMulticompt *>(QStringLiteral("Compteur"), Qt::FindDirectChildrenOnly);
+    }
+    QPoint Ecran(TMDIChild *f, QPoint pixel)
+    {
+        const QPointF o = f->vue()->OrigineImage();
+        const double z = f->document().zoom;
+        return QPoint(static_cast<int>(o.x() + pixel.x() * z), static_cast<int>(o.y() + pixel.y() * z));
+    }
+    void Cliquer(TMDIChild *f, QPoint pixel) { QTest::mouseClick(f->vue()->viewport(), Qt::LeftButton, {}, Ecran(f, pixel)); }
+    void Glisser(TMDIChild *f, QPoint de, QPoint a)
+    {
+        QWidget *vue = f->vue()->viewport();
+        QTest::mousePress(vue, Qt::LeftButton, {}, Ecran(f, de));
+        const QPoint p = Ecran(f, a);
+        QMouseEvent mouvement(QEvent::MouseMove, p, vue->mapToGlobal(p), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(vue, &mouvement);
+        QTest::mouseRelease(vue, Qt::LeftButton, {}, p);
+    }
+
+    SeparateurTemporaire sep{QLatin1Char(',')};
+    std::unique_ptr<TMainForm> cadre;
+    QStringList messages;
+    QMessageBox::StandardButton reponse = QMessageBox::Ok;
+};
+
+TEST_F(ComptageDansLeCadre, TwoKindsOfCellsAreCountedAMarkDeletedAndThePictureCopiedWithItsMarks)
+{
+    TMDIChild *photo = Photo();
+    ASSERT_NE(photo, nullptr);
+    EXPECT_FALSE(cadre->actCopierPoints->isEnabled());
+    cadre->actComptage->trigger();
+    QApplication::processEvents();
+    ImageDocument &doc = photo->document();
+    EXPECT_EQ(doc.outilCourant, 9);
+    EXPECT_TRUE(doc.comptageActif);
+    EXPECT_TRUE(cadre->actCopierPoints->isEnabled());
+    TMulticompt *w = Compteur(photo);
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowTitle(), photo->windowTitle());
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(w->windowFlags() & Qt::WindowCloseButtonHint);
+
+    // Two categories; the second one drawn as green crosses.
+    w->menuNombre->actions().at(1)->trigger();
+    EXPECT_EQ(w->Compteurs().NbCompteurs, 2);
+    EXPECT_EQ(w->height(), std::max(TMulticompt::Hauteur(2), w->menus->height() + 2 * 32 + 6));
+    EXPECT_TRUE(w->BoutonsRAZ[1]->isVisible());
+    EXPECT_FALSE(w->BoutonsRAZ[2]->isVisible());
+    Cliquer(photo, {40, 40});
+    Cliquer(photo, {100, 40});
+    w->Radios[1]->click();
+    EXPECT_EQ(w->Compteurs().CompteurCourant, 2);
+    w->menuMarque->actions().at(Croix)->trigger();
+    Cliquer(photo, {200, 100});
+    // The mark just put is dragged into place.
+    Glisser(photo, {300, 200}, {310, 210});
+    EXPECT_EQ(w->EditsEffectif[0]->text(), QStringLiteral("2"));
+    EXPECT_EQ(w->EditsEffectif[1]->text(), QStringLiteral("2"));
+    ASSERT_EQ(doc.marquesComptage[1].size(), 2u);
+    EXPECT_EQ(doc.marquesComptage[1][1].position, QPointF(297, 197));
+    Capturer(*w, QStringLiteral("multicompt_deux_categories"));
+
+    // A press on a mark asks; "Non" puts a new mark on top, "Oui" deletes.
+    reponse = QMessageBox::No;
+    Cliquer(photo, {100, 40});
+    EXPECT_EQ(messages.value(0), QStringLiteral("Voulez-vous effacer cette marque ?"));
+    EXPECT_EQ(w->EditsEffectif[1]->text(), QStringLiteral("3"));
+    reponse = QMessageBox::Yes;
+    Cliquer(photo, {100, 40});
+    EXPECT_EQ(w->EditsEffectif[1]->text(), QStringLiteral("2"));
+
+    // A wider pen redraws every mark at the new size.
+    cadre->choixEpaisseur->setValue(11);
+    QApplication::processEvents();
+    EXPECT_EQ(doc.marquesComptage[0][0].image, ImageMarque(11, 0xFFFF0000, Rond));
+    EXPECT_EQ(doc.marquesComptage[1][0].image, ImageMarque(11, 0xFF00FF00, Croix));
+
+    // The copy: "Comptage 2", the marks in its pixels, the scale copied.
+    cadre->actCopierPoints->trigger();
+    QApplication::processEvents();
+    TMDIChild *copie = cadre->DocumentActif();
+    ASSERT_NE(copie, photo);
+    EXPECT_EQ(copie->windowTitle(), QStringLiteral("Comptage 2"));
+    EXPECT_EQ(copie->document().image.pixel(40, 40), 0xFFFF0000u);
+    EXPECT_EQ(copie->document().echelle.Facteur, doc.echelle.Facteur);
+    EXPECT_FALSE(w->isVisible());
+    Capturer(*cadre, QStringLiteral("comptage_cadre"));
+}
+
+TEST_F(ComptageDansLeCadre, RAZOnAnEmptyCategoryShowsZeroAndFermerGoesBackToTheMeasuringTool)
+{
+    TMDIChild *photo = Photo();
+    cadre->actComptage->trigger();
+    TMulticompt *w = Compteur(photo);
+    ASSERT_NE(w, nullptr);
+    Cliquer(photo, {50, 50});
+    w->hide();
+    w->BoutonsRAZ[0]->click();
+    EXPECT_EQ(w->EditsEffectif[0]->text(), QStringLiteral("0"));
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(EffectifCategorie(photo->document(), 1), 0);
+    w->BoutonsRAZ[0]->click();
+    EXPECT_EQ(w->EditsEffectif[0]->text(), QStringLiteral("0"));
+
+    Cliquer(photo, {60, 60});
+    w->actFermer->trigger();
+    QApplication::processEvents();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(photo->document().outilCourant, ImageDocument::OutilMesure);
+    EXPECT_FALSE(photo->document().marquesComptage[0][0].visible);
+    // Counting again shows the kept marks.
+    cadre->actComptage->trigger();
+    EXPECT_TRUE(photo->document().marquesComptage[0][0].visible);
+    EXPECT_EQ(w->EditsEffectif[0]->text(), QStringLiteral("1"));
+}
+
+TEST_F(ComptageDansLeCadre, AGridOfTenMillimetresOnTheCalibratedPhotoIsMergedForGood)
+{
+    TMDIChild *photo = Photo();
+    ImageDocument &doc = photo->document();
+    ASSERT_DOUBLE_EQ(doc.echelle.Facteur, 0.25);
+    bool vu = false;
+    const bool fait = PiloteDialogues::Executer(cadre->actQuadrillage, {PiloteDialogues::Quand<TCh_grille>([&](TCh_grille &d) {
+        vu = true;
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Choix du quadrillage"));
+        EXPECT_EQ(d.unite->text(), QStringLiteral("mm"));
+        EXPECT_EQ(d.ValeurMaille->decimals(), 1);
+        // 5 × 0,25 = 1,25 shown with one decimal.
+        EXPECT_DOUBLE_EQ(d.ValeurMaille->minimum(), 1.3);
+        EXPECT_DOUBLE_EQ(d.ValeurMaille->maximum(), 60);
+        EXPECT_DOUBLE_EQ(d.ValeurMaille->value(), 5);
+        d.ValeurMaille->setValue(10);
+        Capturer(d, QStringLiteral("ch_grille"));
+        d.accept();
+    })});
+    ASSERT_TRUE(fait);
+    ASSERT_TRUE(vu);
+    EXPECT_EQ(doc.coucheDessin.pixel(40, 5), 0x40000000u);
+    EXPECT_EQ(doc.coucheDessin.pixel(5, 280), 0x40000000u);
+    EXPECT_EQ(qAlpha(doc.coucheDessin.pixel(41, 5)), 0);
+
+    const QImage attendu = doc.Aplatir();
+    photo->actFusionnerTout->trigger();
+    EXPECT_EQ(messages.value(0), QStringLiteral("Attention, les dessins ne pourront plus être effacés"));
+    EXPECT_EQ(doc.image, attendu);
+    EXPECT_EQ(qAlpha(doc.coucheDessin.pixel(40, 5)), 0);
+    EXPECT_FALSE(cadre->actAnnuler->isEnabled());
+}
+
+TEST_F(ComptageDansLeCadre, TheGridCommandSaysSoForAScaleFactorOfZero)
+{
+    TMDIChild *photo = Photo();
+    photo->document().echelle.Facteur = 0;
+    cadre->actQuadrillage->trigger();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("n'est pas un nombre positif")));
+    EXPECT_TRUE(photo->document().coucheDessin.isNull() || qAlpha(photo->document().coucheDessin.pixel(20, 5)) == 0);
+}
+
+} // namespace
