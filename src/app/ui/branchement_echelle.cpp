@@ -17,6 +17,8 @@
 #include "document/pointeur_dessin.h"
 #include "drawing/reglages_dessin.h"
 #include "measure/outil_mesure.h"
+#include "measure/ui/mesu_courbe.h"
+#include "table/ui/tableau1.h"
 
 #include <QAction>
 #include <QDir>
@@ -31,7 +33,8 @@ namespace {
 class GestionEchelle : public QObject {
 public:
     explicit GestionEchelle(TMainForm *cadre)
-        : QObject(cadre), demande(new Tdemandpi(cadre)), fenetre(new TCre_ech(cadre)), nom(new TNomEch(cadre))
+        : QObject(cadre), demande(new Tdemandpi(cadre)), fenetre(new TCre_ech(cadre)), nom(new TNomEch(cadre)),
+          profil(new TMesu_Courbe(cadre))
     {
         setObjectName(QStringLiteral("GestionEchelle"));
     }
@@ -39,6 +42,7 @@ public:
     Tdemandpi *demande;
     TCre_ech *fenetre;
     TNomEch *nom;
+    TMesu_Courbe *profil; // the intensity profile window of the band mode
     EchellesStandard liste;
     int modeMesureChoisi = MesureCourante; // the measurement mode chosen last
 };
@@ -113,7 +117,25 @@ void TMainForm::BrancherEchelle()
             return;
         g->modeMesureChoisi = mode;
         f->document().modeMesure = mode;
+        // The band mode shows the profile window on the active document.
+        if (mode == MesureLumiereBande) {
+            if (Tableau1) {
+                g->profil->tableau = Tableau1;
+                g->profil->services = Tableau1->services;
+            }
+            g->profil->DefinirSource(&f->document(), f);
+            g->profil->show();
+            g->profil->raise();
+        } else {
+            g->profil->hide();
+        }
     });
+    g->profil->DocumentActif = [this]() -> std::pair<ImageDocument *, QObject *> {
+        TMDIChild *f = DocumentActif();
+        if (!f)
+            return {nullptr, nullptr};
+        return {&f->document(), f};
+    };
 
     // Tool 5: the measuring tool's steps, then the readout and the repaint.
     auto fenetreDe = [this](const ImageDocument &doc) -> TMDIChild * {
