@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -35,6 +36,24 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+namespace {
+
+// The zero marker: a horizontal dashed cyan line one pixel high.
+class RepereZero : public QWidget {
+public:
+    explicit RepereZero(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setPen(QPen(QColor(0, 255, 255), 1, Qt::DashLine));
+        p.drawLine(0, 0, width(), 0);
+    }
+};
+
+} // namespace
 
 TMesu_Courbe::TMesu_Courbe(QWidget *parent) : QMainWindow(parent, Qt::Window)
 {
@@ -138,8 +157,7 @@ TMesu_Courbe::TMesu_Courbe(QWidget *parent) : QMainWindow(parent, Qt::Window)
     limites->couleurTrait = QColor(128, 128, 128);
     limites->couleurMotif = QColor(255, 128, 0);
     limites->hide();
-    repereZero = new QFrame(Graphe);
-    repereZero->setStyleSheet(QStringLiteral("border: none; border-top: 1px dashed #00ffff; background: transparent;"));
+    repereZero = new RepereZero(Graphe);
     repereZero->hide();
     defilement = new QScrollArea;
     defilement->setWidget(Graphe);

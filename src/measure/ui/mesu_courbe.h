@@ -80,7 +80,7 @@ public:
     TVueGraphe *Graphe = nullptr;
     QScrollArea *defilement = nullptr;
     TRepereV *limites = nullptr;
-    QFrame *repereZero = nullptr;
+    QWidget *repereZero = nullptr; // the zero marker
     QLabel *position = nullptr;
     TEtal *etal = nullptr;
     QWidget *Tzero = nullptr;
