@@ -16,30 +16,49 @@ std::int64_t Arrondi(double v)
     return static_cast<std::int64_t>(std::nearbyint(v));
 }
 
-// Reads the pixels of the band; outside the picture a pixel adds nothing.
-class LecteurPixels {
-public:
-    explicit LecteurPixels(const QImage &image)
-        : bits_(image.constBits()), ligne_(image.bytesPerLine()), largeur_(image.width()), hauteur_(image.height())
-    {
-    }
-
-    void Ajouter(std::int64_t col, std::int64_t row, std::uint32_t &r, std::uint32_t &v, std::uint32_t &b) const
-    {
-        if (col < 0 || row < 0 || col >= largeur_ || row >= hauteur_)
-            return;
-        const QRgb p = reinterpret_cast<const QRgb *>(bits_ + row * ligne_)[col];
-        r += qRed(p);
-        v += qGreen(p);
-        b += qBlue(p);
-    }
-
-private:
-    const uchar *bits_;
-    std::int64_t ligne_;
-    std::int64_t largeur_;
-    std::int64_t hauteur_;
+// The band's pixels relative to the sample's pixel (col, row). Since col and
+// row are integers, Round(col + t) = col + Round(p + t) - p with p the
+// parity of col (shifting by an even integer keeps halves going to the even
+// neighbour), so the offsets across the band depend only on the parities of
+// col and row and are worked out once per profile.
+struct DecalagesBande {
+    std::vector<int> dx;
+    std::vector<int> dy;
+    std::vector<std::int64_t> lineaire; // dy × pixels per line + dx
+    int minX = 0;
+    int maxX = 0;
+    int minY = 0;
+    int maxY = 0;
 };
+
+DecalagesBande Decalages(bool horizontale, double s, double c, int k, int pc, int pr, std::int64_t parLigne)
+{
+    DecalagesBande d;
+    auto ajouter = [&](double x, double y) {
+        const int ox = int(Arrondi(x) - pc);
+        const int oy = int(Arrondi(y) - pr);
+        d.dx.push_back(ox);
+        d.dy.push_back(oy);
+        d.lineaire.push_back(std::int64_t(oy) * parLigne + ox);
+        d.minX = std::min(d.minX, ox);
+        d.maxX = std::max(d.maxX, ox);
+        d.minY = std::min(d.minY, oy);
+        d.maxY = std::max(d.maxY, oy);
+    };
+    ajouter(pc, pr);
+    for (int j = 1; j <= k; ++j) {
+        const double long_ = s * j * c; // along the line's other axis
+        const double trav = j * c;
+        if (horizontale) {
+            ajouter(pc - long_, pr + trav);
+            ajouter(pc + long_, pr - trav);
+        } else {
+            ajouter(pc + trav, pr - long_);
+            ajouter(pc - trav, pr + long_);
+        }
+    }
+    return d;
+}
 
 } // namespace
 
@@ -67,14 +86,25 @@ EtatProfil EchantillonnerBande(const QImage &source, QPoint a, QPoint b, int k, 
         converti = source.convertToFormat(QImage::Format_ARGB32);
         image = &converti;
     }
-    const LecteurPixels lecteur(*image);
+    const auto *pixels = reinterpret_cast<const QRgb *>(image->constBits());
+    const std::int64_t parLigne = image->bytesPerLine() / std::int64_t(sizeof(QRgb));
+    const std::int64_t largeur = image->width();
+    const std::int64_t hauteur = image->height();
+
+    const double xA = a.x();
+    const double yA = a.y();
+    const double d = horizontale ? (b.x() > a.x() ? 1.0 : -1.0) : (b.y() > a.y() ? 1.0 : -1.0);
+    DecalagesBande decalages[2][2];
+    for (int pc = 0; pc < 2; ++pc)
+        for (int pr = 0; pr < 2; ++pr)
+            decalages[pc][pr] = Decalages(horizontale, s, c, k, pc, pr, parLigne);
 
     for (auto &canal : sortie.canaux)
         canal.assign(std::size_t(n) + 1, 0);
     sortie.n = n;
-    const double xA = a.x();
-    const double yA = a.y();
-    const double d = horizontale ? (b.x() > a.x() ? 1.0 : -1.0) : (b.y() > a.y() ? 1.0 : -1.0);
+    std::uint16_t *sommeR = sortie.canaux[0].data();
+    std::uint16_t *sommeV = sortie.canaux[1].data();
+    std::uint16_t *sommeB = sortie.canaux[2].data();
     for (int i = 0; i <= n; ++i) {
         std::int64_t col = 0;
         std::int64_t row = 0;
@@ -87,24 +117,35 @@ EtatProfil EchantillonnerBande(const QImage &source, QPoint a, QPoint b, int k, 
             row = Arrondi(y);
             col = Arrondi(xA + s * (y - yA));
         }
+        const DecalagesBande &bande = decalages[col & 1][row & 1];
         std::uint32_t r = 0;
         std::uint32_t v = 0;
         std::uint32_t bl = 0;
-        lecteur.Ajouter(col, row, r, v, bl);
-        for (int j = 1; j <= k; ++j) {
-            const double long_ = s * j * c; // along the line's other axis
-            const double trav = j * c;
-            if (horizontale) {
-                lecteur.Ajouter(Arrondi(double(col) - long_), Arrondi(double(row) + trav), r, v, bl);
-                lecteur.Ajouter(Arrondi(double(col) + long_), Arrondi(double(row) - trav), r, v, bl);
-            } else {
-                lecteur.Ajouter(Arrondi(double(col) + trav), Arrondi(double(row) - long_), r, v, bl);
-                lecteur.Ajouter(Arrondi(double(col) - trav), Arrondi(double(row) + long_), r, v, bl);
+        if (col + bande.minX >= 0 && col + bande.maxX < largeur && row + bande.minY >= 0 && row + bande.maxY < hauteur) {
+            // The whole band lies inside the picture.
+            const QRgb *centre = pixels + row * parLigne + col;
+            for (const std::int64_t o : bande.lineaire) {
+                const QRgb p = centre[o];
+                r += qRed(p);
+                v += qGreen(p);
+                bl += qBlue(p);
+            }
+        } else {
+            // Pixels outside the picture add nothing.
+            for (std::size_t j = 0; j < bande.dx.size(); ++j) {
+                const std::int64_t x = col + bande.dx[j];
+                const std::int64_t y = row + bande.dy[j];
+                if (x < 0 || y < 0 || x >= largeur || y >= hauteur)
+                    continue;
+                const QRgb p = pixels[y * parLigne + x];
+                r += qRed(p);
+                v += qGreen(p);
+                bl += qBlue(p);
             }
         }
-        sortie.canaux[0][std::size_t(i)] = std::uint16_t(r);
-        sortie.canaux[1][std::size_t(i)] = std::uint16_t(v);
-        sortie.canaux[2][std::size_t(i)] = std::uint16_t(bl);
+        sommeR[i] = std::uint16_t(r);
+        sommeV[i] = std::uint16_t(v);
+        sommeB[i] = std::uint16_t(bl);
     }
     return EtatProfil::Echantillonne;
 }

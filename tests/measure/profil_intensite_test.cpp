@@ -146,6 +146,82 @@ TEST(EchantillonnerBandeTest, TinyPicturesSampleWithoutFault)
     EXPECT_EQ(s.canaux[0][32766], 255);
 }
 
+// The sampling rule written out pixel by pixel, as the oracle of the sampler.
+SommesBande SommesDirectes(const QImage &image, QPoint a, QPoint b, int k)
+{
+    const auto R = [](double v) { return static_cast<long long>(std::nearbyint(v)); };
+    SommesBande s;
+    const double dx = double(b.x()) - a.x();
+    const double dy = double(b.y()) - a.y();
+    const bool h = std::abs(dx) > std::abs(dy);
+    const double pente = h ? dy / dx : dx / dy;
+    const double c = std::cos(std::atan(pente));
+    s.n = int(R(std::abs(h ? dx : dy) / c));
+    for (auto &canal : s.canaux)
+        canal.assign(std::size_t(s.n) + 1, 0);
+    const double d = h ? (b.x() > a.x() ? 1 : -1) : (b.y() > a.y() ? 1 : -1);
+    for (int i = 0; i <= s.n; ++i) {
+        long long col = 0;
+        long long row = 0;
+        if (h) {
+            const double x = a.x() + d * i * c;
+            col = R(x);
+            row = R(a.y() + pente * (x - a.x()));
+        } else {
+            const double y = a.y() + d * i * c;
+            row = R(y);
+            col = R(a.x() + pente * (y - a.y()));
+        }
+        std::vector<std::pair<long long, long long>> px{{col, row}};
+        for (int j = 1; j <= k; ++j) {
+            if (h) {
+                px.push_back({R(double(col) - pente * j * c), R(double(row) + j * c)});
+                px.push_back({R(double(col) + pente * j * c), R(double(row) - j * c)});
+            } else {
+                px.push_back({R(double(col) + j * c), R(double(row) - pente * j * c)});
+                px.push_back({R(double(col) - j * c), R(double(row) + pente * j * c)});
+            }
+        }
+        for (const auto &[x, y] : px) {
+            if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
+                continue;
+            const QRgb p = reinterpret_cast<const QRgb *>(image.constScanLine(int(y)))[x];
+            s.canaux[0][std::size_t(i)] += std::uint16_t(qRed(p));
+            s.canaux[1][std::size_t(i)] += std::uint16_t(qGreen(p));
+            s.canaux[2][std::size_t(i)] += std::uint16_t(qBlue(p));
+        }
+    }
+    return s;
+}
+
+TEST(EchantillonnerBandeTest, SamplerMatchesThePixelByPixelRuleOnManyLines)
+{
+    QImage image(90, 70, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            ligne[x] = qRgb((x * 7 + y * 3) & 255, (x * x + y) & 255, (x ^ y) & 255);
+    }
+    unsigned graine = 12345;
+    const auto hasard = [&](int n) {
+        graine = graine * 1103515245u + 12345u;
+        return int((graine >> 8) % unsigned(n));
+    };
+    for (int essai = 0; essai < 300; ++essai) {
+        const QPoint a(hasard(150) - 30, hasard(130) - 30);
+        const QPoint b(hasard(150) - 30, hasard(130) - 30);
+        const int k = hasard(51);
+        SommesBande s;
+        if (EchantillonnerBande(image, a, b, k, s) != EtatProfil::Echantillonne)
+            continue;
+        const SommesBande attendu = SommesDirectes(image, a, b, k);
+        ASSERT_EQ(s.n, attendu.n);
+        for (int c = 0; c < 3; ++c)
+            ASSERT_EQ(s.canaux[std::size_t(c)], attendu.canaux[std::size_t(c)])
+                << "line (" << a.x() << "," << a.y() << ")-(" << b.x() << "," << b.y() << ") k=" << k;
+    }
+}
+
 TEST(EchantillonnerProfilTest, DocumentKeepsTheSumsOfItsLastLine)
 {
     ImageDocument doc;
