@@ -14,6 +14,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -210,6 +212,22 @@ TEST_F(MesuCourbeTest, SavesGifWithScaAndBmpWithEch)
     fenetre_.Enregistrer();
     EXPECT_TRUE(QFileInfo::exists(chemin));
     EXPECT_EQ(QFileInfo(dossier.filePath(QStringLiteral("profil.ech"))).size(), 168);
+}
+
+TEST_F(MesuCourbeTest, PrintAndCopyHandOverThePictureOfTheGraph)
+{
+    mesurer();
+    double rapport = 0;
+    QImage imprimee;
+    fenetre_.services.ImprimerImage = [&](QWidget *, double r, const QImage &image) {
+        rapport = r;
+        imprimee = image;
+    };
+    fenetre_.actImprimer->trigger();
+    EXPECT_DOUBLE_EQ(rapport, 360.0 / fenetre_.Graphe->width());
+    EXPECT_EQ(imprimee.size(), fenetre_.Graphe->size());
+    fenetre_.actCopier->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), fenetre_.Graphe->size());
 }
 
 TEST_F(MesuCourbeTest, SourceClosingDisablesTheOutputs)
