@@ -2,6 +2,7 @@
 
 #include "commun/fichier_texte.h"
 
+#include <QFile>
 #include <QtEndian>
 
 #include <cmath>
@@ -206,4 +207,31 @@ TEchelle BinaireEnEchelle(const QByteArray &octets)
     }
     e.Definie = bon && r.octet(Pos::Definie) != 0 ? 1 : 0;
     return e;
+}
+
+QString NomFichierEchelleBinaire(const QString &nomImage)
+{
+    return nomImage.left(qMax<qsizetype>(0, nomImage.size() - 4)) + QStringLiteral(".ech");
+}
+
+std::optional<TEchelle> LireEchelleBinaireAnnexe(const QString &nomImage)
+{
+    QFile f(NomFichierEchelleBinaire(nomImage));
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const TEchelle e = BinaireEnEchelle(f.read(TailleEchelleBinaire));
+    if (e.Definie != 1)
+        return std::nullopt;
+    return e;
+}
+
+bool EcrireEchelleBinaireAnnexe(const QString &nomImage, const TEchelle &echelle)
+{
+    const QString nom = NomFichierEchelleBinaire(nomImage);
+    QFile::remove(nom);
+    QFile f(nom);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray octets = EchelleEnBinaire(echelle);
+    return f.write(octets) == octets.size() && f.flush();
 }

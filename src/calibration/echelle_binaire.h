@@ -7,6 +7,9 @@
 #include "calibration/echelle.h"
 
 #include <QByteArray>
+#include <QString>
+
+#include <optional>
 
 inline constexpr int TailleEchelleBinaire = 168;
 
@@ -17,3 +20,16 @@ inline constexpr int TailleEchelleBinaire = 168;
 // above 3 or more than three Y axes give a record with Definie = 0; a length
 // byte above its slot is cut to the slot.
 [[nodiscard]] TEchelle BinaireEnEchelle(const QByteArray &octets);
+
+// Name of the binary scale side-file beside a picture: the picture's name
+// with its last four characters replaced by ".ech" (graph.bmp -> graph.ech).
+[[nodiscard]] QString NomFichierEchelleBinaire(const QString &nomImage);
+
+// The scale of the ".ech" file beside a picture: nothing when the file is
+// missing, shorter than TailleEchelleBinaire or holds no defined scale.
+// Only its first TailleEchelleBinaire bytes are read.
+[[nodiscard]] std::optional<TEchelle> LireEchelleBinaireAnnexe(const QString &nomImage);
+
+// Replaces the ".ech" file beside a picture by the image of the scale;
+// false when it could not be written (the caller may ignore it).
+bool EcrireEchelleBinaireAnnexe(const QString &nomImage, const TEchelle &echelle);

@@ -25,6 +25,7 @@
 #include <QStringList>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -119,6 +120,10 @@ public:
     TListeDessins dessins;
     EtatDessin etatDessin;              // drawing gesture and provisional-layer state
     EtatMesure mesure;               // readout and angle stages of the measuring tool
+    // Intensity profile of the last band measured: for samples 0..LongueurProfil,
+    // the sums of the red, green and blue components over the band.
+    std::array<std::vector<std::uint16_t>, 3> SommesProfil;
+    int LongueurProfil = 0;
 
     // Spatial scale. Undefined until the first refresh, which installs
     // EchelleParDefaut; opening a picture installs its side-file's scale.

@@ -4,6 +4,7 @@
 #include "commun/fichier_texte.h"
 #include "calibration/code_couleur.h"
 #include "calibration/echelle_annexe.h"
+#include "calibration/echelle_binaire.h"
 #include "document/chargement_document.h"
 #include "document/formats/lecteur_image.h"
 #include "document/nom_fichier_annexe.h"
@@ -79,6 +80,10 @@ void LireImageEtAnnexes(ImageDocument &document, const QString &chemin)
     document.echelle = LireEchelleAnnexe(chemin);
     if (!QFileInfo::exists(NomFichierEchelle(chemin)) && QFileInfo(chemin).suffix().toUpper() == QLatin1String("GIF"))
         document.echelle = EchelleDuCommentaireGif(chemin).value_or(document.echelle);
+    // A BMP picture without one may have the binary image of its scale beside
+    // it, as saved profile graphs do.
+    if (!QFileInfo::exists(NomFichierEchelle(chemin)) && QFileInfo(chemin).suffix().toUpper() == QLatin1String("BMP"))
+        document.echelle = LireEchelleBinaireAnnexe(chemin).value_or(document.echelle);
 
     // Colour-code side-file: a missing, unreadable or unparsable file gives
     // CodeParDefaut.

@@ -19,10 +19,16 @@ bool EchelleDeLongueur(const ImageDocument &doc)
 }
 
 // Modes whose segment is drawn here; the rectangle of the light measurement
-// and the band of the profile are drawn by their own windows' code.
+// is drawn by its own window's code.
 bool TraceUnSegment(int mode)
 {
-    return mode != MesureLumiereRectangle && mode != MesureLumiereBande;
+    return mode != MesureLumiereRectangle;
+}
+
+// The band of the intensity profile takes its line whatever the scale.
+bool SuitLaLigne(const ImageDocument &doc)
+{
+    return EchelleDeLongueur(doc) || doc.modeMesure == MesureLumiereBande;
 }
 
 std::int16_t Coord(int v)
@@ -135,13 +141,16 @@ ReactionMesure DeplacerMesure(ImageDocument &doc, QPoint p, bool boutonGauche, c
 {
     ReactionMesure r;
     EtatMesure &m = doc.mesure;
-    if (!EchelleDeLongueur(doc)) {
+    if (!SuitLaLigne(doc)) {
         if (doc.modeMesure != MesureAngle)
             LirePositionDans(doc, p, r);
         return r;
     }
-    if (!boutonGauche)
+    if (!boutonGauche) {
+        if (!EchelleDeLongueur(doc))
+            LirePositionDans(doc, p, r);
         return r;
+    }
     m.pointCourant = p;
     if (doc.modeMesure == MesureAngle) {
         RedessinerSegments(doc, p, plume);
@@ -150,10 +159,11 @@ ReactionMesure DeplacerMesure(ImageDocument &doc, QPoint p, bool boutonGauche, c
             LireAngle(doc, p, r);
         return r;
     }
-    const double longueur = LongueurMesuree(doc.echelle, m.pointAppui, p);
-    m.texteMesure = TexteLongueur(doc.echelle, m.pointAppui, p);
-    r.afficherTexte = true;
-    r.longueur = longueur;
+    if (EchelleDeLongueur(doc)) {
+        m.texteMesure = TexteLongueur(doc.echelle, m.pointAppui, p);
+        r.afficherTexte = true;
+        r.longueur = LongueurMesuree(doc.echelle, m.pointAppui, p);
+    }
     if (TraceUnSegment(doc.modeMesure)) {
         RedessinerSegments(doc, p, plume);
         r.coucheModifiee = true;
@@ -164,7 +174,7 @@ ReactionMesure DeplacerMesure(ImageDocument &doc, QPoint p, bool boutonGauche, c
 ReactionMesure RelacherMesure(ImageDocument &doc, QPoint p, const PlumeMesure &plume)
 {
     ReactionMesure r;
-    if (!EchelleDeLongueur(doc))
+    if (!SuitLaLigne(doc))
         return r;
     EtatMesure &m = doc.mesure;
     m.pointCourant = p;
@@ -173,7 +183,8 @@ ReactionMesure RelacherMesure(ImageDocument &doc, QPoint p, const PlumeMesure &p
             RedessinerSegments(doc, p, plume);
             r.coucheModifiee = true;
         }
-        r.longueur = LongueurMesuree(doc.echelle, m.pointAppui, p);
+        if (EchelleDeLongueur(doc))
+            r.longueur = LongueurMesuree(doc.echelle, m.pointAppui, p);
         return r;
     }
 

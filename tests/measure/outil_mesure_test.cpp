@@ -97,6 +97,17 @@ TEST_F(OutilMesureTest, with_a_position_scale_moves_read_positions_and_nothing_i
     EXPECT_EQ(pixelsPeints(), 0);
 }
 
+TEST_F(OutilMesureTest, band_mode_takes_and_draws_its_line_whatever_the_scale)
+{
+    doc_.echelle = TexteEnEchelle(QStringLiteral("<SCALE=3;100;100;de;0;0,5;cm;>"));
+    doc_.modeMesure = MesureLumiereBande;
+    glisser({10, 20}, {60, 30});
+    EXPECT_EQ(doc_.mesure.pointAppui, QPoint(10, 20));
+    EXPECT_EQ(doc_.mesure.pointCourant, QPoint(60, 30));
+    EXPECT_GT(qAlpha(provisoire(10, 20)), 0);
+    EXPECT_GT(qAlpha(provisoire(60, 30)), 0);
+}
+
 TEST_F(OutilMesureTest, angle_first_drag_of_nine_by_nine_is_not_accepted_but_ten_by_zero_is)
 {
     doc_.modeMesure = MesureAngle;

@@ -9,6 +9,11 @@ const std::vector<CommandeCli> &CommandesCli()
          "imprime l'image aplatie en grille de copies dans un fichier PDF", CommandeImprimer},
         {"valeur", "FICHIER X Y", "couleur et valeur décodée du pixel (X, Y), comme la barre d'état et le panneau de décodage", CommandeValeur},
         {"mesure", "FICHIER X Y [X2 Y2]", "position lue avec l'échelle du fichier, ou longueur du segment", CommandeMesure},
+        {"profil",
+         "FICHIER X0 Y0 X1 Y1 [--largeur W] [--canal C[,C...]] [--mesure emission|absorption|do] [--zero Z] "
+         "[--conversion LIGNE=VALEUR]... [--nom N] [--unite U] [--surface A:B] [--graphe SORTIE.gif|.bmp]",
+         "profil d'intensité le long d'une bande : tableau des valeurs, surface entre deux échantillons, graphique",
+         CommandeProfil},
         {"angle", "AX AY BX BY CX CY DX DY", "angle entre les segments AB et CD : aigu (orienté)", CommandeAngle},
         {"convert", "IN OUT [--codage jpg|png|bmp|non] [--qualite N]",
          "ouvre IN et l'enregistre sous OUT comme « Enregistrer sous » (format selon l'extension, fichiers .sca et .ccc)",

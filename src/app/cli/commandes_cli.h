@@ -66,6 +66,8 @@ int CommandeValeur(const QStringList &arguments, QTextStream &sortie, QTextStrea
 // Measurements (commande_mesure.cpp, commande_angle.cpp).
 int CommandeMesure(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 int CommandeAngle(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+// Intensity profile along a band (commande_profil.cpp).
+int CommandeProfil(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 // Pixel positions from pairs of integer arguments; nothing, after a French
 // message on erreurs, when one is not an integer.
 [[nodiscard]] std::optional<QList<QPoint>> PointsDeLigneCommande(const QStringList &arguments, QTextStream &erreurs);

@@ -18,6 +18,8 @@
 #include "drawing/reglages_dessin.h"
 #include "measure/outil_mesure.h"
 #include "measure/ui/fenetre_surface.h"
+#include "measure/ui/mesu_courbe.h"
+#include "table/ui/tableau1.h"
 
 #include <QAction>
 #include <QDir>
@@ -33,7 +35,8 @@ class GestionEchelle : public QObject {
 public:
     explicit GestionEchelle(TMainForm *cadre)
         : QObject(cadre), demande(new Tdemandpi(cadre)), fenetre(new TCre_ech(cadre)), nom(new TNomEch(cadre)),
-          surface(new TMesursurf(cadre))
+          surface(new TMesursurf(cadre)),
+          profil(new TMesu_Courbe(cadre))
     {
         setObjectName(QStringLiteral("GestionEchelle"));
     }
@@ -42,6 +45,7 @@ public:
     TCre_ech *fenetre;
     TNomEch *nom;
     TMesursurf *surface; // created once, hidden until a surface or object measurement binds it
+    TMesu_Courbe *profil; // the intensity profile window of the band mode
     EchellesStandard liste;
     int modeMesureChoisi = MesureCourante; // the measurement mode chosen last
 };
@@ -121,7 +125,27 @@ void TMainForm::BrancherEchelle()
             g->surface->Lier(doc, mode, [f] { f->Redessiner(); });
             connect(f, &QObject::destroyed, g->surface, [g, doc] { g->surface->Delier(doc); });
         }
+        // The band mode shows the profile window on the active document; the
+        // profile and surface windows never show together.
+        if (mode == MesureLumiereBande) {
+            g->surface->hide();
+            if (Tableau1) {
+                g->profil->tableau = Tableau1;
+                g->profil->services = Tableau1->services;
+            }
+            g->profil->DefinirSource(&f->document(), f);
+            g->profil->show();
+            g->profil->raise();
+        } else {
+            g->profil->hide();
+        }
     });
+    g->profil->DocumentActif = [this]() -> std::pair<ImageDocument *, QObject *> {
+        TMDIChild *f = DocumentActif();
+        if (!f)
+            return {nullptr, nullptr};
+        return {&f->document(), f};
+    };
 
     // Tool 5: the measuring tool's steps, then the readout and the repaint.
     auto fenetreDe = [this](const ImageDocument &doc) -> TMDIChild * {

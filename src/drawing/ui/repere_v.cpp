@@ -15,8 +15,8 @@ TRepereV::TRepereV(QWidget *parent) : QWidget(parent)
 void TRepereV::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setPen(Qt::black);
-    p.setBrush(QBrush(Qt::black, Qt::DiagCrossPattern));
+    p.setPen(couleurTrait);
+    p.setBrush(QBrush(couleurMotif, Qt::DiagCrossPattern));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

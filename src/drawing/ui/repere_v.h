@@ -4,12 +4,16 @@
 // brush. Its inside moves it horizontally; its left and right 3-pixel edges
 // resize it, never below 10 pixels.
 
+#include <QColor>
 #include <QWidget>
 
 class TRepereV : public QWidget {
     Q_OBJECT
 public:
     explicit TRepereV(QWidget *parent = nullptr);
+
+    QColor couleurTrait = Qt::black; // outline
+    QColor couleurMotif = Qt::black; // diagonal-cross brush
 
 signals:
     void OnChange();

@@ -19,6 +19,7 @@
 #include "drawing/ui/gestion_dessins.h"
 #include "drawing/reglages_dessin.h"
 #include "measure/outil_mesure.h"
+#include "measure/ui/mesu_courbe.h"
 #include "support/separateur.h"
 
 #include <QAction>
@@ -190,6 +191,25 @@ TEST_F(MesureDansLeCadre, a_line_dragged_on_the_calibrated_photo_reads_its_lengt
     EXPECT_EQ(Panneau4(), QString());
     EXPECT_EQ(Alpha(doc().coucheProvisoire, {115, 120}), 0); // the last line was discarded
     QTest::mouseRelease(Vue(), Qt::LeftButton, {}, Ecran({200, 200}));
+}
+
+TEST_F(MesureDansLeCadre, the_band_mode_shows_the_profile_window_which_measures_the_dragged_line)
+{
+    Outil(ImageDocument::OutilMesure);
+    ChoisirMode(MesureLumiereBande);
+    auto *profil = cadre->findChild<TMesu_Courbe *>();
+    ASSERT_NE(profil, nullptr);
+    EXPECT_TRUE(profil->isVisible());
+    Glisser({100, 100}, {220, 100});
+    EXPECT_EQ(doc().mesure.pointCourant, QPoint(220, 100));
+    EXPECT_EQ(doc().coucheProvisoire.pixel(150, 100), 0xFF000000u) << "the line is drawn as in the common mode";
+    QTest::mouseClick(profil->boutonMesurer, Qt::LeftButton);
+    EXPECT_EQ(doc().LongueurProfil, 120);
+    EXPECT_EQ(profil->modele.Unite, QStringLiteral("mm"));
+    EXPECT_TRUE(profil->actCopier->isEnabled());
+    Capturer(profil, "profil_cadre");
+    ChoisirMode(MesureCourante);
+    EXPECT_FALSE(profil->isVisible());
 }
 
 TEST_F(MesureDansLeCadre, a_measured_line_is_discarded_when_a_drawing_tool_presses_next)

@@ -1,0 +1,128 @@
+// The profile window's model: curves overlaid per channel, the grids, the
+// zero, the conversion and the surface, on band sums set by hand.
+
+#include "measure/courbes_profil.h"
+#include "support/separateur.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// 41 samples (n = 40): red ramps 0, 5, ..., 200; green is 255 - red; blue 0.
+class CourbesProfilTest : public ::testing::Test {
+protected:
+    CourbesProfilTest()
+    {
+        m_.SommesCourbe.n = 40;
+        for (auto &c : m_.SommesCourbe.canaux)
+            c.assign(41, 0);
+        for (int i = 0; i <= 40; ++i) {
+            m_.SommesCourbe.canaux[0][std::size_t(i)] = std::uint16_t(5 * i);
+            m_.SommesCourbe.canaux[1][std::size_t(i)] = std::uint16_t(255 - 5 * i);
+        }
+        m_.CanalProfil = CanalRouge;
+        m_.Redessiner();
+    }
+
+    SeparateurTemporaire sep_{QLatin1Char(',')};
+    TCourbesProfil m_;
+};
+
+TEST_F(CourbesProfilTest, RedThenGreenKeepsBothCurvesAndBothColumns)
+{
+    m_.CanalProfil = CanalVert;
+    m_.TracerCourbes();
+    m_.GrilleComplete();
+    ASSERT_EQ(m_.Grille.size(), 43u);
+    EXPECT_EQ(m_.Grille[0], (QStringList{"position", "émiss. (R)", "émiss. (V)"}));
+    EXPECT_EQ(m_.Grille[1], (QStringList{"pixels", "%", "%"}));
+    // Sample 3: red 15 → 5,88 %, green 240 → 94,1 %.
+    EXPECT_EQ(m_.Grille[5], (QStringList{"3", "5,88", "94,1"}));
+    m_.Redessiner();
+    m_.GrilleComplete();
+    EXPECT_EQ(m_.Grille[0], (QStringList{"position", "émiss. (V)"})) << "a rebuild keeps only the current curve";
+}
+
+TEST_F(CourbesProfilTest, ZeroOfTwentyPlotsLowValuesAsZero)
+{
+    m_.Zeros[CanalRouge] = 20;
+    m_.Redessiner();
+    const SerieGraphe *s = m_.Graphe.TrouverSerie(1);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->YDuPoint(10), 0);                          // 50/255 = 19,6 %
+    EXPECT_NEAR(s->YDuPoint(40), 200.0 / 255 * 100 - 20, 1e-9);
+}
+
+TEST_F(CourbesProfilTest, ZeroTakenAtARowOfTheGraph)
+{
+    // Row 175 is the middle of the plot area 25..325: 50 % on the 0..100 axis.
+    m_.FixerZero(175);
+    EXPECT_NEAR(m_.Zeros[CanalRouge], 50, 1e-9);
+}
+
+TEST_F(CourbesProfilTest, ConversionExampleMapsAFullBandTo75)
+{
+    m_.SommesCourbe.canaux[0][7] = 255;
+    ASSERT_TRUE(m_.Convertir(125, 50, LigneBasProfil, 0, QStringLiteral("conc."), QStringLiteral("g/L")));
+    const SerieGraphe *s = m_.Graphe.TrouverSerie(1);
+    EXPECT_NEAR(s->YDuPoint(7), 75, 1e-9);
+    EXPECT_EQ(m_.Graphe.Axe(AxeId::Y).titre, QStringLiteral("conc. (g/L)"));
+    EXPECT_EQ(m_.EchelleGraphe.UniteY[0], QStringLiteral("g/L (conc.)"));
+    m_.GrilleComplete();
+    EXPECT_EQ(m_.Grille[0], (QStringList{"position", "conc."}));
+    EXPECT_EQ(m_.Grille[9][1], QStringLiteral("75"));
+    EXPECT_FALSE(m_.Convertir(200, 1, 200, 0, {}, {}));
+}
+
+TEST_F(CourbesProfilTest, ChosenValuesAreInsertedInPositionOrder)
+{
+    m_.CommencerValeursChoisies();
+    for (int x : {5, 2, 8})
+        EXPECT_TRUE(m_.AjouterValeurChoisie(QPoint(MargeGaucheProfil + x, 100)));
+    EXPECT_FALSE(m_.AjouterValeurChoisie(QPoint(3, 100))) << "outside the plot area";
+    ASSERT_EQ(m_.Grille.size(), 6u);
+    EXPECT_EQ(m_.Grille[2][0], QStringLiteral("2"));
+    EXPECT_EQ(m_.Grille[3][0], QStringLiteral("5"));
+    EXPECT_EQ(m_.Grille[4][0], QStringLiteral("8"));
+    EXPECT_EQ(m_.Grille[4][1], QStringLiteral("15,7")); // 40/255
+    EXPECT_TRUE(m_.Grille[5][0].isEmpty());
+    m_.ModeAbsorption = true;
+    m_.RafraichirGrille();
+    EXPECT_EQ(m_.Grille[0][1], QStringLiteral("absorp. (R)"));
+    EXPECT_EQ(m_.Grille[4][1], QStringLiteral("84,3"));
+}
+
+TEST_F(CourbesProfilTest, OpticalDensityAxisAndScaleOfThePicture)
+{
+    m_.ModeAbsorption = true;
+    m_.ModeLog = true;
+    m_.LargeurBande = 3;
+    m_.Redessiner();
+    EXPECT_NEAR(m_.Graphe.Axe(AxeId::Y).reglage.Max, std::log10(765.0), 1e-12);
+    EXPECT_EQ(m_.Graphe.Taille(), QSize(40 + 30 + m_.Graphe.RightMargin, 360));
+    EXPECT_EQ(m_.EchelleGraphe.Mode, TEchelle::Cartesien);
+    EXPECT_EQ(m_.EchelleGraphe.OrigineY[0], 325);
+    EXPECT_EQ(m_.EchelleGraphe.UniteY[0], QStringLiteral("(D.O.)"));
+}
+
+TEST_F(CourbesProfilTest, SurfaceSumsTheCurrentCurveBetweenLimits)
+{
+    // Red emission 5i/255 × 100 for i = 0..2: (0 + 5 + 10) / 255 × 100.
+    EXPECT_NEAR(m_.Surface(-3, 2), 1500.0 / 255, 1e-9);
+    EXPECT_EQ(m_.TexteSurface(0, 2), QStringLiteral("surface dans le canal (rouge): 5,8824"));
+}
+
+TEST_F(CourbesProfilTest, ScaleWithoutPositiveFactorIsRefused)
+{
+    TEchelle e;
+    e.Definie = 1;
+    e.Facteur = 0;
+    EXPECT_FALSE(m_.PrendreEchelle(e));
+    e.Facteur = -1;
+    EXPECT_FALSE(m_.PrendreEchelle(e));
+    e.Mode = TEchelle::Cartesien;
+    EXPECT_TRUE(m_.PrendreEchelle(e));
+    EXPECT_EQ(m_.Unite, QStringLiteral("pixels"));
+}
+
+} // namespace

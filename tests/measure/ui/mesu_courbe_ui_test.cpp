@@ -1,0 +1,242 @@
+// The profile window driven as a pupil drives it on a generated spectrum:
+// "Mesurer", channel and quantity choices, the zero placed on the graph, a
+// conversion calibrated by a press and a typed value, the limits band, both
+// grids, saving the graph, and the source document closing.
+// With KAPTORI_CAPTURES set to a folder, the windows are saved there as PNG.
+
+#include "document/image_document.h"
+#include "drawing/ui/repere_v.h"
+#include "measure/ui/dialogue_etal.h"
+#include "measure/ui/mesu_courbe.h"
+#include "plot/ui/vue_graphe.h"
+#include "support/separateur.h"
+#include "table/ui/tableau1.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+// A 400 × 60 spectrum: hues from red to violet with three dark absorption lines.
+QImage Spectre()
+{
+    QImage image(400, 60, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            QColor c = QColor::fromHsv(std::min(300, x * 300 / 400), 255, 255);
+            if (std::abs(x - 90) < 3 || std::abs(x - 210) < 2 || std::abs(x - 320) < 4)
+                c = c.darker(500);
+            ligne[x] = c.rgb();
+        }
+    }
+    return image;
+}
+
+void Capturer(QWidget *w, const char *nom)
+{
+    const QString dossier = qEnvironmentVariable("KAPTORI_CAPTURES");
+    if (!dossier.isEmpty())
+        w->grab().save(dossier + QLatin1Char('/') + QLatin1String(nom) + QStringLiteral(".png"));
+}
+
+class MesuCourbeTest : public ::testing::Test {
+protected:
+    MesuCourbeTest()
+    {
+        doc_.image = Spectre();
+        doc_.echelle.Definie = 1;
+        doc_.echelle.Facteur = 1;
+        doc_.echelle.Unite = QStringLiteral("pixels");
+        doc_.mesure.pointAppui = {10, 30};
+        doc_.mesure.pointCourant = {390, 30};
+        fenetre_.tableau = &tableau_;
+        fenetre_.services.PoserQuestion = [](QWidget *, const QString &, bool) { return true; };
+        fenetre_.DefinirSource(&doc_, gardien_.get());
+        fenetre_.show();
+    }
+
+    void mesurer()
+    {
+        QTest::mouseClick(fenetre_.boutonMesurer, Qt::LeftButton);
+    }
+
+    // A press on the graph at a pixel of the graph.
+    void presser(QPoint p)
+    {
+        QTest::mousePress(fenetre_.Graphe, Qt::LeftButton, {}, p);
+        QTest::mouseRelease(fenetre_.Graphe, Qt::LeftButton, {}, p);
+    }
+
+    SeparateurTemporaire sep_{QLatin1Char(',')};
+    ImageDocument doc_;
+    std::unique_ptr<QObject> gardien_ = std::make_unique<QObject>();
+    TTableau1 tableau_;
+    TMesu_Courbe fenetre_;
+};
+
+TEST_F(MesuCourbeTest, MeasureDrawsTheCurveAndEnablesTheOutputs)
+{
+    EXPECT_FALSE(fenetre_.actCopier->isEnabled());
+    EXPECT_FALSE(fenetre_.surf->isEnabled());
+    mesurer();
+    EXPECT_EQ(doc_.LongueurProfil, 380);
+    EXPECT_EQ(fenetre_.Graphe->size(), QSize(380 + 30 + fenetre_.modele.Graphe.RightMargin, 360));
+    EXPECT_TRUE(fenetre_.actCopier->isEnabled());
+    EXPECT_TRUE(fenetre_.actConversion->isEnabled());
+    EXPECT_TRUE(fenetre_.surf->isEnabled());
+    Capturer(&fenetre_, "profil_emission");
+}
+
+TEST_F(MesuCourbeTest, RedThenGreenThenFullGrid)
+{
+    mesurer();
+    QTest::mouseClick(fenetre_.rouge, Qt::LeftButton);
+    QTest::mouseClick(fenetre_.vert, Qt::LeftButton);
+    fenetre_.actComplet->trigger();
+    ASSERT_TRUE(tableau_.isVisible());
+    EXPECT_EQ(tableau_.grille->rowCount(), 380 + 3);
+    EXPECT_EQ(tableau_.grille->item(0, 1)->text(), QStringLiteral("émiss. (R)"));
+    EXPECT_EQ(tableau_.grille->item(0, 2)->text(), QStringLiteral("émiss. (V)"));
+    EXPECT_EQ(tableau_.grille->item(0, 3)->text(), QStringLiteral("émission"));
+    Capturer(&fenetre_, "profil_rouge_vert");
+    Capturer(&tableau_, "profil_grille");
+}
+
+TEST_F(MesuCourbeTest, OpticalDensityAndChosenValues)
+{
+    QTest::mouseClick(fenetre_.absorption, Qt::LeftButton);
+    EXPECT_TRUE(fenetre_.Mode_mes->isVisible());
+    QTest::mouseClick(fenetre_.logarithmique, Qt::LeftButton);
+    fenetre_.ch_larg->setValue(5);
+    mesurer();
+    EXPECT_EQ(fenetre_.modele.Graphe.Axe(AxeId::Y).titre, QStringLiteral("D.O."));
+    fenetre_.actValeursChoisies->trigger();
+    for (int x : {80, 20, 200})
+        presser({30 + x, 100});
+    ASSERT_EQ(tableau_.grille->rowCount(), 6);
+    EXPECT_EQ(tableau_.grille->item(2, 0)->text(), QStringLiteral("20"));
+    EXPECT_EQ(tableau_.grille->item(3, 0)->text(), QStringLiteral("80"));
+    EXPECT_EQ(tableau_.grille->item(4, 0)->text(), QStringLiteral("200"));
+    Capturer(&fenetre_, "profil_do");
+    Capturer(&tableau_, "profil_valeurs_choisies");
+}
+
+TEST_F(MesuCourbeTest, ZeroPlacedOnTheGraphOffsetsTheCurve)
+{
+    mesurer();
+    fenetre_.actZero->trigger();
+    EXPECT_TRUE(fenetre_.SaisieZero);
+    EXPECT_FALSE(fenetre_.panneaux->isEnabled());
+    presser({100, 265}); // 20 % on the 0..100 axis of rows 325..25
+    EXPECT_EQ(fenetre_.repereZero->y(), 265);
+    Capturer(&fenetre_, "profil_zero_repere");
+    QPushButton *ok = nullptr;
+    for (QPushButton *b : fenetre_.Tzero->findChildren<QPushButton *>())
+        if (b->text() == QStringLiteral("OK"))
+            ok = b;
+    ASSERT_TRUE(ok);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_FALSE(fenetre_.SaisieZero);
+    EXPECT_TRUE(fenetre_.panneaux->isEnabled());
+    EXPECT_NEAR(fenetre_.modele.Zeros[CanalTout], 20, 1e-9);
+}
+
+TEST_F(MesuCourbeTest, ConversionOnOnePointThenCancelled)
+{
+    QTest::mouseClick(fenetre_.rouge, Qt::LeftButton);
+    mesurer();
+    fenetre_.actConversion->trigger();
+    ASSERT_TRUE(fenetre_.etal->isVisible());
+    EXPECT_FALSE(fenetre_.etal->ok->isEnabled());
+    presser({60, 125});
+    EXPECT_EQ(fenetre_.etal->YPoint->text(), QStringLiteral("125"));
+    fenetre_.etal->NomVar->setText(QStringLiteral("conc."));
+    fenetre_.etal->UnitVar->setText(QStringLiteral("g/L"));
+    QTest::keyClicks(fenetre_.etal->VPoint, QStringLiteral("50"));
+    EXPECT_TRUE(fenetre_.etal->ok->isEnabled());
+    Capturer(fenetre_.etal, "profil_conversion_dialogue");
+    QTest::mouseClick(fenetre_.etal->ok, Qt::LeftButton);
+    EXPECT_TRUE(fenetre_.modele.Converti);
+    EXPECT_DOUBLE_EQ(fenetre_.modele.Conversion.ConvMax, 75);
+    EXPECT_EQ(fenetre_.panneaux->currentWidget(), fenetre_.PanConv);
+    EXPECT_FALSE(fenetre_.actConversion->isEnabled());
+    EXPECT_FALSE(fenetre_.actZero->isEnabled());
+    Capturer(&fenetre_, "profil_converti");
+    QTest::mouseClick(fenetre_.annulerConversion, Qt::LeftButton);
+    EXPECT_FALSE(fenetre_.modele.Converti);
+    EXPECT_EQ(fenetre_.panneaux->currentWidget(), fenetre_.panneauHaut);
+}
+
+TEST_F(MesuCourbeTest, LimitsBandGivesTheSurfaceReadout)
+{
+    mesurer();
+    fenetre_.surf->setChecked(true);
+    EXPECT_TRUE(fenetre_.limites->isVisible());
+    EXPECT_EQ(fenetre_.limites->height(), fenetre_.Graphe->height() + 2);
+    fenetre_.limites->move(130, -1);
+    emit fenetre_.limites->OnChange();
+    EXPECT_TRUE(fenetre_.position->text().startsWith(QStringLiteral("surface dans le canal (intensité): ")));
+    Capturer(&fenetre_, "profil_surface");
+    fenetre_.surf->setChecked(false);
+    EXPECT_TRUE(fenetre_.position->text().isEmpty());
+}
+
+TEST_F(MesuCourbeTest, SavesGifWithScaAndBmpWithEch)
+{
+    mesurer();
+    QTemporaryDir dossier;
+    QString chemin = dossier.filePath(QStringLiteral("profil.gif"));
+    fenetre_.DemanderNomFichier = [&] { return chemin; };
+    fenetre_.Enregistrer();
+    EXPECT_TRUE(QFileInfo::exists(chemin));
+    EXPECT_TRUE(QFileInfo::exists(dossier.filePath(QStringLiteral("profil.sca"))));
+    chemin = dossier.filePath(QStringLiteral("profil.bmp"));
+    fenetre_.Enregistrer();
+    EXPECT_TRUE(QFileInfo::exists(chemin));
+    EXPECT_EQ(QFileInfo(dossier.filePath(QStringLiteral("profil.ech"))).size(), 168);
+}
+
+TEST_F(MesuCourbeTest, PrintAndCopyHandOverThePictureOfTheGraph)
+{
+    mesurer();
+    double rapport = 0;
+    QImage imprimee;
+    fenetre_.services.ImprimerImage = [&](QWidget *, double r, const QImage &image) {
+        rapport = r;
+        imprimee = image;
+    };
+    fenetre_.actImprimer->trigger();
+    EXPECT_DOUBLE_EQ(rapport, 360.0 / fenetre_.Graphe->width());
+    EXPECT_EQ(imprimee.size(), fenetre_.Graphe->size());
+    fenetre_.actCopier->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), fenetre_.Graphe->size());
+}
+
+TEST_F(MesuCourbeTest, SourceClosingDisablesTheOutputs)
+{
+    mesurer();
+    gardien_.reset();
+    EXPECT_EQ(fenetre_.Source(), nullptr);
+    EXPECT_FALSE(fenetre_.actEnregistrer->isEnabled());
+    EXPECT_FALSE(fenetre_.boutonMesurer->isEnabled());
+}
+
+} // namespace
