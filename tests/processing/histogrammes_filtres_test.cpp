@@ -137,8 +137,8 @@ TEST(Filtres, ContourTurnsUniformGreyWhiteFromLevelEight)
 
 TEST(Filtres, EveryFilterKeepsTheSizeOfTinyPictures)
 {
-    for (int w = 1; w <= 4; ++w)
-        for (int h = 1; h <= 4; ++h) {
+    for (int w = 1; w <= 9; ++w)
+        for (int h = 1; h <= 9; ++h) {
             const QImage p = PhotoAleatoire(w, h, static_cast<unsigned>(w * 10 + h));
             for (const auto f : {FiltreConvolution::Flou, FiltreConvolution::FlouGaussien, FiltreConvolution::Accentuer,
                                  FiltreConvolution::Contour, FiltreConvolution::Lithographie})
