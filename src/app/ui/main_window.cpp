@@ -129,6 +129,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), zone_(new QMdiArea(
     BrancherEnregistrement();
     BrancherTraitements();
     BrancherTableau();
+    BrancherHistogrammes();
 }
 
 TMainForm::~TMainForm()

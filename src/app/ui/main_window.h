@@ -276,6 +276,7 @@ private:
     void BrancherEnregistrement(); // document file and export
     void BrancherTraitements();    // point and geometric operations, combination of images
     void BrancherTableau();        // results table
+    void BrancherHistogrammes();   // histograms and filters, decomposition, channels shown
 
     // Reads the file into a new document window; throws ErreurFichier or
     // ErreurDecodage and then leaves no window behind.
