@@ -9,6 +9,7 @@
 #include "document/ui/fenetre_document.h"
 #include "processing/code_conservable.h"
 #include "processing/decomposition.h"
+#include "processing/ui/choix_canaux.h"
 #include "processing/ui/histo.h"
 
 #include <QAction>
@@ -50,6 +51,24 @@ void TMainForm::BrancherHistogrammes()
             return;
         if (auto resultat = histo->DocumentResultat())
             ouvrirResultat(std::move(resultat));
+    });
+
+    // The channel dialog: its designations go into the code of the document
+    // it was confirmed for; other documents keep their own.
+    auto *choix = new TChoix_canaux(this);
+    connect(actCanauxAffiches, &QAction::triggered, this, [this, choix] {
+        TMDIChild *f = DocumentActif();
+        if (!f || !f->document().avecCanaux || f->document().canaux.empty())
+            return;
+        choix->Preparer(f->document());
+        if (choix->exec() != QDialog::Accepted)
+            return;
+        const ChoixCanaux c = choix->Choix();
+        f->document().AfficherCanaux(c.emplacements[0], c.emplacements[1], c.emplacements[2], c.etirement,
+                                     &c.designations);
+        f->Rafraichir();
+        SynchroniserDocument();
+        emit DocumentActifChange(f);
     });
 
     for (const auto &[action, gris] : {std::pair{actDecompositionColorees, false}, std::pair{actDecompositionGrises, true}})

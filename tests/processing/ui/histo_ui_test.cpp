@@ -11,12 +11,17 @@
 #include "drawing/ui/repere_v.h"
 #include "processing/convolution.h"
 #include "processing/histogrammes.h"
+#include "processing/ui/choix_canaux.h"
 #include "processing/ui/graphique_histogramme.h"
 #include "processing/ui/histo.h"
 #include "support/capture.h"
 #include "support/pilote_dialogues.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QLabel>
 #include <QMdiArea>
 #include <QPushButton>
@@ -161,6 +166,34 @@ TEST_F(HistogrammesDansLeCadre, GreyDecompositionOpensBleuVertRouge)
     EXPECT_EQ(rouge->windowTitle(), QStringLiteral("Rouge"));
     EXPECT_EQ(rouge->document().image.pixel(3, 3), qRgb(200, 200, 200));
     EXPECT_EQ(rouge->document().echelle.Facteur, f->document().echelle.Facteur);
+}
+
+TEST_F(HistogrammesDansLeCadre, OneChannelChosenShowsGreyWithStretchTwentyAndItsDesignation)
+{
+    TMDIChild *lan = Ouvrir("scene.lan");
+    ASSERT_TRUE(cadre->actCanauxAffiches->isVisible());
+    const bool fait = PiloteDialogues::Executer(cadre->actCanauxAffiches, {PiloteDialogues::Quand<TChoix_canaux>([&](TChoix_canaux &d) {
+        EXPECT_EQ(d.listes[0]->count(), 4);
+        EXPECT_EQ(d.listes[0]->currentRow(), lan->document().canalBleu);
+        d.listes[0]->setCurrentRow(3);
+        EXPECT_EQ(d.designations[0]->text(), QStringLiteral("TM 4"));
+        d.utilises[1]->setChecked(false);
+        d.utilises[2]->setChecked(false);
+        EXPECT_TRUE(d.nePasEtirer->isChecked()); // opened without stretch
+        d.nePasEtirer->setChecked(false);
+        d.etirements->setCurrentIndex(1);
+        Capturer(d, QStringLiteral("choix_canaux"));
+        QMetaObject::invokeMethod(d.findChild<QDialogButtonBox *>(), "accepted");
+    })});
+    ASSERT_TRUE(fait);
+    const ImageDocument &doc = lan->document();
+    EXPECT_EQ(doc.canalBleu, 3);
+    EXPECT_EQ(doc.canalVert, -1);
+    EXPECT_EQ(doc.canalRouge, -1);
+    EXPECT_EQ(doc.etirement, 20);
+    const QRgb c = doc.image.pixel(100, 100);
+    EXPECT_EQ(qRed(c), qBlue(c));
+    EXPECT_EQ(qGreen(c), qBlue(c));
 }
 
 } // namespace
