@@ -1,4 +1,5 @@
-// Wiring of the histogram window and of the decomposition into components:
+// Wiring of the histogram window, the decomposition into components, the
+// channel dialog and the false-colour exercise:
 // the window works on a copy of the active document's picture and its OK
 // opens the "Modifié" document; the decomposition opens "Bleu", "Vert" and
 // "Rouge".
@@ -10,6 +11,7 @@
 #include "processing/code_conservable.h"
 #include "processing/decomposition.h"
 #include "processing/ui/choix_canaux.h"
+#include "processing/ui/fen_f_c.h"
 #include "processing/ui/histo.h"
 
 #include <QAction>
@@ -69,6 +71,17 @@ void TMainForm::BrancherHistogrammes()
         f->Rafraichir();
         SynchroniserDocument();
         emit DocumentActifChange(f);
+    });
+
+    // The false-colour exercise, always available; its kept pictures open as documents.
+    actFaussesCouleurs->setEnabled(true);
+    auto *exercice = new TFen_f_c(this);
+    connect(actFaussesCouleurs, &QAction::triggered, this, [exercice, ouvrirResultat] {
+        exercice->Recommencer();
+        if (exercice->exec() != QDialog::Accepted)
+            return;
+        for (auto &d : exercice->Documents())
+            ouvrirResultat(std::move(d));
     });
 
     for (const auto &[action, gris] : {std::pair{actDecompositionColorees, false}, std::pair{actDecompositionGrises, true}})

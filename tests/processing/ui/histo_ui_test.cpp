@@ -12,6 +12,7 @@
 #include "processing/convolution.h"
 #include "processing/histogrammes.h"
 #include "processing/ui/choix_canaux.h"
+#include "processing/ui/fen_f_c.h"
 #include "processing/ui/graphique_histogramme.h"
 #include "processing/ui/histo.h"
 #include "support/capture.h"
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
@@ -194,6 +196,43 @@ TEST_F(HistogrammesDansLeCadre, OneChannelChosenShowsGreyWithStretchTwentyAndIts
     const QRgb c = doc.image.pixel(100, 100);
     EXPECT_EQ(qRed(c), qBlue(c));
     EXPECT_EQ(qGreen(c), qBlue(c));
+}
+
+TEST_F(HistogrammesDansLeCadre, FalseColourExerciseFromFilesKeepsThreeDocuments)
+{
+    ASSERT_TRUE(cadre->actFaussesCouleurs->isEnabled());
+    const int avant = NombreDocuments();
+    QImage infra(320, 240, QImage::Format_ARGB32);
+    infra.fill(qRgb(200, 200, 200));
+    QImage couleur(160, 120, QImage::Format_ARGB32); // not 320 × 240: drawn scaled
+    couleur.fill(qRgb(100, 150, 50));
+    const bool fait = PiloteDialogues::Executer(cadre->actFaussesCouleurs, {PiloteDialogues::Quand<TFen_f_c>([&](TFen_f_c &d) {
+        EXPECT_FALSE(d.modeCamera->isEnabled());
+        EXPECT_EQ(d.guide->count(), 3); // "Combinaison" and "Fin" hidden
+        d.ChargerImage(true, infra);
+        d.places[0]->coin1 = QPoint(10, 10);
+        d.places[0]->coin2 = QPoint(40, 30);
+        d.blanc[0]->click();
+        EXPECT_FALSE(d.blanc[0]->isEnabled());
+        d.ChargerImage(false, couleur);
+        d.blanc[1]->click();
+        d.decomposer->click();
+        Capturer(d, QStringLiteral("fausses_couleurs_decomposees"));
+        d.suite->click();
+        for (QPushButton *b : d.operer)
+            b->click();
+        d.combiner->click();
+        d.fin->click();
+        Capturer(d, QStringLiteral("fausses_couleurs_fin"));
+        d.accept();
+    })});
+    ASSERT_TRUE(fait);
+    ASSERT_EQ(NombreDocuments(), avant + 3);
+    TMDIChild *resultat = cadre->DocumentActif();
+    EXPECT_EQ(resultat->windowTitle(), QStringLiteral("fausses couleurs"));
+    // Calibrated: every component white, so the result is (IR, red, green) = (255, 255, 255).
+    EXPECT_EQ(resultat->document().image.pixel(300, 200), qRgb(255, 255, 255));
+    EXPECT_EQ(resultat->document().codeCouleur.NomC[2], QStringLiteral("Infra-Rouge"));
 }
 
 } // namespace
