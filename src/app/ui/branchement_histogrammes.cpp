@@ -34,8 +34,15 @@ void TMainForm::BrancherHistogrammes()
         emit DocumentActifChange(f);
     };
 
+    const auto signaler = [](QWidget *parent, const QString &texte, bool erreur) {
+        if (erreur)
+            MessageErreur(parent, texte);
+        else
+            MessageInformation(parent, texte);
+    };
     // The window exists once and is reused.
     auto *histo = new THisto(this);
+    histo->Signaler = signaler;
     connect(actHistogrammes, &QAction::triggered, this, [this, histo, ouvrirResultat] {
         TMDIChild *f = DocumentActif();
         if (!f)
@@ -58,6 +65,7 @@ void TMainForm::BrancherHistogrammes()
     // The channel dialog: its designations go into the code of the document
     // it was confirmed for; other documents keep their own.
     auto *choix = new TChoix_canaux(this);
+    choix->Signaler = signaler;
     connect(actCanauxAffiches, &QAction::triggered, this, [this, choix] {
         TMDIChild *f = DocumentActif();
         if (!f || !f->document().avecCanaux || f->document().canaux.empty())
@@ -76,6 +84,7 @@ void TMainForm::BrancherHistogrammes()
     // The false-colour exercise, always available; its kept pictures open as documents.
     actFaussesCouleurs->setEnabled(true);
     auto *exercice = new TFen_f_c(this);
+    exercice->Signaler = signaler;
     connect(actFaussesCouleurs, &QAction::triggered, this, [exercice, ouvrirResultat] {
         exercice->Recommencer();
         if (exercice->exec() != QDialog::Accepted)

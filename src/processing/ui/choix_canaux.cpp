@@ -1,6 +1,6 @@
 #include "processing/ui/choix_canaux.h"
+#include "processing/ui/signalement.h"
 
-#include "app/ui/boites_message.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -91,7 +91,7 @@ TChoix_canaux::TChoix_canaux(QWidget *parent) : QDialog(parent)
     principale->addWidget(boutons);
     connect(boutons, &QDialogButtonBox::accepted, this, [this] {
         if (Choix().emplacements[0] < 0 && Choix().emplacements[1] < 0 && Choix().emplacements[2] < 0) {
-            MessageAvertissement(this, tr("Choisissez au moins un canal à afficher."));
+            Signal(this, Signaler, true, tr("Choisissez au moins un canal à afficher."));
             return;
         }
         confirmees_ = true;

@@ -10,6 +10,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 #include <array>
 
 class QCheckBox;
@@ -28,6 +30,10 @@ class TChoix_canaux : public QDialog {
     Q_OBJECT
 public:
     explicit TChoix_canaux(QWidget *parent = nullptr);
+
+    // Shows a French message, an error or an information; the frame sets it
+    // to its own message boxes (a plain box otherwise).
+    std::function<void(QWidget *parent, const QString &texte, bool erreur)> Signaler; // FonctionSignalement
 
     // Fills the lists with the document's channels and selects those shown.
     void Preparer(const ImageDocument &document);

@@ -1,8 +1,8 @@
 #include "processing/ui/fen_f_c.h"
 
-#include "app/ui/boites_message.h"
 #include "commun/erreur.h"
 #include "document/formats/lecteur_image.h"
+#include "processing/ui/signalement.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -144,7 +144,7 @@ TFen_f_c::TFen_f_c(QWidget *parent) : QDialog(parent)
                 ChargerImage(i == 0, LireImage(chemin));
                 sous->setCurrentIndex(1);
             } catch (const ErreurKaptori &e) {
-                MessageErreur(this, e.message());
+                Signal(this, Signaler, true, e.message());
             }
         });
         connect(blanc[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { Calibrer(i == 0); });
@@ -296,7 +296,7 @@ void TFen_f_c::Calibrer(bool infraRouge)
         if (!CalibrerBlanc(image, places[0]->coin1, places[0]->coin2))
             return;
     } catch (const ErreurKaptori &e) {
-        MessageErreur(this, e.message());
+        Signal(this, Signaler, true, e.message());
         return;
     }
     places[0]->Montrer(image);

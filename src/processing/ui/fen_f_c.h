@@ -8,6 +8,8 @@
 #include "processing/fausses_couleurs.h"
 
 #include <QDialog>
+
+#include <functional>
 #include <QImage>
 #include <QLabel>
 
@@ -45,6 +47,10 @@ class TFen_f_c : public QDialog {
     Q_OBJECT
 public:
     explicit TFen_f_c(QWidget *parent = nullptr);
+
+    // Shows a French message, an error or an information; the frame sets it
+    // to its own message boxes (a plain box otherwise).
+    std::function<void(QWidget *parent, const QString &texte, bool erreur)> Signaler; // FonctionSignalement
 
     // Restarts the exercise: first tab, pictures cleared and hidden,
     // "Combinaison" and "Fin" hidden.

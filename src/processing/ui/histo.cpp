@@ -1,10 +1,10 @@
 #include "processing/ui/histo.h"
 
-#include "app/ui/boites_message.h"
 #include "commun/erreur.h"
 #include "drawing/ui/repere_v.h"
 #include "processing/repere_limites.h"
 #include "processing/ui/graphique_histogramme.h"
+#include "processing/ui/signalement.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -172,7 +172,7 @@ THisto::THisto(QWidget *parent) : QDialog(parent)
                 if (inchangees[static_cast<std::size_t>(k)])
                     noms << composantes[k];
             if (!noms.isEmpty())
-                MessageInformation(this, tr("Composante constante, laissée telle quelle : %1.")
+                Signal(this, Signaler, false, tr("Composante constante, laissée telle quelle : %1.")
                                              .arg(noms.join(QStringLiteral(", "))));
         });
     };
@@ -266,7 +266,7 @@ void THisto::Operation(const std::function<void()> &operation)
         operation();
     } catch (const ErreurKaptori &e) {
         QApplication::restoreOverrideCursor();
-        MessageErreur(this, e.message());
+        Signal(this, Signaler, true, e.message());
         return;
     }
     QApplication::restoreOverrideCursor();

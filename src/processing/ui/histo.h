@@ -10,6 +10,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 #include <array>
 #include <memory>
 
@@ -26,6 +28,10 @@ class THisto : public QDialog {
     Q_OBJECT
 public:
     explicit THisto(QWidget *parent = nullptr);
+
+    // Shows a French message, an error or an information; the frame sets it
+    // to its own message boxes (a plain box otherwise).
+    std::function<void(QWidget *parent, const QString &texte, bool erreur)> Signaler; // FonctionSignalement
     ~THisto() override;
 
     // Loads the document (its picture, scale and code are copied) and resets
