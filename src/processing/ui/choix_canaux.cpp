@@ -1,7 +1,6 @@
 #include "processing/ui/choix_canaux.h"
 #include "processing/ui/signalement.h"
 
-
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
