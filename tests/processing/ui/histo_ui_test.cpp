@@ -129,6 +129,10 @@ TEST_F(HistogrammesDansLeCadre, MarkerSetsTheLimitsAndOkWithoutChangeMakesNoDocu
         auto *onglets = d.findChild<QTabWidget *>(QStringLiteral("onglets"));
         onglets->setCurrentIndex(2);
         Capturer(d, QStringLiteral("histo_lan_etirer"));
+        for (int i : {0, 1, 3, 5}) {
+            onglets->setCurrentIndex(i);
+            Capturer(d, QStringLiteral("histo_lan_onglet_%1").arg(i));
+        }
         d.accept();
     })});
     ASSERT_TRUE(fait);
