@@ -102,6 +102,49 @@ INSTANTIATE_TEST_SUITE_P(
                  {{0, 0, 0, 27}, {39, 35, 59, 83}, {93, 255, 149, 157}, {0, 255, 0, 255}}}),
     [](const testing::TestParamInfo<CasNoyau> &info) { return std::string(info.param.nom); });
 
+// Brute force of the rule, pixel by pixel with exact integers (halves to even).
+QImage ConvolutionDeReference(const QImage &image, const NoyauConvolution &n)
+{
+    QImage r(image.size(), QImage::Format_ARGB32);
+    const int cote = 2 * n.rayon + 1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            int sortie[3];
+            for (int k = 0; k < 3; ++k) {
+                long long somme = 0;
+                long long poids = 0;
+                for (int dy = -n.rayon; dy <= n.rayon; ++dy)
+                    for (int dx = -n.rayon; dx <= n.rayon; ++dx) {
+                        if (x + dx < 0 || y + dy < 0 || x + dx >= image.width() || y + dy >= image.height())
+                            continue;
+                        const int q = n.poids[static_cast<std::size_t>((dy + n.rayon) * cote + dx + n.rayon)];
+                        somme += q * static_cast<long long>((image.pixel(x + dx, y + dy) >> (8 * k)) & 0xFF);
+                        poids += q;
+                    }
+                const long long num = somme * n.facteur * 2;
+                const long long den = poids * 2;
+                // floor((2·num/den + 1) / 2) with ties sent to the even integer
+                long long q = num / den;
+                long long reste = num % den;
+                if (reste < 0)
+                    --q, reste += den;
+                if (2 * reste > den || (2 * reste == den && (q % 2 != 0)))
+                    ++q;
+                sortie[k] = static_cast<int>(std::clamp<long long>(q + n.decalage, 0, 255));
+            }
+            r.setPixel(x, y, qRgb(sortie[2], sortie[1], sortie[0]));
+        }
+    return r;
+}
+
+TEST(Filtres, InnerPixelsOfLargerPicturesFollowTheRuleToo)
+{
+    const QImage p = PhotoAleatoire(13, 11, 77);
+    for (const auto f : {FiltreConvolution::Flou, FiltreConvolution::FlouGaussien, FiltreConvolution::Accentuer,
+                         FiltreConvolution::Contour, FiltreConvolution::Lithographie})
+        EXPECT_EQ(AppliquerFiltre(p, f), ConvolutionDeReference(p, NoyauDeFiltre(f))) << static_cast<int>(f);
+}
+
 TEST(Filtres, SobelUsesTheTableInsideAndKeepsTheBorder)
 {
     EXPECT_EQ(GrilleGrise(Sobel(ImageGrise(Fixture))),
