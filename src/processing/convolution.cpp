@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -58,7 +59,9 @@ QImage Convoluer(const QImage &image, const NoyauConvolution &noyau)
 {
     const int r = noyau.rayon;
     const int cote = 2 * r + 1;
-    if (r < 0 || r > RayonConvolutionMaxi || noyau.poids.size() != static_cast<std::size_t>(cote * cote))
+    const bool poidsValides = std::all_of(noyau.poids.begin(), noyau.poids.end(), [](int p) { return std::abs(p) <= PoidsMaxi; });
+    if (r < 0 || r > RayonConvolutionMaxi || noyau.poids.size() != static_cast<std::size_t>(cote * cote) || !poidsValides ||
+        std::abs(noyau.facteur) > PoidsMaxi || std::abs(noyau.decalage) > PoidsMaxi)
         throw ErreurKaptori(QCoreApplication::translate("Traitements", "Noyau de convolution invalide."));
     const QImage source = ImageVingtQuatreBits(image);
     QImage resultat(source.size(), QImage::Format_ARGB32);
@@ -97,13 +100,24 @@ QImage Convoluer(const QImage &image, const NoyauConvolution &noyau)
     std::array<std::vector<std::int32_t>, 3> sommes;
     for (auto &a : sommes)
         a.resize(static_cast<std::size_t>(w));
+    // Every sum an inner pixel can have, from sommeMini (negative weights
+    // times 255) to the positive weights times 255, mapped once to its byte.
+    std::int32_t sommeMini = 0;
+    std::int32_t sommeMaxi = 0;
+    for (const int p : noyau.poids)
+        (p < 0 ? sommeMini : sommeMaxi) += p * 255;
+    const bool avecTable = sommeMaxi - sommeMini < (1 << 22);
+    std::vector<std::uint8_t> table(avecTable ? static_cast<std::size_t>(sommeMaxi - sommeMini + 1) : 0);
+    for (std::int32_t v = sommeMini; avecTable && v <= sommeMaxi; ++v)
+        table[static_cast<std::size_t>(v - sommeMini)] = static_cast<std::uint8_t>(
+            (ecrire({v, 0, 0}, sommeTotale) & 0xFFu));
     const int xDebut = r;
     const int xFin = w - r; // inner columns [xDebut, xFin)
     for (int y = 0; y < h; ++y) {
         auto *d = reinterpret_cast<QRgb *>(resultat.scanLine(y));
         const int dyMin = std::max(-r, -y);
         const int dyMax = std::min(r, h - 1 - y);
-        const bool ligneInterieure = dyMin == -r && dyMax == r;
+        const bool ligneInterieure = avecTable && dyMin == -r && dyMax == r;
         if (ligneInterieure && xDebut < xFin) {
             for (std::size_t k = 0; k < 3; ++k) {
                 std::int32_t *acc = sommes[k].data();
@@ -120,19 +134,10 @@ QImage Convoluer(const QImage &image, const NoyauConvolution &noyau)
                     }
                 }
             }
-            // round(sum / wsum × factor): sum × factor is an exact integer and the
-            // division is correctly rounded, so a true half stays a half.
-            const double diviseur = sommeTotale != 0 ? static_cast<double>(sommeTotale) : 1.0;
-            for (int x = xDebut; x < xFin; ++x) {
-                QRgb c = 0xFF000000u;
-                for (std::size_t k = 0; k < 3; ++k) {
-                    const double v = std::nearbyint(static_cast<double>(sommes[k][static_cast<std::size_t>(x)]) *
-                                                    noyau.facteur / diviseur) +
-                                     noyau.decalage;
-                    c |= static_cast<QRgb>(std::clamp(v, 0.0, 255.0)) << (8 * k);
-                }
-                d[x] = c;
-            }
+            for (int x = xDebut; x < xFin; ++x)
+                d[x] = 0xFF000000u | table[static_cast<std::size_t>(sommes[0][static_cast<std::size_t>(x)] - sommeMini)] |
+                       (static_cast<QRgb>(table[static_cast<std::size_t>(sommes[1][static_cast<std::size_t>(x)] - sommeMini)]) << 8) |
+                       (static_cast<QRgb>(table[static_cast<std::size_t>(sommes[2][static_cast<std::size_t>(x)] - sommeMini)]) << 16);
         }
         for (int x = 0; x < w; ++x) {
             if (ligneInterieure && x >= xDebut && x < xFin)

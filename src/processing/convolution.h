@@ -12,6 +12,7 @@
 #include <vector>
 
 inline constexpr int RayonConvolutionMaxi = 3;
+inline constexpr int PoidsMaxi = 100000; // bound of a weight, the factor and the offset
 
 struct NoyauConvolution {
     std::vector<int> poids; // row by row: (dy + r) × (2r + 1) + (dx + r)
@@ -26,8 +27,9 @@ enum class FiltreConvolution { Flou, FlouGaussien, Accentuer, Contour, Lithograp
 // "Accentuer" (sum 4), "contour" (factor 2, offset 240) and "lithographie".
 [[nodiscard]] const NoyauConvolution &NoyauDeFiltre(FiltreConvolution filtre);
 
-// Throws ErreurKaptori when the radius lies outside 0..3 or the weights do
-// not number (2r + 1)². A zero weight sum at some pixel divides by 1.
+// Throws ErreurKaptori when the radius lies outside 0..3, the weights do
+// not number (2r + 1)², or a weight, the factor or the offset passes
+// PoidsMaxi. A zero weight sum at some pixel divides by 1.
 [[nodiscard]] QImage Convoluer(const QImage &image, const NoyauConvolution &noyau);
 
 [[nodiscard]] inline QImage AppliquerFiltre(const QImage &image, FiltreConvolution filtre)
