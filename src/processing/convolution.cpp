@@ -106,7 +106,9 @@ QImage Convoluer(const QImage &image, const NoyauConvolution &noyau)
     std::int32_t sommeMaxi = 0;
     for (const int p : noyau.poids)
         (p < 0 ? sommeMini : sommeMaxi) += p * 255;
-    const bool avecTable = sommeMaxi - sommeMini < (1 << 22);
+    // Worth building only when there are more inner sums to map than entries.
+    const std::int64_t interieurs = static_cast<std::int64_t>(std::max(0, w - 2 * r)) * std::max(0, h - 2 * r) * 3;
+    const bool avecTable = sommeMaxi - sommeMini < (1 << 22) && sommeMaxi - sommeMini < interieurs;
     std::vector<std::uint8_t> table(avecTable ? static_cast<std::size_t>(sommeMaxi - sommeMini + 1) : 0);
     for (std::int32_t v = sommeMini; avecTable && v <= sommeMaxi; ++v)
         table[static_cast<std::size_t>(v - sommeMini)] = static_cast<std::uint8_t>(
