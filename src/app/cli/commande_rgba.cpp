@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QtEndian>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -55,23 +56,69 @@ void EcrireRgba(const QImage &image, QIODevice &sortie)
 int CommandeRgba(const QStringList &arguments, QTextStream &, QTextStream &erreurs)
 {
     // Raster files are shown with the stretch "Ouvrir" uses by default (5)
-    // unless --etirement chooses 0, 2, 5, 20 or 50.
+    // unless --etirement chooses 0, 2, 5, 20 or 50; --canaux B,V,R shows the
+    // channels of those indexes (from 0, "-" for an empty slot) in blue,
+    // green and red, as the channel dialog's OK does.
     int etirement = 5;
-    const bool avecOption = arguments.size() == 4 && arguments.at(2) == QLatin1String("--etirement");
-    if (avecOption) {
-        static const QStringList valeurs = {QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("5"),
-                                            QStringLiteral("20"), QStringLiteral("50")};
-        if (!valeurs.contains(arguments.at(3))) {
-            erreurs << QStringLiteral("L'étirement doit valoir 0, 2, 5, 20 ou 50 : « %1 ».\n").arg(arguments.at(3));
+    QString canaux;
+    QStringList fichiers;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments.at(i);
+        if (a == QLatin1String("--etirement") || a == QLatin1String("--canaux")) {
+            if (i + 1 >= arguments.size()) {
+                erreurs << QStringLiteral("L'option %1 attend une valeur.\n").arg(a);
+                return 1;
+            }
+            const QString valeur = arguments.at(++i);
+            if (a == QLatin1String("--canaux")) {
+                canaux = valeur;
+                continue;
+            }
+            static const QStringList valeurs = {QStringLiteral("0"), QStringLiteral("2"), QStringLiteral("5"),
+                                                QStringLiteral("20"), QStringLiteral("50")};
+            if (!valeurs.contains(valeur)) {
+                erreurs << QStringLiteral("L'étirement doit valoir 0, 2, 5, 20 ou 50 : « %1 ».\n").arg(valeur);
+                return 1;
+            }
+            etirement = valeur.toInt();
+        } else if (a.startsWith(QLatin1String("--")) && a.size() > 2) {
+            erreurs << QStringLiteral("Option inconnue : %1\n").arg(a);
             return 1;
+        } else {
+            fichiers << a;
         }
-        etirement = arguments.at(3).toInt();
     }
-    if (arguments.size() != 2 && !avecOption) {
-        erreurs << QStringLiteral("Usage : kaptori-cli rgba FICHIER SORTIE [--etirement 0|2|5|20|50]\n");
+    if (fichiers.size() != 2) {
+        erreurs << QStringLiteral("Usage : kaptori-cli rgba FICHIER SORTIE [--etirement 0|2|5|20|50] [--canaux B,V,R]\n");
         return 1;
     }
-    const auto document = OuvrirDocument(arguments.at(0), etirement);
-    EcrireSortie(arguments.at(1), [&](QIODevice &sortie) { EcrireRgba(document->image, sortie); });
+    const auto document = OuvrirDocument(fichiers.at(0), etirement);
+    if (!canaux.isEmpty()) {
+        const QStringList parties = canaux.split(QLatin1Char(','));
+        std::array<int, 3> emplacements{-1, -1, -1};
+        const int n = static_cast<int>(document->canaux.size());
+        bool valide = parties.size() == 3 && n > 0;
+        for (qsizetype k = 0; valide && k < 3; ++k) {
+            const QString p = parties.at(k).trimmed();
+            if (p == QLatin1String("-"))
+                continue;
+            bool ok = false;
+            const int v = p.toInt(&ok);
+            valide = ok && v >= 0 && v < n;
+            emplacements[static_cast<std::size_t>(k)] = v;
+        }
+        if (valide && emplacements[0] < 0 && emplacements[1] < 0 && emplacements[2] < 0)
+            valide = false;
+        if (!valide) {
+            erreurs << (n == 0 ? QStringLiteral("Le fichier n'a pas de canaux à choisir : « %1 ».\n").arg(fichiers.at(0))
+                               : QStringLiteral("Canaux invalides : « %1 » (B,V,R, index de 0 à %2 ou « - », au moins un "
+                                                "canal).\n")
+                                     .arg(canaux)
+                                     .arg(n - 1));
+            return 1;
+        }
+        document->AfficherCanaux(emplacements[0], emplacements[1], emplacements[2], etirement);
+    }
+    EcrireSortie(fichiers.at(1), [&](QIODevice &sortie) { EcrireRgba(document->image, sortie); });
     return 0;
 }

@@ -4,7 +4,10 @@ const std::vector<CommandeCli> &CommandesCli()
 {
     static const std::vector<CommandeCli> commandes = {
         {"info", "FICHIER", "format, taille, canaux, échelle et code couleur d'un fichier", CommandeInfo},
-        {"rgba", "FICHIER SORTIE [--etirement 0|2|5|20|50]", "écrit l'image décodée en octets R, V, B, A bruts, ligne par ligne", CommandeRgba},
+        {"rgba", "FICHIER SORTIE [--etirement 0|2|5|20|50] [--canaux B,V,R]",
+         "écrit l'image décodée en octets R, V, B, A bruts, ligne par ligne (--canaux : canaux affichés en bleu, vert, "
+         "rouge, index depuis 0 ou « - »)",
+         CommandeRgba},
         {"imprimer", "FICHIER SORTIE.pdf [--lignes L] [--colonnes C] [--marges G,D,H,B] [--espace E] [--paysage] [--a3] [--couleur] [--copies N]",
          "imprime l'image aplatie en grille de copies dans un fichier PDF", CommandeImprimer},
         {"valeur", "FICHIER X Y", "couleur et valeur décodée du pixel (X, Y), comme la barre d'état et le panneau de décodage", CommandeValeur},
@@ -29,6 +32,13 @@ const std::vector<CommandeCli> &CommandesCli()
          "applique dans l'ordre : gris, inverser, blanc=X1,Y1,X2,Y2, pixelliser=N, symetrie-h, symetrie-v, "
          "rotation-90|180|270, recadrer=X,Y,L,H, redimensionner=P, agrandir=L,H[,centre|haut-gauche|haut-droite|bas-gauche|bas-droite]",
          CommandeTransformer},
+        {"histogramme", "FICHIER",
+         "nombre de points, minima et maxima R V B, puis les comptes de chaque niveau en rouge, vert et bleu",
+         CommandeHistogramme},
+        {"filtre", "FICHIER SORTIE --operation OP [--limites R1-R2,V1-V2,B1-B2] [--couleur R,V,B] [--grises]",
+         "document « Modifié » de la fenêtre des histogrammes : flou, flou-gaussien, accentuer, contour, lithographie, "
+         "sobel, evide, gamma=G, tsl=S,L, etirer, colorer ; ou composante bleu, vert, rouge de la décomposition",
+         CommandeFiltre},
         {"axe", "VALEUR... [--pas-min N] [--pas-max N]",
          "bornes, pas, décimales et graduations de l'axe automatique d'un graphique pour ces valeurs", CommandeAxe},
         {"tableau", "FICHIER [--totaux | --moyennes] [--series] [--entetes N] [--sortie TEXTE] [--graphe IMAGE.gif|.bmp] [--taille LxH]",

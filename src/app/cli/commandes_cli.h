@@ -80,6 +80,10 @@ int CommandeConvert(const QStringList &arguments, QTextStream &sortie, QTextStre
 int CommandeCombiner(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 int CommandeTransformer(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 
+// Histograms and filters, decomposition (commande_histogramme.cpp, commande_filtre.cpp).
+int CommandeHistogramme(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeFiltre(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
 // The automatic axis of a graph for some values (commande_axe.cpp).
 int CommandeAxe(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 

@@ -284,6 +284,7 @@ private:
     void BrancherTableau();        // results table
     void BrancherComptage();       // counting tool, its window and the copy with the marks
     void BrancherCalques();        // grid and merging of the layers
+    void BrancherHistogrammes();   // histograms and filters, decomposition, channels shown
 
     // Reads the file into a new document window; throws ErreurFichier or
     // ErreurDecodage and then leaves no window behind.
