@@ -5,6 +5,8 @@
 #include "calibration/echelle_annexe.h"
 #include "document/formats/lecteur_image.h"
 
+#include "support/lancer_cli.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -23,15 +25,8 @@ struct Resultat {
 
 Resultat Lancer(const QStringList &arguments)
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("fr_FR.UTF-8"));
-    env.insert(QStringLiteral("LANG"), QStringLiteral("fr_FR.UTF-8"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(KAPTORI_CLI), arguments);
-    EXPECT_TRUE(p.waitForFinished(120000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    const ProcessusCli r = LancerCli(arguments);
+    return {r.statut, QString::fromUtf8(r.sortie), QString::fromUtf8(r.erreurs)};
 }
 
 QString PhotoCalibree()

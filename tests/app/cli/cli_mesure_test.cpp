@@ -3,6 +3,8 @@
 // with the decimal separator of the user's locale, and a status of 1 with a
 // French message for what cannot be measured.
 
+#include "support/lancer_cli.h"
+
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -25,15 +27,8 @@ struct Resultat {
 // Runs the built program under a locale ("fr_FR.UTF-8" writes "1,25").
 Resultat Lancer(const QStringList &arguments, const QString &locale)
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), locale);
-    env.insert(QStringLiteral("LANG"), locale);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(KAPTORI_CLI), arguments);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    const ProcessusCli r = LancerCli(arguments, locale);
+    return {r.statut, QString::fromUtf8(r.sortie), QString::fromUtf8(r.erreurs)};
 }
 
 QString Donnee(const char *nom)

@@ -2,6 +2,8 @@
 // output lines for a picture with known objects and a scale side-file, and a
 // status of 1 with the window's message for conditions that cannot be used.
 
+#include "support/lancer_cli.h"
+
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -23,15 +25,8 @@ struct Resultat {
 
 Resultat Lancer(const QStringList &arguments)
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("fr_FR.UTF-8"));
-    env.insert(QStringLiteral("LANG"), QStringLiteral("fr_FR.UTF-8"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(KAPTORI_CLI), arguments);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput().toStdString(),
-            p.readAllStandardError().toStdString()};
+    const ProcessusCli r = LancerCli(arguments);
+    return {r.statut, r.sortie.toStdString(), r.erreurs.toStdString()};
 }
 
 // 60 × 40 white picture at 0,5 mm a pixel: a 5 × 5 square, a 3 × 4 block and

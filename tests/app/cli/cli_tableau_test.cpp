@@ -9,6 +9,8 @@
 #include "document/ouverture_document.h"
 #include "document/image_document.h"
 
+#include "support/lancer_cli.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -29,15 +31,8 @@ struct Sortie {
 
 Sortie Executer(const QStringList &arguments)
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("fr_FR.UTF-8"));
-    env.insert(QStringLiteral("LANG"), QStringLiteral("fr_FR.UTF-8"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(KAPTORI_CLI), arguments);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    const ProcessusCli r = LancerCli(arguments);
+    return {r.statut, QString::fromUtf8(r.sortie), QString::fromUtf8(r.erreurs)};
 }
 
 struct CasAxeCli {

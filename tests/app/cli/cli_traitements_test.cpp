@@ -7,6 +7,8 @@
 #include "processing/combinaison_logique.h"
 #include "processing/transformation.h"
 
+#include "support/lancer_cli.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -25,15 +27,8 @@ struct Sortie {
 
 Sortie Executer(const QStringList &arguments)
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("fr_FR.UTF-8"));
-    env.insert(QStringLiteral("LANG"), QStringLiteral("fr_FR.UTF-8"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(KAPTORI_CLI), arguments);
-    EXPECT_TRUE(p.waitForFinished(120000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    const ProcessusCli r = LancerCli(arguments);
+    return {r.statut, QString::fromUtf8(r.sortie), QString::fromUtf8(r.erreurs)};
 }
 
 QString Photo()

@@ -14,6 +14,8 @@
 #include "document/fichier_document.h"
 #include "document/raster/fichiers_raster_test.h"
 
+#include "support/lancer_cli.h"
+
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -35,15 +37,8 @@ struct Resultat {
 // Runs the built program under a language ("C" writes 1.5, "fr_FR.UTF-8" 1,5).
 Resultat Lancer(const QStringList &arguments, const QString &langue = QStringLiteral("C"))
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), langue);
-    env.insert(QStringLiteral("LANG"), langue);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(KAPTORI_CLI), QStringList{QStringLiteral("valeur")} + arguments);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    const ProcessusCli r = LancerCli(QStringList{QStringLiteral("valeur")} + arguments, langue);
+    return {r.statut, QString::fromUtf8(r.sortie), QString::fromUtf8(r.erreurs)};
 }
 
 // A map of 4 x 2 pixels given row by row, and its side-file when the text

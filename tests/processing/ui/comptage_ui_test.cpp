@@ -11,6 +11,7 @@
 #include "drawing/ui/ch_grille.h"
 #include "processing/comptage_document.h"
 #include "processing/ui/multicompt.h"
+#include "support/cadre_photo.h"
 #include "support/capture.h"
 #include "support/pilote_dialogues.h"
 #include "support/separateur.h"
@@ -31,45 +32,11 @@
 
 namespace {
 
-QString DonneeComptage(const char *nom)
-{
-    return qEnvironmentVariable("KAPTORI_DATA") + QLatin1Char('/') + QLatin1String(nom);
-}
-
-class ComptageDansLeCadre : public ::testing::Test {
+class ComptageDansLeCadre : public CadrePhoto {
 protected:
-    void SetUp() override
-    {
-        DefinirIntercepteurMessages([this](TypeMessage, const QString &texte, BoutonsMessage) {
-            messages.append(texte);
-            return reponse;
-        });
-        ReglagesDessinProgramme() = ReglagesDessin{};
-        cadre = std::make_unique<TMainForm>();
-        cadre->resize(1100, 800);
-        cadre->show();
-    }
-    void TearDown() override
-    {
-        cadre.reset();
-        DefinirIntercepteurMessages({});
-    }
-
-    TMDIChild *Photo()
-    {
-        EXPECT_TRUE(cadre->OuvrirImage(DonneeComptage("photo.jpg"), 0));
-        QApplication::processEvents();
-        return cadre->DocumentActif();
-    }
     static TMulticompt *Compteur(TMDIChild *f)
     {
         return f->findChild<TMulticompt *>(QStringLiteral("Compteur"), Qt::FindDirectChildrenOnly);
-    }
-    QPoint Ecran(TMDIChild *f, QPoint pixel)
-    {
-        const QPointF o = f->vue()->OrigineImage();
-        const double z = f->document().zoom;
-        return QPoint(static_cast<int>(o.x() + pixel.x() * z), static_cast<int>(o.y() + pixel.y() * z));
     }
     void Cliquer(TMDIChild *f, QPoint pixel) { QTest::mouseClick(f->vue()->viewport(), Qt::LeftButton, {}, Ecran(f, pixel)); }
     void Glisser(TMDIChild *f, QPoint de, QPoint a)
@@ -81,24 +48,19 @@ protected:
         QApplication::sendEvent(vue, &mouvement);
         QTest::mouseRelease(vue, Qt::LeftButton, {}, p);
     }
-
-    SeparateurTemporaire sep{QLatin1Char(',')};
-    std::unique_ptr<TMainForm> cadre;
-    QStringList messages;
-    QMessageBox::StandardButton reponse = QMessageBox::Ok;
 };
 
 TEST_F(ComptageDansLeCadre, TwoKindsOfCellsAreCountedAMarkDeletedAndThePictureCopiedWithItsMarks)
 {
     TMDIChild *photo = Photo();
     ASSERT_NE(photo, nullptr);
-    EXPECT_FALSE(cadre->actCopierPoints->isEnabled());
-    cadre->actComptage->trigger();
+    EXPECT_FALSE(cadre_->actCopierPoints->isEnabled());
+    cadre_->actComptage->trigger();
     QApplication::processEvents();
     ImageDocument &doc = photo->document();
     EXPECT_EQ(doc.outilCourant, 9);
     EXPECT_TRUE(doc.comptageActif);
-    EXPECT_TRUE(cadre->actCopierPoints->isEnabled());
+    EXPECT_TRUE(cadre_->actCopierPoints->isEnabled());
     TMulticompt *w = Compteur(photo);
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isVisible());
@@ -127,36 +89,36 @@ TEST_F(ComptageDansLeCadre, TwoKindsOfCellsAreCountedAMarkDeletedAndThePictureCo
     Capturer(*w, QStringLiteral("multicompt_deux_categories"));
 
     // A press on a mark asks; "Non" puts a new mark on top, "Oui" deletes.
-    reponse = QMessageBox::No;
+    reponse_ = QMessageBox::No;
     Cliquer(photo, {100, 40});
-    EXPECT_EQ(messages.value(0), QStringLiteral("Voulez-vous effacer cette marque ?"));
+    EXPECT_EQ(messages_.value(0), QStringLiteral("Voulez-vous effacer cette marque ?"));
     EXPECT_EQ(w->EditsEffectif[1]->text(), QStringLiteral("3"));
-    reponse = QMessageBox::Yes;
+    reponse_ = QMessageBox::Yes;
     Cliquer(photo, {100, 40});
     EXPECT_EQ(w->EditsEffectif[1]->text(), QStringLiteral("2"));
 
     // A wider pen redraws every mark at the new size.
-    cadre->choixEpaisseur->setValue(11);
+    cadre_->choixEpaisseur->setValue(11);
     QApplication::processEvents();
     EXPECT_EQ(doc.marquesComptage[0][0].image, ImageMarque(11, 0xFFFF0000, Rond));
     EXPECT_EQ(doc.marquesComptage[1][0].image, ImageMarque(11, 0xFF00FF00, Croix));
 
     // The copy: "Comptage 2", the marks in its pixels, the scale copied.
-    cadre->actCopierPoints->trigger();
+    cadre_->actCopierPoints->trigger();
     QApplication::processEvents();
-    TMDIChild *copie = cadre->DocumentActif();
+    TMDIChild *copie = cadre_->DocumentActif();
     ASSERT_NE(copie, photo);
     EXPECT_EQ(copie->windowTitle(), QStringLiteral("Comptage 2"));
     EXPECT_EQ(copie->document().image.pixel(40, 40), 0xFFFF0000u);
     EXPECT_EQ(copie->document().echelle.Facteur, doc.echelle.Facteur);
     EXPECT_FALSE(w->isVisible());
-    Capturer(*cadre, QStringLiteral("comptage_cadre"));
+    Capturer(*cadre_, QStringLiteral("comptage_cadre"));
 }
 
 TEST_F(ComptageDansLeCadre, RAZOnAnEmptyCategoryShowsZeroAndFermerGoesBackToTheMeasuringTool)
 {
     TMDIChild *photo = Photo();
-    cadre->actComptage->trigger();
+    cadre_->actComptage->trigger();
     TMulticompt *w = Compteur(photo);
     ASSERT_NE(w, nullptr);
     Cliquer(photo, {50, 50});
@@ -175,7 +137,7 @@ TEST_F(ComptageDansLeCadre, RAZOnAnEmptyCategoryShowsZeroAndFermerGoesBackToTheM
     EXPECT_EQ(photo->document().outilCourant, ImageDocument::OutilMesure);
     EXPECT_FALSE(photo->document().marquesComptage[0][0].visible);
     // Counting again shows the kept marks.
-    cadre->actComptage->trigger();
+    cadre_->actComptage->trigger();
     EXPECT_TRUE(photo->document().marquesComptage[0][0].visible);
     EXPECT_EQ(w->EditsEffectif[0]->text(), QStringLiteral("1"));
 }
@@ -186,7 +148,7 @@ TEST_F(ComptageDansLeCadre, AGridOfTenMillimetresOnTheCalibratedPhotoIsMergedFor
     ImageDocument &doc = photo->document();
     ASSERT_DOUBLE_EQ(doc.echelle.Facteur, 0.25);
     bool vu = false;
-    const bool fait = PiloteDialogues::Executer(cadre->actQuadrillage, {PiloteDialogues::Quand<TCh_grille>([&](TCh_grille &d) {
+    const bool fait = PiloteDialogues::Executer(cadre_->actQuadrillage, {PiloteDialogues::Quand<TCh_grille>([&](TCh_grille &d) {
         vu = true;
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Choix du quadrillage"));
         EXPECT_EQ(d.unite->text(), QStringLiteral("mm"));
@@ -207,19 +169,19 @@ TEST_F(ComptageDansLeCadre, AGridOfTenMillimetresOnTheCalibratedPhotoIsMergedFor
 
     const QImage attendu = doc.Aplatir();
     photo->actFusionnerTout->trigger();
-    EXPECT_EQ(messages.value(0), QStringLiteral("Attention, les dessins ne pourront plus être effacés"));
+    EXPECT_EQ(messages_.value(0), QStringLiteral("Attention, les dessins ne pourront plus être effacés"));
     EXPECT_EQ(doc.image, attendu);
     EXPECT_EQ(qAlpha(doc.coucheDessin.pixel(40, 5)), 0);
-    EXPECT_FALSE(cadre->actAnnuler->isEnabled());
+    EXPECT_FALSE(cadre_->actAnnuler->isEnabled());
 }
 
 TEST_F(ComptageDansLeCadre, TheGridCommandSaysSoForAScaleFactorOfZero)
 {
     TMDIChild *photo = Photo();
     photo->document().echelle.Facteur = 0;
-    cadre->actQuadrillage->trigger();
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains(QStringLiteral("n'est pas un nombre positif")));
+    cadre_->actQuadrillage->trigger();
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_[0].contains(QStringLiteral("n'est pas un nombre positif")));
     EXPECT_TRUE(photo->document().coucheDessin.isNull() || qAlpha(photo->document().coucheDessin.pixel(20, 5)) == 0);
 }
 

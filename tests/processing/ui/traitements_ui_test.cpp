@@ -17,6 +17,7 @@
 #include "processing/ui/expblanc.h"
 #include "processing/ui/param_ag.h"
 #include "processing/ui/pixel.h"
+#include "support/cadre_photo.h"
 #include "support/capture.h"
 #include "support/pilote_dialogues.h"
 #include "support/separateur.h"
@@ -39,52 +40,18 @@
 
 namespace {
 
-QString Donnee(const char *nom)
-{
-    return qEnvironmentVariable("KAPTORI_DATA") + QLatin1Char('/') + QLatin1String(nom);
-}
-
-class TraitementsDansLeCadre : public ::testing::Test {
+class TraitementsDansLeCadre : public CadrePhoto {
 protected:
-    void SetUp() override
-    {
-        DefinirIntercepteurMessages([this](TypeMessage, const QString &texte, BoutonsMessage) {
-            messages.append(texte);
-            return reponse;
-        });
-        ReglagesDessinProgramme() = ReglagesDessin{};
-        cadre = std::make_unique<TMainForm>();
-        cadre->resize(1100, 800);
-        cadre->show();
-    }
-    void TearDown() override
-    {
-        cadre.reset();
-        DefinirIntercepteurMessages({});
-    }
-
-    TMDIChild *Photo()
-    {
-        EXPECT_TRUE(cadre->OuvrirImage(Donnee("photo.jpg"), 0));
-        QApplication::processEvents();
-        return cadre->DocumentActif();
-    }
     TMDIChild *Document(const QString &titre, const QImage &image)
     {
-        TMDIChild *f = cadre->CreerDocument(titre);
+        TMDIChild *f = cadre_->CreerDocument(titre);
         f->document().image = image.convertToFormat(QImage::Format_ARGB32);
         f->Rafraichir();
-        cadre->SynchroniserDocument();
+        cadre_->SynchroniserDocument();
         QApplication::processEvents();
         return f;
     }
 
-    QPoint Ecran(TMDIChild *f, QPoint pixel)
-    {
-        const QPointF o = f->vue()->OrigineImage();
-        const double z = f->document().zoom;
-        return QPoint(static_cast<int>(o.x() + pixel.x() * z), static_cast<int>(o.y() + pixel.y() * z));
-    }
     void Glisser(TMDIChild *f, QPoint de, QPoint a)
     {
         QWidget *vue = f->vue()->viewport();
@@ -96,25 +63,20 @@ protected:
         }
         QTest::mouseRelease(vue, Qt::LeftButton, {}, Ecran(f, a));
     }
-
-    SeparateurTemporaire sep{QLatin1Char(',')};
-    std::unique_ptr<TMainForm> cadre;
-    QStringList messages;
-    QMessageBox::StandardButton reponse = QMessageBox::Ok;
 };
 
 TEST_F(TraitementsDansLeCadre, TwoPhotosCombinedWithThePreviewGiveACombinaisonWithTheScaleOfImage1)
 {
-    EXPECT_FALSE(cadre->actCombiAlgebrique->isEnabled());
+    EXPECT_FALSE(cadre_->actCombiAlgebrique->isEnabled());
     TMDIChild *photo = Photo();
     QImage sombre = photo->document().image.copy();
     sombre.invertPixels();
     Document(QStringLiteral("negatif"), sombre);
-    EXPECT_TRUE(cadre->actCombiAlgebrique->isEnabled());
+    EXPECT_TRUE(cadre_->actCombiAlgebrique->isEnabled());
 
     QImage apercuAjout, apercuDifference;
     const bool fait = PiloteDialogues::Executer(
-        cadre->actCombiAlgebrique, {PiloteDialogues::Quand<TCombialg>([&](TCombialg &d) {
+        cadre_->actCombiAlgebrique, {PiloteDialogues::Quand<TCombialg>([&](TCombialg &d) {
             // Two documents: no third group, the lower layout, the active first.
             EXPECT_EQ(d.Image1->currentText(), QStringLiteral("negatif"));
             EXPECT_FALSE(d.CRVB->isVisible());
@@ -135,7 +97,7 @@ TEST_F(TraitementsDansLeCadre, TwoPhotosCombinedWithThePreviewGiveACombinaisonWi
     ASSERT_FALSE(apercuAjout.isNull());
     EXPECT_EQ(apercuAjout.width(), 422); // 480 × 320 into the panel (428 wide) less 6
     EXPECT_NE(apercuAjout, apercuDifference);
-    TMDIChild *resultat = cadre->DocumentActif();
+    TMDIChild *resultat = cadre_->DocumentActif();
     ASSERT_NE(resultat, photo);
     EXPECT_EQ(resultat->windowTitle(), QStringLiteral("Combinaison"));
     ParametresCombinaison p;
@@ -153,7 +115,7 @@ TEST_F(TraitementsDansLeCadre, ThreeDocumentsShowTheThirdGroupAndTheChannelBox)
         Document(QStringLiteral("gris%1").arg(i), gris);
     }
     const bool fait = PiloteDialogues::Executer(
-        cadre->actCombiAlgebrique, {PiloteDialogues::Quand<TCombialg>([&](TCombialg &d) {
+        cadre_->actCombiAlgebrique, {PiloteDialogues::Quand<TCombialg>([&](TCombialg &d) {
             EXPECT_TRUE(d.CRVB->isVisible());
             EXPECT_TRUE(d.active3->isChecked());
             EXPECT_EQ(d.panneauHaut->height(), 290);
@@ -167,7 +129,7 @@ TEST_F(TraitementsDansLeCadre, ThreeDocumentsShowTheThirdGroupAndTheChannelBox)
         })});
     ASSERT_TRUE(fait);
     // Image 1 is the active (third) picture, 60; image 2 the first, 20; image 3 the second, 40.
-    EXPECT_EQ(cadre->DocumentActif()->document().image.pixel(5, 5), qRgb(40, 20, 60));
+    EXPECT_EQ(cadre_->DocumentActif()->document().image.pixel(5, 5), qRgb(40, 20, 60));
 }
 
 TEST_F(TraitementsDansLeCadre, LogicalDstInvertGivesTheNegativeOfImage1)
@@ -177,9 +139,9 @@ TEST_F(TraitementsDansLeCadre, LogicalDstInvertGivesTheNegativeOfImage1)
     blanc.fill(Qt::white);
     Document(QStringLiteral("blanc"), blanc);
     photo->setFocus();
-    cadre->zoneDocuments()->setActiveSubWindow(photo);
+    cadre_->zoneDocuments()->setActiveSubWindow(photo);
     const bool fait = PiloteDialogues::Executer(
-        cadre->actCombiLogique, {PiloteDialogues::Quand<TCombilog>([&](TCombilog &d) {
+        cadre_->actCombiLogique, {PiloteDialogues::Quand<TCombilog>([&](TCombilog &d) {
             EXPECT_EQ(d.modecopie->count(), 15);
             EXPECT_EQ(d.modecopie->itemText(8), QStringLiteral("cmPatInvert "));
             d.modecopie->setCurrentIndex(12);
@@ -190,7 +152,7 @@ TEST_F(TraitementsDansLeCadre, LogicalDstInvertGivesTheNegativeOfImage1)
     ASSERT_TRUE(fait);
     QImage negatif = photo->document().image.copy();
     negatif.invertPixels();
-    EXPECT_EQ(cadre->DocumentActif()->document().image, negatif);
+    EXPECT_EQ(cadre_->DocumentActif()->document().image, negatif);
 }
 
 TEST_F(TraitementsDansLeCadre, WhiteBalanceOnACardWaitsWithMenusOffThenCorrects)
@@ -201,16 +163,16 @@ TEST_F(TraitementsDansLeCadre, WhiteBalanceOnACardWaitsWithMenusOffThenCorrects)
         for (int x = 10; x < 90; ++x)
             carte.setPixel(x, y, qRgb(200, 220, 250));
     TMDIChild *f = Document(QStringLiteral("carte"), carte);
-    cadre->boutonsOutils[1]->trigger();
-    cadre->actFaireBlanc->trigger();
-    auto *expblanc = cadre->findChild<TExpblanc *>();
+    cadre_->boutonsOutils[1]->trigger();
+    cadre_->actFaireBlanc->trigger();
+    auto *expblanc = cadre_->findChild<TExpblanc *>();
     ASSERT_NE(expblanc, nullptr);
     EXPECT_TRUE(expblanc->isVisible());
-    EXPECT_EQ(cadre->TextePanneau(1), QStringLiteral("Blanc"));
+    EXPECT_EQ(cadre_->TextePanneau(1), QStringLiteral("Blanc"));
     EXPECT_TRUE(f->document().captureBlanc);
-    EXPECT_FALSE(cadre->menuImage->menuAction()->isEnabled());
-    EXPECT_FALSE(cadre->menuFichier->menuAction()->isEnabled());
-    EXPECT_FALSE(cadre->BarreOutils->isEnabled());
+    EXPECT_FALSE(cadre_->menuImage->menuAction()->isEnabled());
+    EXPECT_FALSE(cadre_->menuFichier->menuAction()->isEnabled());
+    EXPECT_FALSE(cadre_->BarreOutils->isEnabled());
     Glisser(f, {20, 20}, {80, 50});
     // The dashed rectangle shows on the provisional layer, nothing inside it.
     int bord = 0;
@@ -218,18 +180,18 @@ TEST_F(TraitementsDansLeCadre, WhiteBalanceOnACardWaitsWithMenusOffThenCorrects)
         bord += qAlpha(f->document().coucheProvisoire.pixel(x, 20)) != 0;
     EXPECT_GT(bord, 20);
     EXPECT_EQ(qAlpha(f->document().coucheProvisoire.pixel(50, 35)), 0);
-    Capturer(*cadre, QStringLiteral("blanc_attente"));
+    Capturer(*cadre_, QStringLiteral("blanc_attente"));
     Capturer(*expblanc, QStringLiteral("expblanc"));
     expblanc->accept();
     EXPECT_EQ(f->document().image.pixel(30, 30), qRgb(255, 255, 255));
     EXPECT_EQ(f->document().image.pixel(150, 100), qRgb(128, 128, 128));
     EXPECT_FALSE(f->document().captureBlanc);
-    EXPECT_TRUE(cadre->menuImage->menuAction()->isEnabled());
-    EXPECT_TRUE(cadre->BarreOutils->isEnabled());
+    EXPECT_TRUE(cadre_->menuImage->menuAction()->isEnabled());
+    EXPECT_TRUE(cadre_->BarreOutils->isEnabled());
     EXPECT_EQ(f->document().outilCourant, 1);
     EXPECT_EQ(f->document().modeMesure, 0);
     EXPECT_EQ(qAlpha(f->document().coucheProvisoire.pixel(50, 20)), 0);
-    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(messages_.isEmpty());
 }
 
 TEST_F(TraitementsDansLeCadre, WhiteBalanceOnBlackIsRefusedInFrenchAndCancelRestoresToo)
@@ -237,58 +199,58 @@ TEST_F(TraitementsDansLeCadre, WhiteBalanceOnBlackIsRefusedInFrenchAndCancelRest
     QImage noir(80, 60, QImage::Format_ARGB32);
     noir.fill(Qt::black);
     TMDIChild *f = Document(QStringLiteral("noir"), noir);
-    cadre->actFaireBlanc->trigger();
+    cadre_->actFaireBlanc->trigger();
     Glisser(f, {10, 10}, {30, 30});
-    cadre->findChild<TExpblanc *>()->accept();
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages.front().contains(QStringLiteral("nulle")));
+    cadre_->findChild<TExpblanc *>()->accept();
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_.front().contains(QStringLiteral("nulle")));
     EXPECT_EQ(f->document().image, noir.convertToFormat(QImage::Format_ARGB32));
-    EXPECT_TRUE(cadre->menuImage->menuAction()->isEnabled());
+    EXPECT_TRUE(cadre_->menuImage->menuAction()->isEnabled());
 
-    cadre->actFaireBlanc->trigger();
-    EXPECT_FALSE(cadre->menuImage->menuAction()->isEnabled());
-    cadre->findChild<TExpblanc *>()->reject();
-    EXPECT_TRUE(cadre->menuImage->menuAction()->isEnabled());
+    cadre_->actFaireBlanc->trigger();
+    EXPECT_FALSE(cadre_->menuImage->menuAction()->isEnabled());
+    cadre_->findChild<TExpblanc *>()->reject();
+    EXPECT_TRUE(cadre_->menuImage->menuAction()->isEnabled());
     EXPECT_FALSE(f->document().captureBlanc);
 }
 
 TEST_F(TraitementsDansLeCadre, ATurnedDrawnOnPhotoKeepsItsDrawingsWhereTheyWereAfterAnUndo)
 {
     TMDIChild *f = Photo();
-    cadre->boutonsOutils[1]->trigger(); // line
+    cadre_->boutonsOutils[1]->trigger(); // line
     Glisser(f, {50, 40}, {200, 40});
     Glisser(f, {60, 200}, {60, 300});
     ASSERT_EQ(f->document().dessins.Nombre(), 2);
-    cadre->actRotation90->trigger();
+    cadre_->actRotation90->trigger();
     ImageDocument &doc = f->document();
     EXPECT_EQ(doc.image.size(), QSize(320, 480));
     EXPECT_EQ(doc.coucheDessin.size(), QSize(320, 480));
     // The first line, (50..200, 40), now runs down column 320 − 1 − 40.
     EXPECT_NE(qAlpha(doc.coucheDessin.pixel(279, 120)), 0);
-    Capturer(*cadre, QStringLiteral("photo_tournee"));
-    cadre->actAnnuler->trigger();
+    Capturer(*cadre_, QStringLiteral("photo_tournee"));
+    cadre_->actAnnuler->trigger();
     EXPECT_EQ(doc.dessins.Nombre(), 1);
     EXPECT_NE(qAlpha(doc.coucheDessin.pixel(279, 120)), 0);
     // The second line, (60, 200..300), went to row 60 and is gone.
     EXPECT_EQ(qAlpha(doc.coucheDessin.pixel(319 - 250, 60)), 0);
-    EXPECT_TRUE(messages.isEmpty()); // a length scale: no warning
+    EXPECT_TRUE(messages_.isEmpty()); // a length scale: no warning
 }
 
 TEST_F(TraitementsDansLeCadre, CroppingTheFrameMakesANewDocumentWithTheDrawings)
 {
     TMDIChild *f = Photo();
-    cadre->boutonsOutils[8]->trigger();
-    ASSERT_TRUE(cadre->actRecadrer->isEnabled());
+    cadre_->boutonsOutils[8]->trigger();
+    ASSERT_TRUE(cadre_->actRecadrer->isEnabled());
     auto *forme = f->vue()->viewport()->findChild<TEdShape *>(QStringLiteral("selection"));
     ASSERT_NE(forme, nullptr);
     forme->setGeometry(Ecran(f, {100, 50}).x(), Ecran(f, {100, 50}).y(), 120, 80);
     emit forme->OnChange();
     const QRect cadreImage = f->document().selection;
-    reponse = QMessageBox::Yes;
-    cadre->actRecadrer->trigger();
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages.front().startsWith(QStringLiteral("Créer une nouvelle fenêtre limitée au cadre ?")));
-    TMDIChild *nouveau = cadre->DocumentActif();
+    reponse_ = QMessageBox::Yes;
+    cadre_->actRecadrer->trigger();
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_.front().startsWith(QStringLiteral("Créer une nouvelle fenêtre limitée au cadre ?")));
+    TMDIChild *nouveau = cadre_->DocumentActif();
     ASSERT_NE(nouveau, f);
     EXPECT_EQ(nouveau->windowTitle(), QStringLiteral("Recadrage de ") + f->windowTitle());
     EXPECT_EQ(nouveau->document().image.size(), cadreImage.size());
@@ -299,7 +261,7 @@ TEST_F(TraitementsDansLeCadre, CroppingTheFrameMakesANewDocumentWithTheDrawings)
 TEST_F(TraitementsDansLeCadre, ResizingToHalfGivesACopyWithTheLengthScaleDoubled)
 {
     TMDIChild *f = Photo();
-    const bool fait = PiloteDialogues::Executer(cadre->actRedimensionner, {PiloteDialogues::Quand<TCoefTail>([&](TCoefTail &d) {
+    const bool fait = PiloteDialogues::Executer(cadre_->actRedimensionner, {PiloteDialogues::Quand<TCoefTail>([&](TCoefTail &d) {
                                                     EXPECT_EQ(d.largeur->text(), QStringLiteral("480"));
                                                     d.pourcentage->setValue(50);
                                                     EXPECT_EQ(d.largeur->text(), QStringLiteral("240"));
@@ -308,7 +270,7 @@ TEST_F(TraitementsDansLeCadre, ResizingToHalfGivesACopyWithTheLengthScaleDoubled
                                                     d.accept();
                                                 })});
     ASSERT_TRUE(fait);
-    TMDIChild *copie = cadre->DocumentActif();
+    TMDIChild *copie = cadre_->DocumentActif();
     ASSERT_NE(copie, f);
     EXPECT_EQ(copie->windowTitle(), QStringLiteral("Copie"));
     EXPECT_EQ(copie->document().image.size(), QSize(240, 160));
@@ -320,7 +282,7 @@ TEST_F(TraitementsDansLeCadre, EnlargingTheCanvasAlignsThePictureOnTheBackground
     QImage image(100, 100, QImage::Format_ARGB32);
     image.fill(Qt::red);
     TMDIChild *f = Document(QStringLiteral("rouge"), image);
-    const bool fait = PiloteDialogues::Executer(cadre->actAgrandirCanevas, {PiloteDialogues::Quand<TParam_ag>([&](TParam_ag &d) {
+    const bool fait = PiloteDialogues::Executer(cadre_->actAgrandirCanevas, {PiloteDialogues::Quand<TParam_ag>([&](TParam_ag &d) {
                                                     EXPECT_EQ(d.largeur->minimum(), 100);
                                                     EXPECT_EQ(d.largeur->maximum(), 32767);
                                                     EXPECT_FALSE(d.enBas->isEnabled());
@@ -337,7 +299,7 @@ TEST_F(TraitementsDansLeCadre, EnlargingTheCanvasAlignsThePictureOnTheBackground
     const QImage &r = f->document().image;
     EXPECT_EQ(r.size(), QSize(200, 150));
     EXPECT_EQ(r.pixel(100, 50), qRgb(255, 0, 0));
-    EXPECT_EQ(r.pixel(99, 50), cadre->CouleurFondDessin);
+    EXPECT_EQ(r.pixel(99, 50), cadre_->CouleurFondDessin);
     EXPECT_EQ(f->document().coucheProvisoire.size(), QSize(200, 150));
 }
 
@@ -345,8 +307,8 @@ TEST_F(TraitementsDansLeCadre, PixelisationShowsBlocksWithoutChangingTheDocument
 {
     TMDIChild *f = Photo();
     const QImage avant = f->document().image.copy();
-    cadre->actPixellisation->trigger();
-    auto *fenetre = cadre->findChild<TPixel *>();
+    cadre_->actPixellisation->trigger();
+    auto *fenetre = cadre_->findChild<TPixel *>();
     ASSERT_NE(fenetre, nullptr);
     EXPECT_TRUE(fenetre->isVisible());
     EXPECT_EQ(fenetre->resolution->maximum(), 8); // 480 = 2^8,9
