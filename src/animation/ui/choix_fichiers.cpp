@@ -94,7 +94,7 @@ void TChoixFic::Remplir(const QList<EntreeChoix> &entrees)
         item->setData(RoleId, e.id);
     }
     if (disponibles->count() > 0)
-        disponibles->setCurrentRow(0);
+        disponibles->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     MettreAJour();
 }
 
@@ -135,7 +135,10 @@ void TChoixFic::Deplacer(QListWidget *source, QListWidget *cible, bool tout)
         }
     }
     if (premier >= 0 && source->count() > 0) {
-        source->setCurrentRow(std::min(premier, source->count() - 1));
+        // The line gets the focus without being selected, so that a second
+        // move takes only what the user selects next.
+        source->clearSelection();
+        source->setCurrentRow(std::min(premier, source->count() - 1), QItemSelectionModel::NoUpdate);
         source->setFocus();
     }
     MettreAJour();

@@ -55,6 +55,7 @@ TEST_F(ChoixFicEssai, TheLineAtTheFirstMovedPositionBecomesCurrent)
     Selectionner(choix.disponibles, {1, 2});
     choix.inclure->click();
     EXPECT_EQ(choix.disponibles->currentItem()->text(), " 4 d.lan");
+    EXPECT_TRUE(choix.disponibles->selectedItems().isEmpty());
     Selectionner(choix.disponibles, {1});
     choix.inclure->click();
     // The last line moved: the one before it takes its place.
