@@ -58,7 +58,13 @@ void EcrireGifAnime(const QList<QImage> &images, QIODevice &sortie, int delaiCen
     if (!gif)
         throw std::bad_alloc();
     EGifSetGifVersion(gif.get(), true);
-    bool reussi = EGifPutScreenDesc(gif.get(), largeurEcran, hauteurEcran, 8, 0, nullptr) == GIF_OK;
+    // A global map of black and white whose first entry, black, is the
+    // background: viewers fill the screen outside a smaller frame with it.
+    GifColorType noirBlanc[2] = {{0, 0, 0}, {255, 255, 255}};
+    sortie_gif::Carte fond(GifMakeMapObject(2, noirBlanc));
+    if (!fond)
+        throw std::bad_alloc();
+    bool reussi = EGifPutScreenDesc(gif.get(), largeurEcran, hauteurEcran, 8, 0, fond.get()) == GIF_OK;
     if (reussi && boucle)
         reussi = EcrireBoucle(gif.get());
     for (qsizetype i = 0; reussi && i < images.size(); ++i) {
