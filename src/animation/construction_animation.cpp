@@ -12,7 +12,9 @@ ImageAnimation ImageDeDocument(const ImageDocument &document)
     ImageAnimation image;
     image.image = ReduireEnPalette(plate);
     image.fichier = document.nomFichier;
-    if (!document.nomFichier.isEmpty() && !document.Modifie()) {
+    // A raster file's picture is the display of the channels chosen, which
+    // its file does not record.
+    if (!document.nomFichier.isEmpty() && !document.avecCanaux && !document.Modifie()) {
         const bool documentKaptori = GenreDeFichier(document.nomFichier) == GenreFichier::DocumentKaptori;
         if (documentKaptori || plate == document.image)
             image.source = QFileInfo(document.nomFichier).absoluteFilePath();

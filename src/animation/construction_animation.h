@@ -12,7 +12,8 @@ class ImageDocument;
 // document's file (empty when never saved); its source is that file only
 // when the file gives back this frame: the document is unchanged since it
 // was opened or saved, and its layers add nothing to its image unless the
-// file is a document file, which keeps the drawings.
+// file is a document file, which keeps the drawings; never a raster file's
+// display, which depends on the channels chosen.
 [[nodiscard]] ImageAnimation ImageDeDocument(const ImageDocument &document);
 
 // The animation of the documents in this order; no list path.
