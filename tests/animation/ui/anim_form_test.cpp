@@ -158,3 +158,27 @@ TEST_F(AnimationDansLeCadre, ThreeDocumentsChosenInOrderMakeAnAnimationThatSaves
 }
 
 } // namespace
+
+namespace {
+
+TEST(TailleLecteur, TheWindowFitsTheFrameWithinTheFreeAreaLess180)
+{
+    TAnimForm lecteur;
+    Animation animation;
+    for (int i = 0; i < 2; ++i) {
+        QImage image(480, 320, QImage::Format_Indexed8);
+        image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+        image.fill(i);
+        animation.images.append({image, QString(), QString()});
+    }
+    lecteur.Installer(std::move(animation));
+    lecteur.Montrer(QPoint(0, 0), QSize(2000, 2000));
+    EXPECT_EQ(lecteur.width(), 481);
+    EXPECT_GE(lecteur.height(), 320 + 32);
+    lecteur.Montrer(QPoint(0, 0), QSize(600, 400));
+    EXPECT_EQ(lecteur.size(), QSize(420, 220));
+    Capturer(lecteur, QStringLiteral("lecteur_reduit"));
+    lecteur.hide();
+}
+
+} // namespace
