@@ -59,6 +59,14 @@ const std::vector<CommandeCli> &CommandesCli()
         {"quadrillage", "FICHIER SORTIE --maille V [--couleur R,V,B]",
          "trace un quadrillage de maille V (dans l'unité de l'échelle) et l'écrit fusionné dans l'image",
          CommandeQuadrillage},
+        {"animation", "LISTE.anm [SORTIE.gif] [--intervalle N] [--sans-boucle]",
+         "charge une liste d'animation comme le lecteur et décrit ses images ; avec SORTIE, écrit un GIF animé "
+         "(délai N × 50 ms, 2 par défaut, en boucle sauf --sans-boucle)",
+         CommandeAnimation},
+        {"creer-animation", "LISTE.anm FICHIER FICHIER...",
+         "construit une animation des fichiers aplatis, dans l'ordre, l'enregistre comme « Enregistrer » du lecteur "
+         "et écrit ses lignes",
+         CommandeCreerAnimation},
     };
     return commandes;
 }

@@ -99,3 +99,8 @@ int CommandeObjets(const QStringList &arguments, QTextStream &sortie, QTextStrea
 // commande_quadrillage.cpp).
 int CommandeCompter(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 int CommandeQuadrillage(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
+// Animations: a list described or written as an animated GIF, and a list
+// built from files (commande_animation.cpp).
+int CommandeAnimation(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeCreerAnimation(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);

@@ -131,6 +131,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), zone_(new QMdiArea(
     BrancherComptage();
     BrancherCalques();
     BrancherHistogrammes();
+    BrancherAnimation();
 }
 
 TMainForm::~TMainForm()

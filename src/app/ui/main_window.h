@@ -285,6 +285,7 @@ private:
     void BrancherComptage();       // counting tool, its window and the copy with the marks
     void BrancherCalques();        // grid and merging of the layers
     void BrancherHistogrammes();   // histograms and filters, decomposition, channels shown
+    void BrancherAnimation();      // animation player, building and decomposing
 
     // Reads the file into a new document window; throws ErreurFichier or
     // ErreurDecodage and then leaves no window behind.

@@ -48,9 +48,13 @@ TEST(PageManuelCli, lists_every_command_of_help_with_its_arguments_and_descripti
         const QString nom = QString::fromUtf8(c.nom);
         const QString entete = *c.usage ? nom + QLatin1Char(' ') + QString::fromUtf8(c.usage) : nom;
         const QString description = QString::fromUtf8(c.description);
-        const QString debut = QStringLiteral("\\fB") + nom + QStringLiteral("\\fR");
         qsizetype i = 0;
-        while (i < lignes.size() && !(lignes[i] == debut || lignes[i].startsWith(debut + QLatin1Char(' '))))
+        // A name with a hyphen ("creer-animation") is written with roff's "\-".
+        auto estEntree = [&](const QString &ligne) {
+            const qsizetype fin = ligne.indexOf(QStringLiteral("\\fR"));
+            return ligne.startsWith(QStringLiteral("\\fB")) && fin > 0 && SansEchappement(ligne.left(fin)) == nom;
+        };
+        while (i < lignes.size() && !estEntree(lignes[i]))
             ++i;
         ASSERT_LT(i + 1, lignes.size()) << "no entry for " << c.nom;
         ASSERT_GT(i, 0);
