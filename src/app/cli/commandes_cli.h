@@ -99,3 +99,10 @@ int CommandeObjets(const QStringList &arguments, QTextStream &sortie, QTextStrea
 // commande_quadrillage.cpp).
 int CommandeCompter(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 int CommandeQuadrillage(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
+// Scanners and cameras through SANE (commande_acquisition.cpp).
+int CommandeSources(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeAcquerir(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+// Where picture k of an acquisition is saved: SORTIE for k = 1, otherwise
+// SORTIE with "-k" before its extension (scan.png, scan-2.png…).
+[[nodiscard]] QString NomImageAcquise(const QString &sortie, int k);
