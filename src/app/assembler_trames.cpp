@@ -33,78 +33,79 @@ template <int Profondeur>
 }
 
 template <int Profondeur>
-void RemplirGris(const uchar *octets, int bpl, int largeur, int hauteur, QImage &image)
+void LigneGris(const uchar *ligne, int largeur, QRgb *sortie, int)
 {
-    for (int y = 0; y < hauteur; ++y) {
-        const uchar *ligne = octets + std::int64_t(y) * bpl;
-        auto *sortie = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < largeur; ++x) {
-            std::uint32_t g = Echantillon<Profondeur>(ligne, x);
-            if constexpr (Profondeur == 1)
-                g = 255u - g; // a set bit is black
-            sortie[x] = 0xFF000000u | (g << 16) | (g << 8) | g;
-        }
+    for (int x = 0; x < largeur; ++x) {
+        std::uint32_t g = Echantillon<Profondeur>(ligne, x);
+        if constexpr (Profondeur == 1)
+            g = 255u - g; // a set bit is black
+        sortie[x] = 0xFF000000u | (g << 16) | (g << 8) | g;
     }
 }
 
 template <int Profondeur>
-void RemplirRvb(const uchar *octets, int bpl, int largeur, int hauteur, QImage &image)
+void LigneRvb(const uchar *ligne, int largeur, QRgb *sortie, int)
 {
-    for (int y = 0; y < hauteur; ++y) {
-        const uchar *ligne = octets + std::int64_t(y) * bpl;
-        auto *sortie = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < largeur; ++x) {
-            const std::int64_t i = 3 * std::int64_t(x);
-            sortie[x] = 0xFF000000u | (Echantillon<Profondeur>(ligne, i) << 16)
-                        | (Echantillon<Profondeur>(ligne, i + 1) << 8) | Echantillon<Profondeur>(ligne, i + 2);
-        }
+    for (int x = 0; x < largeur; ++x) {
+        const std::int64_t i = 3 * std::int64_t(x);
+        sortie[x] = 0xFF000000u | (Echantillon<Profondeur>(ligne, i) << 16) | (Echantillon<Profondeur>(ligne, i + 1) << 8)
+                    | Echantillon<Profondeur>(ligne, i + 2);
     }
 }
 
 // One colour of a three-pass picture, into the bits `decalage` of each pixel.
 template <int Profondeur>
-void RemplirComposante(const uchar *octets, int bpl, int largeur, int hauteur, int decalage, QImage &image)
+void LigneComposante(const uchar *ligne, int largeur, QRgb *sortie, int decalage)
 {
     const std::uint32_t masque = ~(0xFFu << decalage);
-    for (int y = 0; y < hauteur; ++y) {
-        const uchar *ligne = octets + std::int64_t(y) * bpl;
-        auto *sortie = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < largeur; ++x)
-            sortie[x] = (sortie[x] & masque) | (Echantillon<Profondeur>(ligne, x) << decalage);
-    }
+    for (int x = 0; x < largeur; ++x)
+        sortie[x] = (sortie[x] & masque) | (Echantillon<Profondeur>(ligne, x) << decalage);
 }
 
-template <template <int> class F, typename... A>
-void SelonProfondeur(int profondeur, A &&...a)
+using Convertisseur = void (*)(const uchar *, int, QRgb *, int);
+
+template <template <int> class F>
+Convertisseur SelonProfondeur(int profondeur)
 {
-    switch (profondeur) {
-    case 1:
-        F<1>{}(a...);
-        break;
-    case 8:
-        F<8>{}(a...);
-        break;
-    default:
-        F<16>{}(a...);
-        break;
-    }
+    return profondeur == 1 ? F<1>::f : profondeur == 8 ? F<8>::f : F<16>::f;
 }
 
 template <int P>
 struct Gris {
-    void operator()(const uchar *o, int bpl, int l, int h, QImage &im) const { RemplirGris<P>(o, bpl, l, h, im); }
+    static constexpr Convertisseur f = LigneGris<P>;
 };
 template <int P>
 struct Rvb {
-    void operator()(const uchar *o, int bpl, int l, int h, QImage &im) const { RemplirRvb<P>(o, bpl, l, h, im); }
+    static constexpr Convertisseur f = LigneRvb<P>;
 };
 template <int P>
 struct Composante {
-    void operator()(const uchar *o, int bpl, int l, int h, int d, QImage &im) const
-    {
-        RemplirComposante<P>(o, bpl, l, h, d, im);
-    }
+    static constexpr Convertisseur f = LigneComposante<P>;
 };
+
+Convertisseur ConvertisseurDe(const ParametresTrame &p)
+{
+    switch (p.format) {
+    case FormatTrame::Gris:
+        return SelonProfondeur<Gris>(p.profondeur);
+    case FormatTrame::Rvb:
+        return SelonProfondeur<Rvb>(p.profondeur);
+    default:
+        return SelonProfondeur<Composante>(p.profondeur);
+    }
+}
+
+int Decalage(FormatTrame f)
+{
+    return f == FormatTrame::Rouge ? 16 : f == FormatTrame::Vert ? 8 : 0;
+}
+
+[[noreturn]] void Depassement()
+{
+    throw ErreurAcquisition(Tr("L'image dépasse les limites (%1 pixels de côté, %2 millions de pixels).")
+                                .arg(kCoteMaxAcquisition)
+                                .arg(kPixelsMaxAcquisition / 1'000'000));
+}
 
 } // namespace
 
@@ -160,63 +161,135 @@ int LignesDeTrame(const ParametresTrame &p, std::int64_t octetsRecus)
                                     .arg(octetsRecus)
                                     .arg(bpl));
     if (lignes > kCoteMaxAcquisition || lignes * p.pixelsParLigne > kPixelsMaxAcquisition)
-        throw ErreurAcquisition(Tr("L'image dépasse les limites (%1 pixels de côté, %2 millions de pixels).")
-                                    .arg(kCoteMaxAcquisition)
-                                    .arg(kPixelsMaxAcquisition / 1'000'000));
+        Depassement();
     return int(lignes);
 }
 
 QImage AssemblerTrames(const std::vector<Trame> &trames)
 {
-    if (trames.empty())
-        throw ErreurAcquisition(Tr("L'appareil n'a envoyé aucune image."));
-    for (const Trame &t : trames)
+    // Every frame's bytes are checked before the picture is made.
+    for (const Trame &t : trames) {
         VerifierParametres(t.parametres);
-    const ParametresTrame &premiere = trames.front().parametres;
-    const bool unique = premiere.format == FormatTrame::Gris || premiere.format == FormatTrame::Rvb;
-    if (unique && trames.size() != 1)
-        throw ErreurAcquisition(Tr("L'appareil envoie une image grise ou en couleurs en plusieurs parties."));
-    if (!unique && trames.size() > 3)
-        throw ErreurAcquisition(Tr("L'appareil envoie plus de trois passages de couleur pour une image."));
-
-    const int largeur = premiere.pixelsParLigne;
-    const int hauteur = LignesDeTrame(premiere, trames.front().octets.size());
+        (void)LignesDeTrame(t.parametres, t.octets.size());
+    }
+    AssembleurTrames assembleur;
     for (const Trame &t : trames) {
-        if (t.parametres.format == FormatTrame::Gris || t.parametres.format == FormatTrame::Rvb) {
-            if (!unique)
-                throw ErreurAcquisition(Tr("L'appareil mêle des passages de couleur et une image entière."));
-        } else if (unique) {
+        assembleur.Debuter(t.parametres);
+        assembleur.Ajouter(reinterpret_cast<const uchar *>(t.octets.constData()), t.octets.size());
+        assembleur.Terminer();
+    }
+    return assembleur.Image();
+}
+
+void AssembleurTrames::Debuter(const ParametresTrame &p)
+{
+    VerifierParametres(p);
+    const bool unique = p.format == FormatTrame::Gris || p.format == FormatTrame::Rvb;
+    if (trames_ > 0) {
+        if (unique_)
+            throw ErreurAcquisition(Tr("L'appareil envoie une image grise ou en couleurs en plusieurs parties."));
+        if (unique)
             throw ErreurAcquisition(Tr("L'appareil mêle des passages de couleur et une image entière."));
-        }
-        if (t.parametres.pixelsParLigne != largeur || LignesDeTrame(t.parametres, t.octets.size()) != hauteur)
+        if (trames_ >= 3)
+            throw ErreurAcquisition(Tr("L'appareil envoie plus de trois passages de couleur pour une image."));
+        if (p.pixelsParLigne != largeur_ || (p.lignes > 0 && p.lignes != hauteur_))
             throw ErreurAcquisition(Tr("Les passages de couleur de l'image n'ont pas la même taille."));
+    } else {
+        unique_ = unique;
+        largeur_ = p.pixelsParLigne;
+        hauteur_ = p.lignes > 0 ? p.lignes : -1;
     }
+    p_ = p;
+    enCours_ = true;
+    complete_ = false;
+    ++trames_;
+    recus_ = 0;
+    ligne_ = 0;
+    reste_.clear();
+    brut_.clear();
+    maximum_ = std::int64_t(p.octetsParLigne)
+               * std::min<std::int64_t>(kCoteMaxAcquisition, kPixelsMaxAcquisition / p.pixelsParLigne);
+}
 
-    QImage image(largeur, hauteur, QImage::Format_ARGB32);
-    if (image.isNull())
-        throw ErreurAcquisition(Tr("Mémoire insuffisante pour une image de %1 × %2 pixels.").arg(largeur).arg(hauteur));
-    if (!unique)
-        image.fill(0xFF000000u);
-    for (const Trame &t : trames) {
-        const auto *o = reinterpret_cast<const uchar *>(t.octets.constData());
-        const ParametresTrame &p = t.parametres;
-        switch (p.format) {
-        case FormatTrame::Gris:
-            SelonProfondeur<Gris>(p.profondeur, o, p.octetsParLigne, largeur, hauteur, image);
-            break;
-        case FormatTrame::Rvb:
-            SelonProfondeur<Rvb>(p.profondeur, o, p.octetsParLigne, largeur, hauteur, image);
-            break;
-        case FormatTrame::Rouge:
-            SelonProfondeur<Composante>(p.profondeur, o, p.octetsParLigne, largeur, hauteur, 16, image);
-            break;
-        case FormatTrame::Vert:
-            SelonProfondeur<Composante>(p.profondeur, o, p.octetsParLigne, largeur, hauteur, 8, image);
-            break;
-        case FormatTrame::Bleu:
-            SelonProfondeur<Composante>(p.profondeur, o, p.octetsParLigne, largeur, hauteur, 0, image);
-            break;
-        }
+void AssembleurTrames::Allouer(int hauteur)
+{
+    hauteur_ = hauteur;
+    image_ = QImage(largeur_, hauteur_, QImage::Format_ARGB32);
+    if (image_.isNull())
+        throw ErreurAcquisition(Tr("Mémoire insuffisante pour une image de %1 × %2 pixels.").arg(largeur_).arg(hauteur_));
+    if (!unique_)
+        image_.fill(0xFF000000u);
+}
+
+void AssembleurTrames::ConvertirLigne(const uchar *ligne, int y)
+{
+    ConvertisseurDe(p_)(ligne, largeur_, reinterpret_cast<QRgb *>(image_.scanLine(y)), Decalage(p_.format));
+}
+
+void AssembleurTrames::Ajouter(const uchar *octets, std::int64_t n)
+{
+    if (!enCours_ || n <= 0)
+        return;
+    recus_ += n;
+    if (p_.lignes < 0) {
+        // Unknown height: the bytes wait for the end of the frame.
+        if (recus_ > maximum_)
+            Depassement();
+        brut_.append(reinterpret_cast<const char *>(octets), qsizetype(n));
+        return;
     }
-    return image;
+    if (image_.isNull())
+        Allouer(hauteur_);
+    const std::int64_t bpl = p_.octetsParLigne;
+    if (!reste_.isEmpty()) {
+        const std::int64_t manque = bpl - reste_.size();
+        const std::int64_t pris = std::min(manque, n);
+        reste_.append(reinterpret_cast<const char *>(octets), qsizetype(pris));
+        octets += pris;
+        n -= pris;
+        if (reste_.size() < bpl)
+            return;
+        if (ligne_ < hauteur_)
+            ConvertirLigne(reinterpret_cast<const uchar *>(reste_.constData()), ligne_++);
+        reste_.clear();
+    }
+    while (n >= bpl) {
+        if (ligne_ < hauteur_)
+            ConvertirLigne(octets, ligne_++);
+        octets += bpl;
+        n -= bpl;
+    }
+    // Bytes past the last line are dropped, those of a line cut short kept.
+    if (n > 0 && ligne_ < hauteur_)
+        reste_.append(reinterpret_cast<const char *>(octets), qsizetype(n));
+}
+
+void AssembleurTrames::Terminer()
+{
+    if (!enCours_)
+        return;
+    enCours_ = false;
+    if (p_.lignes < 0) {
+        const int lignes = LignesDeTrame(p_, brut_.size());
+        if (hauteur_ < 0)
+            Allouer(lignes);
+        else if (lignes != hauteur_)
+            throw ErreurAcquisition(Tr("Les passages de couleur de l'image n'ont pas la même taille."));
+        const auto *o = reinterpret_cast<const uchar *>(brut_.constData());
+        for (int y = 0; y < lignes; ++y)
+            ConvertirLigne(o + std::int64_t(y) * p_.octetsParLigne, y);
+        brut_.clear();
+    } else if (ligne_ < hauteur_) {
+        throw ErreurAcquisition(Tr("L'image est incomplète : %1 octets reçus sur les %2 annoncés.")
+                                    .arg(recus_)
+                                    .arg(std::int64_t(p_.octetsParLigne) * p_.lignes));
+    }
+    complete_ = unique_ || p_.derniere || trames_ >= 3;
+}
+
+QImage AssembleurTrames::Image() const
+{
+    if (image_.isNull())
+        throw ErreurAcquisition(Tr("L'appareil n'a envoyé aucune image."));
+    return image_;
 }

@@ -61,3 +61,39 @@ void VerifierParametres(const ParametresTrame &p);
 // three single-colour frames of the same size (a colour not delivered stays
 // 0). Throws ErreurAcquisition for frames that do not make a picture.
 [[nodiscard]] QImage AssemblerTrames(const std::vector<Trame> &trames);
+
+// The same assembly as the bytes come from the device: each whole line is
+// turned into pixels at once, so that a page of known height needs no copy
+// of its raw bytes (a page of unknown height keeps them until its end).
+class AssembleurTrames {
+public:
+    // A new frame: its parameters checked, and against the frames before.
+    void Debuter(const ParametresTrame &p);
+    // Bytes of the frame; those past its announced height are dropped. An
+    // unknown height passing the picture limits throws.
+    void Ajouter(const uchar *octets, std::int64_t n);
+    // End of the frame: throws when bytes are missing.
+    void Terminer();
+    // True once the frame that ends the picture has ended.
+    [[nodiscard]] bool Complete() const { return complete_; }
+    // The picture; throws when no frame ended.
+    [[nodiscard]] QImage Image() const;
+
+private:
+    void Allouer(int hauteur);
+    void ConvertirLigne(const uchar *ligne, int y);
+
+    ParametresTrame p_;
+    bool enCours_ = false;
+    bool complete_ = false;
+    int trames_ = 0;
+    bool unique_ = true;   // grey or RGB, in one frame
+    int largeur_ = 0;
+    int hauteur_ = -1;     // -1 until known
+    std::int64_t recus_ = 0;
+    std::int64_t maximum_ = 0; // bytes an unknown height may reach
+    int ligne_ = 0;        // next line to convert
+    QByteArray reste_;     // start of a line cut between two reads
+    QByteArray brut_;      // every byte of a frame of unknown height
+    QImage image_;
+};

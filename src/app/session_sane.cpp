@@ -327,60 +327,36 @@ FinAcquisition SessionSane::Acquerir(const RecevoirImage &recevoir, const std::a
         throw ErreurAcquisition(Tr("Aucun appareil n'est ouvert."));
     auto annule = [annuler] { return annuler && annuler->load(); };
     const bool chargeur = SourceChargeur();
-    std::vector<char> rebut(kTailleLecture);
+    std::vector<uchar> tampon(kTailleLecture);
     for (int numero = 1;; ++numero) {
-        std::vector<Trame> trames;
-        for (;;) {
+        AssembleurTrames assembleur;
+        bool debute = false;
+        while (!assembleur.Complete()) {
             if (annule()) {
                 f_->cancel(appareil_);
                 return FinAcquisition::Annulee;
             }
             SANE_Status s = f_->start(appareil_);
-            if (s == SANE_STATUS_NO_DOCS && chargeur && numero > 1 && trames.empty()) {
+            if (s == SANE_STATUS_NO_DOCS && chargeur && numero > 1 && !debute) {
                 f_->cancel(appareil_);
                 return FinAcquisition::Terminee;
             }
             if (s != SANE_STATUS_GOOD)
                 throw ErreurAcquisition(MessageStatutSane(s, EtapeSane::Demarrage));
+            debute = true;
             // Parameters read after sane_start: before it they may be estimates.
             SANE_Parameters sp{};
             s = f_->get_parameters(appareil_, &sp);
             if (s != SANE_STATUS_GOOD)
                 throw ErreurAcquisition(MessageStatutSane(s, EtapeSane::Lecture));
-            Trame t;
-            t.parametres = {FormatDeSane(sp.format), sp.last_frame != SANE_FALSE, sp.bytes_per_line,
-                            sp.pixels_per_line, sp.lines < 0 ? -1 : sp.lines, sp.depth};
-            VerifierParametres(t.parametres);
-            const ParametresTrame &p = t.parametres;
+            const ParametresTrame p{FormatDeSane(sp.format), sp.last_frame != SANE_FALSE, sp.bytes_per_line,
+                                    sp.pixels_per_line, sp.lines < 0 ? -1 : sp.lines, sp.depth};
+            assembleur.Debuter(p);
             const qint64 attendus = p.lignes > 0 ? qint64(p.octetsParLigne) * p.lignes : -1;
-            // An unknown height grows as rows come, up to the picture limits.
-            const qint64 maximum =
-                attendus >= 0 ? attendus
-                              : qint64(p.octetsParLigne)
-                                    * std::min<qint64>(kCoteMaxAcquisition, kPixelsMaxAcquisition / p.pixelsParLigne);
-            if (attendus >= 0)
-                t.octets.resize(attendus);
             qint64 recus = 0;
             for (;;) {
                 SANE_Int n = 0;
-                char *cible = rebut.data();
-                SANE_Int place = kTailleLecture;
-                if (attendus >= 0 && recus < attendus) {
-                    cible = t.octets.data() + recus;
-                    place = SANE_Int(std::min<qint64>(kTailleLecture, attendus - recus));
-                } else if (attendus < 0) {
-                    if (recus >= maximum)
-                        throw ErreurAcquisition(Tr("L'image dépasse les limites (%1 pixels de côté, %2 millions "
-                                                   "de pixels).")
-                                                    .arg(kCoteMaxAcquisition)
-                                                    .arg(kPixelsMaxAcquisition / 1'000'000));
-                    place = SANE_Int(std::min<qint64>(kTailleLecture, maximum - recus));
-                    if (t.octets.capacity() < recus + place)
-                        t.octets.reserve(std::max<qint64>(2 * t.octets.capacity(), recus + place));
-                    t.octets.resize(recus + place);
-                    cible = t.octets.data() + recus;
-                }
-                s = f_->read(appareil_, reinterpret_cast<SANE_Byte *>(cible), place, &n);
+                s = f_->read(appareil_, tampon.data(), kTailleLecture, &n);
                 if (annule()) {
                     f_->cancel(appareil_);
                     return FinAcquisition::Annulee;
@@ -389,23 +365,15 @@ FinAcquisition SessionSane::Acquerir(const RecevoirImage &recevoir, const std::a
                     break;
                 if (s != SANE_STATUS_GOOD)
                     throw ErreurAcquisition(MessageStatutSane(s, EtapeSane::Lecture));
-                n = std::clamp<SANE_Int>(n, 0, place);
-                // Bytes past the announced size are read and dropped.
-                if (cible != rebut.data())
-                    recus += n;
-                if (attendus < 0)
-                    t.octets.resize(recus);
+                n = std::clamp<SANE_Int>(n, 0, kTailleLecture);
+                assembleur.Ajouter(tampon.data(), n);
+                recus += n;
                 if (progression)
                     progression(numero, recus, attendus);
             }
-            if (recus < t.octets.size())
-                t.octets.resize(recus);
-            const bool derniere = p.derniere || p.format == FormatTrame::Gris || p.format == FormatTrame::Rvb;
-            trames.push_back(std::move(t));
-            if (derniere || trames.size() >= 3)
-                break;
+            assembleur.Terminer();
         }
-        recevoir(AssemblerTrames(trames));
+        recevoir(assembleur.Image());
         if (!chargeur) {
             f_->cancel(appareil_);
             return FinAcquisition::Terminee;

@@ -157,6 +157,34 @@ INSTANTIATE_TEST_SUITE_P(
                  {{P(FormatTrame::Gris, 1, 1, 1, 8), QByteArray(1, 0)}, {P(FormatTrame::Rouge, 1, 1, 1, 8), QByteArray(1, 0)}},
                  "plusieurs parties"}));
 
+TEST(AssemblageParMorceaux, DesLignesCoupeesEntreDeuxLecturesDonnentLaMemeImage)
+{
+    // Three lines of 2 RGB pixels and 2 padding bytes, the last line given
+    // beyond the announced height.
+    const ParametresTrame p = P(FormatTrame::Rvb, 8, 2, 2, 8);
+    const QByteArray octets = Octets({1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0, 99, 99, 99, 99, 99, 99, 0, 0});
+    const QImage entiere = AssemblerTrames({{p, octets}});
+    for (int morceau : {1, 3, 5, 7}) {
+        AssembleurTrames a;
+        a.Debuter(p);
+        for (qsizetype i = 0; i < octets.size(); i += morceau)
+            a.Ajouter(reinterpret_cast<const uchar *>(octets.constData()) + i, std::min<qsizetype>(morceau, octets.size() - i));
+        a.Terminer();
+        ASSERT_TRUE(a.Complete());
+        EXPECT_EQ(a.Image(), entiere) << "morceaux de " << morceau;
+    }
+    EXPECT_EQ(entiere.pixel(1, 1), 0xFF0A0B0Cu);
+}
+
+TEST(AssemblageParMorceaux, UnPassageAnnonceNonTermineNeDonnePasDImage)
+{
+    AssembleurTrames a;
+    a.Debuter(P(FormatTrame::Rouge, 1, 1, 2, 8, false));
+    a.Ajouter(reinterpret_cast<const uchar *>("\x10"), 1);
+    EXPECT_THROW(a.Terminer(), ErreurAcquisition);
+    EXPECT_FALSE(a.Complete());
+}
+
 TEST(LignesAcquises, UneHauteurInconnueAuDelaDeLaLimiteEstRefusee)
 {
     const ParametresTrame p = P(FormatTrame::Gris, 1, 1, -1, 8);

@@ -176,6 +176,8 @@ protected:
         }
         if (auto *d = qobject_cast<Tdemandpi *>(&w)) {
             EXPECT_EQ(d->resolution->value(), dpiAttendu);
+            if (echellesDemandees == 0)
+                Capturer(*d, QStringLiteral("attribution_echelle_acquisition"));
             d->Scan->setChecked(true);
             d->accept();
             ++echellesDemandees;
