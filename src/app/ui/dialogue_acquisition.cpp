@@ -64,7 +64,7 @@ TDialogueAcquisition::TDialogueAcquisition(QWidget *parent) : QDialog(parent)
     l->addWidget(boutons);
     connect(numeriser, &QPushButton::clicked, this, &TDialogueAcquisition::Numeriser);
     connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    resize(520, 560);
+    resize(600, 600);
 }
 
 QWidget *TDialogueAcquisition::CreerEditeur(const OptionSane &o, QWidget *parent)
@@ -87,6 +87,9 @@ QWidget *TDialogueAcquisition::CreerEditeur(const OptionSane &o, QWidget *parent
     case OptionSane::Genre::Texte:
         if (o.contrainte == OptionSane::Contrainte::ListeTextes) {
             auto *c = new QComboBox(parent);
+            // Long device texts must not widen the dialog past its frame.
+            c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            c->setMinimumContentsLength(16);
             c->addItems(o.textes);
             c->setCurrentText(o.valeur.toString());
             editeur = c;
@@ -106,7 +109,11 @@ QWidget *TDialogueAcquisition::CreerEditeur(const OptionSane &o, QWidget *parent
             editeur = c;
         } else {
             auto *s = new QDoubleSpinBox(parent);
-            s->setDecimals(o.genre == OptionSane::Genre::Entier ? 0 : 2);
+            // Whole steps (dpi of most devices) show no decimals.
+            const bool entier = o.genre == OptionSane::Genre::Entier
+                                || (o.contrainte == OptionSane::Contrainte::Intervalle && o.pas >= 1
+                                    && o.pas == std::trunc(o.pas));
+            s->setDecimals(entier ? 0 : 2);
             if (o.contrainte == OptionSane::Contrainte::Intervalle) {
                 s->setRange(o.minimum, o.maximum);
                 if (o.pas > 0)
