@@ -8,7 +8,7 @@ PAQUETS=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   qt6-qpa-plugins libgl-dev qt6-translations-l10n
   libpng-dev libjpeg-dev libjpeg-turbo-progs libgif-dev libtiff-dev libimagequant-dev
-  libsane-dev libdeflate-dev
+  libsane-dev libsane1 libsane-common libdeflate-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core poppler-utils
   clang libclang-rt-14-dev

@@ -56,6 +56,12 @@ const std::vector<CommandeCli> &CommandesCli()
         {"compter", "FICHIER POINTS SORTIE [--epaisseur E] [--marque K=FORME[,R,V,B]]...",
          "pose les marques de comptage du fichier POINTS (lignes « K X Y ») et écrit l'image avec ses marques",
          CommandeCompter},
+        {"sources", "", "les scanners et caméras trouvés : nom, fabricant, modèle, type (séparés par des tabulations)",
+         CommandeSources},
+        {"acquerir", "SOURCE SORTIE [--resolution DPI] [--mode couleur|gris|trait] [--option NOM=VALEUR]... [--sans-echelle]",
+         "acquiert les images d'un scanner ou d'une caméra (nom ou numéro dans sources) dans SORTIE, SORTIE-2…, avec "
+         "l'échelle de la résolution",
+         CommandeAcquerir},
         {"quadrillage", "FICHIER SORTIE --maille V [--couleur R,V,B]",
          "trace un quadrillage de maille V (dans l'unité de l'échelle) et l'écrit fusionné dans l'image",
          CommandeQuadrillage},

@@ -104,3 +104,9 @@ int CommandeQuadrillage(const QStringList &arguments, QTextStream &sortie, QText
 // built from files (commande_animation.cpp).
 int CommandeAnimation(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 int CommandeCreerAnimation(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+// Scanners and cameras through SANE (commande_acquisition.cpp).
+int CommandeSources(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeAcquerir(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+// Where picture k of an acquisition is saved: SORTIE for k = 1, otherwise
+// SORTIE with "-k" before its extension (scan.png, scan-2.png…).
+[[nodiscard]] QString NomImageAcquise(const QString &sortie, int k);

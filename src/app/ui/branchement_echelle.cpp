@@ -59,22 +59,8 @@ void TMainForm::BrancherEchelle()
     // The user's own list when there is one, otherwise the program's.
     g->liste = LireEchellesStandard(FichierALire({DossierProgramme, DossierEcriture}, NomFichierEchellesStandard));
 
-    actEchelle->setEnabled(true);
-    connect(actEchelle, &QAction::triggered, this, [this, g] {
-        TMDIChild *f = DocumentActif();
-        if (!f)
-            return;
-        ImageDocument &doc = f->document();
-        g->demande->Preparer(g->liste);
-        const bool accepte = g->demande->exec() == QDialog::Accepted;
-        const ResultatAttribution r = AppliquerAttribution(accepte, g->demande->choix(), g->demande->resolution->value(),
-                                                           g->demande->indexChoisi(), g->liste);
-        if (r.annulee)
-            return;
-        if (!r.ouvrirFenetre) {
-            doc.echelle = r.echelle;
-            return;
-        }
+    // The scale window, then the naming of the new scale: after "Echelle à définir".
+    auto ouvrirFenetre = [this, g](ImageDocument &doc) {
         g->fenetre->Ouvrir(doc.image, doc.echelle);
         g->fenetre->setWindowState(g->fenetre->windowState() | Qt::WindowMaximized);
         if (g->fenetre->exec() != QDialog::Accepted)
@@ -99,7 +85,41 @@ void TMainForm::BrancherEchelle()
             QDir().mkpath(DossierEcriture);
             (void)EcrireEchellesStandard(DossierEcriture + NomFichierEchellesStandard, g->liste);
         }
+    };
+
+    actEchelle->setEnabled(true);
+    connect(actEchelle, &QAction::triggered, this, [this, g, ouvrirFenetre] {
+        TMDIChild *f = DocumentActif();
+        if (!f)
+            return;
+        ImageDocument &doc = f->document();
+        g->demande->Preparer(g->liste);
+        const bool accepte = g->demande->exec() == QDialog::Accepted;
+        const ResultatAttribution r = AppliquerAttribution(accepte, g->demande->choix(), g->demande->resolution->value(),
+                                                           g->demande->indexChoisi(), g->liste);
+        if (r.annulee)
+            return;
+        if (!r.ouvrirFenetre) {
+            doc.echelle = r.echelle;
+            return;
+        }
+        ouvrirFenetre(doc);
     });
+
+    // After an acquisition, the same dialog with the device's resolution: the
+    // scale of the resolution, a remembered one, the scale window once the
+    // picture is in place, or on Cancel the default scale in pixels.
+    AttribuerEchelleAcquisition = [this, g, ouvrirFenetre](TMDIChild *f, int dpi) {
+        ImageDocument &doc = f->document();
+        g->demande->PreparerAcquisition(g->liste, dpi);
+        const bool accepte = g->demande->exec() == QDialog::Accepted;
+        const ResultatAttribution r = AppliquerAttribution(accepte, g->demande->choix(), g->demande->resolution->value(),
+                                                           g->demande->indexChoisi(), g->liste);
+        doc.echelle = r.echelle;
+        if (r.ouvrirFenetre)
+            ouvrirFenetre(doc);
+        SynchroniserDocument();
+    };
 
     // "Outil de &mesure": the measuring tool, then the choice of what it measures.
     actOutilMesure->setEnabled(true);

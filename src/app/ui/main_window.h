@@ -138,6 +138,12 @@ public:
     TTableauModif *TableauModif = nullptr;
     TTableau1 *Tableau1 = nullptr;
 
+    // After an acquisition: asks how the new document gets its scale, the
+    // device's resolution preset (branchement_echelle.cpp).
+    std::function<void(TMDIChild *fenetre, int dpi)> AttribuerEchelleAcquisition;
+    // The acquisition source chosen, by its device name; empty until one is.
+    QString SourceChoisie;
+
     // Opens an animation list; set by the animation subsystem (nothing happens otherwise).
     std::function<void(const QString &)> ouvrirAnimation;
 
@@ -286,6 +292,7 @@ private:
     void BrancherCalques();        // grid and merging of the layers
     void BrancherHistogrammes();   // histograms and filters, decomposition, channels shown
     void BrancherAnimation();      // animation player, building and decomposing
+    void BrancherAcquisition();    // scanners and cameras, and the false-colour exercise's camera
 
     // Reads the file into a new document window; throws ErreurFichier or
     // ErreurDecodage and then leaves no window behind.

@@ -59,6 +59,15 @@ void Tdemandpi::Preparer(const EchellesStandard &liste)
     MettreAJour();
 }
 
+void Tdemandpi::PreparerAcquisition(const EchellesStandard &liste, int dpi)
+{
+    Preparer(liste);
+    resolution->setValue(std::max(dpi, 0));
+    if (!liste.noms.isEmpty())
+        Scan->setChecked(true);
+    MettreAJour();
+}
+
 void Tdemandpi::MettreAJour()
 {
     resolution->setEnabled(Scan->isChecked());

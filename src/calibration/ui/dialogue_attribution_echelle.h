@@ -23,6 +23,10 @@ public:
     // Fills the list with the names of the standard scales; when nothing is
     // selected it shows DerniereEchelleChoisie. Checks "Echelle à définir".
     void Preparer(const EchellesStandard &liste);
+    // After an acquisition: as Preparer, with the device's resolution (0 when
+    // it reports none) in "Résolution (dpi)", and "d'après la résolution du
+    // scanner" checked when standard scales exist.
+    void PreparerAcquisition(const EchellesStandard &liste, int dpi);
 
     [[nodiscard]] Choix choix() const;
     [[nodiscard]] int indexChoisi() const; // in the standard list, -1 when empty

@@ -87,8 +87,7 @@ TFen_f_c::TFen_f_c(QWidget *parent) : QDialog(parent)
     auto *m = new QVBoxLayout(mode);
     modeCamera = new QRadioButton(tr("avec une mini-caméra"), mode);
     modeFichiers = new QRadioButton(tr("à partir de fichiers"), mode);
-    modeCamera->setEnabled(false); // no image acquisition yet
-    modeCamera->setToolTip(tr("L'acquisition d'images n'est pas encore disponible."));
+    modeCamera->setEnabled(false); // until the frame gives its acquisition
     modeFichiers->setChecked(true);
     m->addWidget(modeCamera);
     m->addWidget(modeFichiers);
@@ -107,10 +106,29 @@ TFen_f_c::TFen_f_c(QWidget *parent) : QDialog(parent)
         auto *sous = new QTabWidget;
         auto *pageFichier = new QWidget;
         auto *df = new QVBoxLayout(pageFichier);
-        fichier[static_cast<std::size_t>(i)] = new QPushButton(tr("Choix du fichier"), pageFichier);
-        df->addWidget(fichier[static_cast<std::size_t>(i)]);
+        const auto u = static_cast<std::size_t>(i);
+        source[u] = new QPushButton(tr("Source"), pageFichier);
+        priseDeVue[u] = new QPushButton(tr("Prise de vue"), pageFichier);
+        df->addWidget(source[u]);
+        df->addWidget(priseDeVue[u]);
+        fichier[u] = new QPushButton(tr("Choix du fichier"), pageFichier);
+        df->addWidget(fichier[u]);
         df->addStretch(1);
         sous->addTab(pageFichier, tr("&Fichier"));
+        sousOnglets_[u] = sous;
+        connect(source[u], &QPushButton::clicked, this, [this] {
+            if (choisirSource)
+                choisirSource();
+        });
+        connect(priseDeVue[u], &QPushButton::clicked, this, [this, i, sous] {
+            if (!prendreVue)
+                return;
+            const QImage prise = prendreVue();
+            if (prise.isNull())
+                return;
+            ChargerImage(i == 0, prise);
+            sous->setCurrentIndex(1);
+        });
         auto *pageCalibrer = new QWidget;
         auto *dc = new QVBoxLayout(pageCalibrer);
         auto *aide = new QLabel(tr("Tracer sur l'image un rectangle sur la carte blanche, puis cliquer sur « Blanc »."),
@@ -246,11 +264,27 @@ TFen_f_c::TFen_f_c(QWidget *parent) : QDialog(parent)
         places[2]->Montrer(resultat_);
         places[3]->Montrer({});
     });
+    connect(modeCamera, &QRadioButton::toggled, this, &TFen_f_c::MontrerMode);
     Recommencer();
+}
+
+void TFen_f_c::MontrerMode()
+{
+    const bool camera = modeCamera->isChecked();
+    for (std::size_t i = 0; i < 2; ++i) {
+        source[i]->setVisible(camera);
+        priseDeVue[i]->setVisible(camera);
+        fichier[i]->setVisible(!camera);
+        sousOnglets_[i]->setTabText(0, camera ? tr("&Photographier") : tr("&Fichier"));
+    }
 }
 
 void TFen_f_c::Recommencer()
 {
+    const bool acquisition = static_cast<bool>(prendreVue);
+    modeCamera->setEnabled(acquisition);
+    (acquisition ? modeCamera : modeFichiers)->setChecked(true);
+    MontrerMode();
     guide->setCurrentIndex(0);
     for (QWidget *page : {pageCombinaison_, pageFin_}) {
         const int i = guide->indexOf(page);

@@ -2,8 +2,8 @@
 // The false-colour exercise (TFen_f_c): a guide in tabs takes the pupil from
 // an infrared and a colour picture, each calibrated on a white card, to the
 // three channel pictures and their combination; "Fin" lists the pictures to
-// keep and OK hands them back as documents. Pictures come from files; the
-// camera mode waits for image acquisition and is disabled.
+// keep and OK hands them back as documents. Pictures come from a camera
+// ("Source", "Prise de vue", through the frame's acquisition) or from files.
 
 #include "processing/fausses_couleurs.h"
 
@@ -52,8 +52,15 @@ public:
     // to its own message boxes (a plain box otherwise).
     std::function<void(QWidget *parent, const QString &texte, bool erreur)> Signaler; // FonctionSignalement
 
+    // The frame's acquisition: "Source" chooses the device, "Prise de vue"
+    // acquires one picture (a null picture when none came). Without them the
+    // camera mode is disabled.
+    std::function<void()> choisirSource;
+    std::function<QImage()> prendreVue;
+
     // Restarts the exercise: first tab, pictures cleared and hidden,
-    // "Combinaison" and "Fin" hidden.
+    // "Combinaison" and "Fin" hidden, the camera mode chosen when there is
+    // acquisition.
     void Recommencer();
     // What "Choix du fichier" does once the file is read: the picture, scaled
     // to 320 × 240, becomes the one to calibrate.
@@ -65,6 +72,8 @@ public:
     QRadioButton *modeCamera = nullptr;
     QRadioButton *modeFichiers = nullptr;
     std::array<QPushButton *, 2> fichier{};  // infrared, colour
+    std::array<QPushButton *, 2> source{};
+    std::array<QPushButton *, 2> priseDeVue{};
     std::array<QPushButton *, 2> blanc{};
     QPushButton *decomposer = nullptr;
     QPushButton *suite = nullptr;
@@ -76,6 +85,9 @@ public:
 
 private:
     void Calibrer(bool infraRouge);
+    // Shows the camera buttons or the file button, with the tab's caption.
+    void MontrerMode();
+    std::array<QTabWidget *, 2> sousOnglets_{};
     QImage infraRouge_;
     QImage couleur_;
     std::array<QImage, 3> composantes_; // blue, green, red only

@@ -211,7 +211,8 @@ TEST_F(HistogrammesDansLeCadre, FalseColourExerciseFromFilesKeepsThreeDocuments)
     QImage couleur(160, 120, QImage::Format_ARGB32); // not 320 × 240: drawn scaled
     couleur.fill(qRgb(100, 150, 50));
     const bool fait = PiloteDialogues::Executer(cadre->actFaussesCouleurs, {PiloteDialogues::Quand<TFen_f_c>([&](TFen_f_c &d) {
-        EXPECT_FALSE(d.modeCamera->isEnabled());
+        EXPECT_TRUE(d.modeCamera->isEnabled()); // the frame gives its acquisition
+        d.modeFichiers->setChecked(true);
         EXPECT_EQ(d.guide->count(), 3); // "Combinaison" and "Fin" hidden
         d.ChargerImage(true, infra);
         d.places[0]->coin1 = QPoint(10, 10);
