@@ -59,6 +59,14 @@ const std::vector<CommandeCli> &CommandesCli()
         {"quadrillage", "FICHIER SORTIE --maille V [--couleur R,V,B]",
          "trace un quadrillage de maille V (dans l'unité de l'échelle) et l'écrit fusionné dans l'image",
          CommandeQuadrillage},
+        {"amorcer", "FICHIER [SORTIE] [--style NOM] [--styles FICHIER.sty]",
+         "amorce un schéma de l'image avec un style (le premier par défaut, styles lus dans « stylesdess.sty ») ; "
+         "sans SORTIE, écrit le fichier schéma BMP à côté de l'image",
+         CommandeAmorcer},
+        {"styles", "[FICHIER.sty]",
+         "styles d'amorçage tels qu'ils sont lus (les styles intégrés quand le fichier manque ou est refusé), "
+         "une ligne par valeur",
+         CommandeStyles},
     };
     return commandes;
 }

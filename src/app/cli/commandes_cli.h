@@ -99,3 +99,7 @@ int CommandeObjets(const QStringList &arguments, QTextStream &sortie, QTextStrea
 // commande_quadrillage.cpp).
 int CommandeCompter(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 int CommandeQuadrillage(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
+// Priming a schema from a picture and the priming styles (commande_amorcer.cpp).
+int CommandeAmorcer(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeStyles(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
