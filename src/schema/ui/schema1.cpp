@@ -296,9 +296,12 @@ void TSchema1::CreerMenus()
     });
     actPointsTest = choix->addAction(tr("Choix des points de test"));
     actPointsTest->setCheckable(true);
-    connect(actPointsTest, &QAction::toggled, ChoixPoints, &QWidget::setVisible);
+    connect(actPointsTest, &QAction::toggled, this, [this](bool coche) {
+        ChoixPoints->setVisible(coche);
+        DisposerSchema();
+    });
     actEnregistrerParametres = action(choix, tr("Enregistrer les paramètres d'amorçage"), [this] {
-        PanStyleDes->setFixedWidth(225);
+        PanStyleDes->setMinimumWidth(225);
         nomstyle->show();
         nomstyle->setFocus();
     });
@@ -416,7 +419,9 @@ void TSchema1::CreerBarres()
     actFondTransparent->setChecked(true);
     connect(actFondColore, &QAction::toggled, this, [this](bool v) { FondColore = v; });
 
-    QToolBar *panel4 = addToolBar(tr("Outils"));
+    QToolBar *panel4 = new QToolBar(tr("Outils"), this);
+    addToolBar(Qt::LeftToolBarArea, panel4);
+    panel4->setToolButtonStyle(Qt::ToolButtonTextOnly);
     panel4->setObjectName(QStringLiteral("Panel4"));
     struct Outil {
         int tag;
@@ -436,6 +441,7 @@ void TSchema1::CreerBarres()
     for (const Outil &o : liste) {
         auto *b = new QToolButton(panel4);
         b->setObjectName(QLatin1String(o.nom));
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         b->setCheckable(true);
         b->setAutoExclusive(true);
         b->setText(o.bulle.left(o.bulle.indexOf(QLatin1Char('|'))));
@@ -452,7 +458,7 @@ void TSchema1::CreerBarres()
     amorce->setObjectName(QStringLiteral("BarreAmorcage"));
     PanStyleDes = new QWidget(amorce);
     PanStyleDes->setObjectName(QStringLiteral("PanStyleDes"));
-    PanStyleDes->setFixedWidth(137);
+    PanStyleDes->setMinimumWidth(137);
     auto *ls = new QHBoxLayout(PanStyleDes);
     ls->setContentsMargins(0, 0, 0, 0);
     ListeStyles = new QComboBox(PanStyleDes);
@@ -477,14 +483,14 @@ void TSchema1::CreerBarres()
     amorce->addWidget(new QLabel(tr(" clair "), amorce));
     Reglaglob = new QSlider(Qt::Horizontal, amorce);
     Reglaglob->setObjectName(QStringLiteral("Reglaglob"));
-    Reglaglob->setMinimumWidth(180);
+    Reglaglob->setMinimumWidth(120);
     Reglaglob->setToolTip(tr("Réglage global\nplus clair à gauche\nplus foncé à droite"));
     amorce->addWidget(Reglaglob);
     amorce->addWidget(new QLabel(tr(" foncé   contraste "), amorce));
     Reglacontrast = new QSlider(Qt::Horizontal, amorce);
     Reglacontrast->setObjectName(QStringLiteral("Reglacontrast"));
     Reglacontrast->setRange(0, 250);
-    Reglacontrast->setMinimumWidth(180);
+    Reglacontrast->setMinimumWidth(120);
     Reglacontrast->setToolTip(tr("Réglage du contraste"));
     amorce->addWidget(Reglacontrast);
     amorce->addAction(actAmorcer);
@@ -552,9 +558,16 @@ void TSchema1::ChoisirOutil(int outil)
         return;
     OutilSchema = outil;
     outils[static_cast<std::size_t>(outil)]->setChecked(true);
-    ChoixFonte->setVisible(outil == 4);
-    ChoixForme->setVisible(outil == 2);
-    choixRemplis->setVisible(outil == 2);
+    // A widget of a tool bar shows or hides through its action there.
+    const auto montrer = [](QWidget *w, bool visible) {
+        if (auto *barre = qobject_cast<QToolBar *>(w->parentWidget()))
+            for (QAction *a : barre->actions())
+                if (barre->widgetForAction(a) == w)
+                    a->setVisible(visible);
+    };
+    montrer(ChoixFonte, outil == 4);
+    montrer(ChoixForme, outil == 2);
+    montrer(choixRemplis, outil == 2);
     if (outil == 4) {
         editexte->setFont(fonteSchema);
         editexte->setFixedHeight(QFontMetrics(fonteSchema).height() + 2);
@@ -593,8 +606,15 @@ void TSchema1::DisposerSchema()
     // The scroll box is as high as the panels when the window has room; the
     // memo, when shown, takes what is left below it.
     const int cadre = 2 * ScrollBox1->frameWidth();
+    int reste = centralWidget()->height() - 8;
+    if (Choix_Amorc->isVisible() || ChoixPoints->isVisible())
+        reste -= std::max(Choix_Amorc->sizeHint().height(), ChoixPoints->isVisible() ? ChoixPoints->sizeHint().height() : 0);
+    if (deroul_doc->isVisible())
+        reste -= deroul_doc->sizeHint().height();
+    if (Commentaire->isVisible())
+        reste -= 80;
     ScrollBox1->setMaximumHeight(panneauH + cadre);
-    ScrollBox1->setMinimumHeight(std::min(panneauH + cadre, 200));
+    ScrollBox1->setMinimumHeight(std::clamp(reste, std::min(60, panneauH + cadre), panneauH + cadre));
     Document->Actualiser();
     schema->Actualiser();
 }

@@ -20,7 +20,7 @@
 
 void TSchema1::ChargerStyle()
 {
-    PanStyleDes->setFixedWidth(137);
+    PanStyleDes->setMinimumWidth(137);
     nomstyle->hide();
     const int i = ListeStyles->currentIndex();
     if (i >= 0 && i < static_cast<int>(styles.size()))
@@ -110,7 +110,7 @@ void TSchema1::AmorcageTermine(QImage resultat, int generation)
 
 void TSchema1::EnregistrerStyle()
 {
-    PanStyleDes->setFixedWidth(137);
+    PanStyleDes->setMinimumWidth(137);
     const QString nom = nomstyle->text();
     nomstyle->hide();
     styles.push_back({nom, reglages.ParamCourant});
