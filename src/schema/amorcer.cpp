@@ -5,6 +5,7 @@
 #include "schema/mesures_pixel.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "pixels are read as bytes B, G, R, A");
@@ -65,6 +66,17 @@ void GarderEcartMax(E *ecarts, const T *a, const T *b, int n)
     }
 }
 
+// The same on bytes, in byte arithmetic alone so that the compiler keeps
+// whole vectors of bytes (the colour components, saturation, luminosity).
+void GarderEcartMax(std::uint8_t *ecarts, const std::uint8_t *a, const std::uint8_t *b, int n)
+{
+    for (int i = 0; i < n; ++i) {
+        const std::uint8_t x = a[i], y = b[i];
+        const std::uint8_t e = static_cast<std::uint8_t>(x > y ? x - y : y - x);
+        ecarts[i] = ecarts[i] > e ? ecarts[i] : e;
+    }
+}
+
 // Same for hues, a missing hue on either side counting as no difference.
 void GarderEcartTeinte(std::uint16_t *ecarts, const std::int16_t *a, const std::int16_t *b, int n)
 {
@@ -74,19 +86,107 @@ void GarderEcartTeinte(std::uint16_t *ecarts, const std::int16_t *a, const std::
     }
 }
 
+// What every pixel of a row needs besides its differences.
+struct ContexteLigne {
+    const std::array<int, 256> *marque;
+    const std::array<TableAssombrissement, kComposantesSchema> *tables;
+    std::array<bool, kComposantesSchema> actif;
+    bool rvbGroupe; // the three colours ticked with one table: one look-up of their largest difference
+};
+
+// The luminosity of each pixel of a row for the markings.
+template <int ModeLum>
+void LuminositesLigne(std::uint8_t *lum, const QRgb *pixels, int w)
+{
+    for (int x = 0; x < w; ++x) {
+        const std::uint32_t v = pixels[x];
+        const std::uint32_t b = v & 0xFFu, g = (v >> 8) & 0xFFu, r = (v >> 16) & 0xFFu;
+        if constexpr (ModeLum == 1)
+            lum[x] = static_cast<std::uint8_t>(std::max({r, g, b}));
+        else if constexpr (ModeLum == 2)
+            lum[x] = static_cast<std::uint8_t>((std::max({r, g, b}) + std::min({r, g, b})) / 2);
+        else
+            lum[x] = static_cast<std::uint8_t>((r + g + b) / 3);
+    }
+}
+
+// The largest of the three colour differences of each pixel.
+void EcartsCouleurMax(std::uint8_t *emax, const std::uint8_t *ecartsRvb, int w)
+{
+    const auto *mots = reinterpret_cast<const std::uint32_t *>(ecartsRvb);
+    for (int x = 0; x < w; ++x) {
+        std::uint32_t v = 0;
+        std::memcpy(&v, mots + x, 4);
+        emax[x] = static_cast<std::uint8_t>(std::max({v & 0xFFu, (v >> 8) & 0xFFu, (v >> 16) & 0xFFu}));
+    }
+}
+
+// The common case, the three colours grouped and nothing else ticked: one
+// look-up by luminosity and largest colour difference gives the pixel.
+void EcrireLigneGroupee(QRgb *sortie, int w, const std::uint8_t *table, const std::uint8_t *lum,
+                        const std::uint8_t *emax)
+{
+    for (int x = 0; x < w; ++x)
+        sortie[x] = 0xFF000000u | static_cast<QRgb>(table[(std::size_t{lum[x]} << 8) | emax[x]]) * 0x010101u;
+}
+
+void EcrireLigne(QRgb *sortie, int w, const ContexteLigne &c, const std::uint8_t *lum, const std::uint8_t *emax,
+                 const std::uint8_t *ecartsRvb, const std::uint16_t *ecartsTeinte, const std::uint8_t *ecartsSat,
+                 const std::uint8_t *ecartsLum)
+{
+    const std::array<int, 256> &marque = *c.marque;
+    const auto &t = *c.tables;
+    const bool autres = c.actif[Teinte] || c.actif[Sat] || c.actif[Lum] || (!c.rvbGroupe && (c.actif[Bleu] || c.actif[Vert] || c.actif[Rouge]));
+    for (int x = 0; x < w; ++x) {
+        int f = marque[lum[x]];
+        if (f < 0) {
+            f = c.rvbGroupe ? t[Bleu][emax[x]] : 255;
+            if (autres) {
+                const std::uint8_t *e = ecartsRvb + 4 * x; // bytes B, G, R, A
+                if (!c.rvbGroupe) {
+                    if (c.actif[Bleu])
+                        f = std::min<int>(f, t[Bleu][e[0]]);
+                    if (c.actif[Vert])
+                        f = std::min<int>(f, t[Vert][e[1]]);
+                    if (c.actif[Rouge])
+                        f = std::min<int>(f, t[Rouge][e[2]]);
+                }
+                if (c.actif[Teinte])
+                    f = std::min<int>(f, t[Teinte][ecartsTeinte[x]]);
+                if (c.actif[Sat])
+                    f = std::min<int>(f, t[Sat][ecartsSat[x]]);
+                if (c.actif[Lum])
+                    f = std::min<int>(f, t[Lum][ecartsLum[x]]);
+            }
+        }
+        sortie[x] = 0xFF000000u | static_cast<QRgb>(f) * 0x010101u;
+    }
+}
+
 } // namespace
 
 QImage Amorcer(const QImage &document, const TParamStyleDes &p, const OptionsAmorcage &options)
 {
-    if (document.isNull())
+    QImage schema;
+    if (!Amorcer(document, p, schema, options))
         return {};
+    return schema;
+}
+
+bool Amorcer(const QImage &document, const TParamStyleDes &p, QImage &schema, const OptionsAmorcage &options)
+{
+    if (document.isNull()) {
+        schema = QImage();
+        return false;
+    }
     const QImage image = (document.format() == QImage::Format_ARGB32 || document.format() == QImage::Format_RGB32)
                              ? document
                              : document.convertToFormat(QImage::Format_ARGB32);
     const int w = image.width(), h = image.height();
-    QImage schema(w, h, QImage::Format_RGB32);
+    if (schema.size() != image.size() || schema.format() != QImage::Format_RGB32 || !schema.isDetached())
+        schema = QImage(w, h, QImage::Format_RGB32);
     if (schema.isNull())
-        return {};
+        return false;
     const int parts = options.parts > 0 ? options.parts : PartsParalleles(std::int64_t{w} * h * 8);
     const Plans plans = CalculerPlans(image, p, parts);
 
@@ -119,6 +219,17 @@ QImage Amorcer(const QImage &document, const TParamStyleDes &p, const OptionsAmo
     const bool rvb = p.Actif[Bleu] || p.Actif[Vert] || p.Actif[Rouge];
     const bool sat = p.Actif[Sat], lum = p.Actif[Lum], teinte = p.Actif[Teinte];
 
+    ContexteLigne contexte{&marque, &tables, p.Actif,
+                           p.Actif[Bleu] && p.Actif[Vert] && p.Actif[Rouge] && tables[Bleu] == tables[Vert] &&
+                               tables[Vert] == tables[Rouge]};
+    std::vector<std::uint8_t> tableGroupee;
+    if (contexte.rvbGroupe && !teinte && !sat && !lum) {
+        tableGroupee.resize(256 * 256);
+        for (std::size_t l = 0; l < 256; ++l)
+            for (std::size_t e = 0; e < 256; ++e)
+                tableGroupee[(l << 8) | e] =
+                    static_cast<std::uint8_t>(marque[l] >= 0 ? marque[l] : tables[Bleu][e]);
+    }
     std::atomic<bool> interrompu{false};
     ParcourirEnParallele(h, parts, [&](int debut, int fin) {
         // Each component's largest difference over the neighbours: since a
@@ -129,6 +240,8 @@ QImage Amorcer(const QImage &document, const TParamStyleDes &p, const OptionsAmo
         std::vector<std::uint8_t> ecartsSat(sat ? static_cast<std::size_t>(w) : 0);
         std::vector<std::uint8_t> ecartsLum(lum ? static_cast<std::size_t>(w) : 0);
         std::vector<std::uint16_t> ecartsTeinte(teinte ? static_cast<std::size_t>(w) : 0);
+        std::vector<std::uint8_t> lumLigne(static_cast<std::size_t>(w));
+        std::vector<std::uint8_t> emax(static_cast<std::size_t>(w));
         for (int y = debut; y < fin; ++y) {
             if (options.annuler && options.annuler->load(std::memory_order_relaxed)) {
                 interrompu = true;
@@ -164,32 +277,27 @@ QImage Amorcer(const QImage &document, const TParamStyleDes &p, const OptionsAmo
             }
             const auto *pixels = reinterpret_cast<const QRgb *>(ligne);
             auto *sortie = reinterpret_cast<QRgb *>(schema.scanLine(y));
-            for (int x = 0; x < w; ++x) {
-                const QRgb c = pixels[x];
-                int f = marque[static_cast<std::size_t>(LuminositeMarquage(qRed(c), qGreen(c), qBlue(c), p.ModeLum))];
-                if (f < 0) {
-                    f = 255;
-                    const std::uint8_t *e = ecartsRvb.data() + 4 * x; // bytes B, G, R, A
-                    if (p.Actif[Bleu])
-                        f = std::min<int>(f, tables[Bleu][e[0]]);
-                    if (p.Actif[Vert])
-                        f = std::min<int>(f, tables[Vert][e[1]]);
-                    if (p.Actif[Rouge])
-                        f = std::min<int>(f, tables[Rouge][e[2]]);
-                    if (teinte)
-                        f = std::min<int>(f, tables[Teinte][ecartsTeinte[static_cast<std::size_t>(x)]]);
-                    if (sat)
-                        f = std::min<int>(f, tables[Sat][ecartsSat[static_cast<std::size_t>(x)]]);
-                    if (lum)
-                        f = std::min<int>(f, tables[Lum][ecartsLum[static_cast<std::size_t>(x)]]);
-                }
-                sortie[x] = qRgb(f, f, f);
+            switch (p.ModeLum) {
+            case 1:
+                LuminositesLigne<1>(lumLigne.data(), pixels, w);
+                break;
+            case 2:
+                LuminositesLigne<2>(lumLigne.data(), pixels, w);
+                break;
+            default:
+                LuminositesLigne<0>(lumLigne.data(), pixels, w);
+                break;
             }
+            if (contexte.rvbGroupe)
+                EcartsCouleurMax(emax.data(), ecartsRvb.data(), w);
+            if (!tableGroupee.empty())
+                EcrireLigneGroupee(sortie, w, tableGroupee.data(), lumLigne.data(), emax.data());
+            else
+                EcrireLigne(sortie, w, contexte, lumLigne.data(), emax.data(), ecartsRvb.data(), ecartsTeinte.data(),
+                            ecartsSat.data(), ecartsLum.data());
             if (options.lignesFaites)
                 options.lignesFaites->fetch_add(1, std::memory_order_relaxed);
         }
     });
-    if (interrompu)
-        return {};
-    return schema;
+    return !interrompu;
 }

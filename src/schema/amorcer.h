@@ -27,3 +27,9 @@ struct OptionsAmorcage {
 // The schema primed from the picture: the picture's size, QImage::Format_RGB32.
 // A null picture gives a null picture.
 [[nodiscard]] QImage Amorcer(const QImage &document, const TParamStyleDes &p, const OptionsAmorcage &options = {});
+
+// The same into `schema`, whose memory is reused when it already has the
+// picture's size and format and is shared with no other picture. Returns
+// false when interrupted (the schema is then partly written) or when the
+// picture is null or too large for memory.
+bool Amorcer(const QImage &document, const TParamStyleDes &p, QImage &schema, const OptionsAmorcage &options = {});

@@ -33,6 +33,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -203,8 +204,6 @@ TSchema1::TSchema1(QWidget *parent) : QMainWindow(parent)
 TSchema1::~TSchema1()
 {
     ArreterAmorcage();
-    if (enAttente_)
-        QApplication::restoreOverrideCursor();
 }
 
 const QImage &TSchema1::imageDocument() const
@@ -642,6 +641,7 @@ void TSchema1::OuvrirDepuisDocument(const QImage &image, const QString &nomFichi
 
 void TSchema1::DefinirImageDocument(const QImage &image, const QString &nomFichier)
 {
+    ArreterAmorcage();
     Document->image = image.convertToFormat(QImage::Format_RGB32);
     NomImageDocument = nomFichier;
     MettreAJourActions();
@@ -685,6 +685,8 @@ void TSchema1::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     DisposerSchema();
+    // Once the layout has given the central area its new size.
+    QTimer::singleShot(0, this, [this] { DisposerSchema(); });
 }
 
 void TSchema1::changeEvent(QEvent *event)

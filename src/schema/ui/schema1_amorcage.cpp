@@ -60,6 +60,13 @@ void TSchema1::ArreterAmorcage()
         travail_.join();
     }
     annuler_ = false;
+    // A result already on its way belongs to the former picture or parameters.
+    ++generation_;
+    if (enAttente_) {
+        enAttente_ = false;
+        QApplication::restoreOverrideCursor();
+        progression->hide();
+    }
 }
 
 void TSchema1::Amorcer()

@@ -17,6 +17,7 @@
 
 void TSchema1::OuvrirSchema(const QString &chemin)
 {
+    ArreterAmorcage();
     ChargementEnCours = true;
     const bool modeSchema = EstFichierSchema(chemin);
     NomImageDocument = modeSchema ? CompagnonDeSchema(chemin) : chemin;
@@ -52,6 +53,7 @@ void TSchema1::OuvrirFichierImage(const QString &chemin)
 {
     if (!QFileInfo::exists(chemin))
         return;
+    ArreterAmorcage();
     try {
         const auto doc = OuvrirDocument(chemin, 5);
         setWindowTitle(chemin);

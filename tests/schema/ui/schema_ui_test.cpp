@@ -221,6 +221,19 @@ TEST_F(FenetreSchema, PrimingWithTheFirstStyleMarksDarkGreyAndTheSlidersMoveTheM
     EXPECT_TRUE(s.minuterie->isActive());
 }
 
+TEST_F(FenetreSchema, APrimingUnderWayNeverOverwritesTheSchemaOfANewOpening)
+{
+    OuvrirPhoto(QStringLiteral("sombre.png"), {300, 200}, qRgb(50, 50, 50));
+    Cadre().actSchema->trigger();
+    TSchema1 &s = Schema();
+    s.actAmorcer->trigger();
+    Cadre().actSchema->trigger();
+    EXPECT_FALSE(s.AmorcageEnCours());
+    QTest::qWait(50);
+    EXPECT_EQ(Comptes(s.imageSchema(), qRgb(255, 255, 255)), 300 * 200);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(FenetreSchema, TransferCreatesASchemaDocumentWithTheActiveScale)
 {
     OuvrirPhoto(QStringLiteral("photo.png"), {16, 9});
