@@ -73,6 +73,14 @@ const std::vector<CommandeCli> &CommandesCli()
          "construit une animation des fichiers aplatis, dans l'ordre, l'enregistre comme « Enregistrer » du lecteur "
          "et écrit ses lignes",
          CommandeCreerAnimation},
+        {"amorcer", "FICHIER [SORTIE] [--style NOM] [--styles FICHIER.sty]",
+         "amorce un schéma de l'image avec un style (le premier par défaut, styles lus dans « stylesdess.sty ») ; "
+         "sans SORTIE, écrit le fichier schéma BMP à côté de l'image",
+         CommandeAmorcer},
+        {"styles", "[FICHIER.sty]",
+         "styles d'amorçage tels qu'ils sont lus (les styles intégrés quand le fichier manque ou est refusé), "
+         "une ligne par valeur",
+         CommandeStyles},
     };
     return commandes;
 }

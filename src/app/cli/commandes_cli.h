@@ -110,3 +110,6 @@ int CommandeAcquerir(const QStringList &arguments, QTextStream &sortie, QTextStr
 // Where picture k of an acquisition is saved: SORTIE for k = 1, otherwise
 // SORTIE with "-k" before its extension (scan.png, scan-2.png…).
 [[nodiscard]] QString NomImageAcquise(const QString &sortie, int k);
+// Priming a schema from a picture and the priming styles (commande_amorcer.cpp).
+int CommandeAmorcer(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeStyles(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);

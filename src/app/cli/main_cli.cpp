@@ -40,7 +40,14 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     PreparerDossierExecution();
-    QGuiApplication app(argc, argv);
+    // Qt would take options of its own out of the arguments ("--style",
+    // "-platform"…): it is given the program's name alone, and the commands
+    // receive every argument as typed.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    int argcQt = 1;
+    QGuiApplication app(argcQt, argv);
     QGuiApplication::setApplicationName(QStringLiteral("kaptori-cli"));
     TesterSeparateurDecimal();
 
@@ -49,8 +56,6 @@ int main(int argc, char *argv[])
     sortie.setEncoding(QStringConverter::Utf8);
     erreurs.setEncoding(QStringConverter::Utf8);
 
-    QStringList args = app.arguments();
-    args.removeFirst();
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")
         || args.first() == QLatin1String("aide")) {
         AfficherAideCli(sortie);

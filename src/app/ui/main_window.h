@@ -27,6 +27,7 @@ class QSpinBox;
 class QToolBar;
 class QToolButton;
 class TMDIChild;
+class TSchema1;
 class TTableau1;
 class TTableauModif;
 class ImageDocument;
@@ -173,6 +174,7 @@ public:
     QAction *actCalculatrice = nullptr;
     QAction *actTableau = nullptr;
     QAction *actSchema = nullptr;
+    TSchema1 *Schema1 = nullptr; // the schema window, created once, hidden
     QAction *actComptage = nullptr;
     QAction *actCopierPoints = nullptr;
     QAction *actCreerAnimation = nullptr;
@@ -290,6 +292,7 @@ private:
     void BrancherTableau();        // results table
     void BrancherComptage();       // counting tool, its window and the copy with the marks
     void BrancherCalques();        // grid and merging of the layers
+    void BrancherSchema();         // the schema window
     void BrancherHistogrammes();   // histograms and filters, decomposition, channels shown
     void BrancherAnimation();      // animation player, building and decomposing
     void BrancherAcquisition();    // scanners and cameras, and the false-colour exercise's camera

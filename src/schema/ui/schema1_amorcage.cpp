@@ -1,0 +1,132 @@
+// Priming in the schema window: styles, the panel and its sliders, the idle
+// timer, and the priming itself on a thread of its own, restarted when a
+// parameter changes so that the window keeps answering.
+
+#include "schema/amorcer.h"
+#include "schema/styles_fichier.h"
+#include "schema/ui/etimer.h"
+#include "schema/ui/panneau_amorcage.h"
+#include "schema/ui/schema1.h"
+#include "schema/ui/vue_schema.h"
+
+#include "commun/erreur.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSignalBlocker>
+#include <QSlider>
+
+void TSchema1::ChargerStyle()
+{
+    PanStyleDes->setMinimumWidth(137);
+    nomstyle->hide();
+    const int i = ListeStyles->currentIndex();
+    if (i >= 0 && i < static_cast<int>(styles.size()))
+        reglages.ChargerStyle(styles[static_cast<std::size_t>(i)].param);
+    Choix_Amorc->Afficher();
+    ChoixPoints->Afficher();
+    AfficherCurseurs();
+}
+
+void TSchema1::AfficherCurseurs()
+{
+    const QSignalBlocker b1(Reglaglob), b2(Reglacontrast);
+    Reglaglob->setRange(0, reglages.MaximumGlobal());
+    Reglaglob->setValue(reglages.PositionGlobale());
+    Reglacontrast->setValue(reglages.PositionContraste());
+}
+
+void TSchema1::Suite(SuiteReglage suite)
+{
+    switch (suite) {
+    case SuiteReglage::RelancerMinuterie:
+        minuterie->start();
+        break;
+    case SuiteReglage::AmorcerMaintenant:
+        AfficherCurseurs();
+        Amorcer();
+        break;
+    case SuiteReglage::Rien:
+        break;
+    }
+}
+
+void TSchema1::ArreterAmorcage()
+{
+    if (travail_.joinable()) {
+        annuler_ = true;
+        travail_.join();
+    }
+    annuler_ = false;
+    // A result already on its way belongs to the former picture or parameters.
+    ++generation_;
+    if (enAttente_) {
+        enAttente_ = false;
+        QApplication::restoreOverrideCursor();
+        progression->hide();
+    }
+}
+
+void TSchema1::Amorcer()
+{
+    ArreterAmorcage();
+    const QImage image = Document->image;
+    const TParamStyleDes param = reglages.ParamCourant;
+    const int generation = ++generation_;
+    lignes_ = 0;
+    termine_ = false;
+    progression->setRange(0, std::max(1, image.height()));
+    progression->setValue(0);
+    progression->show();
+    suivi_->start();
+    if (!enAttente_)
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    enAttente_ = true;
+    travail_ = std::thread([this, image, param, generation] {
+        OptionsAmorcage options;
+        options.annuler = &annuler_;
+        options.lignesFaites = &lignes_;
+        QImage resultat;
+        try {
+            resultat = ::Amorcer(image, param, options);
+        } catch (const std::exception &) {
+            resultat = QImage();
+        }
+        termine_ = true;
+        QMetaObject::invokeMethod(
+            this, [this, resultat, generation] { AmorcageTermine(resultat, generation); }, Qt::QueuedConnection);
+    });
+}
+
+void TSchema1::AmorcageTermine(QImage resultat, int generation)
+{
+    if (generation != generation_ || !enAttente_)
+        return;
+    enAttente_ = false;
+    QApplication::restoreOverrideCursor();
+    progression->hide();
+    if (travail_.joinable())
+        travail_.join();
+    if (!resultat.isNull())
+        DefinirSchema(resultat);
+    else if (!annuler_)
+        StatusLine->setText(tr("Mémoire insuffisante pour amorcer le schéma."));
+}
+
+void TSchema1::EnregistrerStyle()
+{
+    PanStyleDes->setMinimumWidth(137);
+    const QString nom = nomstyle->text();
+    nomstyle->hide();
+    styles.push_back({nom, reglages.ParamCourant});
+    ListeStyles->addItem(nom);
+    ListeStyles->setCurrentIndex(ListeStyles->count() - 1);
+    try {
+        EcrireStyles(QString::fromUtf8(kNomFichierStyles), styles);
+    } catch (const ErreurKaptori &e) {
+        if (Avertir)
+            Avertir(e.message() + tr("\nLe style reste dans la liste jusqu'à la fin du programme."));
+    }
+}
