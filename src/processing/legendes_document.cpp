@@ -28,23 +28,31 @@ std::unique_ptr<TDessin> ElementLegendeEchelle(const TEchelle &echelle, const Re
     return d;
 }
 
-bool CommencerLegendeEchelle(ImageDocument &document, const ReglagesDessin &reglages, const QFont &police,
-                             bool transparent)
+QImage ImageFlottanteLegende(const TDessin &element, QRgb couleurFondDessin)
 {
-    std::unique_ptr<TDessin> element = ElementLegendeEchelle(document.echelle, reglages, police);
-    if (!element || document.image.isNull())
-        return false;
-    QImage legende = ComposerLegende(*element, reglages.CouleurFondDessin);
+    QImage legende = ComposerLegende(element, couleurFondDessin);
     if (legende.isNull())
-        return false;
+        return {};
     legende = legende.convertToFormat(QImage::Format_ARGB32);
-    const QRgb fond = reglages.CouleurFondDessin | 0xFF000000u;
+    const QRgb fond = couleurFondDessin | 0xFF000000u;
     for (int y = 0; y < legende.height(); ++y) {
         auto *ligne = reinterpret_cast<QRgb *>(legende.scanLine(y));
         for (int x = 0; x < legende.width(); ++x)
             if ((ligne[x] | 0xFF000000u) == fond)
                 ligne[x] = fond & 0x00FFFFFFu;
     }
+    return legende;
+}
+
+bool CommencerLegendeEchelle(ImageDocument &document, const ReglagesDessin &reglages, const QFont &police,
+                             bool transparent)
+{
+    std::unique_ptr<TDessin> element = ElementLegendeEchelle(document.echelle, reglages, police);
+    if (!element || document.image.isNull())
+        return false;
+    const QImage legende = ImageFlottanteLegende(*element, reglages.CouleurFondDessin);
+    if (legende.isNull())
+        return false;
     document.outilCourant = ImageDocument::OutilTexte;
     CommencerPlacement(document, PlacementLegende, legende, QPointF(10, 10), transparent, std::move(element));
     return true;

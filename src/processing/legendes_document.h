@@ -18,6 +18,11 @@
 [[nodiscard]] std::unique_ptr<TDessin> ElementLegendeEchelle(const TEchelle &echelle, const ReglagesDessin &reglages,
                                                              const QFont &police);
 
+// The floating picture of a scale-legend element: composed on the background
+// colour, then every pixel of that colour made fully transparent. Null when
+// the legend cannot be composed.
+[[nodiscard]] QImage ImageFlottanteLegende(const TDessin &element, QRgb couleurFondDessin);
+
 // "Ajouter la légende de l'échelle": the legend's picture, with its
 // background colour made transparent, starts a placement at (10, 10) and the
 // document's tool becomes the text tool. Returns false, nothing changed, when

@@ -99,3 +99,9 @@ int CommandeObjets(const QStringList &arguments, QTextStream &sortie, QTextStrea
 // commande_quadrillage.cpp).
 int CommandeCompter(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 int CommandeQuadrillage(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
+// Legends, recolouring by the colour code and zonation (commande_legende.cpp,
+// commande_recolorer.cpp, commande_zonation.cpp).
+int CommandeLegende(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeRecolorer(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeZonation(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);

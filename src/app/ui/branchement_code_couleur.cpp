@@ -195,7 +195,7 @@ private:
             Saisie(true);
     }
 
-    void CodeValide(const TCodeCouleur &code, bool, bool mettreEnCouleurs)
+    void CodeValide(const TCodeCouleur &code, bool alignerTeintes, bool mettreEnCouleurs)
     {
         TMDIChild *doc = docDefinition_;
         if (!doc)
@@ -206,6 +206,7 @@ private:
         cadre_->SynchroniserDocument();
         if (doc == cadre_->DocumentActif())
             AfficherCode(doc);
+        cadre_->RecolorerSelonCode(doc, code, alignerTeintes, mettreEnCouleurs);
     }
 
     // Picking: the document switches to the measuring tool on a rectangle and

@@ -132,6 +132,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), zone_(new QMdiArea(
     BrancherComptage();
     BrancherCalques();
     BrancherHistogrammes();
+    BrancherLegendes();
 }
 
 TMainForm::~TMainForm()

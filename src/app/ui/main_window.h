@@ -12,6 +12,8 @@
 #include <QRgb>
 #include <QStringList>
 
+#include "calibration/code_couleur.h"
+
 #include <array>
 #include <functional>
 
@@ -49,6 +51,9 @@ public:
     [[nodiscard]] QList<TMDIChild *> Documents() const;
     // Brings menus and tool bars in line with the active document.
     void SynchroniserDocument();
+    // The "Couleurs" document after the colour-code window's OK with a
+    // recolouring box checked: a copy of the source put in line with the code.
+    void RecolorerSelonCode(TMDIChild *source, const TCodeCouleur &code, bool aligner, bool niveauxGris);
     // A press at p on a visible counting mark of the document: asks whether
     // to delete it; true when it was deleted (the press is then taken).
     bool SupprimerMarqueSous(ImageDocument &doc, QPoint p);
@@ -284,6 +289,7 @@ private:
     void BrancherTableau();        // results table
     void BrancherComptage();       // counting tool, its window and the copy with the marks
     void BrancherCalques();        // grid and merging of the layers
+    void BrancherLegendes();       // scale and colour legends
     void BrancherHistogrammes();   // histograms and filters, decomposition, channels shown
 
     // Reads the file into a new document window; throws ErreurFichier or
