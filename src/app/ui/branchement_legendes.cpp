@@ -13,6 +13,7 @@
 #include "drawing/ui/saisie_texte.h"
 #include "processing/legendes_document.h"
 #include "processing/recoloration_document.h"
+#include "processing/ui/ch_rep_coul.h"
 
 #include <QAction>
 
@@ -59,15 +60,21 @@ void TMainForm::BrancherLegendes()
     });
 }
 
-void TMainForm::RecolorerSelonCode(TMDIChild *source, const TCodeCouleur &code, bool aligner, bool niveauxGris)
+void TMainForm::RecolorerSelonCode(TMDIChild *source, const TCodeCouleur &code, bool aligner, bool niveauxGris,
+                                   double vmin, double vmax)
 {
     if (!source || (!aligner && !niveauxGris))
         return;
     auto doc = DocumentCouleurs(source->document(), code);
     QString message;
     if (RecolorationParClasses(code, niveauxGris)) {
-        ClassesCouleurs classes = PreparerClassesDocument(*doc);
-        AppliquerClassesDocument(*doc, classes, 0, 255);
+        const ClassesCouleurs classes = PreparerClassesDocument(*doc);
+        auto *fenetre = findChild<TChRepCoul *>();
+        if (!fenetre)
+            fenetre = new TChRepCoul(this);
+        fenetre->Preparer(classes, doc->image, TitreDesEffectifs(doc->echelle));
+        if (fenetre->exec() == QDialog::Accepted)
+            AppliquerClassesDocument(*doc, fenetre->classes(), vmin, vmax);
     } else {
         try {
             RecolorerDocument(*doc, aligner, niveauxGris);

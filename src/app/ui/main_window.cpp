@@ -133,6 +133,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), zone_(new QMdiArea(
     BrancherCalques();
     BrancherHistogrammes();
     BrancherLegendes();
+    BrancherZonation();
 }
 
 TMainForm::~TMainForm()

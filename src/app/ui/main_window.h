@@ -53,7 +53,8 @@ public:
     void SynchroniserDocument();
     // The "Couleurs" document after the colour-code window's OK with a
     // recolouring box checked: a copy of the source put in line with the code.
-    void RecolorerSelonCode(TMDIChild *source, const TCodeCouleur &code, bool aligner, bool niveauxGris);
+    void RecolorerSelonCode(TMDIChild *source, const TCodeCouleur &code, bool aligner, bool niveauxGris,
+                            double vmin = 0, double vmax = 255);
     // A press at p on a visible counting mark of the document: asks whether
     // to delete it; true when it was deleted (the press is then taken).
     bool SupprimerMarqueSous(ImageDocument &doc, QPoint p);
@@ -290,6 +291,7 @@ private:
     void BrancherComptage();       // counting tool, its window and the copy with the marks
     void BrancherCalques();        // grid and merging of the layers
     void BrancherLegendes();       // scale and colour legends
+    void BrancherZonation();       // zone delimitation and its dialog
     void BrancherHistogrammes();   // histograms and filters, decomposition, channels shown
 
     // Reads the file into a new document window; throws ErreurFichier or
