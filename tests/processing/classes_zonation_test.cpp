@@ -6,7 +6,9 @@
 #include "calibration/echelle.h"
 #include "commun/erreur.h"
 #include "processing/classes_couleurs.h"
+#include "processing/modele_zones_v.h"
 #include "processing/zonation.h"
+#include "processing/zones_document.h"
 
 #include "support/separateur.h"
 
@@ -296,5 +298,54 @@ INSTANTIATE_TEST_SUITE_P(Cas, ZonationLegende,
                                            CasLegende{"pixels", 1, "pixels", 0, "25 % (2500 pixels)"},
                                            CasLegende{"cartesian_counts_pixels", 0.1, "mm", 1, "25 % (2500 pixels)"}),
                          [](const auto &info) { return std::string(info.param.nom); });
+
+} // namespace
+
+// ---- Boundary strip and zone mode -----------------------------------------
+
+
+namespace {
+
+TEST(BandeZones, values_follow_positions_and_drags_keep_boundaries_apart)
+{
+    ModeleZonesV m(510); // two pixels a unit once the amplitude is 255
+    m.DefinirNombre(4);
+    m.DefinirAmplitude(255);
+    m.DefinirValeur(1, 64);
+    EXPECT_EQ(m.Position(1), 128);
+    m.DefinirValeur(2, 128);
+    EXPECT_DOUBLE_EQ(m.Valeur(2), 128);
+
+    EXPECT_FALSE(m.Appui(200)); // no boundary within 3 pixels
+    ASSERT_TRUE(m.Appui(257));  // boundary 2 at 256
+    EXPECT_FALSE(m.Deplacement(128)); // onto boundary 1: refused
+    EXPECT_TRUE(m.Deplacement(300));
+    EXPECT_EQ(m.Relachement(), std::optional<int>(2));
+    EXPECT_DOUBLE_EQ(m.Valeur(2), 150);
+    EXPECT_FALSE(m.Relachement().has_value());
+
+    EXPECT_FALSE(m.DefinirLargeur(41)); // not above 4 × 10 + 1
+    EXPECT_TRUE(m.DefinirLargeur(42));
+}
+
+TEST(ZonesDocument, ok_keeps_the_painting_redo_gives_it_back_and_the_end_drops_it)
+{
+    ImageDocument d;
+    d.image = Remplie(10, 10, qRgb(1, 2, 3));
+    DebutZones(d);
+    EXPECT_TRUE(d.etatDessin.ModeZones);
+    EXPECT_EQ(d.outilCourant, 0);
+    d.couleurZonation = qRgb(255, 0, 0);
+    d.coucheProvisoire.setPixel(4, 4, qRgba(9, 9, 9, 255));
+    const QImage peinture = ValiderZones(d);
+    EXPECT_EQ(peinture.pixel(4, 4), qRgb(255, 0, 0));
+    d.coucheDessin.fill(0u); // as a growth would repaint it
+    RefaireZones(d);
+    EXPECT_EQ(d.coucheDessin.pixel(4, 4), qRgb(255, 0, 0));
+    FinZones(d, ContexteDessin{});
+    EXPECT_FALSE(d.etatDessin.ModeZones);
+    EXPECT_EQ(d.outilCourant, ImageDocument::OutilMesure);
+    EXPECT_EQ(qAlpha(d.coucheDessin.pixel(4, 4)), 0);
+}
 
 } // namespace

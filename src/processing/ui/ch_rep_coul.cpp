@@ -75,7 +75,7 @@ TChRepCoul::TChRepCoul(QWidget *parent) : QDialog(parent)
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 
     Label1 = new QLabel(tr("Limites\ndes couleurs"), this);
-    Label1->setGeometry(GaucheBoites, 120, 70, 30);
+    Label1->setGeometry(GaucheBoites, 116, 160, 34);
     Titreffect = new QLabel(this);
     Titreffect->setFont(PoliceGrasse11());
     for (int i = 0; i <= MaxClassesCouleurs; ++i) {
