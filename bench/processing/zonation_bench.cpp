@@ -117,6 +117,20 @@ void Aligner(benchmark::State &state)
 }
 BENCHMARK(Aligner)->Unit(benchmark::kMillisecond);
 
+void MettreEnCouleurs(benchmark::State &state)
+{
+    TCodeCouleur code;
+    code.TypeCodage = CodageDeuxCouleurs;
+    code.CouleurMin = CouleurRvb(0, 0, 255);
+    code.CouleurMax = CouleurRvb(255, 255, 0);
+    QImage image = Photo().copy();
+    for (auto _ : state) {
+        ColorerNiveauxGris(code, image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(MettreEnCouleurs)->Unit(benchmark::kMillisecond);
+
 void ColorierClasses(benchmark::State &state)
 {
     ClassesCouleurs c;

@@ -3,6 +3,7 @@
 #include "calibration/decodage_couleur.h"
 #include "commun/erreur.h"
 #include "commun/nombres.h"
+#include "commun/travail_parallele.h"
 
 #include <QCoreApplication>
 
@@ -20,6 +21,20 @@ QString Tr(const char *texte)
 }
 
 constexpr QRgb Noir = 0xFF000000u;
+
+// Runs ligne(y) for every row of the picture, the rows shared between cores
+// for a large picture (each row is independent of the others).
+template <typename Ligne>
+void ParLignes(QImage &image, const Ligne &ligne)
+{
+    const int parts = PartsParalleles(image.sizeInBytes());
+    uchar *bits = image.bits(); // detaches once, before the threads start
+    const qsizetype pas = image.bytesPerLine();
+    ParcourirEnParallele(image.height(), parts, [&](int debut, int fin) {
+        for (int y = debut; y < fin; ++y)
+            ligne(reinterpret_cast<QRgb *>(bits + y * pas));
+    });
+}
 constexpr QRgb Blanc = 0xFFFFFFFFu;
 
 void PreparerImage(QImage &image)
@@ -42,9 +57,9 @@ inline QRgb NoirOuBlanc(QRgb p, int s, int sombre, int clair)
 void AlignerArcEnCiel(const TCodeCouleur &code, QImage &image, int h)
 {
     const PrimairesArcEnCiel p = PrimairesOrdre(code.OrdreArcEnCiel);
-    for (int y = 0; y < image.height(); ++y) {
-        auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+    const int largeur = image.width();
+    ParLignes(image, [&](QRgb *ligne) {
+        for (int x = 0; x < largeur; ++x) {
             const QRgb px = ligne[x];
             std::array<int, 3> c{qRed(px), qGreen(px), qBlue(px)};
             const int s = c[0] + c[1] + c[2];
@@ -74,7 +89,7 @@ void AlignerArcEnCiel(const TCodeCouleur &code, QImage &image, int h)
             }
             ligne[x] = qRgba(c[0], c[1], c[2], qAlpha(px));
         }
-    }
+    });
 }
 
 void AlignerDeuxCouleurs(const TCodeCouleur &code, QImage &image, double tolerance, int I)
@@ -95,9 +110,9 @@ void AlignerDeuxCouleurs(const TCodeCouleur &code, QImage &image, double toleran
     if (utiles == 0)
         throw ErreurKaptori(Tr("Les deux couleurs du codage sont identiques : les teintes ne peuvent pas être "
                                "alignées."));
-    for (int y = 0; y < image.height(); ++y) {
-        auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+    const int largeur = image.width();
+    ParLignes(image, [&](QRgb *ligne) {
+        for (int x = 0; x < largeur; ++x) {
             const QRgb px = ligne[x];
             const int r = qRed(px), g = qGreen(px), b = qBlue(px);
             const double t = (part[0][r] + part[1][g] + part[2][b]) / utiles;
@@ -110,7 +125,7 @@ void AlignerDeuxCouleurs(const TCodeCouleur &code, QImage &image, double toleran
                 ligne[x] = NoirOuBlanc(px, r + g + b, I, 675 - I);
             }
         }
-    }
+    });
 }
 
 void AlignerTableau(const TCodeCouleur &code, QImage &image, int h, int I)
@@ -132,9 +147,9 @@ void AlignerTableau(const TCodeCouleur &code, QImage &image, int h, int I)
         const CouleurWin c = code.CouleurTable[static_cast<std::size_t>(e)];
         couleurs[static_cast<std::size_t>(e)] = qRgb(RougeWin(c), VertWin(c), BleuWin(c)) & 0x00FFFFFFu;
     }
-    for (int y = 0; y < image.height(); ++y) {
-        auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+    const int largeur = image.width();
+    ParLignes(image, [&](QRgb *ligne) {
+        for (int x = 0; x < largeur; ++x) {
             const QRgb px = ligne[x];
             const int r = qRed(px), g = qGreen(px), b = qBlue(px);
             const unsigned m = masques[0][r] & masques[1][g] & masques[2][b];
@@ -145,7 +160,7 @@ void AlignerTableau(const TCodeCouleur &code, QImage &image, int h, int I)
                 ligne[x] = NoirOuBlanc(px, r + g + b, I, 675 - I);
             }
         }
-    }
+    });
 }
 
 } // namespace
@@ -187,9 +202,9 @@ void ColorerNiveauxGris(const TCodeCouleur &code, QImage &image)
         table[static_cast<std::size_t>(g)] = qRgb(RougeWin(c), VertWin(c), BleuWin(c)) & 0x00FFFFFFu;
     }
     PreparerImage(image);
-    for (int y = 0; y < image.height(); ++y) {
-        auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
+    const int largeur = image.width();
+    ParLignes(image, [&](QRgb *ligne) {
+        for (int x = 0; x < largeur; ++x)
             ligne[x] = (ligne[x] & 0xFF000000u) | table[qBlue(ligne[x])];
-    }
+    });
 }

@@ -1,6 +1,7 @@
 #include "processing/classes_couleurs.h"
 
 #include "commun/nombres.h"
+#include "commun/travail_parallele.h"
 #include "processing/histogrammes.h"
 
 #include <QCoreApplication>
@@ -154,14 +155,20 @@ void Colorier(const ClassesCouleurs &classes, QImage &image)
         table[static_cast<std::size_t>(b)] = classes.CouleursClasses[static_cast<std::size_t>(j)] | 0xFF000000u;
         peint[static_cast<std::size_t>(b)] = true;
     }
-    for (int y = 0; y < image.height(); ++y) {
-        auto *ligne = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int b = qBlue(ligne[x]);
-            if (peint[static_cast<std::size_t>(b)])
-                ligne[x] = table[static_cast<std::size_t>(b)];
+    // Rows are independent: a large picture shares them between cores.
+    const int largeur = image.width();
+    uchar *bits = image.bits();
+    const qsizetype pas = image.bytesPerLine();
+    ParcourirEnParallele(image.height(), PartsParalleles(image.sizeInBytes()), [&](int debut, int fin) {
+        for (int y = debut; y < fin; ++y) {
+            auto *ligne = reinterpret_cast<QRgb *>(bits + y * pas);
+            for (int x = 0; x < largeur; ++x) {
+                const int b = qBlue(ligne[x]);
+                if (peint[static_cast<std::size_t>(b)])
+                    ligne[x] = table[static_cast<std::size_t>(b)];
+            }
         }
-    }
+    });
 }
 
 QStringList LibellesClasses(const ClassesCouleurs &classes, double vmin, double vmax)
