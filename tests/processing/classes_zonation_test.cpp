@@ -349,3 +349,29 @@ TEST(ZonesDocument, ok_keeps_the_painting_redo_gives_it_back_and_the_end_drops_i
 }
 
 } // namespace
+
+namespace {
+
+TEST(ClassesColorierGrandeImage, rows_shared_between_cores_are_all_painted_by_the_rule)
+{
+    // 2100 × 2100 × 4 bytes passes the size at which rows are shared.
+    QImage image(2100, 2100, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *l = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            l[x] = qRgb(0, 0, (x + y) % 256);
+    }
+    ClassesCouleurs c = Classes(4);
+    MemeLargeur(c);
+    Colorier(c, image);
+    int faux = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int b = (x + y) % 256;
+            const int j = b >= 191 ? 3 : b >= 128 ? 2 : b >= 64 ? 1 : 0;
+            faux += image.pixel(x, y) != (c.CouleursClasses[static_cast<std::size_t>(j)] | 0xFF000000u);
+        }
+    EXPECT_EQ(faux, 0);
+}
+
+} // namespace

@@ -106,6 +106,7 @@ void TChRepCoul::Preparer(const ClassesCouleurs &classes, const QImage &image, c
     classes_ = classes;
     classes_.NbClasses = std::clamp(classes_.NbClasses, 1, MaxClassesCouleurs);
     image_ = image.convertToFormat(QImage::Format_ARGB32);
+    reduite_ = QImage();
     Chart->DefinirValeurs(classes_.histogramme);
     Titreffect->setText(titre.ligne1 + QLatin1Char('\n') + titre.ligne2);
     const int n = classes_.NbClasses;
@@ -216,7 +217,10 @@ void TChRepCoul::Previsualiser()
     const double f = std::min((Panel2->width() - 6.0) / W, (Panel2->height() - 6.0) / H);
     const int w = std::max(1, static_cast<int>(std::nearbyint(W * f)));
     const int h = std::max(1, static_cast<int>(std::nearbyint(H * f)));
-    QImage reduite = image_.scaled(w, h, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // The reduced picture is made once; each limit change paints a copy.
+    if (reduite_.size() != QSize(w, h))
+        reduite_ = image_.scaled(w, h, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QImage reduite = reduite_.copy();
     Colorier(classes_, reduite);
     Imaper->setGeometry((Panel2->width() - w) / 2, (Panel2->height() - h) / 2, w, h);
     Imaper->setPixmap(QPixmap::fromImage(reduite));

@@ -68,5 +68,6 @@ private:
 
     ClassesCouleurs classes_;
     QImage image_{320, 240, QImage::Format_ARGB32};
+    QImage reduite_; // the picture at the preview's size
     bool miseAJour_ = false;
 };

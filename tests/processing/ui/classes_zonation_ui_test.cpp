@@ -191,3 +191,48 @@ TEST_F(ZonationDansLeCadre, both_legends_go_on_a_map)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ZonationDansLeCadre, the_colour_code_ok_makes_a_couleurs_document_and_leaves_the_source)
+{
+    TMDIChild *photo = Photo();
+    ASSERT_NE(photo, nullptr);
+    const QImage avant = photo->document().image;
+    TCodeCouleur code;
+    code.Definie = 1;
+    code.TypeCodage = CodageDeuxCouleurs;
+    code.CouleurMin = CouleurRvb(0, 0, 0);
+    code.CouleurMax = CouleurRvb(255, 255, 255);
+    code.ValeurMax = 100;
+    cadre_->RecolorerSelonCode(photo, code, false, true);
+    QApplication::processEvents();
+    TMDIChild *couleurs = cadre_->DocumentActif();
+    ASSERT_NE(couleurs, photo);
+    EXPECT_EQ(couleurs->document().titre, QStringLiteral("Couleurs"));
+    EXPECT_EQ(couleurs->document().codeCouleur, code);
+    EXPECT_EQ(couleurs->document().echelle, photo->document().echelle);
+    const QRgb p = couleurs->document().image.pixel(100, 100);
+    EXPECT_TRUE(qRed(p) == qGreen(p) && qGreen(p) == qBlue(p)); // grey painted black to white
+    EXPECT_EQ(photo->document().image, avant);
+
+    // A table code goes through the classes window; OK paints the classes
+    // and writes the intervals into the labels.
+    TCodeCouleur tableau;
+    tableau.Definie = 1;
+    tableau.TypeCodage = CodageTableau;
+    tableau.NbCouleurs = 4;
+    tableau.CouleurTable = {CouleurRvb(0, 0, 255), CouleurRvb(0, 255, 0), CouleurRvb(255, 255, 0), CouleurRvb(255, 0, 0)};
+    QTimer::singleShot(0, [] {
+        if (auto *f = qobject_cast<TChRepCoul *>(QApplication::activeModalWidget()))
+            f->OK->click();
+    });
+    cadre_->RecolorerSelonCode(photo, tableau, false, true, 0, 1000);
+    QApplication::processEvents();
+    TMDIChild *classes = cadre_->DocumentActif();
+    ASSERT_NE(classes, couleurs);
+    EXPECT_EQ(classes->document().codeCouleur.Libelle[0], QStringLiteral("< 251"));
+    EXPECT_EQ(classes->document().codeCouleur.Libelle[3], QStringLiteral("> 749"));
+}
+
+} // namespace
