@@ -115,7 +115,10 @@ std::array<QString, 5> TextesGraduations(const TCodeCouleur &code)
         const double q = k / 4.0;
         const double v = code.Logarithmique ? code.ValeurMin * std::pow(code.ValeurMax / code.ValeurMin, q)
                                             : code.ValeurMin + (code.ValeurMax - code.ValeurMin) * q;
-        textes[static_cast<std::size_t>(k)] = FormatGeneral(v, 4);
+        // A logarithmic scale with a bound at 0 or below has no value there:
+        // its tick stays without a label.
+        if (std::isfinite(v))
+            textes[static_cast<std::size_t>(k)] = FormatGeneral(v, 4);
     }
     return textes;
 }

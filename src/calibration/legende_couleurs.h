@@ -31,7 +31,8 @@ inline constexpr int LargeurLegendeCouleurs = 75;
 
 // The five tick labels of a rainbow or two-colour key from the bottom up:
 // the values at 0, 1/4, 1/2, 3/4 and 1 of the scale (logarithmic steps for a
-// logarithmic code), FormatGeneral at 4 digits.
+// logarithmic code), FormatGeneral at 4 digits; empty where a logarithmic
+// scale with a bound at 0 or below has no value.
 [[nodiscard]] std::array<QString, 5> TextesGraduations(const TCodeCouleur &code);
 
 // The key of `code` for an image of height `hauteurImage`: heading "Code" /

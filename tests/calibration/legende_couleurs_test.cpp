@@ -144,6 +144,9 @@ TEST(LegendeCouleursGraduations, a_logarithmic_code_labels_its_ticks_by_powers)
     EXPECT_EQ(TextesGraduations(code), attendu);
     code.Logarithmique = false;
     EXPECT_EQ(TextesGraduations(code)[2], QStringLiteral("5001")); // 5000,5 at 4 digits
+    code.Logarithmique = true;
+    code.ValeurMin = 0;
+    EXPECT_EQ(TextesGraduations(code)[2], QString());
 }
 
 } // namespace
