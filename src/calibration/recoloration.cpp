@@ -153,12 +153,11 @@ void AlignerTableau(const TCodeCouleur &code, QImage &image, int h, int I)
             const QRgb px = ligne[x];
             const int r = qRed(px), g = qGreen(px), b = qBlue(px);
             const unsigned m = masques[0][r] & masques[1][g] & masques[2][b];
-            if (m != 0) {
-                const int e = 31 - __builtin_clz(m);
-                ligne[x] = (px & 0xFF000000u) | couleurs[static_cast<std::size_t>(e)];
-            } else {
-                ligne[x] = NoirOuBlanc(px, r + g + b, I, 675 - I);
-            }
+            const QRgb nouveau = m != 0 ? (px & 0xFF000000u) | couleurs[static_cast<std::size_t>(31 - __builtin_clz(m))]
+                                        : NoirOuBlanc(px, r + g + b, I, 675 - I);
+            // A pixel that stays as it is is not written back.
+            if (nouveau != px)
+                ligne[x] = nouveau;
         }
     });
 }
