@@ -10,7 +10,7 @@ PAQUETS=(
   libpng-dev libjpeg-dev libjpeg-turbo-progs libgif-dev libtiff-dev libimagequant-dev
   libsane-dev libsane1 libsane-common libdeflate-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core poppler-utils
+  xvfb xauth fonts-dejavu-core fonts-liberation poppler-utils
   clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils appstream
 )

@@ -248,7 +248,9 @@ TCodeCouleur TexteEnCode(const QString &source)
         const qsizetype egal = texte.indexOf(QLatin1Char('='));
         texte = egal >= 0 ? texte.mid(egal + 1) : QString();
     }
-    const qsizetype fin = texte.indexOf(QLatin1Char('>'));
+    // The form ends at its last ">": a table label may hold one ("> 191", the
+    // top class of the grey-level classes).
+    const qsizetype fin = texte.lastIndexOf(QLatin1Char('>'));
     if (fin >= 0)
         texte.truncate(fin);
 

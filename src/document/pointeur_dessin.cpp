@@ -213,6 +213,7 @@ ResultatPointeur AppuiPointeur(ImageDocument &doc, ReglagesDessin &r, QPoint p, 
     doc.CreerCoucheProvisoire();
     if (e.ModeZones) {
         e.CouleurZone = r.CouleurCrayon;
+        doc.couleurZonation = r.CouleurCrayon | 0xFF000000u;
         doc.alphaProvisoire = 255;
     } else {
         doc.alphaProvisoire = r.OpaciteDessin;

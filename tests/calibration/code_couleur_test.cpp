@@ -216,6 +216,17 @@ TEST(TexteEnCode, skips_blanks_after_separators_and_ignores_what_follows_the_end
     EXPECT_EQ(c.UniteCode, QStringLiteral("g"));
 }
 
+TEST(TexteEnCode, a_table_label_holding_a_closing_bracket_survives_the_text_form)
+{
+    TCodeCouleur c;
+    c.Definie = 1;
+    c.TypeCodage = CodageTableau;
+    c.NbCouleurs = 4;
+    c.Libelle = {QStringLiteral("< 64"), QStringLiteral("64 - 128"), QStringLiteral("128 - 191"), QStringLiteral("> 191")};
+    c.CouleurTable = {1, 2, 3, 4};
+    EXPECT_EQ(TexteEnCode(CodeEnTexte(c)), c);
+}
+
 TEST(TexteEnCode, cuts_texts_to_twenty_characters)
 {
     const TCodeCouleur c =

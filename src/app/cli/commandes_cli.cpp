@@ -81,6 +81,21 @@ const std::vector<CommandeCli> &CommandesCli()
          "styles d'amorçage tels qu'ils sont lus (les styles intégrés quand le fichier manque ou est refusé), "
          "une ligne par valeur",
          CommandeStyles},
+        {"legende", "FICHIER SORTIE [--couleurs] [--echelle X,Y] [--fond R,V,B]",
+         "ajoute la légende des couleurs à droite de l'image et/ou la légende de l'échelle (transparente) en (X, Y)",
+         CommandeLegende},
+        {"recolorer",
+         "FICHIER SORTIE --code CODE (--aligner | --niveaux-gris) [--meme-effectif | --limites L0,…,Ln] [--mini V] "
+         "[--maxi V]",
+         "document « Couleurs » : teintes alignées sur le code (texte ou fichier .ccc) ou niveaux de gris mis en "
+         "couleurs ; classes d'un tableau de couleurs",
+         CommandeRecolorer},
+        {"zonation",
+         "FICHIER PEINTURE SORTIE [--codage rvb|tsv|tsl|av|ssp] [--seuil-sigma S] [--seuil-sat T] [--etendre N] "
+         "[--delta D] [--moyennes] [--eliminer] [--fond R,V,B]",
+         "classe l'image d'après les zones repères peintes (une couleur par catégorie) : part et surface de chaque "
+         "catégorie",
+         CommandeZonation},
     };
     return commandes;
 }

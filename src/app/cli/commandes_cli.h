@@ -113,3 +113,8 @@ int CommandeAcquerir(const QStringList &arguments, QTextStream &sortie, QTextStr
 // Priming a schema from a picture and the priming styles (commande_amorcer.cpp).
 int CommandeAmorcer(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 int CommandeStyles(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+// Legends, recolouring by the colour code and zonation (commande_legende.cpp,
+// commande_recolorer.cpp, commande_zonation.cpp).
+int CommandeLegende(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeRecolorer(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeZonation(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);

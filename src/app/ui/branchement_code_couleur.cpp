@@ -9,10 +9,12 @@
 #include "calibration/echelle.h"
 #include "calibration/ui/fenetre_code_couleur.h"
 #include "calibration/ui/panneau_decodage.h"
+#include "commun/nombres.h"
 #include "document/ui/fenetre_document.h"
 
 #include <QAction>
 #include <QDockWidget>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPointer>
@@ -195,7 +197,7 @@ private:
             Saisie(true);
     }
 
-    void CodeValide(const TCodeCouleur &code, bool, bool mettreEnCouleurs)
+    void CodeValide(const TCodeCouleur &code, bool alignerTeintes, bool mettreEnCouleurs)
     {
         TMDIChild *doc = docDefinition_;
         if (!doc)
@@ -206,6 +208,10 @@ private:
         cadre_->SynchroniserDocument();
         if (doc == cadre_->DocumentActif())
             AfficherCode(doc);
+        bool okMini = false, okMaxi = false;
+        const double vmin = TexteEnReel(RemplacerSepAutre(fenetre_->miniD->text().trimmed()), &okMini);
+        const double vmax = TexteEnReel(RemplacerSepAutre(fenetre_->MaxiD->text().trimmed()), &okMaxi);
+        cadre_->RecolorerSelonCode(doc, code, alignerTeintes, mettreEnCouleurs, okMini ? vmin : 0, okMaxi ? vmax : 255);
     }
 
     // Picking: the document switches to the measuring tool on a rectangle and

@@ -134,6 +134,8 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), zone_(new QMdiArea(
     BrancherAnimation();
     BrancherAcquisition();
     BrancherSchema();
+    BrancherLegendes();
+    BrancherZonation();
 }
 
 TMainForm::~TMainForm()

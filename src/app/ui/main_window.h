@@ -12,6 +12,8 @@
 #include <QRgb>
 #include <QStringList>
 
+#include "calibration/code_couleur.h"
+
 #include <array>
 #include <functional>
 
@@ -50,6 +52,10 @@ public:
     [[nodiscard]] QList<TMDIChild *> Documents() const;
     // Brings menus and tool bars in line with the active document.
     void SynchroniserDocument();
+    // The "Couleurs" document after the colour-code window's OK with a
+    // recolouring box checked: a copy of the source put in line with the code.
+    void RecolorerSelonCode(TMDIChild *source, const TCodeCouleur &code, bool aligner, bool niveauxGris,
+                            double vmin = 0, double vmax = 255);
     // A press at p on a visible counting mark of the document: asks whether
     // to delete it; true when it was deleted (the press is then taken).
     bool SupprimerMarqueSous(ImageDocument &doc, QPoint p);
@@ -293,6 +299,8 @@ private:
     void BrancherComptage();       // counting tool, its window and the copy with the marks
     void BrancherCalques();        // grid and merging of the layers
     void BrancherSchema();         // the schema window
+    void BrancherLegendes();       // scale and colour legends
+    void BrancherZonation();       // zone delimitation and its dialog
     void BrancherHistogrammes();   // histograms and filters, decomposition, channels shown
     void BrancherAnimation();      // animation player, building and decomposing
     void BrancherAcquisition();    // scanners and cameras, and the false-colour exercise's camera

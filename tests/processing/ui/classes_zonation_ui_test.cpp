@@ -1,0 +1,238 @@
+// Colour classes, zonation and legends in the program, used as a pupil uses
+// them: a grey measurement cut into classes by the boxes and by dragging a
+// boundary; two reference zones painted on a photo and classified with their
+// shares and areas, redone and ended; both legends added to a map. With
+// KAPTORI_CAPTURES set to a folder, the windows are saved there as PNG.
+
+#include "app/ui/main_window.h"
+#include "calibration/decodage_couleur.h"
+#include "document/ui/fenetre_document.h"
+#include "document/ui/fenetre_placement.h"
+#include "drawing/reglages_dessin.h"
+#include "processing/classes_couleurs.h"
+#include "processing/ui/ch_rep_coul.h"
+#include "processing/ui/choix_limit.h"
+#include "processing/ui/zones_v.h"
+#include "support/cadre_photo.h"
+#include "support/capture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage Degrade()
+{
+    QImage image(256, 60, QImage::Format_ARGB32);
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 256; ++x)
+            image.setPixel(x, y, qRgb(x, x, x));
+    return image;
+}
+
+ClassesCouleurs Quatre(const QImage &image)
+{
+    ClassesCouleurs c;
+    c.NbClasses = 4;
+    c.CouleursClasses = {qRgb(0, 0, 255), qRgb(0, 255, 0), qRgb(255, 255, 0), qRgb(255, 0, 0)};
+    ChargerHistogramme(c, image);
+    return c;
+}
+
+std::vector<int> Boites(const TChRepCoul &f, int n)
+{
+    std::vector<int> v;
+    for (int i = 0; i <= n; ++i)
+        v.push_back(f.EditsLimites[static_cast<std::size_t>(i)]->value());
+    return v;
+}
+
+TEST(FenetreClasses, boxes_start_at_equal_widths_follow_a_typed_limit_and_a_dragged_boundary)
+{
+    TChRepCoul fenetre;
+    const QImage image = Degrade();
+    TitreEffectifs titre;
+    titre.ligne1 = QStringLiteral("Nombre");
+    titre.ligne2 = QStringLiteral("de pixels");
+    fenetre.Preparer(Quatre(image), image, titre);
+    fenetre.show();
+    QApplication::processEvents();
+    EXPECT_EQ(Boites(fenetre, 4), (std::vector<int>{0, 64, 128, 191, 255}));
+    EXPECT_EQ(fenetre.EtiquettesEffectifs[0]->text(), QStringLiteral("3840")); // 64 levels × 60 rows
+    EXPECT_FALSE(fenetre.EditsLimites[5]->isVisible());
+
+    // A typed limit above its neighbour is held below it.
+    fenetre.EditsLimites[1]->setValue(200);
+    EXPECT_EQ(fenetre.EditsLimites[1]->value(), 127);
+
+    // Dragging boundary 2 to the right along the strip.
+    ModeleZonesV &bande = fenetre.BandeZones->modele();
+    const int x2 = bande.Position(2);
+    QTest::mousePress(fenetre.BandeZones, Qt::LeftButton, {}, QPoint(x2, 10));
+    QMouseEvent mouvement(QEvent::MouseMove, QPointF(x2 + 40, 10), fenetre.BandeZones->mapToGlobal(QPointF(x2 + 40, 10)),
+                          Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(fenetre.BandeZones, &mouvement);
+    QTest::mouseRelease(fenetre.BandeZones, Qt::LeftButton, {}, QPoint(x2 + 40, 10));
+    EXPECT_GT(fenetre.EditsLimites[2]->value(), 128);
+    EXPECT_LT(fenetre.EditsLimites[2]->value(), 191);
+
+    fenetre.Apercu->setChecked(true);
+    Capturer(fenetre, QStringLiteral("classes_couleurs"));
+    fenetre.OK->click();
+    EXPECT_EQ(fenetre.result(), QDialog::Accepted);
+    EXPECT_EQ(fenetre.ImageClasses().pixel(0, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(fenetre.ImageClasses().pixel(255, 0), qRgb(255, 0, 0));
+}
+
+class ZonationDansLeCadre : public CadrePhoto {
+protected:
+    void Peindre(TMDIChild *f, QRgb couleur, QPoint de, QPoint a)
+    {
+        cadre_->CouleurCrayon = couleur;
+        cadre_->EpaisseurCrayon = 4;
+        ReglagesDessinProgramme().CouleurCrayon = couleur;
+        ReglagesDessinProgramme().EpaisseurCrayon = 4;
+        ReglagesDessinProgramme().RebatirPointe();
+        QWidget *vue = f->vue()->viewport();
+        QTest::mousePress(vue, Qt::LeftButton, {}, Ecran(f, de));
+        for (int k = 1; k <= 10; ++k) {
+            const QPoint p = Ecran(f, de + (a - de) * k / 10);
+            QMouseEvent mouvement(QEvent::MouseMove, p, vue->mapToGlobal(p), Qt::NoButton, Qt::LeftButton, {});
+            QApplication::sendEvent(vue, &mouvement);
+        }
+        QTest::mouseRelease(vue, Qt::LeftButton, {}, Ecran(f, a));
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(ZonationDansLeCadre, two_painted_zones_grown_over_the_photo_give_shares_and_areas_then_redo_and_end)
+{
+    TMDIChild *photo = Photo();
+    ASSERT_NE(photo, nullptr);
+    cadre_->actDelimiterZones->trigger();
+    QApplication::processEvents();
+    ImageDocument &doc = photo->document();
+    EXPECT_TRUE(doc.etatDessin.ModeZones);
+    EXPECT_EQ(cadre_->TextePanneau(0), QStringLiteral("outil : délimitation de zones"));
+    auto *dialogue = photo->findChild<TChoixLimit *>();
+    ASSERT_NE(dialogue, nullptr);
+    EXPECT_TRUE(dialogue->isVisible());
+    EXPECT_FALSE(cadre_->boutonsOutils[ImageDocument::OutilMesure]->isEnabled());
+
+    Peindre(photo, qRgb(255, 0, 0), QPoint(40, 40), QPoint(120, 60));
+    Peindre(photo, qRgb(0, 0, 255), QPoint(300, 250), QPoint(420, 280));
+    dialogue->etendu->setChecked(true);
+    dialogue->OK->click();
+    QApplication::processEvents();
+
+    TMDIChild *zonation = cadre_->DocumentActif();
+    ASSERT_NE(zonation, photo);
+    EXPECT_EQ(zonation->document().titre, QStringLiteral("zonation"));
+    ASSERT_EQ(dialogue->panneaux.size(), 2u);
+    EXPECT_TRUE(dialogue->panneaux[0]->text().endsWith(QStringLiteral(" mm2)"))) << dialogue->panneaux[0]->text().toStdString();
+    // Grown over the whole photo: every pixel is classified.
+    EXPECT_EQ(qAlpha(zonation->document().image.pixel(240, 160)), 255);
+    EXPECT_TRUE(dialogue->refaire->isVisible());
+    EXPECT_FALSE(dialogue->OK->isVisible());
+    Capturer(*dialogue, QStringLiteral("zonation_resultats"));
+    Capturer(*cadre_, QStringLiteral("zonation_cadre"));
+
+    dialogue->refaire->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(dialogue->OK->isVisible());
+    EXPECT_EQ(qAlpha(doc.coucheDessin.pixel(80, 50)), 255); // the painting is back
+
+    dialogue->fermer->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(doc.etatDessin.ModeZones);
+    EXPECT_EQ(doc.outilCourant, ImageDocument::OutilMesure);
+    EXPECT_EQ(qAlpha(doc.coucheDessin.pixel(80, 50)), 0);
+    EXPECT_TRUE(cadre_->boutonsOutils[ImageDocument::OutilMesure]->isEnabled());
+}
+
+TEST_F(ZonationDansLeCadre, both_legends_go_on_a_map)
+{
+    TMDIChild *photo = Photo();
+    ASSERT_NE(photo, nullptr);
+    ImageDocument &doc = photo->document();
+    TCodeCouleur code;
+    code.Definie = 1;
+    code.TypeCodage = CodageArcEnCiel;
+    const CouleursOrdre k = CouleursDeOrdre(0);
+    code.CouleurDebut = k.debut;
+    code.CouleurMilieu = k.milieu;
+    code.CouleurFin = k.fin;
+    code.ValeurMin = 0;
+    code.ValeurMax = 2000;
+    code.Grandeur = QStringLiteral("Altitude");
+    code.UniteCode = QStringLiteral("m");
+    doc.codeCouleur = code;
+    cadre_->actLegendeCouleurs->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(doc.image.size(), QSize(555, 320));
+
+    cadre_->actLegendeEchelle->trigger();
+    QApplication::processEvents();
+    EXPECT_TRUE(doc.placementEnCours);
+    ASSERT_NE(photo->fenetrePlacement(), nullptr);
+    EXPECT_TRUE(photo->fenetrePlacement()->isVisible());
+    Capturer(*cadre_, QStringLiteral("legendes_carte"));
+    photo->fenetrePlacement()->accept();
+    QApplication::processEvents();
+    EXPECT_FALSE(doc.placementEnCours);
+    ASSERT_FALSE(doc.dessins.EstVide());
+    EXPECT_EQ(doc.dessins.ElementNumero(doc.dessins.Nombre() - 1)->Genre, GenreLegende);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ZonationDansLeCadre, the_colour_code_ok_makes_a_couleurs_document_and_leaves_the_source)
+{
+    TMDIChild *photo = Photo();
+    ASSERT_NE(photo, nullptr);
+    const QImage avant = photo->document().image;
+    TCodeCouleur code;
+    code.Definie = 1;
+    code.TypeCodage = CodageDeuxCouleurs;
+    code.CouleurMin = CouleurRvb(0, 0, 0);
+    code.CouleurMax = CouleurRvb(255, 255, 255);
+    code.ValeurMax = 100;
+    cadre_->RecolorerSelonCode(photo, code, false, true);
+    QApplication::processEvents();
+    TMDIChild *couleurs = cadre_->DocumentActif();
+    ASSERT_NE(couleurs, photo);
+    EXPECT_EQ(couleurs->document().titre, QStringLiteral("Couleurs"));
+    EXPECT_EQ(couleurs->document().codeCouleur, code);
+    EXPECT_EQ(couleurs->document().echelle, photo->document().echelle);
+    const QRgb p = couleurs->document().image.pixel(100, 100);
+    EXPECT_TRUE(qRed(p) == qGreen(p) && qGreen(p) == qBlue(p)); // grey painted black to white
+    EXPECT_EQ(photo->document().image, avant);
+
+    // A table code goes through the classes window; OK paints the classes
+    // and writes the intervals into the labels.
+    TCodeCouleur tableau;
+    tableau.Definie = 1;
+    tableau.TypeCodage = CodageTableau;
+    tableau.NbCouleurs = 4;
+    tableau.CouleurTable = {CouleurRvb(0, 0, 255), CouleurRvb(0, 255, 0), CouleurRvb(255, 255, 0), CouleurRvb(255, 0, 0)};
+    QTimer::singleShot(0, [] {
+        if (auto *f = qobject_cast<TChRepCoul *>(QApplication::activeModalWidget()))
+            f->OK->click();
+    });
+    cadre_->RecolorerSelonCode(photo, tableau, false, true, 0, 1000);
+    QApplication::processEvents();
+    TMDIChild *classes = cadre_->DocumentActif();
+    ASSERT_NE(classes, couleurs);
+    EXPECT_EQ(classes->document().codeCouleur.Libelle[0], QStringLiteral("< 251"));
+    EXPECT_EQ(classes->document().codeCouleur.Libelle[3], QStringLiteral("> 749"));
+}
+
+} // namespace
