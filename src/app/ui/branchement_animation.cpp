@@ -16,7 +16,9 @@
 #include "document/ui/fenetre_document.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressDialog>

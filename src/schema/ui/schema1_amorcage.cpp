@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLabel>
 #include <QProgressBar>
 #include <QSignalBlocker>
 #include <QSlider>
