@@ -120,6 +120,14 @@ public:
     TListeDessins dessins;
     EtatDessin etatDessin;              // drawing gesture and provisional-layer state
     EtatMesure mesure;               // readout and angle stages of the measuring tool
+    // The last rectangle measured for its light (corners in order, inside the
+    // image), measured again in other documents by a light series; absent
+    // until the first one.
+    std::optional<QRect> RectangleLumiere;
+    // The light window's quantity (0 intensity, 1 absorption, 2 D.O.) and
+    // unit ("&Pourcent" or not) when it last told the frame of a change.
+    int ChoixLumiere = 1;
+    bool LumierePourcent = true;
     // Intensity profile of the last band measured: for samples 0..LongueurProfil,
     // the sums of the red, green and blue components over the band.
     std::array<std::vector<std::uint16_t>, 3> SommesProfil;
