@@ -109,6 +109,9 @@ public:
     // White balance waiting for a rectangle drawn with the measuring tool
     // (CaptureBlanc); the tool in use before it, given back afterwards.
     bool captureBlanc = false;
+    // Colour picking of the colour-code window waiting for the measuring
+    // tool's rectangles on this document: they are not light measurements.
+    bool saisieCouleur = false;
     int outilAvantBlanc = OutilMesure;
     int modeMesure = 0;              // index in the measurement menu ("&Courante")
     int styleRemplissage = 0;

@@ -86,3 +86,13 @@ std::optional<CouleurWin> MoyenneZoneColoree(const ImageDocument &document)
     return CouleurRvb(ArrondiBorne(r / total, 0, 255), ArrondiBorne(g / total, 0, 255),
                       ArrondiBorne(b / total, 0, 255));
 }
+
+SignatureSpectrale SignatureLumiere(const TCodeCouleur &code, CouleurWin moyenne)
+{
+    const int r = RougeWin(moyenne);
+    const int g = VertWin(moyenne);
+    const int b = BleuWin(moyenne);
+    SignatureSpectrale s = SignatureDeCouleur(code, r, g, b);
+    s.hauteurs = {b / 4, g / 4, r / 4};
+    return s;
+}

@@ -4,6 +4,7 @@
 // what is coloured on the provisional and drawing layers.
 
 #include "calibration/code_couleur.h"
+#include "calibration/lecture_pixel.h"
 
 #include <QRect>
 #include <QSize>
@@ -34,3 +35,9 @@ std::optional<CouleurWin> MesurerRectangleLumiere(ImageDocument &document, QPoin
 // drawing layer has an alpha above 0 (a pattern fill's alpha-1 gaps count).
 // Each mean is Round(sum / count); nothing when no pixel counts.
 [[nodiscard]] std::optional<CouleurWin> MoyenneZoneColoree(const ImageDocument &document);
+
+// What the decoding panel shows of a measured mean colour under a
+// three-channel code: the channel values through the code's MiniC/MaxiC
+// (channel 1 from blue, 2 from green, 3 from red) and bars of height B div 4,
+// G div 4 and R div 4.
+[[nodiscard]] SignatureSpectrale SignatureLumiere(const TCodeCouleur &code, CouleurWin moyenne);

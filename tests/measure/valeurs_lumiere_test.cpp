@@ -212,3 +212,19 @@ TEST_F(ZoneColoree, CountsPixelsUnderEitherLayerOnceIncludingAlphaOneGaps)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SignatureLumiere, BarsAreAQuarterOfEachComponentAndValuesGoThroughTheCode)
+{
+    TCodeCouleur code;
+    code.Definie = 1;
+    code.MiniC = {0, 10, -100};
+    code.MaxiC = {255, 20, 100};
+    const SignatureSpectrale s = SignatureLumiere(code, CouleurRvb(255, 128, 3));
+    EXPECT_EQ(s.hauteurs, (std::array<int, 3>{0, 32, 63}));
+    // Blue 3 → 3; green 128 × 10 / 255 + 10 = 15,02 → 15; red 255 → 100.
+    EXPECT_EQ(s.valeurs, (std::array<int, 3>{3, 15, 100}));
+}
+
+} // namespace
