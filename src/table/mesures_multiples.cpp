@@ -202,6 +202,8 @@ QString MesuresMultiples::LibelleX() const
 QString MesuresMultiples::LibelleY(int i) const
 {
     const auto k = static_cast<std::size_t>(std::clamp(i, 1, 2));
+    if (NomYMulti[k] == QLatin1String("longueur"))
+        return LibelleLongueur(UniteYMulti[k]);
     return LibelleGrandeur(NomYMulti[k], UniteYMulti[k], k == 1 ? QStringLiteral("Valeur Y1") : QStringLiteral("Valeur Y2"));
 }
 

@@ -32,6 +32,21 @@ Composante ComposanteDe(CouleurWin couleur, int composante)
 
 } // namespace
 
+QString LigneImageSerie(int numero, const QString &titre)
+{
+    QString nom = titre;
+    nom.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    nom = nom.mid(nom.lastIndexOf(QLatin1Char('/')) + 1);
+    return QStringLiteral("%1 %2").arg(numero, 2).arg(nom);
+}
+
+int NumeroLigneImage(const QString &ligne)
+{
+    bool ok = false;
+    const int n = ligne.left(2).trimmed().toInt(&ok);
+    return ok ? n : 0;
+}
+
 QString ValeurSerieLumiere(const ParametresSerie &p, double zero, CouleurWin couleur)
 {
     const Composante c = ComposanteDe(couleur, p.composante);

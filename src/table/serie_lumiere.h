@@ -26,6 +26,13 @@ struct ParametresSerie {
     double ecart = 0;
 };
 
+// A line of the image-choice dialog: the document's number right-aligned on
+// two characters, a blank, and the file name of its caption without the
+// folder (" 1 photo.bmp").
+[[nodiscard]] QString LigneImageSerie(int numero, const QString &titre);
+// The number read back from a line's first two characters; 0 when none.
+[[nodiscard]] int NumeroLigneImage(const QString &ligne);
+
 // The cell text of one mean colour: the chosen component's value less the
 // zero reference z of the quantity (in percent, or in D.O.).
 [[nodiscard]] QString ValeurSerieLumiere(const ParametresSerie &p, double zero, CouleurWin couleur);

@@ -94,3 +94,17 @@ TEST(SerieLumiere, CaptionsOfArbitraryUnitsAndDensityAndAMissedImage)
 }
 
 } // namespace
+
+namespace {
+
+TEST(LignesImagesSerie, NumberOnTwoCharactersThenTheFileNameAlone)
+{
+    EXPECT_EQ(LigneImageSerie(1, QStringLiteral("/home/eleve/photos/photo.bmp")), QStringLiteral(" 1 photo.bmp"));
+    EXPECT_EQ(LigneImageSerie(12, QStringLiteral("C:\\images\\feuille 2.jpg")), QStringLiteral("12 feuille 2.jpg"));
+    EXPECT_EQ(LigneImageSerie(3, QStringLiteral("Nouveau3")), QStringLiteral(" 3 Nouveau3"));
+    EXPECT_EQ(NumeroLigneImage(QStringLiteral(" 1 photo.bmp")), 1);
+    EXPECT_EQ(NumeroLigneImage(QStringLiteral("12 12.bmp")), 12);
+    EXPECT_EQ(NumeroLigneImage(QStringLiteral("ab")), 0);
+}
+
+} // namespace
