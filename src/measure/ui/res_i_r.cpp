@@ -30,12 +30,12 @@ QLineEdit *CaseLecture(QWidget *parent, const QColor &fond)
     return e;
 }
 
-// A column of four read-only boxes under a two-line caption.
-QWidget *Colonne(QWidget *parent, const QString &titre, QLabel **indication, std::array<QLineEdit *, 4> &cases)
+// The caption of a column of four read-only boxes, with a hint under it.
+QWidget *Colonne(QWidget *parent, const QString &titre, QLabel **indication)
 {
     auto *panneau = new QWidget(parent);
     auto *v = new QVBoxLayout(panneau);
-    v->setContentsMargins(4, 0, 4, 0);
+    v->setContentsMargins(0, 0, 0, 0);
     auto *t = new QLabel(titre, panneau);
     t->setAlignment(Qt::AlignCenter);
     v->addWidget(t);
@@ -44,11 +44,6 @@ QWidget *Colonne(QWidget *parent, const QString &titre, QLabel **indication, std
         (*indication)->setAlignment(Qt::AlignCenter);
         v->addWidget(*indication);
     }
-    for (auto &c : cases) {
-        c = CaseLecture(panneau, QColor());
-        v->addWidget(c);
-    }
-    v->addStretch();
     return panneau;
 }
 
@@ -89,7 +84,6 @@ TRes_I_r::TRes_I_r(QWidget *parent) : QMainWindow(parent, Qt::Tool | Qt::WindowS
     auto *h = new QHBoxLayout(centre);
     h->setContentsMargins(6, 4, 6, 6);
     auto *principal = new QWidget(centre);
-    principal->setFixedWidth(LargeurEtroite - 12);
     auto *g = new QGridLayout(principal);
     g->setContentsMargins(0, 0, 0, 0);
     entete = new QLabel(tr("Valeurs moyennes dans le rectangle"), principal);
@@ -146,17 +140,24 @@ TRes_I_r::TRes_I_r(QWidget *parent) : QMainWindow(parent, Qt::Tool | Qt::WindowS
     instruction->setAlignment(Qt::AlignCenter);
     g->addWidget(instruction, 7, 0, 1, 4);
     g->setRowStretch(8, 1);
-    h->addWidget(principal);
 
-    panneauZero = Colonne(centre, tr("Valeurs du\nzéro"), &noir_blanc, zeros);
+    // The zero and raw columns beside the lines, beyond the narrow width.
+    panneauZero = Colonne(principal, tr("Valeurs du\nzéro"), &noir_blanc);
     noir_blanc->setText(tr("(blanc)"));
-    for (QLineEdit *e : zeros)
-        e->setText(QStringLiteral("0"));
-    panneauBrut = Colonne(centre, tr("Valeurs\nbrutes"), nullptr, brutes);
-    h->addWidget(panneauZero);
-    h->addWidget(panneauBrut);
-    panneauZero->hide();
-    panneauBrut->hide();
+    panneauBrut = Colonne(principal, tr("Valeurs\nbrutes"), nullptr);
+    g->addWidget(panneauZero, 1, 4, Qt::AlignBottom);
+    g->addWidget(panneauBrut, 1, 5, Qt::AlignBottom);
+    for (int i = 0; i < 4; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        zeros[k] = CaseLecture(principal, QColor());
+        zeros[k]->setText(QStringLiteral("0"));
+        brutes[k] = CaseLecture(principal, QColor());
+        g->addWidget(zeros[k], 2 + i, 4);
+        g->addWidget(brutes[k], 2 + i, 5);
+    }
+    g->setColumnMinimumWidth(3, 60);
+    h->addWidget(principal);
+    AfficherColonnes(false);
 
     // The overlay over the whole window, until a click or a measurement.
     recouvrement = new QFrame(centre);
@@ -283,8 +284,17 @@ void TRes_I_r::EffacerZero()
 void TRes_I_r::BasculerZeroBrut()
 {
     large_ = !large_;
-    panneauZero->setVisible(large_);
-    panneauBrut->setVisible(large_);
+    AfficherColonnes(large_);
     setFixedWidth(large_ ? LargeurLarge : LargeurEtroite);
     actVoirZero->setText(large_ ? tr("&Masquer zéro/valeurs brutes") : tr("&Voir zéro/valeurs brutes"));
+}
+
+void TRes_I_r::AfficherColonnes(bool visibles)
+{
+    panneauZero->setVisible(visibles);
+    panneauBrut->setVisible(visibles);
+    for (int i = 0; i < 4; ++i) {
+        zeros[static_cast<std::size_t>(i)]->setVisible(visibles);
+        brutes[static_cast<std::size_t>(i)]->setVisible(visibles);
+    }
 }

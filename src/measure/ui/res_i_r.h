@@ -91,6 +91,7 @@ protected:
 private:
     void Rafraichir();
     void AppliquerGrandeur();
+    void AfficherColonnes(bool visibles);
 
     ValeursLumiere valeurs_;
     bool large_ = false;
