@@ -462,6 +462,9 @@ void TMainForm::LumiereRelacher(ImageDocument &doc, QPoint p)
     if (!m)
         return;
     TRes_I_r &lumiere = lumiere_->Fenetre();
+    // A series measures again with the quantity and unit of this moment.
+    doc.ChoixLumiere = lumiere.Grandeur();
+    doc.LumierePourcent = lumiere.Pourcent();
     lumiere.actSeries->setEnabled(true);
     lumiere.CalculerLumiere(RougeWin(*m), VertWin(*m), BleuWin(*m));
     lumiere_->AfficherBarres(doc, *m);

@@ -1,5 +1,7 @@
 #include "table/ui/choix_series.h"
 
+#include "table/ui/saisie_mult.h"
+
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
@@ -36,6 +38,7 @@ TChoix_series::TChoix_series(QWidget *parent) : QDialog(parent)
         auto *n = new QDoubleSpinBox;
         n->setRange(-1e9, 1e9);
         n->setDecimals(3);
+        n->setLocale(LocaleNombres());
         n->setValue(0);
         return n;
     };

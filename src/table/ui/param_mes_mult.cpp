@@ -1,5 +1,7 @@
 #include "table/ui/param_mes_mult.h"
 
+#include "table/ui/saisie_mult.h"
+
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -7,7 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -103,7 +105,7 @@ TParamMesMult::TParamMesMult(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt:
     gy->addWidget(UniteY2, 3, 2);
     gy->addWidget(coeffY2, 3, 3);
 
-    auto *boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     boutons->button(QDialogButtonBox::Cancel)->setText(tr("Annuler"));
     connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -116,9 +118,13 @@ TParamMesMult::TParamMesMult(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt:
 
     // "Entier": no decimals, arrow step 1; "Réel" and the decimals box: n
     // decimals with an arrow step of 10^-n.
+    for (QDoubleSpinBox *n : {incrementX, coeffY1, coeffY2})
+        n->setLocale(LocaleNombres());
     connect(entier, &QRadioButton::toggled, this, [this] { MettreAJour(); });
     connect(RxSpinEdit2, &QSpinBox::valueChanged, this, [this] { MettreAJour(); });
     connect(uneVariable, &QRadioButton::toggled, this, [this] { MettreAJour(); });
+    connect(modes[3], &QRadioButton::toggled, this, [this] { MettreAJour(); });
+    connect(incrementX, &QDoubleSpinBox::valueChanged, this, [this] { MettreAJour(); });
     MettreAJour();
 }
 
@@ -133,6 +139,8 @@ void TParamMesMult::MettreAJour()
     const bool deux = deuxVariables->isChecked();
     for (QWidget *w : std::initializer_list<QWidget *>{GrandeurY2, UniteY2, coeffY2, libelleY2})
         w->setVisible(deux);
+    // Dividing by nothing would send X to infinity at the first line.
+    boutons->button(QDialogButtonBox::Ok)->setEnabled(!(modes[3]->isChecked() && incrementX->value() == 0));
 }
 
 void TParamMesMult::ModeComplet(bool complet)
@@ -170,14 +178,4 @@ ParametresMesMult TParamMesMult::Parametres() const
     p.uniteY = {QString(), UniteY1->text(), UniteY2->text()};
     p.coeff = {1, coeffY1->value(), coeffY2->value()};
     return p;
-}
-
-void TParamMesMult::accept()
-{
-    // Dividing by nothing would send X to infinity at the first line.
-    if (modes[3]->isChecked() && incrementX->value() == 0) {
-        QMessageBox::warning(this, windowTitle(), tr("Un incrément nul ne permet pas de diviser X."));
-        return;
-    }
-    QDialog::accept();
 }

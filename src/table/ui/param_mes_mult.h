@@ -10,6 +10,7 @@
 
 #include <array>
 
+class QDialogButtonBox;
 class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
@@ -50,7 +51,7 @@ public:
     QDoubleSpinBox *coeffY2 = nullptr;
     QLabel *libelleY2 = nullptr;
 
-    void accept() override;
+    QDialogButtonBox *boutons = nullptr;
 
 private:
     void MettreAJour();

@@ -1,5 +1,7 @@
 #include "table/ui/saisie_mult.h"
 
+#include "commun/nombres.h"
+
 #include <QDoubleSpinBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -11,11 +13,19 @@
 
 #include <cmath>
 
+QLocale LocaleNombres()
+{
+    QLocale l = SepDecimal() == QLatin1Char(',') ? QLocale(QLocale::French, QLocale::France) : QLocale::c();
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
+    return l;
+}
+
 namespace {
 
 QDoubleSpinBox *Nombre(QWidget *parent, double valeur)
 {
     auto *n = new QDoubleSpinBox(parent);
+    n->setLocale(LocaleNombres());
     n->setRange(-1e12, 1e12);
     n->setDecimals(0);
     n->setValue(valeur);
@@ -124,6 +134,8 @@ bool Saisie_Mult::Courbe() const
 
 void Saisie_Mult::Afficher()
 {
+    incrementX->setLocale(LocaleNombres());
+    ValXSM->setLocale(LocaleNombres());
     const int n = etat.DecimalesPas;
     incrementX->setDecimals(n);
     incrementX->setSingleStep(std::pow(10.0, -n));

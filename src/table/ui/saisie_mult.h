@@ -6,6 +6,7 @@
 
 #include "table/mesures_multiples.h"
 
+#include <QLocale>
 #include <QWidget>
 
 class QDoubleSpinBox;
@@ -13,6 +14,10 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
+
+// The locale the number boxes of the multiple measurements and the series
+// write with: the program's decimal separator, no group separator.
+[[nodiscard]] QLocale LocaleNombres();
 
 class Saisie_Mult : public QWidget {
     Q_OBJECT
