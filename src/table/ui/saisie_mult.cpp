@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -118,6 +119,16 @@ Saisie_Mult::Saisie_Mult(QWidget *parent) : QWidget(parent)
     connect(Button2, &QPushButton::clicked, this, &Saisie_Mult::EnvoiCourbeDemande);
     connect(effacer, &QPushButton::clicked, this, &Saisie_Mult::EffacementDemande);
     connect(Button4, &QPushButton::clicked, this, &Saisie_Mult::EffacementDemande);
+    // What the user types is the state at once: a measurement shown before
+    // the next send keeps it.
+    connect(incrementX, &QDoubleSpinBox::valueChanged, this, [this](double v) {
+        if (!affichage_)
+            etat.PasXMulti = v;
+    });
+    connect(ValXSM, &QDoubleSpinBox::valueChanged, this, [this](double v) {
+        if (!affichage_)
+            etat.DefinirX(v);
+    });
     connect(MesureY1, &QRadioButton::toggled, this, [this](bool coche) { etat.Y2Coche = !coche; });
     connect(mesureY2, &QRadioButton::toggled, this, [this](bool coche) { etat.Y2Coche = coche; });
 }
@@ -134,6 +145,7 @@ bool Saisie_Mult::Courbe() const
 
 void Saisie_Mult::Afficher()
 {
+    const QScopedValueRollback<bool> garde(affichage_, true);
     incrementX->setLocale(LocaleNombres());
     ValXSM->setLocale(LocaleNombres());
     const int n = etat.DecimalesPas;

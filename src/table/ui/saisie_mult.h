@@ -60,4 +60,7 @@ signals:
     void EnvoiDemande();
     void EnvoiCourbeDemande();
     void EffacementDemande();
+
+private:
+    bool affichage_ = false; // the controls are being set from the state
 };

@@ -177,7 +177,7 @@ TEST_F(LumiereDansLeCadre, what_is_coloured_is_measured_at_once_and_the_mode_ret
     EXPECT_EQ(doc().modeMesure, MesureCourante);
 }
 
-TEST_F(LumiereDansLeCadre, three_lengths_sent_give_x_0_1_2_in_the_table)
+TEST_F(LumiereDansLeCadre, three_lengths_sent_from_a_typed_x_give_three_lines)
 {
     Ouvrir(QStringLiteral("longueurs.png"));
     ASSERT_TRUE(cadre->actMesuresMultiples->isEnabled());
@@ -186,15 +186,17 @@ TEST_F(LumiereDansLeCadre, three_lengths_sent_give_x_0_1_2_in_the_table)
     ASSERT_NE(panneau, nullptr);
     EXPECT_TRUE(panneau->isVisible());
     EXPECT_TRUE(panneau->MesureY1->text().startsWith(QStringLiteral("longueur (")));
+    // X typed before measuring is kept by the measurement.
+    panneau->ValXSM->setValue(10);
     for (int i = 1; i <= 3; ++i) {
         Glisser({10, 10}, {10 + 10 * i, 10});
         QTest::mouseClick(panneau->envoyer, Qt::LeftButton);
     }
-    EXPECT_EQ(panneau->ValXSM->text(), QStringLiteral("3"));
+    EXPECT_EQ(panneau->ValXSM->text(), QStringLiteral("13"));
     const TableauResultats &t = cadre->TableauModif->tableau();
     ASSERT_EQ(t.NbLignes(), 6);
-    EXPECT_EQ(t.Cellule(0, 2), QStringLiteral("0"));
-    EXPECT_EQ(t.Cellule(0, 4), QStringLiteral("2"));
+    EXPECT_EQ(t.Cellule(0, 2), QStringLiteral("10"));
+    EXPECT_EQ(t.Cellule(0, 4), QStringLiteral("12"));
     EXPECT_EQ(t.Cellule(1, 4), QStringLiteral("30")); // 30 pixels with the default scale
     EXPECT_TRUE(cadre->TableauModif->isVisible());
     Capturer(cadre.get(), "mesures_multiples_cadre");
