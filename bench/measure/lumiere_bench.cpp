@@ -59,9 +59,11 @@ void BM_SommePlaineImage(benchmark::State &state)
     const QImage &image = Document().image;
     for (auto _ : state) {
         std::uint64_t r = 0, g = 0, b = 0;
-        for (int y = 0; y < image.height(); ++y) {
+        const int largeur = image.width();
+        const int hauteur = image.height();
+        for (int y = 0; y < hauteur; ++y) {
             const auto *p = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-            for (int x = 0; x < image.width(); ++x) {
+            for (int x = 0; x < largeur; ++x) {
                 r += (p[x] >> 16) & 0xFF;
                 g += (p[x] >> 8) & 0xFF;
                 b += p[x] & 0xFF;
