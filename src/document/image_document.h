@@ -109,6 +109,9 @@ public:
     // White balance waiting for a rectangle drawn with the measuring tool
     // (CaptureBlanc); the tool in use before it, given back afterwards.
     bool captureBlanc = false;
+    // Colour picking of the colour-code window waiting for the measuring
+    // tool's rectangles on this document: they are not light measurements.
+    bool saisieCouleur = false;
     int outilAvantBlanc = OutilMesure;
     int modeMesure = 0;              // index in the measurement menu ("&Courante")
     int styleRemplissage = 0;
@@ -120,6 +123,14 @@ public:
     TListeDessins dessins;
     EtatDessin etatDessin;              // drawing gesture and provisional-layer state
     EtatMesure mesure;               // readout and angle stages of the measuring tool
+    // The last rectangle measured for its light (corners in order, inside the
+    // image), measured again in other documents by a light series; absent
+    // until the first one.
+    std::optional<QRect> RectangleLumiere;
+    // The light window's quantity (0 intensity, 1 absorption, 2 D.O.) and
+    // unit ("&Pourcent" or not) when it last told the frame of a change.
+    int ChoixLumiere = 1;
+    bool LumierePourcent = true;
     // Intensity profile of the last band measured: for samples 0..LongueurProfil,
     // the sums of the red, green and blue components over the band.
     std::array<std::vector<std::uint16_t>, 3> SommesProfil;

@@ -17,6 +17,16 @@ const std::vector<CommandeCli> &CommandesCli()
          "[--conversion LIGNE=VALEUR]... [--nom N] [--unite U] [--surface A:B] [--graphe SORTIE.gif|.bmp]",
          "profil d'intensité le long d'une bande : tableau des valeurs, surface entre deux échantillons, graphique",
          CommandeProfil},
+        {"lumiere", "FICHIER X0 Y0 X1 Y1 | FICHIER --zone [--unite pourcent|rvb] [--zero X0,Y0,X1,Y1]",
+         "couleur moyenne du rectangle (ou de ce qui est coloré, --zone), puis intensité, absorption et D.O. nettes "
+         "en rouge, vert, bleu et globale, comme la fenêtre des valeurs de lumière",
+         CommandeLumiere},
+        {"serie",
+         "X0 Y0 X1 Y1 FICHIER FICHIER... [--mesure intensite|absorption|do] [--unite pourcent|rvb] "
+         "[--composante rouge|verte|bleue|luminosite] [--grandeur G] [--unite-x U] [--premier V] [--ecart E] "
+         "[--zero X0,Y0,X1,Y1]",
+         "série de mesures de lumière sur le même rectangle de chaque fichier : texte du tableau de résultats",
+         CommandeSerie},
         {"angle", "AX AY BX BY CX CY DX DY", "angle entre les segments AB et CD : aigu (orienté)", CommandeAngle},
         {"convert", "IN OUT [--codage jpg|png|bmp|non] [--qualite N]",
          "ouvre IN et l'enregistre sous OUT comme « Enregistrer sous » (format selon l'extension, fichiers .sca et .ccc)",

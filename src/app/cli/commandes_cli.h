@@ -95,6 +95,11 @@ int CommandeTableau(const QStringList &arguments, QTextStream &sortie, QTextStre
 int CommandeSurface(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 int CommandeObjets(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
 
+// Light values of a rectangle or of a coloured zone, and the light series
+// over several files (commande_lumiere.cpp).
+int CommandeLumiere(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+int CommandeSerie(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);
+
 // Counting marks and the measuring grid (commande_compter.cpp,
 // commande_quadrillage.cpp).
 int CommandeCompter(const QStringList &arguments, QTextStream &sortie, QTextStream &erreurs);

@@ -227,10 +227,12 @@ private:
             outilAvantSaisie_ = d.outilCourant;
             d.outilCourant = OutilMesure;
             d.modeMesure = ModeLumiereRectangle;
+            d.saisieCouleur = true;
         } else {
             if (TMDIChild *doc = docSaisie_) {
                 doc->document().outilCourant = outilAvantSaisie_;
                 doc->document().modeMesure = 0;
+                doc->document().saisieCouleur = false;
                 EffacerRectangle(doc);
             }
             docSaisie_ = nullptr;

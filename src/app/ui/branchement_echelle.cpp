@@ -131,6 +131,8 @@ void TMainForm::BrancherEchelle()
         menuMesures->popup(QPoint(300, 80));
     });
     connect(menuMesures, &QMenu::triggered, this, [this, g](QAction *a) {
+        if (a == actMesuresMultiples)
+            return;
         a->setChecked(true);
         TMDIChild *f = DocumentActif();
         if (!f || f->document().outilCourant != ImageDocument::OutilMesure)
@@ -159,6 +161,7 @@ void TMainForm::BrancherEchelle()
         } else {
             g->profil->hide();
         }
+        LumiereModeChoisi(f, mode);
     });
     g->profil->DocumentActif = [this]() -> std::pair<ImageDocument *, QObject *> {
         TMDIChild *f = DocumentActif();
@@ -193,21 +196,31 @@ void TMainForm::BrancherEchelle()
             MessageInformation(this, tr("erreur de calcul d'angle"));
     };
     GestionnaireOutil outil;
-    outil.appui = [apres, plume, g](ImageDocument &doc, QPoint p, Qt::MouseButton bouton) {
+    outil.appui = [this, apres, plume, g](ImageDocument &doc, QPoint p, Qt::MouseButton bouton) {
         if (bouton != Qt::LeftButton)
             return;
         apres(doc, AppuyerMesure(doc, p, plume(doc)));
+        MesureMultipleAppui(doc);
         // A click on the bound document fills conditions from the zone under the pen tip.
         if ((doc.modeMesure == MesureSurface || doc.modeMesure == MesureDelimitation) && g->surface->Document() == &doc
             && g->surface->isVisible())
             g->surface->ClicImage(p.x(), p.y(), ReglagesDessinProgramme().Pointe);
     };
-    outil.deplacement = [apres, plume](ImageDocument &doc, QPoint p, Qt::MouseButtons boutons) {
+    outil.deplacement = [this, apres, plume](ImageDocument &doc, QPoint p, Qt::MouseButtons boutons) {
         apres(doc, DeplacerMesure(doc, p, boutons.testFlag(Qt::LeftButton), plume(doc)));
+        // The light rectangle follows the pointer whatever the scale.
+        if (doc.modeMesure == MesureLumiereRectangle && boutons.testFlag(Qt::LeftButton))
+            LumiereGlisser(doc, p);
     };
-    outil.relachement = [apres, plume](ImageDocument &doc, QPoint p, Qt::MouseButton bouton) {
-        if (bouton == Qt::LeftButton)
-            apres(doc, RelacherMesure(doc, p, plume(doc)));
+    outil.relachement = [this, apres, plume](ImageDocument &doc, QPoint p, Qt::MouseButton bouton) {
+        if (bouton != Qt::LeftButton)
+            return;
+        const ReactionMesure r = RelacherMesure(doc, p, plume(doc));
+        apres(doc, r);
+        if (doc.modeMesure == MesureLumiereRectangle)
+            LumiereRelacher(doc, p);
+        else if (r.longueur)
+            MesureMultipleLongueur(doc, *r.longueur);
     };
     outil.garderProvisoire = [](const ImageDocument &doc) { return AttendSecondSegment(doc); };
     EnregistrerGestionnaireOutil(ImageDocument::OutilMesure, std::move(outil));

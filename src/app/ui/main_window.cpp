@@ -136,6 +136,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent), zone_(new QMdiArea(
     BrancherSchema();
     BrancherLegendes();
     BrancherZonation();
+    BrancherLumiere();
 }
 
 TMainForm::~TMainForm()
@@ -362,6 +363,10 @@ void TMainForm::CreerBarres()
     for (int i = 0; i < 7; ++i)
         AjouterOption(menuMesures, g, tr(mesures[i]), i);
     CocherTag(menuMesures, 0);
+    menuMesures->addSeparator();
+    actMesuresMultiples = menuMesures->addAction(tr("Mesures multiples"));
+    actMesuresMultiples->setCheckable(true);
+    actMesuresMultiples->setData(-1);
     deroulant(tr("police"), menuPolice, boutonPolice);
     Ajouter(menuPolice, tr("&Fonte"), {}, false);
     g = new QActionGroup(this);
@@ -532,6 +537,7 @@ void TMainForm::SynchroniserDocument()
     if (doc.outilCourant >= 0 && doc.outilCourant < 10)
         boutonsOutils[doc.outilCourant]->setChecked(true);
     actCanauxAffiches->setVisible(doc.avecCanaux);
+    SynchroniserLumiere();
 }
 
 bool TMainForm::event(QEvent *event)

@@ -150,6 +150,21 @@ public:
     std::function<void(TMDIChild *fenetre, int dpi)> AttribuerEchelleAcquisition;
     // The acquisition source chosen, by its device name; empty until one is.
     QString SourceChoisie;
+    // ---- Light values and multiple measurements (app/ui/branchement_lumiere.cpp),
+    // called by the measuring tool's steps.
+    // A measurement mode chosen in the measurement menu for this document:
+    // modes 2 and 6 set up the light window (6 measures at once), the others
+    // hide it.
+    void LumiereModeChoisi(TMDIChild *fenetre, int mode);
+    // Mode 2: the rectangle from the press point follows the pointer; at the
+    // release it is measured, unless colour picking or the white capture
+    // waits for it.
+    void LumiereGlisser(ImageDocument &doc, QPoint p);
+    void LumiereRelacher(ImageDocument &doc, QPoint p);
+    // While "Mesures multiples" is on: a length measured in mode 0 on an
+    // ordinary document, and a press in mode 0 on a cartesian one.
+    void MesureMultipleLongueur(const ImageDocument &doc, double longueur);
+    void MesureMultipleAppui(const ImageDocument &doc);
 
     // Opens an animation list; set by the animation subsystem (nothing happens otherwise).
     std::function<void(const QString &)> ouvrirAnimation;
@@ -258,6 +273,7 @@ public:
     QMenu *menuRemplissage = nullptr;
     QMenu *menuForme = nullptr;
     QMenu *menuMesures = nullptr;        // the seven measurement types (ModeMesure)
+    QAction *actMesuresMultiples = nullptr; // "Mesures multiples", at the menu's foot
     QMenu *menuPolice = nullptr;         // "&Fonte", "Fond &Transparent", "Fond& Coloré"
     QMenu *menuFleche = nullptr;
     QMenu *menuModeRemplissage = nullptr;
@@ -304,6 +320,9 @@ private:
     void BrancherHistogrammes();   // histograms and filters, decomposition, channels shown
     void BrancherAnimation();      // animation player, building and decomposing
     void BrancherAcquisition();    // scanners and cameras, and the false-colour exercise's camera
+    void BrancherLumiere();        // light values, multiple measurements, light series
+    // The multiple-measurement panel and menu item follow the active document.
+    void SynchroniserLumiere();
 
     // Reads the file into a new document window; throws ErreurFichier or
     // ErreurDecodage and then leaves no window behind.
@@ -328,6 +347,7 @@ private:
     void ModifierZoom(const std::function<float(float)> &modification);
 
     QMdiArea *zone_ = nullptr;
+    class GestionLumiere *lumiere_ = nullptr; // branchement_lumiere.cpp
     TCh_grille *grille_ = nullptr; // "Choix du quadrillage", made on first use
     // The press on a counting mark: the deletion question (branchement_comptage).
     std::function<bool(ImageDocument &, QPoint)> supprimerMarque_;

@@ -168,6 +168,16 @@ void TTableauModif::ChoisirReglage()
     TableauModifie();
 }
 
+void TTableauModif::ReglageApplique()
+{
+    setWindowTitle(tableau_.Titre);
+    actAjouterColonne->setEnabled(tableau_.ModeSeries);
+    actTotaux->setChecked(tableau_.Totaux());
+    actMoyennes->setChecked(tableau_.Moyennes());
+    EtatGraphe();
+    TableauModifie();
+}
+
 void TTableauModif::EtatGraphe()
 {
     // Series by classes have no graph.

@@ -51,6 +51,9 @@ public:
     void ChoisirReglage();
     // After cells or the grid's size were changed from outside.
     void TableauModifie();
+    // After the table's setup was applied from outside (the multiple
+    // measurements, a light series): caption, menus and graph follow it.
+    void ReglageApplique();
 
     // The commands of the menus, for the frame and the tests.
     void EnregistrerTableau();

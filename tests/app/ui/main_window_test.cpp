@@ -132,8 +132,12 @@ TEST_F(Cadre, MenusCarryTheirFrenchCaptionsAndShortcuts)
     EXPECT_EQ(f.actCollerNouvelleImage->shortcut(), QKeySequence(QStringLiteral("Shift+Ins")));
     EXPECT_FALSE(f.actCopier->isEnabled());
     EXPECT_FALSE(f.actAnnuler->isEnabled());
-    EXPECT_EQ(f.menuMesures->actions().size(), 7);
+    // The seven measurement types, then "Mesures multiples" at the foot.
+    EXPECT_EQ(f.menuMesures->actions().size(), 9);
     EXPECT_EQ(f.menuMesures->actions().at(6)->text(), QStringLiteral("L&umière sous ce qui est coloré"));
+    EXPECT_TRUE(f.menuMesures->actions().at(7)->isSeparator());
+    EXPECT_EQ(f.menuMesures->actions().at(8), f.actMesuresMultiples);
+    EXPECT_EQ(f.actMesuresMultiples->text(), QStringLiteral("Mesures multiples"));
 }
 
 TEST_F(Cadre, ToolWindowImageAndChoiceMenusCarryTheirFrenchCaptions)

@@ -403,7 +403,8 @@ TEST_F(MesureDansLeCadre, outil_de_mesure_selects_the_tool_and_offers_the_measur
                                      QStringLiteral("&Lumière sur un rectangle"),
                                      QStringLiteral("lumière sur une &Bande"), QStringLiteral("&Angle"),
                                      QStringLiteral("&Délimitation d'objets"),
-                                     QStringLiteral("L&umière sous ce qui est coloré")}));
+                                     QStringLiteral("L&umière sous ce qui est coloré"), QString(),
+                                     QStringLiteral("Mesures multiples")}));
 }
 
 TEST_F(MesureDansLeCadre, a_photo_calibrated_with_a_segment_in_the_scale_window_reads_lengths)
