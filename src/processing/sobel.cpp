@@ -75,10 +75,15 @@ QImage Sobel(const QImage &image)
         QRgb *d = ligneResultat(y);
         auto *o = reinterpret_cast<std::uint8_t *>(d);
         for (std::size_t i = 4; i < octets - 4; ++i) {
-            const int gx = std::clamp(l[i + 4] - l[i - 4], 0, 255);
-            const int gy = std::clamp(dv[i - 4] + 2 * dv[i] + dv[i + 4], 0, 255);
-            const float racine = std::sqrt(static_cast<float>(gx * gx + gy * gy));
-            o[i] = static_cast<std::uint8_t>(std::min(255, static_cast<int>(racine + 0.5f)));
+            // 16-bit lanes up to the squares (each at most 255²); their sum
+            // and root in single precision, where they are exact enough.
+            const auto gx = std::clamp(static_cast<std::int16_t>(l[i + 4] - l[i - 4]), std::int16_t{0}, std::int16_t{255});
+            const auto gy = std::clamp(static_cast<std::int16_t>(dv[i - 4] + 2 * dv[i] + dv[i + 4]), std::int16_t{0},
+                                       std::int16_t{255});
+            const auto gx2 = static_cast<std::uint16_t>(gx * gx);
+            const auto gy2 = static_cast<std::uint16_t>(gy * gy);
+            const float racine = std::sqrt(static_cast<float>(gx2) + static_cast<float>(gy2));
+            o[i] = static_cast<std::uint8_t>(static_cast<int>(std::min(255.0f, racine + 0.5f)));
         }
         for (int x = 1; x < w - 1; ++x)
             d[x] |= 0xFF000000u;
