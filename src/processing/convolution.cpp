@@ -137,8 +137,8 @@ inline std::uint8_t Octet(E somme)
 template <const auto &K>
 struct LignesDeTravail {
     static constexpr int R = std::remove_cvref_t<decltype(K)>::Rayon;
-    static constexpr bool Court = K.mini() * K.facteur + K.decalage >= -(1 << 15) && K.maxi() * K.facteur + K.decalage < (1 << 15) &&
-                                  K.facteur > 0 && K.decalage >= 0;
+    static constexpr bool Court = K.facteur > 0 && K.decalage >= 0 && K.mini() * K.facteur >= -(1 << 15) &&
+                                  K.maxi() * K.facteur + K.decalage < (1 << 15);
     // Sums kept in 16 bits, with wrapping, whenever every sum the kernel can
     // give lies within a 16-bit range: they come out exact.
     using Somme = std::conditional_t<Court, std::uint16_t, std::int32_t>;

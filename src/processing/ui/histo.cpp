@@ -20,10 +20,12 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <exception>
+#include <limits>
 
 namespace {
 
@@ -274,7 +276,11 @@ void THisto::Operation(const std::function<void()> &calcul, const std::function<
     QProgressDialog progression(tr("Traitement de l'image en cours..."), QString(), 0, 0, this);
     progression.setWindowTitle(tr("Patienter..."));
     progression.setWindowModality(Qt::WindowModal);
-    progression.setMinimumDuration(500);
+    progression.setMinimumDuration(std::numeric_limits<int>::max()); // shown by the timer below only
+    QTimer montre;
+    montre.setSingleShot(true);
+    connect(&montre, &QTimer::timeout, &progression, &QProgressDialog::show);
+    montre.start(500);
     std::exception_ptr erreur;
     QEventLoop boucle;
     const std::unique_ptr<QThread> fil(QThread::create([&calcul, &erreur] {
