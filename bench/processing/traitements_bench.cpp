@@ -1,9 +1,10 @@
 // Point and geometric operations and the combination of pictures on a
 // 24-megapixel picture (6000 × 4000), each beside a memcpy of the same bytes
-// in the same run: BM_Memcpy copies the picture's 96 MB into a buffer
+// in the same run, one thread on both sides unless KAPTORI_BANC_PARTS says: BM_Memcpy copies the picture's 96 MB into a buffer
 // already in use, BM_CopieNeuve into fresh memory as an operation that makes
 // a new picture must; the resizing references copy the bytes of the result.
 
+#include "commun/travail_parallele.h"
 #include "processing/balance_blanc.h"
 #include "processing/combinaison_algebrique.h"
 #include "processing/combinaison_logique.h"
@@ -15,11 +16,21 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <random>
 #include <vector>
 
 namespace {
+
+// One thread, like the memcpy beside it, unless KAPTORI_BANC_PARTS names
+// the most parts a pass may be split into.
+void PartsDuBanc()
+{
+    const char *parts = std::getenv("KAPTORI_BANC_PARTS");
+    PartsParallelesMaxi() = parts ? std::max(1, std::atoi(parts)) : 1;
+}
 
 constexpr int kLargeur = 6000;
 constexpr int kHauteur = 4000;
@@ -41,6 +52,7 @@ QImage Photo(unsigned graine)
 
 const QImage &Image1()
 {
+    PartsDuBanc();
     static const QImage image = Photo(1);
     return image;
 }

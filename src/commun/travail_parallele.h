@@ -5,21 +5,31 @@
 // thrown by a part is rethrown once every part has ended.
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <exception>
 #include <mutex>
 #include <thread>
 #include <vector>
 
+// The most parts a pass is split into: four unless lowered (a benchmark
+// measuring one thread beside a one-thread reference sets 1).
+[[nodiscard]] inline std::atomic<int> &PartsParallelesMaxi()
+{
+    static std::atomic<int> maxi{4};
+    return maxi;
+}
+
 // Parts used for a range worth `octets` bytes of work: one below a few
-// megabytes (threads would cost more than they save), else one per core, at most four.
+// megabytes (threads would cost more than they save), else one per core,
+// at most PartsParallelesMaxi().
 [[nodiscard]] inline int PartsParalleles(std::int64_t octets)
 {
     constexpr std::int64_t Seuil = std::int64_t{16} << 20;
     if (octets < Seuil)
         return 1;
     const int coeurs = static_cast<int>(std::thread::hardware_concurrency());
-    return std::clamp(coeurs, 1, 4);
+    return std::clamp(coeurs, 1, std::max(1, PartsParallelesMaxi().load()));
 }
 
 // Calls travail(debut, fin) on `parts` consecutive slices of [0, n).

@@ -55,6 +55,7 @@ void Appliquer(const QImage &d, const QImage &s, QImage &resultat, int w, int h)
     uchar *bits = resultat.bits();
     const qsizetype pas = resultat.bytesPerLine();
     ParcourirEnParallele(d.height(), PartsParalleles(resultat.sizeInBytes()), [&](int debut, int fin) {
+        const int largeur = w; // in a local: the stores to the pixels could otherwise alias it
         for (int y = debut; y < fin; ++y) {
             const auto *ld = reinterpret_cast<const QRgb *>(d.constScanLine(y));
             auto *lr = reinterpret_cast<QRgb *>(bits + pas * y);
@@ -63,7 +64,7 @@ void Appliquer(const QImage &d, const QImage &s, QImage &resultat, int w, int h)
                 continue;
             }
             const auto *ls = reinterpret_cast<const QRgb *>(s.constScanLine(y));
-            for (int x = 0; x < w; ++x) {
+            for (int x = 0; x < largeur; ++x) {
                 const std::uint32_t c = ld[x];
                 lr[x] = (Op<M>(c, ls[x]) & 0x00FFFFFFu) | (c & 0xFF000000u);
             }

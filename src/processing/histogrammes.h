@@ -36,3 +36,9 @@ struct LimitesComposantes {
 
 // The picture as a 24-bit one: Format_ARGB32 with every alpha at 255.
 [[nodiscard]] QImage ImageVingtQuatreBits(const QImage &image);
+
+// The picture to read as a 24-bit one without copying it: the picture
+// itself when its 32-bit pixels already hold red, green and blue as they
+// are (Format_RGB32 or Format_ARGB32; the reader then ignores alpha), else
+// ImageVingtQuatreBits(image) kept in `converti`.
+[[nodiscard]] const QImage &LectureVingtQuatreBits(const QImage &image, QImage &converti);

@@ -5,6 +5,8 @@
 
 #include <QRgb>
 
+#include <cstdint>
+
 QImage NiveauxGris(const QImage &image)
 {
     const QImage source = image.convertToFormat(QImage::Format_ARGB32);
@@ -15,13 +17,18 @@ QImage NiveauxGris(const QImage &image)
     uchar *bits = gris.bits();
     const qsizetype pas = gris.bytesPerLine();
     ParcourirEnParallele(gris.height(), PartsParalleles(gris.sizeInBytes()), [&](int debut, int fin) {
+        // The width in a local: the stores to the pixels could otherwise alias it.
+        const int largeur = w;
         for (int y = debut; y < fin; ++y) {
-            const auto *s = reinterpret_cast<const QRgb *>(source.constScanLine(y));
-            auto *d = reinterpret_cast<QRgb *>(bits + pas * y);
-            for (int x = 0; x < w; ++x) {
-                const QRgb c = s[x];
-                const std::uint32_t i = (61u * qRed(c) + 174u * qGreen(c) + 21u * qBlue(c)) >> 8;
-                d[x] = 0xFF000000u | (i << 16) | (i << 8) | i;
+            // The components read as bytes (blue, green, red, alpha): the
+            // weighted sum stays below 65536, so 16-bit lanes hold it.
+            const auto *__restrict s = source.constScanLine(y);
+            auto *__restrict d = reinterpret_cast<QRgb *>(bits + pas * y);
+            for (int x = 0; x < largeur; ++x) {
+                const auto i = static_cast<std::uint16_t>(
+                    (61u * s[4 * x + 2] + 174u * s[4 * x + 1] + 21u * s[4 * x]) & 0xFFFFu);
+                const std::uint32_t g = static_cast<std::uint32_t>(i >> 8);
+                d[x] = 0xFF000000u | (g << 16) | (g << 8) | g;
             }
         }
     });

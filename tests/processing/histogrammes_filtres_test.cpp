@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <ostream>
 #include <random>
 #include <vector>
@@ -199,6 +200,103 @@ TEST(Filtres, EveryFilterKeepsTheSizeOfTinyPictures)
             EXPECT_EQ(Evider(p).size(), p.size());
         }
 }
+
+// Sobel pixel by pixel from the table, border kept.
+QImage SobelDeReference(const QImage &image)
+{
+    QImage r = ImageVingtQuatreBits(image);
+    const QImage s = r.copy();
+    for (int y = 1; y + 1 < s.height(); ++y)
+        for (int x = 1; x + 1 < s.width(); ++x) {
+            int sortie[3];
+            for (int k = 0; k < 3; ++k) {
+                const auto p = [&](int dx, int dy) { return static_cast<int>((s.pixel(x + dx, y + dy) >> (8 * k)) & 0xFF); };
+                const int gx = p(1, -1) + 2 * p(1, 0) + p(1, 1) - p(-1, -1) - 2 * p(-1, 0) - p(-1, 1);
+                const int gy = p(-1, 1) + 2 * p(0, 1) + p(1, 1) - p(-1, -1) - 2 * p(0, -1) - p(1, -1);
+                sortie[k] = MagnitudeSobel(gx, gy);
+            }
+            r.setPixel(x, y, qRgb(sortie[2], sortie[1], sortie[0]));
+        }
+    return r;
+}
+
+// "Evide" pixel by pixel, border of two kept.
+QImage EvideDeReference(const QImage &image)
+{
+    QImage r = ImageVingtQuatreBits(image);
+    const QImage s = r.copy();
+    for (int y = 2; y + 2 < s.height(); ++y)
+        for (int x = 2; x + 2 < s.width(); ++x) {
+            bool voisin = false;
+            for (int dy = -2; dy <= 2; ++dy)
+                for (int dx = -2; dx <= 2; ++dx)
+                    voisin = voisin || qBlue(s.pixel(x + dx, y + dy)) >= SeuilEvide;
+            r.setPixel(x, y, qBlue(s.pixel(x, y)) < SeuilEvide && voisin ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+        }
+    return r;
+}
+
+// Pictures of every shape the row loops must handle: no inner pixel, inner
+// rows narrower than a vector, odd widths, and formats read in place
+// (translucent ARGB32, RGB32) or converted first.
+struct CasImage {
+    const char *nom;
+    int largeur;
+    int hauteur;
+    QImage::Format format;
+};
+
+void PrintTo(const CasImage &c, std::ostream *os) { *os << c.nom; }
+
+class FiltresRapides : public testing::TestWithParam<CasImage> {
+protected:
+    QImage Image() const
+    {
+        const CasImage &c = GetParam();
+        std::mt19937 gen(static_cast<unsigned>(c.largeur * 131 + c.hauteur));
+        QImage image(c.largeur, c.hauteur, QImage::Format_ARGB32);
+        for (int y = 0; y < c.hauteur; ++y)
+            for (int x = 0; x < c.largeur; ++x)
+                reinterpret_cast<QRgb *>(image.scanLine(y))[x] = gen() | (c.format == QImage::Format_ARGB32 ? 0u : 0xFF000000u);
+        return image.convertToFormat(c.format);
+    }
+};
+
+TEST_P(FiltresRapides, EveryFilterGivesTheBytesOfThePixelByPixelRule)
+{
+    const QImage p = Image();
+    const QImage opaque = ImageVingtQuatreBits(p);
+    for (const auto f : {FiltreConvolution::Flou, FiltreConvolution::FlouGaussien, FiltreConvolution::Accentuer,
+                         FiltreConvolution::Contour, FiltreConvolution::Lithographie})
+        EXPECT_EQ(AppliquerFiltre(p, f), ConvolutionDeReference(opaque, NoyauDeFiltre(f))) << static_cast<int>(f);
+    EXPECT_EQ(Sobel(p), SobelDeReference(p));
+    EXPECT_EQ(Evider(p), EvideDeReference(p));
+}
+
+TEST_P(FiltresRapides, HistogramsCountEveryPixelOnce)
+{
+    const QImage p = Image();
+    std::array<std::array<std::uint64_t, 256>, 3> attendu{};
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x) {
+            const QRgb c = p.pixel(x, y);
+            ++attendu[ComposanteRouge][static_cast<std::size_t>(qRed(c))];
+            ++attendu[ComposanteVerte][static_cast<std::size_t>(qGreen(c))];
+            ++attendu[ComposanteBleue][static_cast<std::size_t>(qBlue(c))];
+        }
+    EXPECT_EQ(CalculerHistogrammes(p).comptes, attendu);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formes, FiltresRapides,
+    testing::Values(CasImage{"un_pixel", 1, 1, QImage::Format_ARGB32}, CasImage{"une_colonne", 1, 9, QImage::Format_ARGB32},
+                    CasImage{"une_ligne", 9, 1, QImage::Format_RGB32}, CasImage{"trois_sur_deux", 3, 2, QImage::Format_ARGB32},
+                    CasImage{"trois_sur_trois", 3, 3, QImage::Format_RGB32}, CasImage{"cinq_sur_cinq", 5, 5, QImage::Format_ARGB32},
+                    CasImage{"sept_sur_huit", 7, 8, QImage::Format_ARGB32}, CasImage{"huit_sur_sept", 8, 7, QImage::Format_RGB888},
+                    CasImage{"impaire_large", 41, 9, QImage::Format_ARGB32},
+                    CasImage{"etroite_haute", 9, 41, QImage::Format_RGB32},
+                    CasImage{"translucide_premultipliee", 23, 17, QImage::Format_ARGB32_Premultiplied}),
+    [](const testing::TestParamInfo<CasImage> &info) { return std::string(info.param.nom); });
 
 TEST(Histogrammes, UniformGreyGivesOneBarOfHundred)
 {

@@ -11,14 +11,21 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QEventLoop>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <exception>
+#include <limits>
 
 namespace {
 
@@ -160,28 +167,31 @@ THisto::THisto(QWidget *parent) : QDialog(parent)
     connect(peindre, &QPushButton::clicked, this, [this] { Operation([this] { travail_->Colorer(); }); });
     connect(annuler, &QPushButton::clicked, this, [this] { Operation([this] { travail_->Annuler(); }); });
     const auto etirement = [this](bool tout) {
-        Operation([this, tout] {
-            const std::array<bool, 3> inchangees = tout ? travail_->EtirerEnsemble() : travail_->EtirerPortions();
-            if (tout)
-                for (int k = 0; k < 3; ++k)
-                    PlacerRepere(k, travail_->limites.basse[static_cast<std::size_t>(k)],
-                                 travail_->limites.haute[static_cast<std::size_t>(k)]);
-            QStringList noms;
-            const QString composantes[3] = {tr("bleue"), tr("verte"), tr("rouge")};
-            for (int k = 2; k >= 0; --k)
-                if (inchangees[static_cast<std::size_t>(k)])
-                    noms << composantes[k];
-            if (!noms.isEmpty())
-                Signal(this, Signaler, false, tr("Composante constante, laissée telle quelle : %1.")
-                                             .arg(noms.join(QStringLiteral(", "))));
-        });
+        auto inchangees = std::make_shared<std::array<bool, 3>>();
+        Operation([this, tout, inchangees] { *inchangees = tout ? travail_->EtirerEnsemble() : travail_->EtirerPortions(); },
+                  [this, tout, inchangees] {
+                      if (tout)
+                          for (int k = 0; k < 3; ++k)
+                              PlacerRepere(k, travail_->limites.basse[static_cast<std::size_t>(k)],
+                                           travail_->limites.haute[static_cast<std::size_t>(k)]);
+                      QStringList noms;
+                      const QString composantes[3] = {tr("bleue"), tr("verte"), tr("rouge")};
+                      for (int k = 2; k >= 0; --k)
+                          if ((*inchangees)[static_cast<std::size_t>(k)])
+                              noms << composantes[k];
+                      if (!noms.isEmpty())
+                          Signal(this, Signaler, false, tr("Composante constante, laissée telle quelle : %1.")
+                                                       .arg(noms.join(QStringLiteral(", "))));
+                  });
     };
     connect(ensemble, &QPushButton::clicked, this, [etirement] { etirement(true); });
     connect(portions, &QPushButton::clicked, this, [etirement] { etirement(false); });
     connect(modifier, &QPushButton::clicked, this,
-            [this] { Operation([this] { travail_->Gamma(valcorgamma_->value()); }); });
+            [this] { Operation([this, g = valcorgamma_->value()] { travail_->Gamma(g); }); });
     connect(tester, &QPushButton::clicked, this,
-            [this] { Operation([this] { travail_->SaturationLumiere(saturation_->value(), lumiere_->value()); }); });
+            [this] {
+                Operation([this, s = saturation_->value(), l = lumiere_->value()] { travail_->SaturationLumiere(s, l); });
+            });
     const std::pair<QPushButton *, FiltreConvolution> boutonsFiltres[] = {
         {accentuer, FiltreConvolution::Accentuer}, {flou, FiltreConvolution::Flou},
         {gaussien, FiltreConvolution::FlouGaussien}, {contour, FiltreConvolution::Contour},
@@ -255,21 +265,46 @@ void THisto::RepereChange(int composante)
     travail_->limites.haute[static_cast<std::size_t>(composante)] = l.haute;
 }
 
-void THisto::Operation(const std::function<void()> &operation)
+void THisto::Operation(const std::function<void()> &calcul, const std::function<void()> &ensuite)
 {
     if (!travail_)
         return;
-    // The window repaints before a long pass over the picture.
+    // The pass over the picture runs beside the interface, which keeps
+    // repainting and, past half a second, shows that it is working; the
+    // user's input waits until it ends.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QProgressDialog progression(tr("Traitement de l'image en cours..."), QString(), 0, 0, this);
+    progression.setWindowTitle(tr("Patienter..."));
+    progression.setWindowModality(Qt::WindowModal);
+    progression.setMinimumDuration(std::numeric_limits<int>::max()); // shown by the timer below only
+    QTimer montre;
+    montre.setSingleShot(true);
+    connect(&montre, &QTimer::timeout, &progression, &QProgressDialog::show);
+    montre.start(500);
+    std::exception_ptr erreur;
+    QEventLoop boucle;
+    const std::unique_ptr<QThread> fil(QThread::create([&calcul, &erreur] {
+        try {
+            calcul();
+        } catch (...) {
+            erreur = std::current_exception();
+        }
+    }));
+    connect(fil.get(), &QThread::finished, &boucle, &QEventLoop::quit);
+    fil->start();
+    boucle.exec(QEventLoop::ExcludeUserInputEvents);
+    fil->wait();
+    progression.reset();
+    QApplication::restoreOverrideCursor();
     try {
-        operation();
+        if (erreur)
+            std::rethrow_exception(erreur);
     } catch (const ErreurKaptori &e) {
-        QApplication::restoreOverrideCursor();
         Signal(this, Signaler, true, e.message());
         return;
     }
-    QApplication::restoreOverrideCursor();
+    if (ensuite)
+        ensuite();
     MettreAJourApercu();
 }
 

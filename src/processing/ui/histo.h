@@ -55,7 +55,8 @@ private:
     void ReinitialiserLimites();
     void RepereChange(int composante);
     void PlacerRepere(int composante, int basse, int haute);
-    void Operation(const std::function<void()> &operation);
+    // `calcul` runs off the interface thread; `ensuite`, on it, once it succeeded.
+    void Operation(const std::function<void()> &calcul, const std::function<void()> &ensuite = {});
     void MettreAJourApercu();
     void MettreAJourCouleur();
 
