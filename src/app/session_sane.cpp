@@ -9,8 +9,10 @@
 
 #include <sane/sane.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -320,6 +322,18 @@ bool SessionSane::SourceChargeur()
     return chargeur.match(o->valeur.toString()).hasMatch();
 }
 
+// A read that fails right after sane_start may find the backend's reader
+// thread still starting; several backends stop it with an asynchronous
+// cancellation, which, landing inside the allocator, leaves its lock taken
+// for ever and the whole program frozen. The reader is given a moment to
+// reach its first blocking write before it is cancelled. Errors are rare,
+// and this runs on the acquisition's own thread.
+void SessionSane::AnnulerApresErreur()
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    f_->cancel(appareil_);
+}
+
 FinAcquisition SessionSane::Acquerir(const RecevoirImage &recevoir, const std::atomic<bool> *annuler,
                                      const Progression &progression)
 {
@@ -363,8 +377,10 @@ FinAcquisition SessionSane::Acquerir(const RecevoirImage &recevoir, const std::a
                 }
                 if (s == SANE_STATUS_EOF)
                     break;
-                if (s != SANE_STATUS_GOOD)
+                if (s != SANE_STATUS_GOOD) {
+                    AnnulerApresErreur();
                     throw ErreurAcquisition(MessageStatutSane(s, EtapeSane::Lecture));
+                }
                 n = std::clamp<SANE_Int>(n, 0, kTailleLecture);
                 assembleur.Ajouter(tampon.data(), n);
                 recus += n;

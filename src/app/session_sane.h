@@ -80,5 +80,7 @@ private:
     struct Fonctions;
     std::unique_ptr<Fonctions> f_;
     void *appareil_ = nullptr; // SANE_Handle
+
+    void AnnulerApresErreur();
     bool initialisee_ = false;
 };
