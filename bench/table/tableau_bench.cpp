@@ -77,6 +77,39 @@ void BM_CalculerTotaux(benchmark::State &state)
 }
 BENCHMARK(BM_CalculerTotaux)->Unit(benchmark::kMillisecond);
 
+// Enter after one value was typed: the grand total moves, so every
+// percentage is written again.
+void BM_CalculerTotauxApresSaisie(benchmark::State &state)
+{
+    TableauResultats t = Tableau();
+    t.BasculerTotaux();
+    int i = 0;
+    for (auto _ : state) {
+        t.DefinirCellule(1, 2 + (i * 7919) % kLignes, QString::number(i % 97));
+        ++i;
+        t.CalculerTotaux();
+    }
+}
+BENCHMARK(BM_CalculerTotauxApresSaisie)->Unit(benchmark::kMillisecond);
+
+// Totals of a table read from a file: every cell parsed, every computed cell
+// written (the copy of the table is made outside the timing).
+void BM_CalculerTotauxPremiereFois(benchmark::State &state)
+{
+    TableauResultats modele = Tableau();
+    modele.BasculerTotaux();
+    for (auto _ : state) {
+        state.PauseTiming();
+        TableauResultats t = modele;
+        for (int r = 2; r < t.NbLignes() - 1; ++r)
+            for (int c = 1; c <= 2; ++c)
+                t.DefinirCellule(c, r, t.Cellule(c, r) + QString());
+        state.ResumeTiming();
+        t.CalculerTotaux();
+    }
+}
+BENCHMARK(BM_CalculerTotauxPremiereFois)->Unit(benchmark::kMillisecond);
+
 void BM_ReferenceFromChars(benchmark::State &state)
 {
     const std::vector<std::string> textes = Textes(Tableau(), 1, 2);
@@ -109,6 +142,28 @@ void BM_RafraichirEtRendre(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RafraichirEtRendre)->Unit(benchmark::kMillisecond);
+
+// The same when every refresh moves the axes (a last value alternately
+// inside and far beyond the others): the background is drawn each time.
+void BM_RafraichirEtRendreAxesChangeants(benchmark::State &state)
+{
+    Application();
+    TableauResultats t = Tableau();
+    TGraphe g;
+    PreparerGrapheTableau(g);
+    AppliquerAxesTableau(t, g);
+    g.DefinirTaille(QSize(640, 480));
+    QImage image(640, 480, QImage::Format_ARGB32);
+    int i = 0;
+    for (auto _ : state) {
+        t.DefinirCellule(1, kLignes + 1, QString::number(++i % 2 ? 1e6 : 10));
+        RafraichirGraphe(t, g);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        DessinerGraphe(p, g);
+    }
+}
+BENCHMARK(BM_RafraichirEtRendreAxesChangeants)->Unit(benchmark::kMillisecond);
 
 // The two parts of the refresh and drawing, apart.
 void BM_RafraichirSeul(benchmark::State &state)

@@ -207,6 +207,11 @@ ResultatPointeur AppuiPointeur(ImageDocument &doc, ReglagesDessin &r, QPoint p, 
     e.PointDepart = e.DernierPoint = p;
     e.GesteEnCours = bouton == Qt::LeftButton;
     const GestionnaireOutil *g = GestionnaireDe(outil);
+    if (g && g->sansCouches) {
+        if (g->appui)
+            g->appui(doc, p, bouton);
+        return res;
+    }
 
     if (!e.LigneMesure && !doc.coucheDessin.isNull())
         doc.FusionnerProvisoire();

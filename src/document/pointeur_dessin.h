@@ -29,6 +29,10 @@ struct GestionnaireOutil {
     // True when the press must keep the provisional layer as it is (the
     // measuring tool while an angle waits for its second line).
     std::function<bool(const ImageDocument &)> garderProvisoire;
+    // True when the tool draws on no layer (counting marks live in lists of
+    // their own): its press leaves the layers as they are, repaints nothing
+    // by itself, and the handler repaints what it changed.
+    bool sansCouches = false;
 };
 void EnregistrerGestionnaireOutil(int outil, GestionnaireOutil gestionnaire);
 

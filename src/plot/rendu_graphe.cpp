@@ -2,6 +2,7 @@
 
 #include "plot/graphe.h"
 
+#include <QDataStream>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygonF>
@@ -9,6 +10,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -136,30 +139,84 @@ QImage *ImageDirecte(QPainter &p)
 }
 
 // Square point marks of side `cote` centred on whole pixels, clipped to the
-// plot area; a mark on the very pixel of the one before it is not drawn
-// again. Written into the picture's rows when the painter draws on one.
+// plot area. Written into the picture's rows when the painter draws on one,
+// where a mark on the very pixel of one drawn before it is not drawn again
+// (the marks of a series are all of one opaque colour, over its line);
+// otherwise a mark on the pixel of the one just before it is skipped.
 void DessinerMarques(QPainter &p, const QRect &z, const QPolygonF &trace, int cote, const QColor &couleur)
 {
     QImage *image = couleur.alpha() == 255 ? ImageDirecte(p) : nullptr;
-    const QRect zone = z.adjusted(0, 0, 1, 1).intersected(image ? image->rect() : QRect(z.topLeft(), z.size() + QSize(1, 1)));
+    const int demi = cote / 2;
+    if (!image) {
+        QPoint precedent(INT_MIN, INT_MIN);
+        for (const QPointF &c : trace) {
+            const QPoint centre(static_cast<int>(std::floor(c.x())), static_cast<int>(std::floor(c.y())));
+            if (centre == precedent)
+                continue;
+            precedent = centre;
+            p.fillRect(QRect(centre.x() - demi, centre.y() - demi, cote, cote), couleur);
+        }
+        return;
+    }
+    const QRect zone = z.adjusted(0, 0, 1, 1).intersected(image->rect());
+    if (zone.isEmpty())
+        return;
     const QRgb rgb = couleur.rgba();
-    QPoint precedent(INT_MIN, INT_MIN);
+    // The centres already marked, over the zone widened by a mark's side
+    // (a mark centred outside may still reach into it).
+    const QRect centres = zone.adjusted(-cote, -cote, cote, cote);
+    std::vector<unsigned char> marque(static_cast<std::size_t>(centres.width())
+                                      * static_cast<std::size_t>(centres.height()));
+    uchar *bits = image->bits();
+    const qsizetype pas = image->bytesPerLine();
     for (const QPointF &c : trace) {
         const QPoint centre(static_cast<int>(std::floor(c.x())), static_cast<int>(std::floor(c.y())));
-        if (centre == precedent)
+        if (centre.x() < centres.left() || centre.x() > centres.right() || centre.y() < centres.top()
+            || centre.y() > centres.bottom())
             continue;
-        precedent = centre;
-        const QRect marque(centre.x() - cote / 2, centre.y() - cote / 2, cote, cote);
-        if (!image) {
-            p.fillRect(marque, couleur);
+        unsigned char &deja = marque[static_cast<std::size_t>(centre.y() - centres.top())
+                                         * static_cast<std::size_t>(centres.width())
+                                     + static_cast<std::size_t>(centre.x() - centres.left())];
+        if (deja)
             continue;
-        }
-        const QRect r = marque.intersected(zone);
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            auto *ligne = reinterpret_cast<QRgb *>(image->scanLine(y));
-            std::fill(ligne + r.left(), ligne + r.right() + 1, rgb);
+        deja = 1;
+        const int x0 = std::max(centre.x() - demi, zone.left());
+        const int x1 = std::min(centre.x() - demi + cote - 1, zone.right());
+        const int y0 = std::max(centre.y() - demi, zone.top());
+        const int y1 = std::min(centre.y() - demi + cote - 1, zone.bottom());
+        for (int y = y0; y <= y1; ++y) {
+            auto *ligne = reinterpret_cast<QRgb *>(bits + y * pas);
+            for (int x = x0; x <= x1; ++x)
+                ligne[x] = rgb;
         }
     }
+}
+
+// A solid line drawn on a bitmap: of a run of points within one pixel only
+// the first and the last are kept, the segments between them drawing no
+// pixel that the run's ends do not. Thousands of points across a few
+// hundred columns then cost as many segments as the pixels they cross.
+QPolygonF SansDetourDansUnPixel(const QPolygonF &trace)
+{
+    QPolygonF ligne;
+    ligne.reserve(trace.size());
+    QPoint pixel(INT_MIN, INT_MIN);
+    int longueur = 0; // points of the current run kept so far, at most 2
+    for (const QPointF &c : trace) {
+        const QPoint ici(static_cast<int>(std::floor(c.x())), static_cast<int>(std::floor(c.y())));
+        if (ici == pixel && longueur == 2) {
+            ligne.back() = c;
+            continue;
+        }
+        if (ici == pixel) {
+            ++longueur;
+        } else {
+            pixel = ici;
+            longueur = 1;
+        }
+        ligne.append(c);
+    }
+    return ligne;
 }
 
 void DessinerSeries(QPainter &p, const TGraphe &g, const QRect &z)
@@ -172,15 +229,26 @@ void DessinerSeries(QPainter &p, const TGraphe &g, const QRect &z)
             || !AxeUtilisable(g.Axe(axe).affiche))
             continue;
         const std::vector<QPointF> &points = serie.PointsOrdonnes();
-        QPolygonF trace;
-        trace.reserve(static_cast<qsizetype>(points.size()));
+        // ColonneDeX and LigneDeY with their constants taken out of the loop
+        // (the same operations in the same order).
+        const QRect zone = g.ZoneTrace();
+        const AxeCalcule &ax = g.Axe(AxeId::X).affiche;
+        const AxeCalcule &ay = g.Axe(axe).affiche;
+        const double gauche = zone.left(), etendueX = ax.Max - ax.Min, largeur = zone.right() - zone.left();
+        const double bas = zone.bottom(), etendueY = ay.Max - ay.Min, hauteur = zone.bottom() - zone.top();
+        QPolygonF trace(static_cast<qsizetype>(points.size()));
+        QPointF *sortie = trace.data();
         for (const QPointF &pt : points)
-            trace.append(QPointF(Borner(g.ColonneDeX(pt.x())), Borner(g.LigneDeY(pt.y(), axe))));
+            *sortie++ = QPointF(Borner(gauche + (pt.x() - ax.Min) / etendueX * largeur),
+                                Borner(bas - (pt.y() - ay.Min) / etendueY * hauteur));
         if (serie.ligne && trace.size() > 1) {
             QPen stylo(serie.couleur);
             stylo.setStyle(serie.styleLigne);
             p.setPen(stylo);
-            p.drawPolyline(trace);
+            if (serie.styleLigne == Qt::SolidLine && ImageDirecte(p))
+                p.drawPolyline(SansDetourDansUnPixel(trace));
+            else
+                p.drawPolyline(trace);
         }
         if (serie.points && serie.taillePoint > 0)
             DessinerMarques(p, z, trace, serie.taillePoint, serie.couleur);
@@ -274,34 +342,101 @@ void DessinerLegende(QPainter &p, const TGraphe &g)
     p.restore();
 }
 
+// The last background drawn straight into a picture, with what it was
+// drawn from. One per thread, as painting a picture may happen on any.
+struct FondMemorise {
+    QByteArray cle;
+    QImage image;
+};
+
+FondMemorise &Memoire()
+{
+    thread_local FondMemorise memoire;
+    return memoire;
+}
+
+// A background drawn over whatever the picture held would depend on it:
+// only opaque margins on a painter in its plain state are remembered.
+bool FondMemorisable(const QPainter &p, const TGraphe &g)
+{
+    return g.MarginColor.alpha() == 255 && g.BackgroundColor.alpha() == 255 && !p.hasClipping()
+           && p.opacity() == 1.0 && p.compositionMode() == QPainter::CompositionMode_SourceOver
+           && p.brushOrigin().isNull();
+}
+
+// Everything the background is drawn from.
+QByteArray CleDuFond(const QPainter &p, const QImage &image, const TGraphe &g)
+{
+    QByteArray cle;
+    QDataStream flux(&cle, QIODevice::WriteOnly);
+    flux << static_cast<qint32>(image.format()) << image.dotsPerMeterX() << image.dotsPerMeterY()
+         << image.devicePixelRatio() << p.renderHints().toInt() << g.Taille() << g.TopMargin
+         << g.BottomMargin << g.LeftMargin << g.RightMargin << g.GraphTitle << g.CaptionFont << g.GraphTitleOffset
+         << g.BackgroundColor << g.MarginColor << g.AxesColor << g.GridColor << g.GridStyle << g.TitleFont
+         << g.LabelFont << g.ShowGraphLabels << g.ShowTicks << g.TickLength;
+    for (AxeId id : {AxeId::X, AxeId::Y, AxeId::Y2}) {
+        const AxeGraphe &a = g.Axe(id);
+        flux << a.titre << a.visible << a.grille << a.affiche.Min << a.affiche.Max << a.affiche.Pas
+             << a.affiche.Decimales;
+    }
+    return cle;
+}
+
+void CopierRangees(const QImage &source, QImage &dest, const QRect &zone)
+{
+    const auto octets = static_cast<std::size_t>(zone.width()) * sizeof(QRgb);
+    for (int y = 0; y < zone.height(); ++y)
+        std::memcpy(dest.scanLine(zone.top() + y), source.constScanLine(y), octets);
+}
+
 } // namespace
 
 void DessinerGraphe(QPainter &p, const TGraphe &g)
 {
     const QSize taille = g.Taille();
-    p.fillRect(QRect(QPoint(0, 0), taille), g.MarginColor);
     const QRect z = g.ZoneTrace();
     const bool zoneValide = z.width() > 1 && z.height() > 1;
-    if (zoneValide)
-        p.fillRect(z, g.BackgroundColor);
-
-    if (!g.GraphTitle.isEmpty()) {
-        p.setPen(g.AxesColor);
-        p.setFont(g.CaptionFont);
-        const QFontMetrics mt(g.CaptionFont);
-        p.drawText(QRect(0, std::max(0, (g.TopMargin - mt.height()) / 2) + g.GraphTitleOffset, taille.width(),
-                         mt.height()),
-                   Qt::AlignHCenter | Qt::AlignTop, g.GraphTitle);
+    // The background (margins, title, grid, axes and their labels, frame)
+    // depends on the settings and the axes' ranges only: while they stay
+    // the same, refreshing the graph copies it instead of drawing it again.
+    QImage *image = ImageDirecte(p);
+    QByteArray cle;
+    if (image && FondMemorisable(p, g))
+        cle = CleDuFond(p, *image, g);
+    FondMemorise &memoire = Memoire();
+    const QRect fond = QRect(QPoint(0, 0), taille) & (image ? image->rect() : QRect());
+    if (!cle.isEmpty() && cle == memoire.cle && !fond.isEmpty()) {
+        CopierRangees(memoire.image, *image, fond);
+    } else {
+        p.fillRect(QRect(QPoint(0, 0), taille), g.MarginColor);
+        if (zoneValide)
+            p.fillRect(z, g.BackgroundColor);
+        if (!g.GraphTitle.isEmpty()) {
+            p.setPen(g.AxesColor);
+            p.setFont(g.CaptionFont);
+            const QFontMetrics mt(g.CaptionFont);
+            p.drawText(QRect(0, std::max(0, (g.TopMargin - mt.height()) / 2) + g.GraphTitleOffset, taille.width(),
+                             mt.height()),
+                       Qt::AlignHCenter | Qt::AlignTop, g.GraphTitle);
+        }
+        if (zoneValide) {
+            DessinerGrille(p, g, z);
+            p.setPen(g.AxesColor);
+            DessinerAxeX(p, g, z);
+            DessinerAxeY(p, g, z, AxeId::Y);
+            DessinerAxeY(p, g, z, AxeId::Y2);
+            p.setPen(g.AxesColor);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(QRectF(z.left(), z.top(), z.right() - z.left(), z.bottom() - z.top()));
+        }
+        if (!cle.isEmpty() && !fond.isEmpty()) {
+            memoire.cle = cle;
+            memoire.image = image->copy(fond);
+        } else if (!cle.isEmpty()) {
+            memoire = {};
+        }
     }
     if (zoneValide) {
-        DessinerGrille(p, g, z);
-        p.setPen(g.AxesColor);
-        DessinerAxeX(p, g, z);
-        DessinerAxeY(p, g, z, AxeId::Y);
-        DessinerAxeY(p, g, z, AxeId::Y2);
-        p.setPen(g.AxesColor);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(z.left(), z.top(), z.right() - z.left(), z.bottom() - z.top()));
         DessinerSeries(p, g, z);
         DessinerCroix(p, g, z);
     }

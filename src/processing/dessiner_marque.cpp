@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
+#include <vector>
 
 namespace {
 
@@ -132,8 +133,26 @@ void DessinerMarque(int s, QRgb couleur, int forme, QImage &image)
 
 QImage ImageMarque(int s, QRgb couleur, int forme)
 {
+    // Each look is drawn once and its picture shared by every mark of that
+    // look (a picture is copied before being written to): thousands of
+    // marks then take the memory of a few, and flattening them reads the
+    // few from the cache. A handful of looks are in use at a time.
+    struct Vue {
+        int s;
+        QRgb couleur;
+        int forme;
+        QImage image;
+    };
+    thread_local std::vector<Vue> vues;
+    for (const Vue &v : vues)
+        if (v.s == s && v.couleur == couleur && v.forme == forme)
+            return v.image;
     QImage image;
     DessinerMarque(s, couleur, forme, image);
+    constexpr std::size_t kVuesGardees = 64;
+    if (vues.size() >= kVuesGardees)
+        vues.erase(vues.begin());
+    vues.push_back({s, couleur, forme, image});
     return image;
 }
 

@@ -155,7 +155,7 @@ void RafraichirGraphe(TableauResultats &t, TGraphe &graphe)
     auto x = [&](int r) {
         const auto i = static_cast<std::size_t>(r - t.PremiereLigneDonnees());
         while (xs.size() <= i)
-            xs.push_back(t.LireNombre(0, t.PremiereLigneDonnees() + static_cast<int>(xs.size())));
+            xs.push_back(t.NombreCellule(0, t.PremiereLigneDonnees() + static_cast<int>(xs.size())));
         return xs[i];
     };
     for (int k = 1; k <= nbSeries; ++k) {
@@ -180,7 +180,7 @@ void RafraichirGraphe(TableauResultats &t, TGraphe &graphe)
             const std::optional<double> vx = x(r);
             if (!vx)
                 break;
-            const std::optional<double> y = t.LireNombre(k, r);
+            const std::optional<double> y = t.NombreCellule(k, r);
             if (!y)
                 break;
             s.AjouterPoint(*vx, *y);

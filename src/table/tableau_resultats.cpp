@@ -4,12 +4,25 @@
 #include "table/texte_grille.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
 const QString kTotaux = QStringLiteral("totaux");
 const QString kPourcent = QStringLiteral("   %");
 const QString kMoyennes = QStringLiteral("moyennes");
+
+// The same text block, hence the same text: a shared text is copied before
+// being written to.
+bool MemeBloc(const QString &a, const QString &b)
+{
+    return a.isSharedWith(b) && a.constData() == b.constData() && a.size() == b.size();
+}
+
+bool MemeTexte(const QString &a, const QString &b)
+{
+    return MemeBloc(a, b) || a == b;
+}
 
 } // namespace
 
@@ -59,6 +72,28 @@ std::optional<double> TableauResultats::LireNombre(int colonne, int ligne)
     return v;
 }
 
+std::optional<double> TableauResultats::NombreCellule(int colonne, int ligne)
+{
+    if (colonne < 0 || colonne >= colonnes_ || ligne < 0 || ligne >= NbLignes())
+        return std::nullopt;
+    const std::size_t nbCellules = static_cast<std::size_t>(NbLignes()) * static_cast<std::size_t>(colonnes_);
+    if (lectures_.size() != nbCellules || sepLectures_[0] != SepDecimal || sepLectures_[1] != SepAutre) {
+        lectures_.assign(nbCellules, {});
+        sepLectures_[0] = SepDecimal;
+        sepLectures_[1] = SepAutre;
+    }
+    LectureCellule &lu = lectures_[static_cast<std::size_t>(ligne) * static_cast<std::size_t>(colonnes_)
+                                   + static_cast<std::size_t>(colonne)];
+    if (!MemeBloc(lu.texte, std::as_const(lignes_)[static_cast<std::size_t>(ligne)][colonne])) {
+        // Reading may rewrite the cell: the text kept is the one after it.
+        const std::optional<double> v = LireNombre(colonne, ligne);
+        lu.texte = std::as_const(lignes_)[static_cast<std::size_t>(ligne)][colonne];
+        lu.valeur = v.value_or(0);
+        lu.nombre = v.has_value();
+    }
+    return lu.nombre ? std::optional<double>(lu.valeur) : std::nullopt;
+}
+
 bool TableauResultats::ColonneCalculee(int colonne) const
 {
     if (totaux_)
@@ -88,29 +123,55 @@ void TableauResultats::CalculerTotaux()
     // Each data cell is read once; a cell that does not parse adds nothing.
     const int nbColonnes = C - 3;
     const int nbLignes = std::max(0, R - 1 - F);
-    std::vector<double> valeurs(static_cast<std::size_t>(nbColonnes) * static_cast<std::size_t>(nbLignes));
-    for (int r = 0; r < nbLignes; ++r)
-        for (int c = 0; c < nbColonnes; ++c)
-            valeurs[static_cast<std::size_t>(r) * nbColonnes + c] = LireNombre(c + 1, r + F).value_or(0);
+    std::vector<double> sommesColonnes(static_cast<std::size_t>(nbColonnes), 0.0);
+    std::vector<double> sommesLignes(static_cast<std::size_t>(nbLignes), 0.0);
+    for (int r = 0; r < nbLignes; ++r) {
+        double somme = 0;
+        for (int c = 0; c < nbColonnes; ++c) {
+            const double v = NombreCellule(c + 1, r + F).value_or(0);
+            sommesColonnes[static_cast<std::size_t>(c)] += v;
+            somme += v;
+        }
+        sommesLignes[static_cast<std::size_t>(r)] = somme;
+    }
     double grandTotal = 0;
     for (int c = 0; c < nbColonnes; ++c) {
-        double somme = 0;
-        for (int r = 0; r < nbLignes; ++r)
-            somme += valeurs[static_cast<std::size_t>(r) * nbColonnes + c];
-        DefinirCellule(c + 1, R - 1, FormatGeneral(somme));
+        DefinirCellule(c + 1, R - 1, FormatGeneral(sommesColonnes[static_cast<std::size_t>(c)]));
         // The grand total adds the totals as they are written.
         grandTotal += LireNombre(c + 1, R - 1).value_or(0);
     }
     DefinirCellule(C - 2, R - 1, FormatGeneral(grandTotal));
     DefinirCellule(C - 1, R - 1, QString());
+    if (sepCalculs_ != ::SepDecimal()) {
+        calculs_.clear();
+        sepCalculs_ = ::SepDecimal();
+    }
+    calculs_.resize(static_cast<std::size_t>(nbLignes));
     for (int r = 0; r < nbLignes; ++r) {
-        double somme = 0;
-        for (int c = 0; c < nbColonnes; ++c)
-            somme += valeurs[static_cast<std::size_t>(r) * nbColonnes + c];
-        DefinirCellule(C - 2, r + F, FormatGeneral(somme));
+        const double somme = sommesLignes[static_cast<std::size_t>(r)];
+        QStringList &ligne = lignes_[static_cast<std::size_t>(r + F)];
+        CalculLigne &memo = calculs_[static_cast<std::size_t>(r)];
+        QString &total = ligne[C - 2];
+        if (!memo.ecrit || memo.total != somme || !MemeTexte(total, memo.texteTotal)) {
+            total = FormatGeneral(somme);
+            memo.total = somme;
+            memo.texteTotal = total;
+        }
         // Without a grand total no percentage is written, and none is left
         // from an earlier computation.
-        DefinirCellule(C - 1, r + F, grandTotal != 0 ? FormatGeneral(somme / grandTotal * 100) : QString());
+        QString &pourcent = ligne[C - 1];
+        if (grandTotal == 0) {
+            if (!pourcent.isEmpty())
+                pourcent = QString();
+        } else {
+            const double p = somme / grandTotal * 100;
+            if (!memo.ecrit || memo.pourcent != p || !MemeTexte(pourcent, memo.textePourcent)) {
+                pourcent = FormatGeneral(p);
+                memo.pourcent = p;
+                memo.textePourcent = pourcent;
+            }
+        }
+        memo.ecrit = true;
     }
 }
 
@@ -302,6 +363,8 @@ void TableauResultats::ToutEffacer()
     totaux_ = false;
     moyennes_ = false;
     lignes_.clear();
+    calculs_.clear();
+    lectures_.clear();
     fixes_ = 2;
     DefinirTaille(2, 3);
 }

@@ -63,6 +63,9 @@ public:
     // the cell rewritten, then the text is parsed strictly. Nothing for text,
     // an empty cell, two separators ("2,5.1") or a number beyond the reals.
     [[nodiscard]] std::optional<double> LireNombre(int colonne, int ligne);
+    // The same, remembered: a cell whose text has not been written to since
+    // it was last read here is not parsed again.
+    [[nodiscard]] std::optional<double> NombreCellule(int colonne, int ligne);
 
     // ---- Totals and means
     [[nodiscard]] bool Totaux() const { return totaux_; }
@@ -143,6 +146,30 @@ private:
     int colonnes_ = 2;
     int fixes_ = 2;
     std::vector<QStringList> lignes_;
+    // The numbers last written into each data line's total and percentage
+    // cells with their texts: when a line's numbers come out the same and
+    // its cells still hold those texts, nothing is formatted again. Indexed
+    // by data line; a line that moved simply fails the comparison.
+    struct CalculLigne {
+        double total = 0;
+        double pourcent = 0;
+        QString texteTotal;
+        QString textePourcent;
+        bool ecrit = false;
+    };
+    std::vector<CalculLigne> calculs_;
+    QChar sepCalculs_; // the separator the cached texts were written with
+    // The number last read from each cell by NombreCellule, with the text
+    // it was read from: a cell still sharing that very text (texts are
+    // shared until written to) holds the same number. Reset when the grid's
+    // shape or the separators change.
+    struct LectureCellule {
+        QString texte;
+        double valeur = 0;
+        bool nombre = false;
+    };
+    std::vector<LectureCellule> lectures_;
+    QChar sepLectures_[2]; // the separators the cells were read with
     bool totaux_ = false;
     bool moyennes_ = false;
 };

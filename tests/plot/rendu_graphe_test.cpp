@@ -5,7 +5,13 @@
 #include "plot/graphe.h"
 #include "plot/rendu_graphe.h"
 
+#include <QPainter>
+#include <QPolygonF>
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -111,6 +117,87 @@ TEST(RenduGraphe, DrawsAxesLabelsTitlesAndLegendWithoutFault)
     // The legend box's border stands where it was placed.
     EXPECT_EQ(Pixel(image, 10, 200), 0u);
     EXPECT_EQ(image.size(), QSize(640, 480));
+}
+
+// The picture drawn through a painter clipped to all of it, which draws
+// every part of the graph afresh.
+QImage RenduSansMemoire(const TGraphe &g)
+{
+    QImage image(g.Taille(), QImage::Format_ARGB32);
+    image.fill(Qt::black);
+    QPainter p(&image);
+    p.setClipRect(image.rect());
+    DessinerGraphe(p, g);
+    p.end();
+    return image;
+}
+
+TEST(RenduGraphe, EachGraphDrawnInTurnKeepsItsOwnAxesTitlesAndGrid)
+{
+    TGraphe a;
+    for (int i = 0; i < 20; ++i)
+        a.Serie(1).AjouterPoint(i, i * i);
+    a.Axe(AxeId::X).titre = QStringLiteral("temps (s)");
+    a.Axe(AxeId::X).grille = true;
+    a.MettreAJourAxes();
+    TGraphe b = a;
+    b.Axe(AxeId::X).titre = QStringLiteral("durée (min)");
+    b.GridColor = Qt::green;
+    TGraphe c = a;
+    c.Serie(1).AjouterPoint(40, -100); // wider axes, other labels
+    c.MettreAJourAxes();
+    const QImage attendus[] = {RenduSansMemoire(a), RenduSansMemoire(b), RenduSansMemoire(c)};
+    ASSERT_NE(attendus[0], attendus[1]);
+    ASSERT_NE(attendus[0], attendus[2]);
+    const TGraphe *ordre[] = {&a, &a, &b, &a, &c, &c, &b};
+    const int indices[] = {0, 0, 1, 0, 2, 2, 1};
+    for (std::size_t i = 0; i < std::size(ordre); ++i)
+        EXPECT_EQ(RendreGraphe(*ordre[i]), attendus[indices[i]]) << "drawing " << i;
+}
+
+TEST(RenduGraphe, DenseSolidSeriesDiffersFromItsFullPolylineOnlyAtAFewLinePixels)
+{
+    TGraphe g = GrapheFixe();
+    SerieGraphe &s = g.Serie(1);
+    s.couleur = Qt::red;
+    s.points = false;
+    for (int i = 0; i <= 5000; ++i)
+        s.AjouterPoint(i / 500.0, 5 + 4 * std::sin(i / 300.0));
+    g.MettreAJourAxes();
+    const QImage image = RendreGraphe(g);
+    // Every point joined to the next by the painter itself, over the same picture.
+    QImage attendu = image.copy();
+    {
+        QPainter p(&attendu);
+        p.fillRect(g.ZoneTrace().adjusted(1, 1, -1, -1), Qt::white);
+        p.setClipRect(g.ZoneTrace().adjusted(0, 0, 1, 1));
+        QPolygonF trace;
+        for (const QPointF &pt : s.PointsOrdonnes())
+            trace << QPointF(g.ColonneDeX(pt.x()), g.LigneDeY(pt.y()));
+        p.setPen(Qt::red);
+        p.drawPolyline(trace);
+    }
+    // Runs of points inside one pixel are drawn as one segment: the pixels
+    // may differ only on the line itself, at a few of the pixels it crosses.
+    auto rouge = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < attendu.width() && y < attendu.height() && Pixel(attendu, x, y) == 0xFF0000u;
+    };
+    int pixelsLigne = 0;
+    int differents = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            pixelsLigne += rouge(x, y);
+            if (Pixel(image, x, y) == Pixel(attendu, x, y))
+                continue;
+            ++differents;
+            bool surLaLigne = false;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    surLaLigne = surLaLigne || rouge(x + dx, y + dy);
+            EXPECT_TRUE(surLaLigne) << "pixel " << x << ", " << y;
+        }
+    EXPECT_GT(pixelsLigne, 600);
+    EXPECT_LE(differents, pixelsLigne / 50);
 }
 
 } // namespace

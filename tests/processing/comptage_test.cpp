@@ -288,6 +288,21 @@ TEST(MarquesDocument, restylingChangesOnlyTheCurrentCategorysMarks)
     EXPECT_EQ(doc.marquesComptage[1][0].image, ImageMarque(3, 0xFF0000FF, Croix));
 }
 
+TEST(MarquesDocument, marksOfOneLookShareOnePicture)
+{
+    ImageDocument doc = Document();
+    TCompteurs compteurs;
+    for (int i = 0; i < 3; ++i)
+        AjouterMarque(doc, compteurs, 0, QPoint(10 + 20 * i, 10));
+    compteurs.FormesMarque[0] = Croix;
+    AjouterMarque(doc, compteurs, 0, QPoint(80, 10));
+    const auto &marques = doc.marquesComptage[0];
+    ASSERT_EQ(marques.size(), 4u);
+    EXPECT_EQ(marques[0].image.cacheKey(), marques[2].image.cacheKey());
+    EXPECT_NE(marques[0].image.cacheKey(), marques[3].image.cacheKey());
+    EXPECT_EQ(marques[3].image, ImageMarque(3, compteurs.Couleur(1), Croix));
+}
+
 TEST(MarquesDocument, aPenWidthChangeRedrawsEveryCategoryAtTheNewSize)
 {
     ImageDocument doc = Document();

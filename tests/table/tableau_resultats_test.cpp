@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <initializer_list>
+#include <ostream>
+#include <string>
 
 namespace {
 
@@ -228,5 +231,99 @@ TEST(LibelleSeries, NamesTheParameterAndItsUnit)
     t.UniteParametre = QStringLiteral("°C");
     EXPECT_EQ(t.LibelleSeries(), QStringLiteral("//température (°C)"));
 }
+
+// The same data cells in a table that never computed anything, with its
+// totals computed once.
+TableauResultats TotauxNeufs(const TableauResultats &t)
+{
+    TableauResultats neuf;
+    neuf.SepDecimal = t.SepDecimal;
+    neuf.SepAutre = t.SepAutre;
+    neuf.NbY = t.NbY;
+    const int colonnes = t.NbColonnes() - 2;
+    neuf.DefinirTaille(colonnes, t.NbLignes() - 1);
+    for (int r = 0; r < t.NbLignes() - 1; ++r)
+        for (int c = 0; c < colonnes; ++c)
+            neuf.DefinirCellule(c, r, QString(t.Cellule(c, r).constData(), t.Cellule(c, r).size()));
+    neuf.BasculerTotaux();
+    return neuf;
+}
+
+struct Retouche {
+    const char *nom;
+    void (*faire)(TableauResultats &t);
+};
+
+void PrintTo(const Retouche &r, std::ostream *os)
+{
+    *os << r.nom;
+}
+
+class TotauxApresRetouche : public ::testing::TestWithParam<Retouche> {
+protected:
+    SeparateurTemporaire virgule{QLatin1Char(',')};
+};
+
+// Totals computed again after an edit, reusing what the previous
+// computation read and wrote, are those of a table computed afresh.
+TEST_P(TotauxApresRetouche, MatchTheTotalsOfAFreshTable)
+{
+    TableauResultats t = Tableau({{"x", "Y1", "Y2"},
+                                  {"", "", ""},
+                                  {"1", "500", "2"},
+                                  {"2", "504", "2,5"},
+                                  {"3", "7", "texte"},
+                                  {"4", "10", "1"},
+                                  {"", "", ""}});
+    t.BasculerTotaux();
+    GetParam().faire(t);
+    t.CalculerTotaux();
+    const TableauResultats attendu = TotauxNeufs(t);
+    ASSERT_EQ(t.NbLignes(), attendu.NbLignes());
+    for (int r = 0; r < t.NbLignes(); ++r)
+        EXPECT_EQ(t.Ligne(r), attendu.Ligne(r)) << "line " << r;
+    // The remembered numbers of the cells are those parsed afresh.
+    TableauResultats copie = attendu;
+    for (int r = 2; r < t.NbLignes(); ++r)
+        for (int c = 0; c < 3; ++c)
+            EXPECT_EQ(t.NombreCellule(c, r), copie.LireNombre(c, r)) << "cell " << c << ", " << r;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TotauxApresRetouche,
+    ::testing::Values(
+        Retouche{"nothing", [](TableauResultats &) {}},
+        Retouche{"a value typed over", [](TableauResultats &t) { t.DefinirCellule(1, 3, QStringLiteral("4")); }},
+        Retouche{"a cell copied into another",
+                 [](TableauResultats &t) { t.DefinirCellule(2, 2, t.Cellule(1, 4)); }},
+        Retouche{"two lines swapped",
+                 [](TableauResultats &t) {
+                     for (int c = 0; c < 3; ++c) {
+                         const QString a = t.Cellule(c, 2);
+                         t.DefinirCellule(c, 2, t.Cellule(c, 5));
+                         t.DefinirCellule(c, 5, a);
+                     }
+                 }},
+        Retouche{"text where a number was", [](TableauResultats &t) { t.DefinirCellule(1, 2, QStringLiteral("a")); }},
+        Retouche{"the other separator", [](TableauResultats &t) { t.DefinirCellule(1, 5, QStringLiteral("1.5")); }},
+        Retouche{"a line inserted",
+                 [](TableauResultats &t) {
+                     const int r = t.InsererLigne(2);
+                     t.DefinirCellule(1, r, QStringLiteral("9"));
+                 }},
+        Retouche{"a line deleted", [](TableauResultats &t) { t.SupprimerLigne(3); }},
+        Retouche{"a computed cell overwritten", [](TableauResultats &t) { t.DefinirCellule(3, 2, QStringLiteral("x")); }},
+        Retouche{"the separators swapped",
+                 [](TableauResultats &t) {
+                     DefinirSepDecimal(QLatin1Char('.'));
+                     t.SepDecimal = QLatin1Char('.');
+                     t.SepAutre = QLatin1Char(',');
+                 }}),
+    [](const ::testing::TestParamInfo<Retouche> &info) {
+        std::string nom;
+        for (const char *c = info.param.nom; *c; ++c)
+            nom += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+        return nom;
+    });
 
 } // namespace

@@ -176,6 +176,7 @@ void TMainForm::BrancherComptage()
         if (!zone.isEmpty())
             f->Redessiner(zone);
     };
+    outil.sansCouches = true;
     EnregistrerGestionnaireOutil(OutilComptage, std::move(outil));
 
     // The pen width redraws the marks of the active document.

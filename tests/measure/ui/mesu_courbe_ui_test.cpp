@@ -8,17 +8,25 @@
 #include "drawing/ui/repere_v.h"
 #include "measure/ui/dialogue_etal.h"
 #include "measure/ui/mesu_courbe.h"
+#include "plot/ui/choix_graphe.h"
 #include "plot/ui/vue_graphe.h"
 #include "support/separateur.h"
 #include "table/ui/tableau1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -30,6 +38,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -237,6 +246,113 @@ TEST_F(MesuCourbeTest, SourceClosingDisablesTheOutputs)
     EXPECT_EQ(fenetre_.Source(), nullptr);
     EXPECT_FALSE(fenetre_.actEnregistrer->isEnabled());
     EXPECT_FALSE(fenetre_.boutonMesurer->isEnabled());
+}
+
+// Runs the action, answering the message box it shows with OK; the box's text.
+QString TexteBoiteApres(const std::function<void()> &action)
+{
+    QString texte;
+    QTimer minuterie;
+    minuterie.setInterval(10);
+    QObject::connect(&minuterie, &QTimer::timeout, [&] {
+        if (auto *boite = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            texte = boite->text();
+            boite->accept();
+        }
+    });
+    minuterie.start();
+    action();
+    minuterie.stop();
+    return texte;
+}
+
+TEST_F(MesuCourbeTest, ConversionOnTwoPointsFollowsTheLineThroughBoth)
+{
+    mesurer();
+    fenetre_.actConversion->trigger();
+    // The first point entered, "deux points" takes it and asks for the second.
+    presser({60, 125});
+    QTest::keyClicks(fenetre_.etal->VPoint, QStringLiteral("50"));
+    QTest::mouseClick(fenetre_.etal->deuxPoints, Qt::LeftButton);
+    EXPECT_TRUE(fenetre_.etal->Choixpoint->isVisible());
+    EXPECT_TRUE(fenetre_.etal->point2->isChecked());
+    EXPECT_EQ(fenetre_.etal->PremierPixel, 125);
+    EXPECT_TRUE(fenetre_.etal->YPoint->text().isEmpty());
+    presser({200, 225});
+    QTest::keyClicks(fenetre_.etal->VPoint, QStringLiteral("10"));
+    QTest::mouseClick(fenetre_.etal->ok, Qt::LeftButton);
+    ASSERT_TRUE(fenetre_.modele.Converti);
+    // 50 at row 125 and 10 at row 225: 0,4 less per row down, so -30 at the
+    // plot's bottom row 325 and 90 at its top row 25.
+    EXPECT_NEAR(fenetre_.modele.Conversion.ConvMin, -30, 1e-9);
+    EXPECT_NEAR(fenetre_.modele.Conversion.ConvMax, 90, 1e-9);
+    EXPECT_EQ(fenetre_.panneaux->currentWidget(), fenetre_.PanConv);
+}
+
+TEST_F(MesuCourbeTest, TwoConversionPointsOnOneRowAreRefusedWithAWarning)
+{
+    mesurer();
+    const QImage avant = fenetre_.Graphe->Rendre();
+    fenetre_.actConversion->trigger();
+    presser({60, 125});
+    QTest::keyClicks(fenetre_.etal->VPoint, QStringLiteral("50"));
+    QTest::mouseClick(fenetre_.etal->deuxPoints, Qt::LeftButton);
+    presser({200, 125});
+    QTest::keyClicks(fenetre_.etal->VPoint, QStringLiteral("10"));
+    const QString texte = TexteBoiteApres([&] { QTest::mouseClick(fenetre_.etal->ok, Qt::LeftButton); });
+    EXPECT_EQ(texte, QStringLiteral("Les deux points sont sur la même ligne du graphique : pas de conversion."));
+    EXPECT_FALSE(fenetre_.modele.Converti);
+    EXPECT_TRUE(fenetre_.actConversion->isEnabled());
+    EXPECT_EQ(fenetre_.Graphe->Rendre(), avant);
+}
+
+TEST_F(MesuCourbeTest, ApparenceChangesTheGraphOnOkAndNothingOnCancel)
+{
+    mesurer();
+    const QImage avant = fenetre_.Graphe->Rendre();
+    DefinirExecutionChoixGraphe([](Tchoixgraphe &d) {
+        d.titre->setText(QStringLiteral("raies du sodium"));
+        return false;
+    });
+    fenetre_.actApparence->trigger();
+    EXPECT_EQ(fenetre_.Graphe->Rendre(), avant);
+    EXPECT_NE(fenetre_.modele.TitreGraphe, QStringLiteral("raies du sodium"));
+    DefinirExecutionChoixGraphe([](Tchoixgraphe &d) {
+        d.titre->setText(QStringLiteral("raies du sodium"));
+        return true;
+    });
+    fenetre_.actApparence->trigger();
+    DefinirExecutionChoixGraphe({});
+    EXPECT_EQ(fenetre_.modele.TitreGraphe, QStringLiteral("raies du sodium"));
+    EXPECT_EQ(fenetre_.Graphe->graphe().GraphTitle, QStringLiteral("raies du sodium"));
+    EXPECT_NE(fenetre_.Graphe->Rendre(), avant);
+    // The look stays through a background change, which redraws from the model.
+    fenetre_.actFondBlanc->trigger();
+    EXPECT_EQ(fenetre_.Graphe->graphe().GraphTitle, QStringLiteral("raies du sodium"));
+}
+
+TEST_F(MesuCourbeTest, WindowShowsTheWholeGraphOrScrollsAWideOne)
+{
+    mesurer();
+    QApplication::processEvents();
+    QScrollBar *horizontale = fenetre_.defilement->horizontalScrollBar();
+    EXPECT_EQ(horizontale->maximum(), 0);
+    EXPECT_GE(fenetre_.defilement->viewport()->width(), fenetre_.Graphe->width());
+    EXPECT_GE(fenetre_.defilement->viewport()->height(), fenetre_.Graphe->height());
+
+    // A line across a picture wider than the screen: the window stays on the
+    // screen, the graph scrolls sideways and keeps its whole height in view.
+    QImage large(4000, 20, QImage::Format_ARGB32);
+    large.fill(qRgb(200, 100, 50));
+    doc_.image = large;
+    doc_.mesure.pointAppui = {10, 10};
+    doc_.mesure.pointCourant = {3990, 10};
+    mesurer();
+    QApplication::processEvents();
+    const QRect ecran = fenetre_.screen()->availableGeometry();
+    EXPECT_LE(fenetre_.width(), ecran.width());
+    EXPECT_GT(horizontale->maximum(), 0);
+    EXPECT_GE(fenetre_.defilement->viewport()->height(), fenetre_.Graphe->height());
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 // With KAPTORI_CAPTURES set to a folder, the windows are saved there as PNG.
 
 #include "app/ui/boites_message.h"
+#include "app/ui/gestimp.h"
 #include "app/ui/main_window.h"
 #include "calibration/ui/dialogue_attribution_echelle.h"
 #include "calibration/ui/dialogue_nom_echelle.h"
@@ -20,6 +21,8 @@
 #include "drawing/reglages_dessin.h"
 #include "measure/outil_mesure.h"
 #include "measure/ui/mesu_courbe.h"
+#include "plot/ui/vue_graphe.h"
+#include "support/pilote_dialogues.h"
 #include "support/separateur.h"
 
 #include <QAction>
@@ -32,6 +35,8 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -208,6 +213,28 @@ TEST_F(MesureDansLeCadre, the_band_mode_shows_the_profile_window_which_measures_
     EXPECT_EQ(profil->modele.Unite, QStringLiteral("mm"));
     EXPECT_TRUE(profil->actCopier->isEnabled());
     Capturer(profil, "profil_cadre");
+
+    // "&Imprimer" goes through the frame's print choices into a PDF holding
+    // the graph's picture.
+    QTemporaryDir dossier;
+    const QString pdf = dossier.filePath(QStringLiteral("profil"));
+    ASSERT_TRUE(PiloteDialogues::Executer(profil->actImprimer, {PiloteDialogues::Quand<Tgestimp>([&](Tgestimp &d) {
+                                              auto *imprimante = d.findChild<QComboBox *>(QStringLiteral("imprimante"));
+                                              ASSERT_NE(imprimante, nullptr);
+                                              imprimante->setCurrentIndex(imprimante->findText(Tgestimp::TextePdf()));
+                                              d.DemanderFichierPdf = [pdf](QWidget *) { return pdf; };
+                                              d.accept();
+                                          })}));
+    EXPECT_TRUE(messages.isEmpty());
+    QProcess liste;
+    liste.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf + QStringLiteral(".pdf")});
+    ASSERT_TRUE(liste.waitForFinished(30000));
+    const QString images = QString::fromUtf8(liste.readAllStandardOutput());
+    const QSize taille = profil->Graphe->size();
+    EXPECT_TRUE(images.contains(
+        QRegularExpression(QStringLiteral("\\b%1\\s+%2\\b").arg(taille.width()).arg(taille.height()))))
+        << images.toStdString();
+
     ChoisirMode(MesureCourante);
     EXPECT_FALSE(profil->isVisible());
 }

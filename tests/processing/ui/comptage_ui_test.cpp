@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -113,6 +114,43 @@ TEST_F(ComptageDansLeCadre, TwoKindsOfCellsAreCountedAMarkDeletedAndThePictureCo
     EXPECT_EQ(copie->document().echelle.Facteur, doc.echelle.Facteur);
     EXPECT_FALSE(w->isVisible());
     Capturer(*cadre_, QStringLiteral("comptage_cadre"));
+}
+
+// Paint events of a widget, by their rectangles.
+class ZonesPeintes : public QObject {
+public:
+    explicit ZonesPeintes(QWidget *w) { w->installEventFilter(this); }
+    QList<QRect> zones;
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            zones << static_cast<QPaintEvent *>(e)->rect();
+        return false;
+    }
+};
+
+TEST_F(ComptageDansLeCadre, AClickRepaintsOnlyTheSquareOfItsMarkAndLeavesTheLayersAlone)
+{
+    TMDIChild *photo = Photo();
+    ASSERT_NE(photo, nullptr);
+    ImageDocument &doc = photo->document();
+    // A line waiting on the provisional layer.
+    doc.CreerCoucheProvisoire();
+    doc.coucheProvisoire.setPixel(5, 5, 0xFF0000FFu);
+    cadre_->actComptage->trigger();
+    QApplication::processEvents();
+    ZonesPeintes peintes(photo->vue()->viewport());
+    Cliquer(photo, {120, 80});
+    QApplication::processEvents();
+    ASSERT_EQ(doc.marquesComptage[0].size(), 1u);
+    const CouchePositionnee &marque = doc.marquesComptage[0][0];
+    const QRect carre = QRect(Ecran(photo, marque.position.toPoint()), marque.image.size()).adjusted(-3, -3, 3, 3);
+    ASSERT_FALSE(peintes.zones.isEmpty());
+    for (const QRect &z : peintes.zones)
+        EXPECT_TRUE(carre.contains(z)) << z.x() << "," << z.y() << " " << z.width() << "x" << z.height();
+    EXPECT_EQ(doc.coucheProvisoire.pixel(5, 5), 0xFF0000FFu);
 }
 
 TEST_F(ComptageDansLeCadre, RAZOnAnEmptyCategoryShowsZeroAndFermerGoesBackToTheMeasuringTool)

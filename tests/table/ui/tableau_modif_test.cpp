@@ -6,6 +6,7 @@
 // there as PNG.
 
 #include "app/ui/boites_message.h"
+#include "app/ui/gestimp.h"
 #include "app/ui/main_window.h"
 #include "commun/fichier_texte.h"
 #include "document/formats/lecteur_image.h"
@@ -30,7 +31,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QComboBox>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -223,18 +228,122 @@ TEST_F(TableauCadre, CopyPutsTheTextAndAnHtmlTable)
     EXPECT_EQ(QApplication::clipboard()->image().size(), fenetre->xyGraph1->size());
 }
 
-TEST_F(TableauCadre, TablePrintsIntoAPdfFile)
+// The text of a PDF file as pdftotext reads it.
+QString TextePdf(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(30000))
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+TEST_F(TableauCadre, TablePrintsThroughThePrintDialogIntoAPdfFile)
 {
     ASSERT_TRUE(Ouvrir(DeuxVariables));
+    TableauResultats &t = fenetre->tableau();
+    t.DefinirTaille(3, 2 + 90 + 1);
+    for (int r = 0; r < 90; ++r) {
+        t.DefinirCellule(0, 2 + r, QString::number(r));
+        t.DefinirCellule(1, 2 + r, QStringLiteral("%1,5").arg(r));
+        t.DefinirCellule(2, 2 + r, QString::number(1000 + r));
+    }
+    fenetre->TableauModifie();
     const QString pdf = Chemin(QStringLiteral("tableau.pdf"));
-    fenetre->PreparerImprimante = [&](QPrinter &p) {
-        p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(pdf);
-        return true;
-    };
-    fenetre->actImprimerTableau->trigger();
-    EXPECT_GT(QFileInfo(pdf).size(), 500);
+    // The dialog answered as a user does: the PDF printer and a file name.
+    ASSERT_TRUE(PiloteDialogues::Executer(fenetre->actImprimerTableau,
+                                          {PiloteDialogues::Quand<QPrintDialog>([&](QPrintDialog &d) {
+                                              auto *imprimantes = d.findChild<QComboBox *>(QStringLiteral("printers"));
+                                              ASSERT_NE(imprimantes, nullptr);
+                                              for (int i = 0; i < imprimantes->count(); ++i)
+                                                  if (imprimantes->itemText(i).contains(QStringLiteral("PDF")))
+                                                      imprimantes->setCurrentIndex(i);
+                                              auto *fichier = d.findChild<QLineEdit *>(QStringLiteral("filename"));
+                                              ASSERT_NE(fichier, nullptr);
+                                              fichier->setText(pdf);
+                                              d.accept();
+                                          })}));
     EXPECT_TRUE(messages_.isEmpty());
+    const QString texte = TextePdf(pdf);
+    // 91 rows under the header spread over pages titled with their number.
+    EXPECT_TRUE(texte.contains(QStringLiteral("Chute (p 1 / ")));
+    const int pages = static_cast<int>(texte.count(QStringLiteral("Chute (p ")));
+    EXPECT_GE(pages, 2);
+    EXPECT_TRUE(texte.contains(QStringLiteral("Chute (p %1 / %1)").arg(pages)));
+    // The header row repeated on each page, the first and last values.
+    EXPECT_EQ(texte.count(QRegularExpression(QStringLiteral("\\bt\\s+h\\s+T\\b"))), pages);
+    EXPECT_TRUE(texte.contains(QRegularExpression(QStringLiteral("\\b0\\s+0,5\\s+1000\\b"))));
+    EXPECT_TRUE(texte.contains(QRegularExpression(QStringLiteral("\\b89\\s+89,5\\s+1089\\b"))));
+}
+
+TEST_F(TableauCadre, GraphPrintsFromTheTableWindowIntoAPdfFile)
+{
+    ASSERT_TRUE(Ouvrir(DeuxVariables));
+    Aller(0, 2);
+    Taper(QStringLiteral("1"));
+    Taper(QStringLiteral("10"));
+    Taper(QStringLiteral("20"));
+    const QString pdf = Chemin(QStringLiteral("graphique"));
+    double rapport = 0;
+    ASSERT_TRUE(PiloteDialogues::Executer(fenetre->actImprimerGraphique,
+                                          {PiloteDialogues::Quand<Tgestimp>([&](Tgestimp &d) {
+                                              auto *imprimante = d.findChild<QComboBox *>(QStringLiteral("imprimante"));
+                                              ASSERT_NE(imprimante, nullptr);
+                                              imprimante->setCurrentIndex(imprimante->findText(Tgestimp::TextePdf()));
+                                              d.DemanderFichierPdf = [pdf](QWidget *) { return pdf; };
+                                              rapport = d.miseEnPage().Rapport;
+                                              d.accept();
+                                          })}));
+    EXPECT_TRUE(messages_.isEmpty());
+    // The picture printed is the graph as shown, at its own proportions.
+    const QSize taille = fenetre->xyGraph1->size();
+    EXPECT_DOUBLE_EQ(rapport, static_cast<double>(taille.height()) / taille.width());
+    QProcess liste;
+    liste.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf + QStringLiteral(".pdf")});
+    ASSERT_TRUE(liste.waitForFinished(30000));
+    const QString images = QString::fromUtf8(liste.readAllStandardOutput());
+    EXPECT_TRUE(images.contains(QRegularExpression(QStringLiteral("\\b%1\\s+%2\\b").arg(taille.width()).arg(taille.height()))))
+        << images.toStdString();
+}
+
+TEST_F(TableauCadre, ToutEffacerEmptiesTheTableAndReopensTheSetup)
+{
+    ASSERT_TRUE(Ouvrir(DeuxVariables));
+    Aller(0, 2);
+    Taper(QStringLiteral("1"));
+    Taper(QStringLiteral("10"));
+    fenetre->actTotaux->trigger();
+    reponse_ = QMessageBox::Yes;
+    bool reglageOuvert = false;
+    ASSERT_TRUE(PiloteDialogues::Executer(fenetre->actToutEffacer,
+                                          {PiloteDialogues::Quand<TChoix_T>([&](TChoix_T &d) {
+                                              reglageOuvert = true;
+                                              d.Titre->setText(QStringLiteral("Refroidissement"));
+                                              d.accept();
+                                          })}));
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_EQ(messages_[0], QStringLiteral("Etes-vous sûr de vouloir effacer les données ?"));
+    EXPECT_TRUE(reglageOuvert);
+    const TableauResultats &t = fenetre->tableau();
+    EXPECT_FALSE(t.Totaux());
+    EXPECT_FALSE(fenetre->actTotaux->isChecked());
+    EXPECT_EQ(t.NbLignes(), 3);
+    EXPECT_TRUE(t.Cellule(0, 2).isEmpty());
+    EXPECT_EQ(t.Titre, QStringLiteral("Refroidissement"));
+    for (const auto &[numero, serie] : fenetre->xyGraph1->graphe().Series())
+        EXPECT_EQ(serie.NombrePoints(), 0) << "series " << numero;
+}
+
+TEST_F(TableauCadre, ToutEffacerAnsweredNoKeepsEverything)
+{
+    ASSERT_TRUE(Ouvrir(DeuxVariables));
+    Aller(0, 2);
+    Taper(QStringLiteral("1"));
+    Taper(QStringLiteral("10"));
+    const QString avant = fenetre->tableau().TexteTableau();
+    reponse_ = QMessageBox::No;
+    EXPECT_TRUE(PiloteDialogues::Executer(fenetre->actToutEffacer, {}));
+    EXPECT_EQ(fenetre->tableau().TexteTableau(), avant);
 }
 
 TEST_F(TableauCadre, PresentationCancelLeavesTheGraphAsItWas)
