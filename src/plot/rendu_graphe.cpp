@@ -4,6 +4,7 @@
 
 #include <QDataStream>
 #include <QFontMetrics>
+#include <QIODevice>
 #include <QPainter>
 #include <QPolygonF>
 
