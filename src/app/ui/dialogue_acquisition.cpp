@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -32,6 +33,34 @@ constexpr OptionPrincipale kZone[] = {
     {"br-x", QT_TRANSLATE_NOOP("TDialogueAcquisition", "Droite")},
     {"br-y", QT_TRANSLATE_NOOP("TDialogueAcquisition", "Bas")},
 };
+
+// The standard values of SANE's "mode" and "source" options, shown in French;
+// any other device text is shown as the device gives it.
+QString TexteAppareilAffiche(const QString &valeur)
+{
+    struct Traduction {
+        const char *sane;
+        const char *francais;
+    };
+    static constexpr Traduction kTextes[] = {
+        {"Color", QT_TRANSLATE_NOOP("TDialogueAcquisition", "Couleur")},
+        {"Gray", QT_TRANSLATE_NOOP("TDialogueAcquisition", "Niveaux de gris")},
+        {"Lineart", QT_TRANSLATE_NOOP("TDialogueAcquisition", "Trait (noir et blanc)")},
+        {"Halftone", QT_TRANSLATE_NOOP("TDialogueAcquisition", "Tramé")},
+        {"Flatbed", QT_TRANSLATE_NOOP("TDialogueAcquisition", "Vitre")},
+        {"ADF", QT_TRANSLATE_NOOP("TDialogueAcquisition", "Chargeur de documents")},
+        {"Automatic Document Feeder", QT_TRANSLATE_NOOP("TDialogueAcquisition", "Chargeur de documents")},
+        {"ADF Front", QT_TRANSLATE_NOOP("TDialogueAcquisition", "Chargeur (recto)")},
+        {"ADF Back", QT_TRANSLATE_NOOP("TDialogueAcquisition", "Chargeur (verso)")},
+        {"ADF Duplex", QT_TRANSLATE_NOOP("TDialogueAcquisition", "Chargeur recto verso")},
+        {"Transparency Adapter", QT_TRANSLATE_NOOP("TDialogueAcquisition", "Adaptateur de transparents")},
+        {"Transparency Unit", QT_TRANSLATE_NOOP("TDialogueAcquisition", "Adaptateur de transparents")},
+    };
+    for (const Traduction &t : kTextes)
+        if (valeur == QLatin1String(t.sane))
+            return QCoreApplication::translate("TDialogueAcquisition", t.francais);
+    return valeur;
+}
 
 bool Affichable(const OptionSane &o)
 {
@@ -90,8 +119,10 @@ QWidget *TDialogueAcquisition::CreerEditeur(const OptionSane &o, QWidget *parent
             // Long device texts must not widen the dialog past its frame.
             c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
             c->setMinimumContentsLength(16);
-            c->addItems(o.textes);
-            c->setCurrentText(o.valeur.toString());
+            // The device's own value stays the item's data; the usual ones are shown in French.
+            for (const QString &t : o.textes)
+                c->addItem(TexteAppareilAffiche(t), t);
+            c->setCurrentIndex(std::max(0, c->findData(o.valeur.toString())));
             editeur = c;
         } else {
             auto *e = new QLineEdit(o.valeur.toString(), parent);

@@ -121,7 +121,8 @@ TEST(DialoguesAcquisition, LeDialogueDonneLesOptionsChangeesDansLOrdreDeLApparei
     auto *mode = qobject_cast<QComboBox *>(d.Editeur(QStringLiteral("mode")));
     ASSERT_TRUE(resolution && mode);
     resolution->setValue(75);
-    mode->setCurrentText(QStringLiteral("Color"));
+    mode->setCurrentIndex(mode->findData(QStringLiteral("Color")));
+    EXPECT_EQ(mode->currentText(), QStringLiteral("Couleur"));
     const auto m = d.Modifications();
     ASSERT_EQ(m.size(), 2);
     EXPECT_EQ(m[0].first, QStringLiteral("mode"));
@@ -210,7 +211,7 @@ void Regler(TDialogueAcquisition &d, const char *nom, const QString &texte)
 {
     QWidget *e = d.Editeur(QString::fromLatin1(nom));
     if (auto *c = qobject_cast<QComboBox *>(e))
-        c->setCurrentText(texte);
+        c->setCurrentIndex(c->findData(texte) >= 0 ? c->findData(texte) : c->findText(texte));
     else if (auto *s = qobject_cast<QDoubleSpinBox *>(e))
         s->setValue(texte.toDouble());
     else
