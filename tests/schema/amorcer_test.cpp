@@ -12,7 +12,8 @@
 
 #include <ostream>
 
-namespace {
+namespace
+{
 
 TParamStyleDes Normal()
 {
@@ -31,7 +32,9 @@ void PrintTo(const CasPaire &c, std::ostream *os)
     *os << c.nom;
 }
 
-class ComparaisonNormal : public testing::TestWithParam<CasPaire> {};
+class ComparaisonNormal : public testing::TestWithParam<CasPaire>
+{
+};
 
 TEST_P(ComparaisonNormal, GivesTheHandWorkedDarkness)
 {
@@ -106,7 +109,9 @@ void PrintTo(const CasUniforme &c, std::ostream *os)
     *os << c.nom;
 }
 
-class AmorcageUniforme : public testing::TestWithParam<CasUniforme> {};
+class AmorcageUniforme : public testing::TestWithParam<CasUniforme>
+{
+};
 
 TEST_P(AmorcageUniforme, GivesOneGreyEverywhere)
 {
@@ -133,8 +138,8 @@ TEST(Amorcage, AnEdgeDarkensThePixelsWhoseNeighboursCrossIt)
     for (int y = 0; y < 3; ++y)
         for (int x = 2; x < 4; ++x)
             image.setPixel(x, y, qRgb(200, 100, 100));
-    const std::vector<int> attendu{255, 96, 96, 255, //
-                                   255, 96, 96, 255, //
+    const std::vector<int> attendu{255, 96, 96,  255, //
+                                   255, 96, 96,  255, //
                                    255, 96, 255, 255};
     EXPECT_EQ(Gris(Amorcer(image, Normal())), attendu);
 }
@@ -168,7 +173,7 @@ int ParPaires(const QImage &image, const TParamStyleDes &p, int x, int y)
 TEST(Amorcage, EveryPixelMatchesThePairByPairRuleUpToTheBorders)
 {
     QRandomGenerator alea(26);
-    const QRgb palette[] = {qRgb(200, 30, 30), qRgb(90, 90, 90), qRgb(30, 200, 60), qRgb(40, 60, 220),
+    const QRgb palette[] = {qRgb(200, 30, 30),   qRgb(90, 90, 90), qRgb(30, 200, 60),  qRgb(40, 60, 220),
                             qRgb(250, 250, 250), qRgb(20, 20, 20), qRgb(180, 170, 30), qRgb(120, 110, 115)};
     QImage image(11, 9, QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y)
@@ -193,6 +198,47 @@ TEST(Amorcage, EveryPixelMatchesThePairByPairRuleUpToTheBorders)
         OptionsAmorcage options;
         options.parts = 1 + essai % 3;
         const QImage schema = Amorcer(image, p, options);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ASSERT_EQ(qRed(schema.pixel(x, y)), ParPaires(image, p, x, y))
+                    << "essai " << essai << " pixel (" << x << ", " << y << ")";
+    }
+}
+
+// The three colours grouped and nothing else ticked, the usual case, on rows
+// long enough to be worked several pixels at a time, with every luminosity
+// mode, both markings on and off, neighbours up to three pixels away and
+// alpha values that must play no part.
+TEST(Amorcage, GroupedColoursMatchThePairByPairRuleOnLongRows)
+{
+    QRandomGenerator alea(25);
+    QImage image(45, 6, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int base = alea.bounded(4) * 70;
+            image.setPixel(
+                x, y,
+                qRgba(base + alea.bounded(30), base + alea.bounded(30), base + alea.bounded(30), alea.bounded(256)));
+        }
+    for (int essai = 0; essai < 12; ++essai) {
+        TParamStyleDes p = Normal();
+        p.ModeLum = static_cast<std::uint8_t>(essai % 3);
+        p.MarquerNoir = essai % 2 == 0;
+        p.MarquerBlanc = essai % 4 < 2;
+        p.DegradNoir = static_cast<std::uint8_t>(alea.bounded(30, 120));
+        p.SeuilNoir = static_cast<std::uint8_t>(alea.bounded(0, 100));
+        p.LimiteBlanc = static_cast<std::uint8_t>(alea.bounded(150, 255));
+        const auto seuil = static_cast<std::uint8_t>(alea.bounded(0, 40));
+        const auto degrad = static_cast<std::uint8_t>(seuil + alea.bounded(0, 80));
+        p.Seuil.fill(seuil);
+        p.Degrad.fill(degrad);
+        for (int dy = -3; dy <= 3; ++dy)
+            for (int dx = -3; dx <= 3; ++dx)
+                p.DefinirPoint(dx, dy, essai >= 6 ? alea.bounded(3) == 0 : p.Point(dx, dy));
+        OptionsAmorcage options;
+        options.parts = 1 + essai % 2;
+        const QImage source = essai % 3 == 1 ? image.convertToFormat(QImage::Format_RGB32) : image;
+        const QImage schema = Amorcer(source, p, options);
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
                 ASSERT_EQ(qRed(schema.pixel(x, y)), ParPaires(image, p, x, y))
