@@ -1,8 +1,11 @@
 #include "app/assembler_trames.h"
 
+#include "processing/image_resultat.h"
+
 #include <QCoreApplication>
 
 #include <cstring>
+
 
 namespace {
 
@@ -214,7 +217,13 @@ void AssembleurTrames::Debuter(const ParametresTrame &p)
 void AssembleurTrames::Allouer(int hauteur)
 {
     hauteur_ = hauteur;
-    image_ = QImage(largeur_, hauteur_, QImage::Format_ARGB32);
+    // Every pixel is written (a three-pass picture is first cleared below),
+    // so the memory may come back from an earlier picture.
+    try {
+        image_ = ImageResultat(QSize(largeur_, hauteur_));
+    } catch (const ErreurKaptori &) {
+        image_ = QImage();
+    }
     if (image_.isNull())
         throw ErreurAcquisition(Tr("Mémoire insuffisante pour une image de %1 × %2 pixels.").arg(largeur_).arg(hauteur_));
     if (!unique_)

@@ -176,6 +176,40 @@ TEST(AssemblageParMorceaux, DesLignesCoupeesEntreDeuxLecturesDonnentLaMemeImage)
     EXPECT_EQ(entiere.pixel(1, 1), 0xFF0A0B0Cu);
 }
 
+TEST(AssemblageParMorceaux, DesLignesRvbLonguesDonnentChaquePixel)
+{
+    // Lines of 11 pixels (several worked at once, and a rest) and 3 padding
+    // bytes; every sample differs.
+    const int largeur = 11, hauteur = 3, bpl = 3 * largeur + 3;
+    QByteArray octets;
+    for (int y = 0; y < hauteur; ++y) {
+        for (int x = 0; x < largeur; ++x)
+            for (int c = 0; c < 3; ++c)
+                octets.append(char(7 * x + 80 * y + c));
+        octets.append(3, char(0xEE));
+    }
+    const QImage image = AssemblerTrames({{P(FormatTrame::Rvb, bpl, largeur, hauteur, 8), octets}});
+    ASSERT_EQ(image.size(), QSize(largeur, hauteur));
+    for (int y = 0; y < hauteur; ++y)
+        for (int x = 0; x < largeur; ++x)
+            EXPECT_EQ(image.pixel(x, y), qRgb(7 * x + 80 * y, 7 * x + 80 * y + 1, 7 * x + 80 * y + 2))
+                << "pixel " << x << ", " << y;
+}
+
+TEST(AssemblageParMorceaux, UneGrandeImageNeGardeRienDeLaPrecedente)
+{
+    // Large enough for its memory to come back from the picture before it.
+    const int cote = 2100;
+    {
+        const QByteArray blanc(cote * cote * 3, char(0xFF));
+        EXPECT_EQ(AssemblerTrames({{P(FormatTrame::Rvb, 3 * cote, cote, cote, 8), blanc}}).pixel(5, 5), 0xFFFFFFFFu);
+    }
+    const QByteArray rouge(cote * cote, char(0x40));
+    const QImage image = AssemblerTrames({{P(FormatTrame::Rouge, cote, cote, cote, 8), rouge}});
+    EXPECT_EQ(image.pixel(0, 0), qRgb(0x40, 0, 0));
+    EXPECT_EQ(image.pixel(cote - 1, cote - 1), qRgb(0x40, 0, 0));
+}
+
 TEST(AssemblageParMorceaux, UnPassageAnnonceNonTermineNeDonnePasDImage)
 {
     AssembleurTrames a;
