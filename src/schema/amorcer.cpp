@@ -1,6 +1,8 @@
 #include "schema/amorcer.h"
 
+#include "commun/erreur.h"
 #include "commun/travail_parallele.h"
+#include "processing/image_resultat.h"
 #include "schema/comparer_pixels.h"
 #include "schema/mesures_pixel.h"
 
@@ -308,8 +310,16 @@ bool Amorcer(const QImage &document, const TParamStyleDes &p, QImage &schema, co
                              ? document
                              : document.convertToFormat(QImage::Format_ARGB32);
     const int w = image.width(), h = image.height();
-    if (schema.size() != image.size() || schema.format() != QImage::Format_RGB32 || !schema.isDetached())
-        schema = QImage(w, h, QImage::Format_RGB32);
+    if (schema.size() != image.size() || schema.format() != QImage::Format_RGB32 || !schema.isDetached()) {
+        // Every pixel is written: the memory may come back from an earlier
+        // picture, already present.
+        try {
+            schema = ImageResultat(image.size());
+        } catch (const ErreurKaptori &) {
+            schema = QImage();
+        }
+        schema.reinterpretAsFormat(QImage::Format_RGB32);
+    }
     if (schema.isNull())
         return false;
     const int parts = options.parts > 0 ? options.parts : PartsParalleles(std::int64_t{w} * h * 8);

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 
 namespace
@@ -244,6 +245,23 @@ TEST(Amorcage, GroupedColoursMatchThePairByPairRuleOnLongRows)
                 ASSERT_EQ(qRed(schema.pixel(x, y)), ParPaires(image, p, x, y))
                     << "essai " << essai << " pixel (" << x << ", " << y << ")";
     }
+}
+
+TEST(Amorcage, ALargeSchemaKeepsNothingOfTheOneBefore)
+{
+    // Large enough for the second schema's memory to come back from the first.
+    const QSize taille(2100, 2100);
+    EXPECT_EQ(Amorcer(Uniforme(taille.width(), taille.height(), qRgb(20, 20, 20)), Normal()).pixel(7, 7),
+              qRgb(0, 0, 0));
+    const QImage schema = Amorcer(Uniforme(taille.width(), taille.height(), qRgb(128, 128, 128)), Normal());
+    ASSERT_EQ(schema.size(), taille);
+    EXPECT_EQ(schema.format(), QImage::Format_RGB32);
+    qsizetype blancs = 0;
+    for (int y = 0; y < schema.height(); ++y) {
+        const auto *ligne = reinterpret_cast<const QRgb *>(schema.constScanLine(y));
+        blancs += std::count(ligne, ligne + schema.width(), qRgb(255, 255, 255));
+    }
+    EXPECT_EQ(blancs, qsizetype(taille.width()) * taille.height());
 }
 
 TEST(Amorcage, AnInterruptedPrimingGivesNoPicture)
