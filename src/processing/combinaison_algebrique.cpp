@@ -75,12 +75,23 @@ __attribute__((target("avx2"))) void LigneAffineAvx2(const QRgb *s1, const QRgb 
 {
     LigneAffine(s1, s2, d, w, f);
 }
+
+__attribute__((target("avx512f,avx512bw,prefer-vector-width=512"))) void LigneAffineAvx512(const QRgb *s1, const QRgb *s2,
+                                                                                         QRgb *d, int w, const Affine f)
+{
+    LigneAffine(s1, s2, d, w, f);
+}
 #endif
 
 void LigneAffineRapide(const QRgb *s1, const QRgb *s2, QRgb *d, int w, const Affine f)
 {
 #if defined(__x86_64__) && defined(__GNUC__)
+    static const bool avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
     static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx512) {
+        LigneAffineAvx512(s1, s2, d, w, f);
+        return;
+    }
     if (avx2) {
         LigneAffineAvx2(s1, s2, d, w, f);
         return;
@@ -132,13 +143,15 @@ struct Comptes {
     void Compter(const QRgb *d, int w)
     {
         int x = 0;
-        for (; x + 4 <= w; x += 4)
+        for (; x + 4 <= w; x += 4) {
+            // The four pixels read before any count is written.
+            const std::array<QRgb, 4> p{d[x], d[x + 1], d[x + 2], d[x + 3]};
             for (std::size_t j = 0; j < 4; ++j) {
-                const QRgb c = d[x + static_cast<int>(j)];
-                ++jeux[j][0][qRed(c)];
-                ++jeux[j][1][qGreen(c)];
-                ++jeux[j][2][qBlue(c)];
+                ++jeux[j][0][qRed(p[j])];
+                ++jeux[j][1][qGreen(p[j])];
+                ++jeux[j][2][qBlue(p[j])];
             }
+        }
         for (; x < w; ++x) {
             ++jeux[0][0][qRed(d[x])];
             ++jeux[0][1][qGreen(d[x])];
