@@ -178,8 +178,19 @@ void Passe(const QImage &im1, const QImage &im2, const QImage *im3, const Tables
         const auto *s3 = im3 ? reinterpret_cast<const QRgb *>(im3->constScanLine(y)) : nullptr;
         auto *d = reinterpret_cast<QRgb *>(bits + pas * y);
         if constexpr (R == Regle::Affine) {
-            LigneAffineRapide(s1, s2, d, w, t.affine);
-            h.Compter(d, w);
+            // By blocks, the next block's source bytes asked for while this
+            // one is counted, so that reading memory and counting overlap.
+            constexpr int Bloc = 256;
+            for (int x0 = 0; x0 < w; x0 += Bloc) {
+                const int n = std::min(Bloc, w - x0);
+                LigneAffineRapide(s1 + x0, s2 + x0, d + x0, n, t.affine);
+                const int suivants = std::min(Bloc, w - x0 - n);
+                for (int k = 0; k < suivants; k += 16) {
+                    __builtin_prefetch(s1 + x0 + n + k);
+                    __builtin_prefetch(s2 + x0 + n + k);
+                }
+                h.Compter(d + x0, n);
+            }
             continue;
         }
         for (int x = 0; x < w; ++x) {
