@@ -131,7 +131,7 @@ TEST(CombinaisonAlgebrique, ACoefficientOfZeroAndAOnePixelImageAreHandled)
 }
 
 // Every pair of levels (red and green of a 256 × 256 pair of pictures), a
-// one-pixel picture and an odd size, against the rule worked out pixel by
+// one-pixel picture and odd sizes (rows of several blocks), against the rule worked out pixel by
 // pixel; then the spreading of the same result by its own bounds.
 struct CasRegle {
     const char *name;
@@ -162,7 +162,7 @@ TEST_P(CombinaisonRegle, EveryPixelFollowsTheRuleAndItsSpreading)
                                                                      : std::nearbyint(c1 * c.coef1 + c2 * a2);
         return static_cast<int>(std::clamp(v, 0.0, 255.0));
     };
-    for (const QSize taille : {QSize(256, 256), QSize(1, 1), QSize(19, 5)}) {
+    for (const QSize taille : {QSize(256, 256), QSize(1, 1), QSize(19, 5), QSize(601, 3)}) {
         const QImage i1 = Niveaux(taille, true), i2 = Niveaux(taille, false);
         QImage attendue(taille, QImage::Format_ARGB32);
         for (int y = 0; y < taille.height(); ++y)
