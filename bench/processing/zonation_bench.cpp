@@ -4,6 +4,7 @@
 // recolouring operations beside a copy of the picture's bytes.
 
 #include "calibration/recoloration.h"
+#include "commun/travail_parallele.h"
 #include "processing/classes_couleurs.h"
 #include "processing/zonation.h"
 
@@ -11,7 +12,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -110,10 +113,16 @@ void Aligner(benchmark::State &state)
     for (int e = 0; e < 16; ++e)
         code.CouleurTable[static_cast<std::size_t>(e)] = CouleurRvb(e * 16, 255 - e * 16, 128);
     QImage image = Photo().copy();
+    // One thread, like the copy beside it, unless KAPTORI_BANC_PARTS names
+    // the most parts the pass may be split into.
+    const int avant = PartsParallelesMaxi();
+    const char *parts = std::getenv("KAPTORI_BANC_PARTS");
+    PartsParallelesMaxi() = parts ? std::max(1, std::atoi(parts)) : 1;
     for (auto _ : state) {
         AlignerTeintes(code, image);
         benchmark::DoNotOptimize(image.constBits());
     }
+    PartsParallelesMaxi() = avant;
 }
 BENCHMARK(Aligner)->Unit(benchmark::kMillisecond);
 

@@ -13,6 +13,11 @@
 #include <cstdint>
 #include <cstdlib>
 
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define KAPTORI_LARGE 1
+#endif
+
 namespace {
 
 QString Tr(const char *texte)
@@ -128,6 +133,98 @@ void AlignerDeuxCouleurs(const TCodeCouleur &code, QImage &image, double toleran
     });
 }
 
+#if defined(KAPTORI_LARGE)
+
+// GCC's AVX-512 headers start some vectors undefined on purpose.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+
+// The table rule 16 pixels at a time: each component's mask, low and high
+// bytes, looked up by byte permutations, the last matching entry by its
+// leading zeros, its colour by a permutation of the 16 entries. Returns how
+// many pixels it did (a multiple of 16); only changed pixels are written.
+struct Table512 {
+    __m512i t0, t1, t2, t3;
+};
+
+#define KAPTORI_CIBLE __attribute__((target("avx512f,avx512bw,avx512vbmi,avx512cd")))
+
+KAPTORI_CIBLE inline Table512 Charger(const std::array<std::uint8_t, 256> &t)
+{
+    return {_mm512_loadu_si512(t.data()), _mm512_loadu_si512(t.data() + 64), _mm512_loadu_si512(t.data() + 128),
+            _mm512_loadu_si512(t.data() + 192)};
+}
+
+KAPTORI_CIBLE inline __m512i Chercher(__m512i octets, const Table512 &t)
+{
+    const __m512i bas = _mm512_permutex2var_epi8(t.t0, octets, t.t1);
+    const __m512i haut = _mm512_permutex2var_epi8(t.t2, octets, t.t3);
+    return _mm512_mask_blend_epi8(_mm512_movepi8_mask(octets), bas, haut);
+}
+
+using OctetsMasques = std::array<std::array<std::uint8_t, 256>, 6>;
+
+// The low and high bytes of the red, green and blue masks.
+OctetsMasques Octets(const std::array<std::array<std::uint16_t, 256>, 3> &masques)
+{
+    OctetsMasques octets{};
+    for (std::size_t k = 0; k < 3; ++k)
+        for (std::size_t v = 0; v < 256; ++v) {
+            octets[2 * k][v] = static_cast<std::uint8_t>(masques[k][v] & 0xFFu);
+            octets[2 * k + 1][v] = static_cast<std::uint8_t>(masques[k][v] >> 8);
+        }
+    return octets;
+}
+
+KAPTORI_CIBLE int AlignerTableauAvx512(QRgb *ligne, int largeur, const OctetsMasques &octets,
+                                       const std::array<QRgb, MaxEntreesTableau> &couleurs, int I)
+{
+    // Bytes in memory are B, G, R, A.
+    const Table512 rBas = Charger(octets[0]), rHaut = Charger(octets[1]), vBas = Charger(octets[2]),
+                   vHaut = Charger(octets[3]), bBas = Charger(octets[4]), bHaut = Charger(octets[5]);
+    const __m512i teintes = _mm512_loadu_si512(couleurs.data());
+    const __m512i octet = _mm512_set1_epi32(0xFF), alpha = _mm512_set1_epi32(static_cast<int>(0xFF000000u));
+    const __m512i blanc = _mm512_set1_epi32(0x00FFFFFF), trente1 = _mm512_set1_epi32(31);
+    const __m512i sombre = _mm512_set1_epi32(I), clair = _mm512_set1_epi32(675 - I);
+    int x = 0;
+    for (; x + 16 <= largeur; x += 16) {
+        const __m512i p = _mm512_loadu_si512(ligne + x);
+        const __m512i bas = _mm512_and_si512(
+            _mm512_and_si512(Chercher(p, bBas), _mm512_srli_epi32(Chercher(p, vBas), 8)),
+            _mm512_srli_epi32(Chercher(p, rBas), 16));
+        const __m512i haut = _mm512_and_si512(
+            _mm512_and_si512(Chercher(p, bHaut), _mm512_srli_epi32(Chercher(p, vHaut), 8)),
+            _mm512_srli_epi32(Chercher(p, rHaut), 16));
+        const __m512i m = _mm512_or_si512(_mm512_and_si512(bas, octet), _mm512_slli_epi32(_mm512_and_si512(haut, octet), 8));
+        const __mmask16 trouve = _mm512_test_epi32_mask(m, m);
+        const __m512i entree = _mm512_sub_epi32(trente1, _mm512_lzcnt_epi32(m));
+        const __m512i a = _mm512_and_si512(p, alpha);
+        const __m512i somme = _mm512_add_epi32(
+            _mm512_add_epi32(_mm512_and_si512(p, octet), _mm512_and_si512(_mm512_srli_epi32(p, 8), octet)),
+            _mm512_and_si512(_mm512_srli_epi32(p, 16), octet));
+        __m512i nouveau = p;
+        nouveau = _mm512_mask_mov_epi32(nouveau, _mm512_cmpgt_epi32_mask(somme, clair), _mm512_or_si512(a, blanc));
+        nouveau = _mm512_mask_mov_epi32(nouveau, _mm512_cmplt_epi32_mask(somme, sombre), a);
+        nouveau = _mm512_mask_mov_epi32(nouveau, trouve, _mm512_or_si512(a, _mm512_permutexvar_epi32(entree, teintes)));
+        const __mmask16 change = _mm512_cmpneq_epi32_mask(nouveau, p);
+        if (change != 0)
+            _mm512_mask_storeu_epi32(ligne + x, change, nouveau);
+    }
+    return x;
+}
+
+#undef KAPTORI_CIBLE
+#pragma GCC diagnostic pop
+
+bool AvecAvx512()
+{
+    static const bool avec = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw")
+        && __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512cd");
+    return avec;
+}
+
+#endif
+
 void AlignerTableau(const TCodeCouleur &code, QImage &image, int h, int I)
 {
     const int n = std::clamp(code.NbCouleurs, 0, MaxEntreesTableau);
@@ -148,8 +245,19 @@ void AlignerTableau(const TCodeCouleur &code, QImage &image, int h, int I)
         couleurs[static_cast<std::size_t>(e)] = qRgb(RougeWin(c), VertWin(c), BleuWin(c)) & 0x00FFFFFFu;
     }
     const int largeur = image.width();
+#if defined(KAPTORI_LARGE)
+    const bool large = AvecAvx512();
+    const OctetsMasques octets = large ? Octets(masques) : OctetsMasques{};
+#else
+    const bool large = false;
+#endif
     ParLignes(image, [&](QRgb *ligne) {
-        for (int x = 0; x < largeur; ++x) {
+        int debut = 0;
+#if defined(KAPTORI_LARGE)
+        if (large)
+            debut = AlignerTableauAvx512(ligne, largeur, octets, couleurs, I);
+#endif
+        for (int x = debut; x < largeur; ++x) {
             const QRgb px = ligne[x];
             const int r = qRed(px), g = qGreen(px), b = qBlue(px);
             const unsigned m = masques[0][r] & masques[1][g] & masques[2][b];

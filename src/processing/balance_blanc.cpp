@@ -1,6 +1,7 @@
 #include "processing/balance_blanc.h"
 
 #include "commun/erreur.h"
+#include "commun/tables_pixels.h"
 #include "commun/travail_parallele.h"
 
 #include <QCoreApplication>
@@ -45,23 +46,20 @@ void FaireBlanc(QImage &image, QPoint coin1, QPoint coin2)
             "Traitements", "Le blanc ne peut être fait sur cette zone : une de ses composantes est nulle "
                            "(zone noire ou de couleur pure). Choisissez une zone blanche ou grise."));
     // One table per component: the rule depends on c alone.
-    std::array<std::array<std::uint32_t, 256>, 3> tables{};
+    std::array<TableOctets, 3> tables{};
     for (int k = 0; k < 3; ++k)
         for (int c = 0; c < 256; ++c) {
             const double v = std::nearbyint(255.0 * c / m[static_cast<std::size_t>(k)]);
             tables[static_cast<std::size_t>(k)][static_cast<std::size_t>(c)] =
-                static_cast<std::uint32_t>(std::min(v, 255.0));
+                static_cast<std::uint8_t>(std::min(v, 255.0));
         }
     const int w = image.width();
     uchar *bits = image.bits();
     const qsizetype pas = image.bytesPerLine();
     ParcourirEnParallele(image.height(), PartsParalleles(image.sizeInBytes()), [&](int debut, int fin) {
         for (int y = debut; y < fin; ++y) {
-            auto *ligne = reinterpret_cast<QRgb *>(bits + pas * y);
-            for (int x = 0; x < w; ++x) {
-                const QRgb c = ligne[x];
-                ligne[x] = (c & 0xFF000000u) | (tables[0][qRed(c)] << 16) | (tables[1][qGreen(c)] << 8) | tables[2][qBlue(c)];
-            }
+            auto *ligne = reinterpret_cast<std::uint32_t *>(bits + pas * y);
+            AppliquerTablesPixels(ligne, ligne, w, tables[0], tables[1], tables[2]);
         }
     });
 }

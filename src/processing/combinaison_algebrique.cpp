@@ -1,5 +1,6 @@
 #include "processing/combinaison_algebrique.h"
 
+#include "commun/tables_pixels.h"
 #include "commun/travail_parallele.h"
 #include "processing/image_resultat.h"
 
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -37,10 +39,91 @@ const QImage &EnArgb(const QImage &image, QImage &converti)
     return converti;
 }
 
-// The three rules, each in a loop of its own: two pictures through one
-// table already clamped, three through the rounded sums plus image 3's own
-// rounded term, or the channels each from its own picture.
-enum class Regle { DeuxImages, TroisImages, Canaux };
+// Two pictures added or subtracted, in fixed point: with A = a·2^S, the
+// component is q = c1·A1 + c2·A2 shifted right by S, rounded half to even as
+// nearbyint does, then clamped. Used only when it gives every entry of the
+// table of the 65536 pairs, so that the result is the same; the row then
+// goes through vector instructions.
+struct Affine {
+    int a1 = 0, a2 = 0, s = 1;
+};
+
+[[gnu::always_inline]] inline std::uint32_t ComposanteAffine(std::uint32_t c1, std::uint32_t c2, const Affine &f)
+{
+    const int q = static_cast<int>(c1) * f.a1 + static_cast<int>(c2) * f.a2;
+    const int v = (q + (1 << (f.s - 1)) - 1 + ((q >> f.s) & 1)) >> f.s;
+    return static_cast<std::uint32_t>(std::min(std::max(v, 0), 255));
+}
+
+[[gnu::always_inline]] inline void LigneAffine(const QRgb *s1, const QRgb *s2, QRgb *d, int w, const Affine f)
+{
+    for (int x = 0; x < w; ++x) {
+        const QRgb a = s1[x], b = s2[x];
+        d[x] = 0xFF000000u | (ComposanteAffine((a >> 16) & 0xFFu, (b >> 16) & 0xFFu, f) << 16)
+            | (ComposanteAffine((a >> 8) & 0xFFu, (b >> 8) & 0xFFu, f) << 8)
+            | ComposanteAffine(a & 0xFFu, b & 0xFFu, f);
+    }
+}
+
+void LigneAffineSimple(const QRgb *s1, const QRgb *s2, QRgb *d, int w, const Affine f)
+{
+    LigneAffine(s1, s2, d, w, f);
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target("avx2"))) void LigneAffineAvx2(const QRgb *s1, const QRgb *s2, QRgb *d, int w, const Affine f)
+{
+    LigneAffine(s1, s2, d, w, f);
+}
+
+__attribute__((target("avx512f,avx512bw,prefer-vector-width=512"))) void LigneAffineAvx512(const QRgb *s1, const QRgb *s2,
+                                                                                         QRgb *d, int w, const Affine f)
+{
+    LigneAffine(s1, s2, d, w, f);
+}
+#endif
+
+void LigneAffineRapide(const QRgb *s1, const QRgb *s2, QRgb *d, int w, const Affine f)
+{
+#if defined(__x86_64__) && defined(__GNUC__)
+    static const bool avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx512) {
+        LigneAffineAvx512(s1, s2, d, w, f);
+        return;
+    }
+    if (avx2) {
+        LigneAffineAvx2(s1, s2, d, w, f);
+        return;
+    }
+#endif
+    LigneAffineSimple(s1, s2, d, w, f);
+}
+
+std::optional<Affine> TrouverAffine(double a1, double a2, const std::vector<std::uint8_t> &deux)
+{
+    for (int s : {22, 20, 18, 16, 14, 12}) {
+        const double e = std::ldexp(1.0, s);
+        if (!(std::abs(a1) * e < 1e9 && std::abs(a2) * e < 1e9))
+            continue;
+        const std::int64_t A1 = std::llround(a1 * e), A2 = std::llround(a2 * e);
+        if (255 * (std::abs(A1) + std::abs(A2)) + (std::int64_t{1} << s) >= (std::int64_t{1} << 31))
+            continue;
+        const Affine f{static_cast<int>(A1), static_cast<int>(A2), s};
+        bool exacte = true;
+        for (std::uint32_t i = 0; i < 65536 && exacte; ++i)
+            exacte = ComposanteAffine(i >> 8, i & 0xFFu, f) == deux[i];
+        if (exacte)
+            return f;
+    }
+    return std::nullopt;
+}
+
+// The rules, each in a loop of its own: two pictures through one
+// table already clamped or in fixed point, three through the rounded sums
+// plus image 3's own rounded term, or the channels each from its own
+// picture.
+enum class Regle { DeuxImages, Affine, TroisImages, Canaux };
 
 struct Tables {
     const std::uint8_t *deux = nullptr;   // clamped round(c1·a1 + c2·a2) or the product
@@ -48,18 +131,68 @@ struct Tables {
     const std::int16_t *t1 = nullptr;
     const std::int16_t *t2 = nullptr;
     const std::int16_t *t3 = nullptr;
+    Affine affine;
+};
+
+// Histograms of the rows' levels, in four sets taken in turn by
+// consecutive pixels so that a run of equal levels does not wait on its own
+// counts; summed at the end.
+struct Comptes {
+    std::array<HistogrammeRVB, 4> jeux{};
+
+    void Compter(const QRgb *d, int w)
+    {
+        int x = 0;
+        for (; x + 4 <= w; x += 4) {
+            // The four pixels read before any count is written.
+            const std::array<QRgb, 4> p{d[x], d[x + 1], d[x + 2], d[x + 3]};
+            for (std::size_t j = 0; j < 4; ++j) {
+                ++jeux[j][0][qRed(p[j])];
+                ++jeux[j][1][qGreen(p[j])];
+                ++jeux[j][2][qBlue(p[j])];
+            }
+        }
+        for (; x < w; ++x) {
+            ++jeux[0][0][qRed(d[x])];
+            ++jeux[0][1][qGreen(d[x])];
+            ++jeux[0][2][qBlue(d[x])];
+        }
+    }
+
+    void Ajouter(HistogrammeRVB &h) const
+    {
+        for (const HistogrammeRVB &jeu : jeux)
+            for (std::size_t k = 0; k < 3; ++k)
+                for (std::size_t l = 0; l < 256; ++l)
+                    h[k][l] += jeu[k][l];
+    }
 };
 
 template <Regle R>
 void Passe(const QImage &im1, const QImage &im2, const QImage *im3, const Tables &t, uchar *bits, qsizetype pas, int w,
-           int debut, int fin, HistogrammeRVB &h)
+           int debut, int fin, Comptes &h)
 {
-    std::uint32_t *hr = h[0].data(), *hv = h[1].data(), *hb = h[2].data();
     for (int y = debut; y < fin; ++y) {
         const auto *s1 = reinterpret_cast<const QRgb *>(im1.constScanLine(y));
         const auto *s2 = reinterpret_cast<const QRgb *>(im2.constScanLine(y));
         const auto *s3 = im3 ? reinterpret_cast<const QRgb *>(im3->constScanLine(y)) : nullptr;
         auto *d = reinterpret_cast<QRgb *>(bits + pas * y);
+        if constexpr (R == Regle::Affine) {
+            // By blocks, the next block's source bytes asked for while this
+            // one is counted, so that reading memory and counting overlap.
+            constexpr int Bloc = 256;
+            for (int x0 = 0; x0 < w; x0 += Bloc) {
+                const int n = std::min(Bloc, w - x0);
+                LigneAffineRapide(s1 + x0, s2 + x0, d + x0, n, t.affine);
+                const int suivants = std::min(Bloc, w - x0 - n);
+                for (int k = 0; k < suivants; k += 16) {
+                    __builtin_prefetch(s1 + x0 + n + k);
+                    __builtin_prefetch(s2 + x0 + n + k);
+                }
+                h.Compter(d + x0, n);
+            }
+            continue;
+        }
         for (int x = 0; x < w; ++x) {
             const QRgb a = s1[x], b = s2[x];
             std::uint32_t rouge, vert, bleu;
@@ -77,11 +210,9 @@ void Passe(const QImage &im1, const QImage &im2, const QImage *im3, const Tables
                 vert = Borne(t.t2[qGreen(b)]);
                 bleu = Borne(t.t1[qBlue(a)]);
             }
-            ++hr[rouge];
-            ++hv[vert];
-            ++hb[bleu];
             d[x] = 0xFF000000u | (rouge << 16) | (vert << 8) | bleu;
         }
+        h.Compter(d, w);
     }
 }
 
@@ -162,7 +293,13 @@ ResultatCombinaison CombinerAlgebrique(const QImage &i1, const QImage &i2, const
         for (std::size_t i = 0; i < deux.size(); ++i)
             deux[i] = static_cast<std::uint8_t>(Borne(somme[i]));
     }
-    const Tables tables{deux.data(), somme.data(), t1.data(), t2.data(), t3.data()};
+    Tables tables{deux.data(), somme.data(), t1.data(), t2.data(), t3.data(), {}};
+    std::optional<Affine> affine;
+    if (!deux.empty() && !multiplier && !p.canauxRVB) {
+        affine = TrouverAffine(a1, a2, deux);
+        if (affine)
+            tables.affine = *affine;
+    }
 
     r.image = ImageResultat(taille);
     const int w = taille.width();
@@ -171,17 +308,17 @@ ResultatCombinaison CombinerAlgebrique(const QImage &i1, const QImage &i2, const
     std::mutex garde;
     const std::int64_t octets = std::int64_t{4} * w * taille.height();
     ParcourirEnParallele(taille.height(), PartsParalleles(octets), [&](int debut, int fin) {
-        HistogrammeRVB h{};
+        auto h = std::make_unique<Comptes>();
         if (p.canauxRVB)
-            Passe<Regle::Canaux>(im1, im2, im3, tables, bits, pas, w, debut, fin, h);
+            Passe<Regle::Canaux>(im1, im2, im3, tables, bits, pas, w, debut, fin, *h);
         else if (avec3)
-            Passe<Regle::TroisImages>(im1, im2, im3, tables, bits, pas, w, debut, fin, h);
+            Passe<Regle::TroisImages>(im1, im2, im3, tables, bits, pas, w, debut, fin, *h);
+        else if (affine)
+            Passe<Regle::Affine>(im1, im2, im3, tables, bits, pas, w, debut, fin, *h);
         else
-            Passe<Regle::DeuxImages>(im1, im2, im3, tables, bits, pas, w, debut, fin, h);
+            Passe<Regle::DeuxImages>(im1, im2, im3, tables, bits, pas, w, debut, fin, *h);
         const std::lock_guard<std::mutex> verrou(garde);
-        for (std::size_t k = 0; k < 3; ++k)
-            for (std::size_t l = 0; l < 256; ++l)
-                r.histogramme[k][l] += h[k][l];
+        h->Ajouter(r.histogramme);
     });
 
     if (!p.etaler || p.canauxRVB)
@@ -189,17 +326,14 @@ ResultatCombinaison CombinerAlgebrique(const QImage &i1, const QImage &i2, const
     BornesEtalement(r.histogramme, std::int64_t{w} * taille.height(), r.bas, r.haut);
     r.etale = true;
     const int etendue = std::max(1, r.haut - r.bas);
-    std::array<std::uint32_t, 256> table{};
+    TableOctets table{};
     for (int v = 0; v < 256; ++v)
         table[static_cast<std::size_t>(v)] =
-            Borne(static_cast<int>(std::nearbyint((v - r.bas) * (255.0 / etendue))));
+            static_cast<std::uint8_t>(Borne(static_cast<int>(std::nearbyint((v - r.bas) * (255.0 / etendue)))));
     ParcourirEnParallele(taille.height(), PartsParalleles(octets), [&](int debut, int fin) {
         for (int y = debut; y < fin; ++y) {
-            auto *d = reinterpret_cast<QRgb *>(bits + pas * y);
-            for (int x = 0; x < w; ++x) {
-                const QRgb c = d[x];
-                d[x] = 0xFF000000u | (table[qRed(c)] << 16) | (table[qGreen(c)] << 8) | table[qBlue(c)];
-            }
+            auto *d = reinterpret_cast<std::uint32_t *>(bits + pas * y);
+            AppliquerTablesPixels(d, d, w, table, table, table);
         }
     });
     return r;

@@ -10,7 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <ostream>
+#include <random>
 
 namespace {
 
@@ -119,6 +123,61 @@ TEST(AlignementTeintesAlpha, keeps_the_alpha_of_each_pixel)
     QImage image = Pixel(qRgba(205, 95, 59, 77));
     AlignerTeintes(Tableau(), image);
     EXPECT_EQ(Un(image), qRgba(200, 100, 50, 77));
+}
+
+// Pictures of several sizes, down to one pixel, with pixels near the entries
+// of a full 16-entry table (overlapping entries included) and anywhere,
+// against the table rule worked out pixel by pixel.
+TEST(AlignementTeintesTableau, every_pixel_of_any_size_follows_the_rule)
+{
+    std::mt19937 alea(5);
+    TCodeCouleur code = Tableau();
+    code.NbCouleurs = MaxEntreesTableau;
+    std::array<std::array<int, 3>, MaxEntreesTableau> entrees{};
+    for (std::size_t e = 0; e < entrees.size(); ++e) {
+        // Entries 8 and up sit within 10 of entries 0..7: the later one wins.
+        entrees[e] = e < 8 ? std::array<int, 3>{static_cast<int>(alea() % 256), static_cast<int>(alea() % 256),
+                                                static_cast<int>(alea() % 256)}
+                           : std::array<int, 3>{std::min(255, entrees[e - 8][0] + 6), entrees[e - 8][1],
+                                                std::max(0, entrees[e - 8][2] - 5)};
+        code.CouleurTable[e] = CouleurRvb(entrees[e][0], entrees[e][1], entrees[e][2]);
+    }
+    const auto regle = [&](QRgb p) {
+        const int c[3] = {qRed(p), qGreen(p), qBlue(p)};
+        for (int e = MaxEntreesTableau - 1; e >= 0; --e) {
+            const auto &ce = entrees[static_cast<std::size_t>(e)];
+            if (std::abs(c[0] - ce[0]) < 10 && std::abs(c[1] - ce[1]) < 10 && std::abs(c[2] - ce[2]) < 10)
+                return qRgba(ce[0], ce[1], ce[2], qAlpha(p));
+        }
+        const int somme = c[0] + c[1] + c[2];
+        return somme < 30 ? qRgba(0, 0, 0, qAlpha(p)) : somme > 645 ? qRgba(255, 255, 255, qAlpha(p)) : p;
+    };
+    for (const QSize taille : {QSize(1, 1), QSize(16, 2), QSize(17, 3), QSize(53, 7)}) {
+        QImage image(taille, QImage::Format_ARGB32);
+        for (int y = 0; y < taille.height(); ++y)
+            for (int x = 0; x < taille.width(); ++x) {
+                const auto &ce = entrees[alea() % entrees.size()];
+                const auto pres = [&](int v) { return std::clamp(v + static_cast<int>(alea() % 23) - 11, 0, 255); };
+                const int a = static_cast<int>(alea() % 256);
+                switch (alea() % 4) {
+                case 0:
+                    image.setPixel(x, y, alea());
+                    break;
+                case 1:
+                    image.setPixel(x, y, qRgba(static_cast<int>(alea() % 12), static_cast<int>(alea() % 12),
+                                               static_cast<int>(alea() % 12), a));
+                    break;
+                default:
+                    image.setPixel(x, y, qRgba(pres(ce[0]), pres(ce[1]), pres(ce[2]), a));
+                }
+            }
+        QImage attendue = image.copy();
+        for (int y = 0; y < taille.height(); ++y)
+            for (int x = 0; x < taille.width(); ++x)
+                attendue.setPixel(x, y, regle(image.pixel(x, y)));
+        AlignerTeintes(code, image);
+        EXPECT_EQ(image, attendue) << taille.width() << " x " << taille.height();
+    }
 }
 
 struct CasGris {

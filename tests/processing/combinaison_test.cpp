@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <ostream>
+#include <string>
 
 namespace {
 
@@ -126,6 +129,78 @@ TEST(CombinaisonAlgebrique, ACoefficientOfZeroAndAOnePixelImageAreHandled)
     EXPECT_EQ(CombinerAlgebrique(Uni(1, 1, 0xFFFFFFFF), Uni(1, 1, 0xFFFFFFFF), nullptr, p).image.pixel(0, 0), 0xFF000000u);
     EXPECT_TRUE(CombinerAlgebrique(QImage(), Uni(1, 1, 0), nullptr, p).image.isNull());
 }
+
+// Every pair of levels (red and green of a 256 × 256 pair of pictures), a
+// one-pixel picture and odd sizes (rows of several blocks), against the rule worked out pixel by
+// pixel; then the spreading of the same result by its own bounds.
+struct CasRegle {
+    const char *name;
+    double coef1, coef2;
+    OperationImage2 operation;
+};
+void PrintTo(const CasRegle &c, std::ostream *os) { *os << c.name; }
+
+class CombinaisonRegle : public ::testing::TestWithParam<CasRegle> {};
+
+QImage Niveaux(QSize taille, bool premiere)
+{
+    QImage image(taille, QImage::Format_ARGB32);
+    for (int y = 0; y < taille.height(); ++y)
+        for (int x = 0; x < taille.width(); ++x)
+            image.setPixel(x, y, premiere ? qRgb(x, y, (x * 7 + y) & 255) : qRgb(y, x, (y * 13 + x * 3) & 255));
+    return image;
+}
+
+TEST_P(CombinaisonRegle, EveryPixelFollowsTheRuleAndItsSpreading)
+{
+    const CasRegle &c = GetParam();
+    ParametresCombinaison p = SansEtaler();
+    p.coef1 = c.coef1, p.coef2 = c.coef2, p.operation2 = c.operation;
+    const double a2 = c.operation == OperationImage2::Soustraire ? -c.coef2 : c.coef2;
+    const auto regle = [&](int c1, int c2) {
+        const double v = c.operation == OperationImage2::Multiplier ? std::nearbyint(c1 * c2 / 255.0)
+                                                                     : std::nearbyint(c1 * c.coef1 + c2 * a2);
+        return static_cast<int>(std::clamp(v, 0.0, 255.0));
+    };
+    for (const QSize taille : {QSize(256, 256), QSize(1, 1), QSize(19, 5), QSize(601, 3)}) {
+        const QImage i1 = Niveaux(taille, true), i2 = Niveaux(taille, false);
+        QImage attendue(taille, QImage::Format_ARGB32);
+        for (int y = 0; y < taille.height(); ++y)
+            for (int x = 0; x < taille.width(); ++x) {
+                const QRgb a = i1.pixel(x, y), b = i2.pixel(x, y);
+                attendue.setPixel(x, y, qRgb(regle(qRed(a), qRed(b)), regle(qGreen(a), qGreen(b)), regle(qBlue(a), qBlue(b))));
+            }
+        p.etaler = false;
+        EXPECT_EQ(CombinerAlgebrique(i1, i2, nullptr, p).image, attendue) << taille.width() << " x " << taille.height();
+
+        p.etaler = true;
+        const ResultatCombinaison r = CombinerAlgebrique(i1, i2, nullptr, p);
+        ASSERT_TRUE(r.etale);
+        const double facteur = 255.0 / std::max(1, r.haut - r.bas);
+        const auto etale = [&](int v) {
+            return static_cast<int>(std::clamp(std::nearbyint((v - r.bas) * facteur), 0.0, 255.0));
+        };
+        QImage etalee = attendue.copy();
+        for (int y = 0; y < taille.height(); ++y)
+            for (int x = 0; x < taille.width(); ++x) {
+                const QRgb v = attendue.pixel(x, y);
+                etalee.setPixel(x, y, qRgb(etale(qRed(v)), etale(qGreen(v)), etale(qBlue(v))));
+            }
+        EXPECT_EQ(r.image, etalee) << taille.width() << " x " << taille.height() << ", etalee";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, CombinaisonRegle,
+    ::testing::Values(CasRegle{"moitie_moitie", 0.5, 0.5, OperationImage2::Ajouter},
+                      CasRegle{"soustraire_1_1", 1, 1, OperationImage2::Soustraire},
+                      CasRegle{"trois_sept", 0.3, 0.7, OperationImage2::Ajouter},
+                      CasRegle{"quart_trois_quarts", 0.25, 0.75, OperationImage2::Ajouter},
+                      CasRegle{"deux_moins_un_demi", 2, 1.5, OperationImage2::Soustraire},
+                      CasRegle{"tiers", 1.0 / 3, 1.0 / 3, OperationImage2::Ajouter},
+                      CasRegle{"grands", 40, 3, OperationImage2::Ajouter},
+                      CasRegle{"multiplier", 1, 1, OperationImage2::Multiplier}),
+    [](const ::testing::TestParamInfo<CasRegle> &i) { return std::string(i.param.name); });
 
 // Logical methods against the bit formula of their raster operation code:
 // for each bit, the code's bit number 4·P + 2·S + D, with P = 1.

@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <ostream>
+#include <random>
 
 namespace {
 
@@ -97,6 +99,36 @@ TEST(BalanceBlanc, LevelsAboveTheMeanAreClampedAndAlphaKept)
     image.setPixel(3, 3, qRgba(250, 10, 0, 77));
     FaireBlanc(image, {0, 0}, {1, 1});
     EXPECT_EQ(image.pixel(3, 3), qRgba(255, 26, 0, 77));
+}
+
+// Every pixel of pictures of odd sizes, down to one pixel, against the rule
+// worked out pixel by pixel (the whole picture as the white area).
+TEST(BalanceBlanc, EveryPixelOfOddSizesFollowsTheRule)
+{
+    std::mt19937 alea(11);
+    for (const QSize taille : {QSize(1, 1), QSize(17, 3), QSize(35, 9), QSize(3, 40)}) {
+        QImage image(taille, QImage::Format_ARGB32);
+        for (int y = 0; y < taille.height(); ++y)
+            for (int x = 0; x < taille.width(); ++x)
+                image.setPixel(x, y, alea() | 0x01010101u);
+        double sommes[3] = {0, 0, 0};
+        for (int y = 0; y < taille.height(); ++y)
+            for (int x = 0; x < taille.width(); ++x) {
+                sommes[0] += qRed(image.pixel(x, y));
+                sommes[1] += qGreen(image.pixel(x, y));
+                sommes[2] += qBlue(image.pixel(x, y));
+            }
+        const double n = static_cast<double>(taille.width()) * taille.height();
+        const auto corrige = [&](int c, int k) { return static_cast<int>(std::min(255.0, std::nearbyint(255.0 * c / (sommes[k] / n)))); };
+        QImage attendue = image.copy();
+        for (int y = 0; y < taille.height(); ++y)
+            for (int x = 0; x < taille.width(); ++x) {
+                const QRgb c = image.pixel(x, y);
+                attendue.setPixel(x, y, qRgba(corrige(qRed(c), 0), corrige(qGreen(c), 1), corrige(qBlue(c), 2), qAlpha(c)));
+            }
+        FaireBlanc(image, {0, 0}, {taille.width() - 1, taille.height() - 1});
+        EXPECT_EQ(image, attendue) << taille.width() << " x " << taille.height();
+    }
 }
 
 struct CasRefus {
