@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <thread>
 #include <vector>
 
@@ -322,17 +323,45 @@ bool SessionSane::SourceChargeur()
     return chargeur.match(o->valeur.toString()).hasMatch();
 }
 
-// A read that fails right after sane_start may find the backend's reader
-// thread still starting; several backends stop it with an asynchronous
-// cancellation, which, landing inside the allocator, leaves its lock taken
-// for ever and the whole program frozen. The reader is given a moment to
-// reach its first blocking write before it is cancelled. Errors are rare,
-// and this runs on the acquisition's own thread.
+// A reading stopped midway (a device error, "Annuler") may find the backend's
+// reader thread starting or between two writes; several backends stop it
+// with an asynchronous cancellation, which, landing inside the allocator,
+// leaves its lock taken for ever and the whole program frozen. The reader is
+// given a moment to reach a blocking write before it is cancelled. This runs
+// on the acquisition's own thread; the interface does not wait for it.
 void SessionSane::AnnulerApresErreur()
 {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     f_->cancel(appareil_);
 }
+
+namespace {
+
+// Threads of this process, as the kernel lists them.
+int NombreFils()
+{
+    std::error_code erreur;
+    int n = 0;
+    for (std::filesystem::directory_iterator i("/proc/self/task", erreur), fin; !erreur && i != fin;
+         i.increment(erreur))
+        ++n;
+    return n;
+}
+
+// After the end of a picture a backend's reader thread is ending on its own;
+// cancelled asynchronously during its exit it could leave a C library lock
+// taken (the locale's, the allocator's). It is given up to 50 ms to be gone:
+// the count of the process's threads comes back to what it was before
+// sane_start, usually within microseconds.
+void AttendreFinLecteur(int filsAvant)
+{
+    using namespace std::chrono;
+    const auto limite = steady_clock::now() + milliseconds(50);
+    while (NombreFils() > filsAvant && steady_clock::now() < limite)
+        std::this_thread::sleep_for(microseconds(200));
+}
+
+} // namespace
 
 FinAcquisition SessionSane::Acquerir(const RecevoirImage &recevoir, const std::atomic<bool> *annuler,
                                      const Progression &progression)
@@ -342,14 +371,16 @@ FinAcquisition SessionSane::Acquerir(const RecevoirImage &recevoir, const std::a
     auto annule = [annuler] { return annuler && annuler->load(); };
     const bool chargeur = SourceChargeur();
     std::vector<uchar> tampon(kTailleLecture);
+    int filsAvant = 0;
     for (int numero = 1;; ++numero) {
         AssembleurTrames assembleur;
         bool debute = false;
         while (!assembleur.Complete()) {
             if (annule()) {
-                f_->cancel(appareil_);
+                AnnulerApresErreur();
                 return FinAcquisition::Annulee;
             }
+            filsAvant = NombreFils();
             SANE_Status s = f_->start(appareil_);
             if (s == SANE_STATUS_NO_DOCS && chargeur && numero > 1 && !debute) {
                 f_->cancel(appareil_);
@@ -372,7 +403,7 @@ FinAcquisition SessionSane::Acquerir(const RecevoirImage &recevoir, const std::a
                 SANE_Int n = 0;
                 s = f_->read(appareil_, tampon.data(), kTailleLecture, &n);
                 if (annule()) {
-                    f_->cancel(appareil_);
+                    AnnulerApresErreur();
                     return FinAcquisition::Annulee;
                 }
                 if (s == SANE_STATUS_EOF)
@@ -391,6 +422,7 @@ FinAcquisition SessionSane::Acquerir(const RecevoirImage &recevoir, const std::a
         }
         recevoir(assembleur.Image());
         if (!chargeur) {
+            AttendreFinLecteur(filsAvant);
             f_->cancel(appareil_);
             return FinAcquisition::Terminee;
         }

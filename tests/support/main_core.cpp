@@ -7,11 +7,13 @@
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
+#include "support/fin_essais.h"
+
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     DefinirSepDecimal(QLatin1Char('.'));
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    TerminerEssais(RUN_ALL_TESTS());
 }

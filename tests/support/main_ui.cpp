@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "support/fin_essais.h"
+
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -12,5 +14,5 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("KAPTORI_PRO"));
     DefinirSepDecimal(QLatin1Char('.'));
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    TerminerEssais(RUN_ALL_TESTS());
 }
