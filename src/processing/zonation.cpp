@@ -132,6 +132,27 @@ int Chercher(const std::vector<QRgb> &couleurs, QRgb c, int &dernier)
     return -1;
 }
 
+// Calls faire(k, pixel) for each painted pixel of category k that
+// `garder(k, pixel)` keeps, row by row, following the progress.
+template <typename Garder, typename Faire>
+void PourChaquePixelPeint(const QImage &image, const QImage &peinture, const CategoriesZonation &cat,
+                          const Garder &garder, Suivi *suivi, const Faire &faire)
+{
+    int dernier = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *li = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        const auto *lp = reinterpret_cast<const QRgb *>(peinture.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(lp[x]) < 1)
+                continue;
+            const int k = Chercher(cat.CouleursPeintes, Opaque(lp[x]), dernier);
+            if (k >= 0 && garder(k, li[x]))
+                faire(static_cast<std::size_t>(k), li[x]);
+        }
+        Suivre(suivi);
+    }
+}
+
 // Means and thresholds of the categories named by `peintes` from the painted
 // pixels that `garder(k, trait)` keeps.
 template <typename Garder>
@@ -141,24 +162,12 @@ void Moyennes(const QImage &image, const QImage &peinture, CategoriesZonation &c
     const std::size_t n = cat.CouleursPeintes.size();
     std::vector<std::int64_t> effectifs(n, 0);
     std::vector<std::array<double, 3>> sommes(n, {0, 0, 0});
-    int dernier = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto *li = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        const auto *lp = reinterpret_cast<const QRgb *>(peinture.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(lp[x]) < 1)
-                continue;
-            const int k = Chercher(cat.CouleursPeintes, Opaque(lp[x]), dernier);
-            if (k < 0 || !garder(k, li[x]))
-                continue;
-            const auto i = static_cast<std::size_t>(k);
-            ++effectifs[i];
-            sommes[i][0] += qRed(li[x]);
-            sommes[i][1] += qGreen(li[x]);
-            sommes[i][2] += qBlue(li[x]);
-        }
-        Suivre(suivi);
-    }
+    PourChaquePixelPeint(image, peinture, cat, garder, suivi, [&](std::size_t i, QRgb c) {
+        ++effectifs[i];
+        sommes[i][0] += qRed(c);
+        sommes[i][1] += qGreen(c);
+        sommes[i][2] += qBlue(c);
+    });
     cat.CouleursMoyennes.assign(n, 0xFF000000u);
     std::vector<Trait> traits(n);
     for (std::size_t k = 0; k < n; ++k) {
@@ -169,25 +178,13 @@ void Moyennes(const QImage &image, const QImage &peinture, CategoriesZonation &c
         traits[k] = TraitDe(cat.CouleursMoyennes[k], codage);
     }
     std::vector<double> dmax(n, 0), sd(n, 0), sd2(n, 0);
-    dernier = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto *li = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        const auto *lp = reinterpret_cast<const QRgb *>(peinture.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(lp[x]) < 1)
-                continue;
-            const int k = Chercher(cat.CouleursPeintes, Opaque(lp[x]), dernier);
-            if (k < 0 || !garder(k, li[x]))
-                continue;
-            const auto i = static_cast<std::size_t>(k);
-            const double d2 = Distance2(TraitDe(li[x], codage), traits[i], codage, seuilsat);
-            const double d = std::sqrt(d2);
-            dmax[i] = std::max(dmax[i], d);
-            sd[i] += d;
-            sd2[i] += d2;
-        }
-        Suivre(suivi);
-    }
+    PourChaquePixelPeint(image, peinture, cat, garder, suivi, [&](std::size_t i, QRgb c) {
+        const double d2 = Distance2(TraitDe(c, codage), traits[i], codage, seuilsat);
+        const double d = std::sqrt(d2);
+        dmax[i] = std::max(dmax[i], d);
+        sd[i] += d;
+        sd2[i] += d2;
+    });
     cat.Seuils.assign(n, 0);
     for (std::size_t k = 0; k < n; ++k) {
         const double e = static_cast<double>(std::max<std::int64_t>(1, effectifs[k]));
