@@ -32,3 +32,17 @@ inline ProcessusCli LancerCli(const QStringList &arguments, const QString &local
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             p.readAllStandardError()};
 }
+
+// The same run with both streams decoded from UTF-8, for comparing texts.
+struct SortieCli {
+    int statut = -1;
+    QString sortie;
+    QString erreurs;
+};
+
+inline SortieCli LancerCliTexte(const QStringList &arguments,
+                                const QString &locale = QStringLiteral("fr_FR.UTF-8"), const QString &dossier = {})
+{
+    const ProcessusCli r = LancerCli(arguments, locale, dossier);
+    return {r.statut, QString::fromUtf8(r.sortie), QString::fromUtf8(r.erreurs)};
+}

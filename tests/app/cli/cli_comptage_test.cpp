@@ -17,18 +17,6 @@
 
 namespace {
 
-struct Resultat {
-    int statut = -1;
-    QString sortie;
-    QString erreurs;
-};
-
-Resultat Lancer(const QStringList &arguments)
-{
-    const ProcessusCli r = LancerCli(arguments);
-    return {r.statut, QString::fromUtf8(r.sortie), QString::fromUtf8(r.erreurs)};
-}
-
 QString PhotoCalibree()
 {
     return qEnvironmentVariable("KAPTORI_DATA") + QStringLiteral("/photo.jpg"); // 480 × 320, 0,25 mm per pixel
@@ -58,7 +46,7 @@ TEST(CommandeCompter, countsEachCategoryAndWritesThePictureWithItsMarks)
     QTemporaryDir dossier;
     const QString points = Ecrire(dossier, "points.txt", "# cellules\n1 10 10\n3\t30;20\n1 50 30\n\n");
     const QString sortie = dossier.filePath(QStringLiteral("compte.png"));
-    const Resultat r = Lancer({QStringLiteral("compter"), ImageBlanche(dossier), points, sortie, QStringLiteral("--marque"),
+    const SortieCli r = LancerCliTexte({QStringLiteral("compter"), ImageBlanche(dossier), points, sortie, QStringLiteral("--marque"),
                                QStringLiteral("3=plus,0,0,255")});
     ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
     EXPECT_EQ(r.sortie, QStringLiteral("categorie\teffectif\n1\t2\n3\t1\n"));
@@ -77,7 +65,7 @@ TEST(CommandeCompter, aWidePenMarkAtTheCornerIsClippedAndTheScaleCopied)
     QTemporaryDir dossier;
     const QString points = Ecrire(dossier, "points.txt", "2 0 0\n");
     const QString sortie = dossier.filePath(QStringLiteral("coin.png"));
-    const Resultat r = Lancer({QStringLiteral("compter"), PhotoCalibree(), points, sortie, QStringLiteral("--epaisseur"),
+    const SortieCli r = LancerCliTexte({QStringLiteral("compter"), PhotoCalibree(), points, sortie, QStringLiteral("--epaisseur"),
                                QStringLiteral("11"), QStringLiteral("--marque"), QStringLiteral("2=carre")});
     ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
     EXPECT_EQ(r.sortie, QStringLiteral("categorie\teffectif\n2\t1\n"));
@@ -106,7 +94,7 @@ TEST_P(CompterRefuse, withOneFrenchLineAndNoFile)
     QTemporaryDir dossier;
     const QString points = Ecrire(dossier, "points.txt", c.points);
     const QString sortie = dossier.filePath(QStringLiteral("refus.png"));
-    const Resultat r = Lancer(QStringList{QStringLiteral("compter"), ImageBlanche(dossier), points, sortie} + c.options);
+    const SortieCli r = LancerCliTexte(QStringList{QStringLiteral("compter"), ImageBlanche(dossier), points, sortie} + c.options);
     EXPECT_EQ(r.statut, 1);
     EXPECT_TRUE(r.sortie.isEmpty());
     EXPECT_TRUE(r.erreurs.contains(QString::fromUtf8(c.attendu))) << r.erreurs.toStdString();
@@ -130,7 +118,7 @@ TEST(CommandeQuadrillage, aMeshOf10mmOnTheCalibratedPhoto)
 {
     QTemporaryDir dossier;
     const QString sortie = dossier.filePath(QStringLiteral("grille.png"));
-    const Resultat r = Lancer({QStringLiteral("quadrillage"), PhotoCalibree(), sortie, QStringLiteral("--maille"),
+    const SortieCli r = LancerCliTexte({QStringLiteral("quadrillage"), PhotoCalibree(), sortie, QStringLiteral("--maille"),
                                QStringLiteral("10"), QStringLiteral("--couleur"), QStringLiteral("255,0,0")});
     ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
     // 10 mm at 0,25 mm per pixel: 40 pixels; x = 40 … 440 and y = 40 … 280.
@@ -150,7 +138,7 @@ TEST(CommandeQuadrillage, eitherDecimalSeparatorIsRead)
 {
     QTemporaryDir dossier;
     for (const char *v : {"2,5", "2.5"}) {
-        const Resultat r = Lancer({QStringLiteral("quadrillage"), PhotoCalibree(),
+        const SortieCli r = LancerCliTexte({QStringLiteral("quadrillage"), PhotoCalibree(),
                                    dossier.filePath(QStringLiteral("g.png")), QStringLiteral("--maille"), QString::fromLatin1(v)});
         ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
         EXPECT_EQ(r.sortie, QStringLiteral("maille: 10\nverticales: 47\nhorizontales: 31\n")) << v;
@@ -160,7 +148,7 @@ TEST(CommandeQuadrillage, eitherDecimalSeparatorIsRead)
 TEST(CommandeQuadrillage, aMeshInPixelsOnAPictureWithoutScale)
 {
     QTemporaryDir dossier;
-    const Resultat r = Lancer({QStringLiteral("quadrillage"), ImageBlanche(dossier),
+    const SortieCli r = LancerCliTexte({QStringLiteral("quadrillage"), ImageBlanche(dossier),
                                dossier.filePath(QStringLiteral("g.png")), QStringLiteral("--maille"), QStringLiteral("20")});
     ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
     EXPECT_EQ(r.sortie, QStringLiteral("maille: 20\nverticales: 2\nhorizontales: 1\n"));
@@ -171,7 +159,7 @@ TEST(CommandeQuadrillage, aMeshOutsideTheBoundsIsRefused)
     QTemporaryDir dossier;
     for (const char *v : {"1", "60,5", "0"}) {
         const QString sortie = dossier.filePath(QStringLiteral("g.png"));
-        const Resultat r = Lancer({QStringLiteral("quadrillage"), PhotoCalibree(), sortie, QStringLiteral("--maille"),
+        const SortieCli r = LancerCliTexte({QStringLiteral("quadrillage"), PhotoCalibree(), sortie, QStringLiteral("--maille"),
                                    QString::fromLatin1(v)});
         EXPECT_EQ(r.statut, 1) << v;
         EXPECT_TRUE(r.erreurs.contains(QStringLiteral("hors des limites"))) << r.erreurs.toStdString();
@@ -187,7 +175,7 @@ TEST(CommandeQuadrillage, aScaleThatIsNotALengthOrHasABadFactorIsRefused)
     for (const char *texte : {"<SCALE=1;0;0;59;39;0;1;mm;1;1;mm;39;>", "<SCALE=0;0;mm;>", "<SCALE=0;-2;mm;>"}) {
         Ecrire(dossier, "blanche.sca", QByteArray(texte) + "\r\n");
         const QString sortie = dossier.filePath(QStringLiteral("g.png"));
-        const Resultat r = Lancer({QStringLiteral("quadrillage"), image, sortie, QStringLiteral("--maille"), QStringLiteral("10")});
+        const SortieCli r = LancerCliTexte({QStringLiteral("quadrillage"), image, sortie, QStringLiteral("--maille"), QStringLiteral("10")});
         EXPECT_EQ(r.statut, 1) << texte;
         EXPECT_EQ(r.erreurs.count(QLatin1Char('\n')), 1) << r.erreurs.toStdString();
         EXPECT_FALSE(QFile::exists(sortie)) << texte;

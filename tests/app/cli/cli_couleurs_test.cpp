@@ -15,18 +15,6 @@
 
 namespace {
 
-struct Resultat {
-    int statut = -1;
-    QString sortie;
-    QString erreurs;
-};
-
-Resultat Lancer(const QStringList &arguments)
-{
-    const ProcessusCli r = LancerCli(arguments);
-    return {r.statut, QString::fromUtf8(r.sortie), QString::fromUtf8(r.erreurs)};
-}
-
 QString Enregistrer(const QTemporaryDir &dossier, const char *nom, const QImage &image)
 {
     const QString chemin = dossier.filePath(QString::fromLatin1(nom));
@@ -62,7 +50,7 @@ TEST(CommandeLegende, the_colour_key_widens_a_200_by_150_picture_to_275_by_240)
     code.ValeurMax = 10;
     EcrireCodeAnnexe(source, code);
     const QString sortie = dossier.filePath(QStringLiteral("legende.png"));
-    const Resultat r = Lancer({QStringLiteral("legende"), source, sortie, QStringLiteral("--couleurs"),
+    const SortieCli r = LancerCliTexte({QStringLiteral("legende"), source, sortie, QStringLiteral("--couleurs"),
                                QStringLiteral("--fond"), QStringLiteral("0,128,0")});
     ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
     EXPECT_EQ(r.sortie, QStringLiteral("taille: 275x240\n"));
@@ -84,7 +72,7 @@ TEST(CommandeLegende, the_scale_bar_is_drawn_at_the_given_corner)
     e.Unite = QStringLiteral("mm");
     EcrireEchelleAnnexe(source, e);
     const QString sortie = dossier.filePath(QStringLiteral("plan_legende.png"));
-    const Resultat r = Lancer({QStringLiteral("legende"), source, sortie, QStringLiteral("--echelle"),
+    const SortieCli r = LancerCliTexte({QStringLiteral("legende"), source, sortie, QStringLiteral("--echelle"),
                                QStringLiteral("100,120")});
     ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
     EXPECT_EQ(r.sortie, QStringLiteral("taille: 300x200\n"));
@@ -107,7 +95,7 @@ TEST(CommandeRecolorer, a_table_code_cuts_the_grey_levels_into_classes)
         image.setPixel(x, 0, qRgb(gris[x], gris[x], gris[x]));
     const QString source = Enregistrer(dossier, "gris.png", image);
     const QString sortie = dossier.filePath(QStringLiteral("couleurs.png"));
-    const Resultat r = Lancer({QStringLiteral("recolorer"), source, sortie, QStringLiteral("--code"),
+    const SortieCli r = LancerCliTexte({QStringLiteral("recolorer"), source, sortie, QStringLiteral("--code"),
                                CodeEnTexte(Tableau4()), QStringLiteral("--niveaux-gris")});
     ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
     EXPECT_EQ(r.sortie, QStringLiteral("1\t0\t63\t1\t< 64\n2\t64\t127\t1\t64 - 128\n3\t128\t190\t1\t128 - 191\n"
@@ -132,7 +120,7 @@ TEST(CommandeRecolorer, unusable_codes_and_limits_are_refused_without_a_file)
         {QStringLiteral("--code"), QStringLiteral("n'importe quoi"), QStringLiteral("--aligner")},
     };
     for (const QStringList &options : cas) {
-        const Resultat r = Lancer(QStringList{QStringLiteral("recolorer"), source, sortie} + options);
+        const SortieCli r = LancerCliTexte(QStringList{QStringLiteral("recolorer"), source, sortie} + options);
         EXPECT_EQ(r.statut, 1) << options.join(' ').toStdString();
         EXPECT_EQ(r.erreurs.count(QLatin1Char('\n')), 1) << r.erreurs.toStdString();
         EXPECT_FALSE(QFile::exists(sortie));
@@ -163,14 +151,14 @@ TEST(CommandeZonation, prints_each_category_with_its_share_and_area)
         }
     const QString zones = Enregistrer(dossier, "zones.png", peinture);
     const QString sortie = dossier.filePath(QStringLiteral("zonation.png"));
-    const Resultat r = Lancer({QStringLiteral("zonation"), source, zones, sortie});
+    const SortieCli r = LancerCliTexte({QStringLiteral("zonation"), source, zones, sortie});
     ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
     EXPECT_EQ(r.sortie, QStringLiteral("categories: 2\n"
                                        "1\t255,0,0\t30,30,30\t0\t2500\t25 % (25 mm2)\n"
                                        "2\t0,0,255\t220,210,200\t0\t7500\t75 % (75 mm2)\n"));
     EXPECT_EQ(LireImage(sortie).pixel(10, 90), qRgb(255, 0, 0));
 
-    const Resultat autre = Lancer({QStringLiteral("zonation"), source, Enregistrer(dossier, "petite.png", QImage(50, 50, QImage::Format_RGB32)),
+    const SortieCli autre = LancerCliTexte({QStringLiteral("zonation"), source, Enregistrer(dossier, "petite.png", QImage(50, 50, QImage::Format_RGB32)),
                                    dossier.filePath(QStringLiteral("refus.png"))});
     EXPECT_EQ(autre.statut, 1);
     EXPECT_EQ(autre.erreurs.count(QLatin1Char('\n')), 1) << autre.erreurs.toStdString();

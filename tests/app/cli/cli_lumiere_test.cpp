@@ -16,18 +16,6 @@
 
 namespace {
 
-struct Resultat {
-    int statut = -1;
-    QString sortie;
-    QString erreurs;
-};
-
-Resultat Lancer(const QStringList &arguments)
-{
-    const ProcessusCli r = LancerCli(arguments);
-    return {r.statut, QString::fromUtf8(r.sortie), QString::fromUtf8(r.erreurs)};
-}
-
 // A picture of one colour, with a black left column when asked.
 QString Image(const QTemporaryDir &d, const QString &nom, QRgb couleur, QSize taille = QSize(20, 10))
 {
@@ -42,12 +30,12 @@ TEST(CliLumiere, GreyRectangleInPercentAndRgbValues)
 {
     QTemporaryDir d;
     const QString gris = Image(d, QStringLiteral("gris.png"), qRgb(128, 128, 128));
-    Resultat r = Lancer({QStringLiteral("lumiere"), gris, QStringLiteral("15"), QStringLiteral("8"), QStringLiteral("2"),
+    SortieCli r = LancerCliTexte({QStringLiteral("lumiere"), gris, QStringLiteral("15"), QStringLiteral("8"), QStringLiteral("2"),
                          QStringLiteral("1")});
     EXPECT_EQ(r.statut, 0) << r.erreurs.toStdString();
     EXPECT_EQ(r.sortie, QStringLiteral("couleur: 128; 128; 128\nrouge: 50,2; 49,8; 0,299\nvert: 50,2; 49,8; 0,299\n"
                                        "bleu: 50,2; 49,8; 0,299\nglobale: 50,2; 49,8; 0,299\n"));
-    r = Lancer({QStringLiteral("lumiere"), gris, QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("3"),
+    r = LancerCliTexte({QStringLiteral("lumiere"), gris, QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("3"),
                 QStringLiteral("3"), QStringLiteral("--unite"), QStringLiteral("rvb")});
     EXPECT_EQ(r.sortie, QStringLiteral("couleur: 128; 128; 128\nrouge: 128; 127; 0,299\nvert: 128; 127; 0,299\n"
                                        "bleu: 128; 127; 0,299\nglobale: 384; 381; 0,299\n"));
@@ -63,7 +51,7 @@ TEST(CliLumiere, ZeroTakenOnABlankIsSubtracted)
             image.setPixel(x, y, qRgb(255, 255, 255));
     const QString chemin = d.filePath(QStringLiteral("blanc.png"));
     ASSERT_TRUE(image.save(chemin));
-    const Resultat r = Lancer({QStringLiteral("lumiere"), chemin, QStringLiteral("0"), QStringLiteral("0"),
+    const SortieCli r = LancerCliTexte({QStringLiteral("lumiere"), chemin, QStringLiteral("0"), QStringLiteral("0"),
                                QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("--zero"),
                                QStringLiteral("10,0,19,9")});
     EXPECT_EQ(r.statut, 0) << r.erreurs.toStdString();
@@ -81,7 +69,7 @@ TEST(CliLumiere, ColouredZoneOfADocumentFile)
     doc.codeCouleur = CodeParDefaut();
     const QString kpt = d.filePath(QStringLiteral("zone.kpt"));
     ASSERT_EQ(EnregistrerDocument(doc, kpt, OptionsEnregistrement{}), 0);
-    Resultat r = Lancer({QStringLiteral("lumiere"), kpt, QStringLiteral("--zone")});
+    SortieCli r = LancerCliTexte({QStringLiteral("lumiere"), kpt, QStringLiteral("--zone")});
     EXPECT_EQ(r.statut, 1);
     EXPECT_TRUE(r.erreurs.contains(QStringLiteral("Rien n'est coloré"))) << r.erreurs.toStdString();
 
@@ -95,7 +83,7 @@ TEST(CliLumiere, ColouredZoneOfADocumentFile)
     trait->Couleur = 0xFF0000FF;
     doc.dessins.AjouterElement(QStringLiteral("Trait 1"), std::move(trait));
     ASSERT_EQ(EnregistrerDocument(doc, kpt, OptionsEnregistrement{}), 0);
-    r = Lancer({QStringLiteral("lumiere"), kpt, QStringLiteral("--zone")});
+    r = LancerCliTexte({QStringLiteral("lumiere"), kpt, QStringLiteral("--zone")});
     EXPECT_EQ(r.statut, 0) << r.erreurs.toStdString();
     EXPECT_EQ(r.sortie, QStringLiteral("couleur: 100; 150; 200\nrouge: 39,2; 60,8; 0,407\nvert: 58,8; 41,2; 0,23\n"
                                        "bleu: 78,4; 21,6; 0,106\nglobale: 58,8; 41,2; 0,23\n"));
@@ -121,7 +109,7 @@ TEST_P(CliLumiereRefus, OneFrenchLineAndStatus1)
     QStringList arguments = GetParam().arguments;
     arguments.replaceInStrings(QStringLiteral("@"), gris);
     arguments.replaceInStrings(QStringLiteral("%absent"), d.filePath(QStringLiteral("absent.png")));
-    const Resultat r = Lancer(arguments);
+    const SortieCli r = LancerCliTexte(arguments);
     EXPECT_EQ(r.statut, 1);
     EXPECT_TRUE(r.sortie.isEmpty());
     EXPECT_TRUE(r.erreurs.contains(QString::fromUtf8(GetParam().message))) << r.erreurs.toStdString();
@@ -144,7 +132,7 @@ TEST(CliSerie, ThreeGreyImagesInIntensityAndABlackDensity)
 {
     QTemporaryDir d;
     const QString gris = Image(d, QStringLiteral("gris.png"), qRgb(128, 128, 128));
-    Resultat r = Lancer({QStringLiteral("serie"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("4"),
+    SortieCli r = LancerCliTexte({QStringLiteral("serie"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("4"),
                          QStringLiteral("4"), gris, gris, gris, QStringLiteral("--mesure"), QStringLiteral("intensite"),
                          QStringLiteral("--premier"), QStringLiteral("2"), QStringLiteral("--ecart"),
                          QStringLiteral("0.5")});
@@ -152,7 +140,7 @@ TEST(CliSerie, ThreeGreyImagesInIntensityAndABlackDensity)
     EXPECT_EQ(r.sortie, QStringLiteral("Intensité (%)\ntemps\tI (R)\nmin\t%\n2\t50,2\n2,5\t50,2\n3\t50,2\n"));
 
     const QString noir = Image(d, QStringLiteral("noir.png"), qRgb(0, 0, 0));
-    r = Lancer({QStringLiteral("serie"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1"),
+    r = LancerCliTexte({QStringLiteral("serie"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1"),
                 QStringLiteral("1"), noir, gris, QStringLiteral("--mesure"), QStringLiteral("do"),
                 QStringLiteral("--grandeur"), QStringLiteral("dilution"), QStringLiteral("--unite-x"), QString(),
                 QStringLiteral("--composante"), QStringLiteral("luminosite")});
@@ -165,7 +153,7 @@ TEST(CliSerie, AnImageTheRectangleMissesGetsAnEmptyCellAndAWarning)
     const QString grand = Image(d, QStringLiteral("grand.png"), qRgb(255, 255, 255));
     const QString petit = Image(d, QStringLiteral("petit.png"), qRgb(255, 255, 255), QSize(4, 4));
     const QString moyen = Image(d, QStringLiteral("moyen.png"), qRgb(51, 51, 51), QSize(8, 8));
-    const Resultat r = Lancer({QStringLiteral("serie"), QStringLiteral("6"), QStringLiteral("6"), QStringLiteral("9"),
+    const SortieCli r = LancerCliTexte({QStringLiteral("serie"), QStringLiteral("6"), QStringLiteral("6"), QStringLiteral("9"),
                                QStringLiteral("9"), grand, petit, moyen, QStringLiteral("--zero"),
                                QStringLiteral("0,0,1,1"), QStringLiteral("--ecart"), QStringLiteral("1")});
     EXPECT_EQ(r.statut, 0);

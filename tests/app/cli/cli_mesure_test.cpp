@@ -18,17 +18,12 @@
 
 namespace {
 
-struct Resultat {
-    int statut = -1;
-    QString sortie;
-    QString erreurs;
-};
+using Resultat = SortieCli;
 
 // Runs the built program under a locale ("fr_FR.UTF-8" writes "1,25").
 Resultat Lancer(const QStringList &arguments, const QString &locale)
 {
-    const ProcessusCli r = LancerCli(arguments, locale);
-    return {r.statut, QString::fromUtf8(r.sortie), QString::fromUtf8(r.erreurs)};
+    return LancerCliTexte(arguments, locale);
 }
 
 QString Donnee(const char *nom)

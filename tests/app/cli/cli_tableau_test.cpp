@@ -23,18 +23,6 @@
 
 namespace {
 
-struct Sortie {
-    int statut = -1;
-    QString sortie;
-    QString erreurs;
-};
-
-Sortie Executer(const QStringList &arguments)
-{
-    const ProcessusCli r = LancerCli(arguments);
-    return {r.statut, QString::fromUtf8(r.sortie), QString::fromUtf8(r.erreurs)};
-}
-
 struct CasAxeCli {
     const char *nom;
     QStringList arguments;
@@ -61,7 +49,7 @@ class AxeCli : public ::testing::TestWithParam<CasAxeCli> {};
 
 TEST_P(AxeCli, PrintsFiveLines)
 {
-    const Sortie r = Executer(GetParam().arguments);
+    const SortieCli r = LancerCliTexte(GetParam().arguments);
     EXPECT_EQ(r.statut, 0) << r.erreurs.toStdString();
     EXPECT_EQ(r.sortie.toStdString(), GetParam().sortie);
 }
@@ -71,12 +59,12 @@ INSTANTIATE_TEST_SUITE_P(Cas, AxeCli, ::testing::ValuesIn(kAxes),
 
 TEST(AxeCliRefus, RefusedStepCountsAndTextsGiveStatus1)
 {
-    const Sortie pas = Executer({"axe", "1", "2", "--pas-min", "30"});
+    const SortieCli pas = LancerCliTexte({"axe", "1", "2", "--pas-min", "30"});
     EXPECT_EQ(pas.statut, 1);
     EXPECT_TRUE(pas.sortie.isEmpty());
     EXPECT_TRUE(pas.erreurs.contains(QStringLiteral("Graduations refusées")));
-    EXPECT_EQ(Executer({"axe", "1E999"}).statut, 1);
-    const Sortie infini = Executer({"axe", "-1,7E308", "1,7E308"});
+    EXPECT_EQ(LancerCliTexte({"axe", "1E999"}).statut, 1);
+    const SortieCli infini = LancerCliTexte({"axe", "-1,7E308", "1,7E308"});
     EXPECT_EQ(infini.statut, 1);
     EXPECT_FALSE(infini.erreurs.isEmpty());
 }
@@ -98,7 +86,7 @@ const QByteArray kChute = "Chute\r\nt\th\tT\r\ns\tm\t\xB0" "C\r\n0\t0\t20\r\n1\t
 
 TEST_F(TableauCli, TotalsArePrintedInUtf8WithLf)
 {
-    const Sortie r = Executer({"tableau", Fichier(kChute), "--totaux"});
+    const SortieCli r = LancerCliTexte({"tableau", Fichier(kChute), "--totaux"});
     EXPECT_EQ(r.statut, 0) << r.erreurs.toStdString();
     // Percentages of the grand total 24,5 + 63 = 87,5.
     EXPECT_EQ(r.sortie.toStdString(), "Chute\nt\th\tT\ttotaux\t   %\ns\tm\t°C\t\t\n0\t0\t20\t20\t22,9\n"
@@ -109,7 +97,7 @@ TEST_F(TableauCli, TotalsArePrintedInUtf8WithLf)
 TEST_F(TableauCli, MeansAreWrittenAsTheSaveWritesThem)
 {
     const QString sortie = dossier.filePath(QStringLiteral("m.txt"));
-    const Sortie r = Executer({"tableau", Fichier(kChute), "--moyennes", "--sortie", sortie});
+    const SortieCli r = LancerCliTexte({"tableau", Fichier(kChute), "--moyennes", "--sortie", sortie});
     EXPECT_EQ(r.statut, 0) << r.erreurs.toStdString();
     EXPECT_TRUE(r.sortie.isEmpty());
     QFile f(sortie);
@@ -121,7 +109,7 @@ TEST_F(TableauCli, MeansAreWrittenAsTheSaveWritesThem)
 TEST_F(TableauCli, GraphSavedAsGifCarriesItsScaleAndReopensCalibrated)
 {
     const QString gif = dossier.filePath(QStringLiteral("courbe.gif"));
-    const Sortie r = Executer({"tableau", Fichier(kChute), "--graphe", gif, "--taille", "500x400"});
+    const SortieCli r = LancerCliTexte({"tableau", Fichier(kChute), "--graphe", gif, "--taille", "500x400"});
     ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
     EXPECT_FALSE(QFileInfo::exists(dossier.filePath(QStringLiteral("courbe.sca"))));
     const auto document = OuvrirDocument(gif, 0);
@@ -135,7 +123,7 @@ TEST_F(TableauCli, GraphSavedAsGifCarriesItsScaleAndReopensCalibrated)
 TEST_F(TableauCli, ScaleSideFileBesideAGifTakesPrecedenceOverItsComment)
 {
     const QString gif = dossier.filePath(QStringLiteral("courbe.gif"));
-    ASSERT_EQ(Executer({"tableau", Fichier(kChute), "--graphe", gif}).statut, 0);
+    ASSERT_EQ(LancerCliTexte({"tableau", Fichier(kChute), "--graphe", gif}).statut, 0);
     QFile sca(dossier.filePath(QStringLiteral("courbe.sca")));
     ASSERT_TRUE(sca.open(QIODevice::WriteOnly));
     sca.write("<SCALE=0;0,5;mm;>\r\n");
@@ -148,7 +136,7 @@ TEST_F(TableauCli, ScaleSideFileBesideAGifTakesPrecedenceOverItsComment)
 TEST_F(TableauCli, GraphSavedAsBmpHasItsSideFile)
 {
     const QString bmp = dossier.filePath(QStringLiteral("courbe.bmp"));
-    ASSERT_EQ(Executer({"tableau", Fichier(kChute), "--graphe", bmp}).statut, 0);
+    ASSERT_EQ(LancerCliTexte({"tableau", Fichier(kChute), "--graphe", bmp}).statut, 0);
     EXPECT_EQ(LireImage(bmp).size(), QSize(640, 480));
     EXPECT_EQ(LireEchelleAnnexe(bmp).NbAxesY, 2);
 }
@@ -156,7 +144,7 @@ TEST_F(TableauCli, GraphSavedAsBmpHasItsSideFile)
 TEST_F(TableauCli, ZeroSizePlotAreaStillWritesThePicture)
 {
     const QString bmp = dossier.filePath(QStringLiteral("petit.bmp"));
-    const Sortie r = Executer({"tableau", Fichier(kChute), "--graphe", bmp, "--taille", "100x100"});
+    const SortieCli r = LancerCliTexte({"tableau", Fichier(kChute), "--graphe", bmp, "--taille", "100x100"});
     EXPECT_EQ(r.statut, 0) << r.erreurs.toStdString();
     EXPECT_EQ(LireImage(bmp).size(), QSize(100, 100));
     EXPECT_FALSE(QFileInfo::exists(dossier.filePath(QStringLiteral("petit.sca"))));
@@ -164,13 +152,13 @@ TEST_F(TableauCli, ZeroSizePlotAreaStillWritesThePicture)
 
 TEST_F(TableauCli, BadTablesAndOptionsAreRefusedInFrench)
 {
-    EXPECT_EQ(Executer({"tableau", Fichier(QByteArray())}).statut, 1);
-    const Sortie binaire = Executer({"tableau", Fichier(QByteArray("\x89PNG\r\n\x1a\n\0\0", 10))});
+    EXPECT_EQ(LancerCliTexte({"tableau", Fichier(QByteArray())}).statut, 1);
+    const SortieCli binaire = LancerCliTexte({"tableau", Fichier(QByteArray("\x89PNG\r\n\x1a\n\0\0", 10))});
     EXPECT_EQ(binaire.statut, 1);
     EXPECT_TRUE(binaire.erreurs.contains(QStringLiteral("tableau")));
-    EXPECT_EQ(Executer({"tableau", Fichier(kChute), "--totaux", "--moyennes"}).statut, 1);
-    EXPECT_EQ(Executer({"tableau", dossier.filePath(QStringLiteral("absent.txt"))}).statut, 1);
-    EXPECT_EQ(Executer({"tableau", Fichier(kChute), "--taille", "0x10", "--graphe", "a.gif"}).statut, 1);
+    EXPECT_EQ(LancerCliTexte({"tableau", Fichier(kChute), "--totaux", "--moyennes"}).statut, 1);
+    EXPECT_EQ(LancerCliTexte({"tableau", dossier.filePath(QStringLiteral("absent.txt"))}).statut, 1);
+    EXPECT_EQ(LancerCliTexte({"tableau", Fichier(kChute), "--taille", "0x10", "--graphe", "a.gif"}).statut, 1);
 }
 
 } // namespace

@@ -19,18 +19,6 @@
 
 namespace {
 
-struct Sortie {
-    int statut = -1;
-    QString sortie;
-    QString erreurs;
-};
-
-Sortie Executer(const QStringList &arguments)
-{
-    const ProcessusCli r = LancerCli(arguments);
-    return {r.statut, QString::fromUtf8(r.sortie), QString::fromUtf8(r.erreurs)};
-}
-
 QString Photo()
 {
     return qEnvironmentVariable("KAPTORI_DATA") + QStringLiteral("/photo.jpg"); // 480 × 320, 0,25 mm per pixel
@@ -40,7 +28,7 @@ TEST(CommandeTransformer, TurnedAndHalvedPhotoKeepsItsLengthScaleDoubled)
 {
     QTemporaryDir dossier;
     const QString sortie = dossier.filePath(QStringLiteral("tournee.png"));
-    const Sortie r = Executer({QStringLiteral("transformer"), Photo(), sortie, QStringLiteral("--operation"),
+    const SortieCli r = LancerCliTexte({QStringLiteral("transformer"), Photo(), sortie, QStringLiteral("--operation"),
                                QStringLiteral("rotation-90"), QStringLiteral("--operation"), QStringLiteral("redimensionner=50")});
     ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
     EXPECT_EQ(r.sortie, QStringLiteral("taille: 160x240\nechelle: <SCALE=0;0,5;mm;>\n"));
@@ -52,7 +40,7 @@ TEST(CommandeTransformer, OperationsRunInOrderOnThePixels)
 {
     QTemporaryDir dossier;
     const QString sortie = dossier.filePath(QStringLiteral("t.png"));
-    const Sortie r = Executer({QStringLiteral("transformer"), Photo(), sortie, QStringLiteral("--operation"),
+    const SortieCli r = LancerCliTexte({QStringLiteral("transformer"), Photo(), sortie, QStringLiteral("--operation"),
                                QStringLiteral("symetrie-h"), QStringLiteral("--operation"), QStringLiteral("recadrer=100,50,200,100"),
                                QStringLiteral("--operation"), QStringLiteral("agrandir=300,100,haut-droite"),
                                QStringLiteral("--fond"), QStringLiteral("10,20,30")});
@@ -68,7 +56,7 @@ TEST(CommandeCombiner, APhotoSubtractedFromItselfIsBlackAndSpreadFrom0To128)
 {
     QTemporaryDir dossier;
     const QString sortie = dossier.filePath(QStringLiteral("difference.png"));
-    const Sortie r = Executer({QStringLiteral("combiner"), Photo(), Photo(), sortie, QStringLiteral("--soustraire"),
+    const SortieCli r = LancerCliTexte({QStringLiteral("combiner"), Photo(), Photo(), sortie, QStringLiteral("--soustraire"),
                                QStringLiteral("--coef1"), QStringLiteral("1"), QStringLiteral("--coef2"), QStringLiteral("1.0")});
     ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
     EXPECT_EQ(r.sortie, QStringLiteral("taille: 480x320\netalement: 0 128\n"));
@@ -82,7 +70,7 @@ TEST(CommandeCombiner, ALogicalMethodNamedWithoutCmAppliesWithoutSpreading)
 {
     QTemporaryDir dossier;
     const QString sortie = dossier.filePath(QStringLiteral("negatif.png"));
-    const Sortie r = Executer({QStringLiteral("combiner"), Photo(), Photo(), sortie, QStringLiteral("--logique"),
+    const SortieCli r = LancerCliTexte({QStringLiteral("combiner"), Photo(), Photo(), sortie, QStringLiteral("--logique"),
                                QStringLiteral("dstinvert")});
     ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
     EXPECT_EQ(r.sortie, QStringLiteral("taille: 480x320\netalement: non\n"));
@@ -107,7 +95,7 @@ TEST_P(RefusTraitements, OneFrenchLineStatus1AndNoFile)
     QStringList arguments = GetParam().combiner ? QStringList{QStringLiteral("combiner"), Photo(), Photo(), sortie}
                                                 : QStringList{QStringLiteral("transformer"), Photo(), sortie};
     arguments += GetParam().arguments;
-    const Sortie r = Executer(arguments);
+    const SortieCli r = LancerCliTexte(arguments);
     EXPECT_EQ(r.statut, 1);
     EXPECT_EQ(r.erreurs.count(QLatin1Char('\n')), 1) << r.erreurs.toStdString();
     EXPECT_TRUE(r.sortie.isEmpty());

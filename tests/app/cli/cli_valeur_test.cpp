@@ -28,17 +28,12 @@
 
 namespace {
 
-struct Resultat {
-    int statut = -1;
-    QString sortie;
-    QString erreurs;
-};
+using Resultat = SortieCli;
 
 // Runs the built program under a language ("C" writes 1.5, "fr_FR.UTF-8" 1,5).
 Resultat Lancer(const QStringList &arguments, const QString &langue = QStringLiteral("C"))
 {
-    const ProcessusCli r = LancerCli(QStringList{QStringLiteral("valeur")} + arguments, langue);
-    return {r.statut, QString::fromUtf8(r.sortie), QString::fromUtf8(r.erreurs)};
+    return LancerCliTexte(QStringList{QStringLiteral("valeur")} + arguments, langue);
 }
 
 // A map of 4 x 2 pixels given row by row, and its side-file when the text
