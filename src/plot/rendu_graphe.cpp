@@ -220,6 +220,35 @@ QPolygonF SansDetourDansUnPixel(const QPolygonF &trace)
     return ligne;
 }
 
+// Bars of a series: each point's bar stands on the base line and spans its
+// slot, from halfway to the previous point's column to halfway to the next
+// one's (the end slots as wide as their neighbour's half-gap on both sides).
+// Slot edges are rounded to whole columns so that neighbouring bars neither
+// overlap nor leave a gap between them.
+void DessinerBarres(QPainter &p, const QPolygonF &trace, double base, const QColor &couleur)
+{
+    const qsizetype n = trace.size();
+    const auto bord = [&](qsizetype i) { // left edge of slot i, for 0 <= i <= n
+        if (n == 1)
+            return trace[0].x() - (i == 0 ? 0.5 : -0.5);
+        if (i == 0)
+            return trace[0].x() - (trace[1].x() - trace[0].x()) / 2;
+        if (i == n)
+            return trace[n - 1].x() + (trace[n - 1].x() - trace[n - 2].x()) / 2;
+        return (trace[i - 1].x() + trace[i].x()) / 2;
+    };
+    const int ligneBase = static_cast<int>(std::lround(Borner(base)));
+    int gauche = static_cast<int>(std::lround(Borner(bord(0))));
+    for (qsizetype i = 0; i < n; ++i) {
+        const int droite = static_cast<int>(std::lround(Borner(bord(i + 1))));
+        const int haut = static_cast<int>(std::lround(trace[i].y()));
+        const int largeur = std::max(1, droite - gauche);
+        if (haut != ligneBase)
+            p.fillRect(QRect(gauche, std::min(haut, ligneBase), largeur, std::abs(haut - ligneBase)), couleur);
+        gauche = droite;
+    }
+}
+
 void DessinerSeries(QPainter &p, const TGraphe &g, const QRect &z)
 {
     p.save();
@@ -242,6 +271,11 @@ void DessinerSeries(QPainter &p, const TGraphe &g, const QRect &z)
         for (const QPointF &pt : points)
             *sortie++ = QPointF(Borner(gauche + (pt.x() - ax.Min) / etendueX * largeur),
                                 Borner(bas - (pt.y() - ay.Min) / etendueY * hauteur));
+        if (serie.barres) {
+            const double zero = std::clamp(0.0, ay.Min, ay.Max);
+            DessinerBarres(p, trace, bas - (zero - ay.Min) / etendueY * hauteur, serie.couleur);
+            continue;
+        }
         if (serie.ligne && trace.size() > 1) {
             QPen stylo(serie.couleur);
             stylo.setStyle(serie.styleLigne);

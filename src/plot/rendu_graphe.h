@@ -1,6 +1,6 @@
 #pragma once
 // Drawing a graph: margins and plot area, title, grid, ticks, value labels
-// and axis titles, the series (lines and point marks, clipped to the plot
+// and axis titles, the series (lines and point marks or bars, clipped to the plot
 // area), the cross at zero and the legend (the visible series whose legend
 // state shows them). The axes are drawn with their displayed ranges as
 // TGraphe::MettreAJourAxes last left them.

@@ -25,6 +25,11 @@ public:
     Qt::PenStyle styleLigne = Qt::SolidLine;
     bool points = true;
     int taillePoint = 6;  // side of the point mark, in pixels
+    // Drawn as bars in place of line and marks: each point a filled bar
+    // from the Y axis's zero (or the nearer end of its range) to its Y,
+    // across its slot, which reaches halfway to the neighbouring X values
+    // on each side (a lone point's slot is one pixel wide).
+    bool barres = false;
     bool visible = true;
     EtatLegende etatLegende = EtatLegende::PointEtLigne;
     bool surY2 = false;   // plotted against the second Y axis

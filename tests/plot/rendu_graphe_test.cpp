@@ -71,6 +71,34 @@ TEST(RenduGraphe, DrawsASeriesLineWhereItsValuesLie)
     EXPECT_EQ(Pixel(image, 200, 110), 0xFFFFFFu);
 }
 
+TEST(RenduGraphe, BarsFillTheirSlotsFromZeroToTheirValue)
+{
+    TGraphe g = GrapheFixe();
+    g.Axe(AxeId::Y).reglage = EntreeAxe{-5, 5, 1, false, false};
+    SerieGraphe &s = g.Serie(1);
+    s.couleur = Qt::black;
+    s.barres = true;
+    s.AjouterPoint(1, 4);  // column 80, from row 120 (zero) up to row 40
+    s.AjouterPoint(2, 2);  // column 110, up to row 80
+    s.AjouterPoint(3, -3); // column 140, down to row 180
+    g.MettreAJourAxes();
+    const QImage image = RendreGraphe(g);
+    struct Cas {
+        int x, y;
+        QRgb attendu;
+    };
+    const Cas cas[] = {
+        {80, 45, 0}, {80, 35, 0xFFFFFFu},  // the first bar's top
+        {65, 100, 0}, {64, 100, 0xFFFFFFu}, // its slot reaches halfway back to 0 on the left
+        {94, 60, 0}, {95, 60, 0xFFFFFFu}, {95, 100, 0}, // and meets the second bar at 95
+        {110, 125, 0xFFFFFFu},                // positive bars stop at zero
+        {140, 175, 0}, {140, 185, 0xFFFFFFu}, {140, 110, 0xFFFFFFu}, // a negative bar hangs from zero
+        {154, 150, 0}, {155, 150, 0xFFFFFFu}, // the last slot as wide as the one before it
+    };
+    for (const Cas &c : cas)
+        EXPECT_EQ(Pixel(image, c.x, c.y), c.attendu) << "(" << c.x << ", " << c.y << ")";
+}
+
 TEST(RenduGraphe, DrawsTheCrossAtZeroWhenAsked)
 {
     TGraphe g = GrapheFixe();

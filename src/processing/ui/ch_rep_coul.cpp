@@ -1,6 +1,6 @@
 #include "processing/ui/ch_rep_coul.h"
 
-#include "processing/ui/graphique_histogramme.h"
+#include "plot/ui/vue_graphe.h"
 #include "processing/ui/zones_v.h"
 
 #include <QApplication>
@@ -30,6 +30,28 @@ QFont PoliceGrasse11()
     return f;
 }
 
+// The look of the histogram: black bars over levels 0 to 255, no title, no
+// legend, small margins.
+void PreparerGraphe(TGraphe &g)
+{
+    g.GraphTitle.clear();
+    g.Legende.visible = false;
+    g.TopMargin = 6;
+    g.BottomMargin = 20;
+    g.LeftMargin = 44;
+    g.RightMargin = 12;
+    QFont petite;
+    petite.setPixelSize(10);
+    g.LabelFont = petite;
+    g.TickLength = 3;
+    g.DefinirMinSteps(3); // a few percentage ticks on the low chart
+    g.Axe(AxeId::X).reglage = EntreeAxe{0, 255, 0, false, true};
+    SerieGraphe &s = g.Serie(1);
+    s.couleur = Qt::black;
+    s.barres = true;
+    s.etatLegende = EtatLegende::NonAffiche;
+}
+
 } // namespace
 
 TChRepCoul::TChRepCoul(QWidget *parent) : QDialog(parent)
@@ -37,9 +59,13 @@ TChRepCoul::TChRepCoul(QWidget *parent) : QDialog(parent)
     setWindowTitle(tr("Choix des limites des couleurs"));
     setFixedSize(660, 470);
 
-    Chart = new TGraphiqueHistogramme(Qt::black, this);
+    Chart = new TVueGraphe(this);
     Chart->setGeometry(8, 6, 644, 112);
-    BandeZones = new TZonesV(Chart);
+    PreparerGraphe(Chart->graphe());
+    // The strip is laid over the chart, not inside it: it reaches 2 pixels
+    // beyond its top and bottom edges.
+    BandeZones = new TZonesV(this);
+    BandeZones->raise();
     connect(BandeZones, &TZonesV::Changement, this, &TChRepCoul::LimiteDeplaceeBande);
 
     Apercu = new QCheckBox(tr(" Aperçu"), this);
@@ -107,7 +133,21 @@ void TChRepCoul::Preparer(const ClassesCouleurs &classes, const QImage &image, c
     classes_.NbClasses = std::clamp(classes_.NbClasses, 1, MaxClassesCouleurs);
     image_ = image.convertToFormat(QImage::Format_ARGB32);
     reduite_ = QImage();
-    Chart->DefinirValeurs(classes_.histogramme);
+    {
+        // The vertical axis runs from 0 to the largest percentage.
+        TGraphe &g = Chart->graphe();
+        g.SuspendreTrace();
+        SerieGraphe &s = g.Serie(1);
+        s.EffacerPoints();
+        double maxi = 0;
+        for (int v = 0; v < 256; ++v) {
+            const double pourcent = classes_.histogramme[static_cast<std::size_t>(v)];
+            s.AjouterPoint(v, pourcent);
+            maxi = std::max(maxi, pourcent);
+        }
+        g.Axe(AxeId::Y).reglage = EntreeAxe{0, maxi > 0 ? maxi : 1, 0, false, true};
+        g.ReprendreTrace();
+    }
     Titreffect->setText(titre.ligne1 + QLatin1Char('\n') + titre.ligne2);
     const int n = classes_.NbClasses;
     BandeZones->modele().DefinirNombre(n);
@@ -146,9 +186,13 @@ void TChRepCoul::showEvent(QShowEvent *event)
 
 void TChRepCoul::PoserBande()
 {
-    const int gauche = Chart->GaucheTrace();
-    BandeZones->modele().DefinirLargeur(Chart->DroiteTrace() - gauche);
-    BandeZones->setGeometry(gauche, 0, BandeZones->modele().largeur() + 1, Chart->height());
+    // The chart's size is taken now: a hidden chart hears of its size only
+    // once shown.
+    Chart->graphe().DefinirTaille(Chart->size());
+    const QRect zone = Chart->graphe().ZoneTrace();
+    BandeZones->modele().DefinirLargeur(zone.right() - zone.left());
+    BandeZones->setGeometry(Chart->x() + zone.left(), Chart->y() - 2, BandeZones->modele().largeur() + 1,
+                            Chart->height() + 4);
 }
 
 void TChRepCoul::AfficherLimites()

@@ -19,7 +19,7 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTimer;
-class TGraphiqueHistogramme;
+class TVueGraphe;
 class TZonesV;
 
 class TChRepCoul : public QDialog {
@@ -37,7 +37,7 @@ public:
     [[nodiscard]] const QImage &ImageClasses() const { return image_; }
 
     // ---- Controls
-    TGraphiqueHistogramme *Chart = nullptr;
+    TVueGraphe *Chart = nullptr; // the histogram, one series of black bars
     TZonesV *BandeZones = nullptr;
     QCheckBox *Apercu = nullptr;
     QFrame *Panel2 = nullptr;

@@ -9,6 +9,7 @@
 #include "document/ui/fenetre_document.h"
 #include "document/ui/fenetre_placement.h"
 #include "drawing/reglages_dessin.h"
+#include "plot/ui/vue_graphe.h"
 #include "processing/classes_couleurs.h"
 #include "processing/ui/ch_rep_coul.h"
 #include "processing/ui/choix_limit.h"
@@ -66,6 +67,24 @@ TEST(FenetreClasses, boxes_start_at_equal_widths_follow_a_typed_limit_and_a_drag
     EXPECT_EQ(Boites(fenetre, 4), (std::vector<int>{0, 64, 128, 191, 255}));
     EXPECT_EQ(fenetre.EtiquettesEffectifs[0]->text(), QStringLiteral("3840")); // 64 levels × 60 rows
     EXPECT_FALSE(fenetre.EditsLimites[5]->isVisible());
+
+    // The strip lies over the chart's plot area, 2 pixels beyond the chart's
+    // edges, and each boundary stands over the bar of its limit's level.
+    const TGraphe &graphe = fenetre.Chart->graphe();
+    const QRect zone = graphe.ZoneTrace();
+    const QRect graphique = fenetre.Chart->geometry();
+    EXPECT_EQ(fenetre.BandeZones->geometry(), QRect(graphique.x() + zone.left(), graphique.y() - 2,
+                                                    zone.right() - zone.left() + 1, graphique.height() + 4));
+    const std::vector<int> limites = Boites(fenetre, 4);
+    for (int k = 0; k <= 4; ++k)
+        EXPECT_NEAR(fenetre.BandeZones->x() + fenetre.BandeZones->modele().Position(k),
+                    graphique.x() + graphe.ColonneDeX(limites[static_cast<std::size_t>(k)]), 1.0)
+            << "boundary " << k;
+    // A flat histogram: every bar black up to the top of the plot area.
+    const QImage rendu = fenetre.Chart->Rendre();
+    for (const int niveau : {1, 100, 254})
+        EXPECT_EQ(rendu.pixel(qRound(graphe.ColonneDeX(niveau)), zone.top() + 2), qRgb(0, 0, 0)) << niveau;
+    EXPECT_EQ(rendu.pixel(qRound(graphe.ColonneDeX(100)), zone.top() - 2), qRgb(255, 255, 255));
 
     // A typed limit above its neighbour is held below it.
     fenetre.EditsLimites[1]->setValue(200);
