@@ -5,7 +5,9 @@
 // KAPTORI_CAPTURES set to a folder, the windows are saved there as PNG.
 
 #include "app/ui/main_window.h"
+#include "commun/nombres.h"
 #include "calibration/decodage_couleur.h"
+#include "document/raster/fichiers_raster_test.h"
 #include "document/ui/fenetre_document.h"
 #include "document/ui/fenetre_placement.h"
 #include "drawing/reglages_dessin.h"
@@ -173,6 +175,78 @@ TEST_F(ZonationDansLeCadre, two_painted_zones_grown_over_the_photo_give_shares_a
     EXPECT_EQ(doc.outilCourant, ImageDocument::OutilMesure);
     EXPECT_EQ(qAlpha(doc.coucheDessin.pixel(80, 50)), 0);
     EXPECT_TRUE(cadre_->boutonsOutils[ImageDocument::OutilMesure]->isEnabled());
+}
+
+// A 7-band satellite scene of 240 x 160: water on the left third, fields in
+// the middle with a round lake, bare soil on the right; each cover with its
+// reflectance per band and a little noise.
+enum class Couvert { Eau, Vegetation, Sol };
+
+Couvert CouvertScene(int x, int y)
+{
+    if (x < 80 || (x - 120) * (x - 120) + (y - 110) * (y - 110) <= 225)
+        return Couvert::Eau;
+    return x < 160 ? Couvert::Vegetation : Couvert::Sol;
+}
+
+QByteArray SceneSatellite()
+{
+    constexpr int w = 240, h = 160, bandes = 7;
+    static constexpr int reflectances[3][bandes] = {
+        {70, 50, 35, 15, 8, 120, 5},       // water
+        {50, 60, 35, 150, 90, 130, 40},    // vegetation
+        {90, 100, 120, 130, 160, 150, 140}, // soil
+    };
+    return fixtures::Lan(bandes, w, h, qint64{bandes} * w * h, [](qint64 o) {
+        const qint64 i = o - 128; // rows of each band in turn, line after line
+        const int x = static_cast<int>(i % w), y = static_cast<int>(i / (bandes * w));
+        const int b = static_cast<int>((i / w) % bandes);
+        const int bruit = static_cast<int>((x * 7919 + y * 104729 + b * 31) % 13) - 6;
+        return reflectances[static_cast<int>(CouvertScene(x, y))][b] + bruit;
+    });
+}
+
+TEST_F(ZonationDansLeCadre, two_zones_on_a_satellite_scene_grown_over_it_find_the_unpainted_lake)
+{
+    fixtures::Ecrire(Chemin(QStringLiteral("scene.lan")), SceneSatellite());
+    ASSERT_TRUE(cadre_->OuvrirImage(Chemin(QStringLiteral("scene.lan")), 0));
+    QApplication::processEvents();
+    TMDIChild *scene = cadre_->DocumentActif();
+    ASSERT_NE(scene, nullptr);
+    cadre_->actDelimiterZones->trigger();
+    QApplication::processEvents();
+    auto *dialogue = scene->findChild<TChoixLimit *>();
+    ASSERT_NE(dialogue, nullptr);
+
+    // Water and fields painted, neither the lake nor the soil.
+    Peindre(scene, qRgb(0, 0, 255), QPoint(20, 40), QPoint(60, 60));
+    Peindre(scene, qRgb(0, 160, 0), QPoint(100, 30), QPoint(140, 50));
+    dialogue->etendu->setChecked(true);
+    dialogue->NbIter->setValue(2);
+    dialogue->OK->click();
+    QApplication::processEvents();
+
+    TMDIChild *zonation = cadre_->DocumentActif();
+    ASSERT_NE(zonation, scene);
+    const QImage &resultat = zonation->document().image;
+    ASSERT_EQ(resultat.size(), QSize(240, 160));
+    int eau = 0;
+    for (int y = 0; y < 160; ++y)
+        for (int x = 0; x < 240; ++x) {
+            const QRgb attendu = CouvertScene(x, y) == Couvert::Eau ? qRgb(0, 0, 255) : qRgb(0, 160, 0);
+            eau += CouvertScene(x, y) == Couvert::Eau;
+            ASSERT_EQ(resultat.pixel(x, y), attendu) << "(" << x << ", " << y << ")";
+        }
+    // Once grown, the painting is scanned again: the water, in the top left
+    // corner, comes first.
+    ASSERT_EQ(dialogue->panneaux.size(), 2u);
+    EXPECT_EQ(dialogue->panneaux[0]->text(), QStringLiteral("%1 % (%2 pixels)")
+                                                 .arg(FormatGeneral(eau * 100.0 / (240 * 160), 3))
+                                                 .arg(eau));
+    Capturer(*dialogue, QStringLiteral("zonation_satellite_resultats"));
+    Capturer(*cadre_, QStringLiteral("zonation_satellite_cadre"));
+    dialogue->fermer->click();
+    QApplication::processEvents();
 }
 
 TEST_F(ZonationDansLeCadre, both_legends_go_on_a_map)
