@@ -108,14 +108,16 @@ TChoixLimit::TChoixLimit(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::Windo
         boutons->addWidget(b);
     principal->addLayout(boutons);
 
-    auto *titre = new QLabel(tr("Résultats"), this);
-    titre->setStyleSheet(QStringLiteral("font-weight: bold"));
-    principal->addWidget(titre);
+    // The results panel: its heading, then a message or the categories'
+    // panels from 40 pixels down.
     resultat = new QWidget(this);
     resultat->setMinimumSize(360, 73);
+    auto *titre = new QLabel(tr("Résultats"), resultat);
+    titre->setStyleSheet(QStringLiteral("font-weight: bold"));
+    titre->setGeometry(8, 2, 344, 18);
     messageResultat = new QLabel(resultat);
     messageResultat->setWordWrap(true);
-    messageResultat->setGeometry(8, 4, 344, 34);
+    messageResultat->setGeometry(8, 20, 344, 50);
     principal->addWidget(resultat);
     principal->addStretch();
 
