@@ -3,6 +3,8 @@
 #include "commun/nombres.h"
 #include "calibration/decodage_couleur.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -164,4 +166,23 @@ SaisieCodeCouleur SaisieParDefaut()
     s.libelles = {};
     s.couleursTableau = {};
     return s;
+}
+
+void DefinirComposantes(SaisieCodeCouleur &saisie, bool vraies)
+{
+    if (vraies) {
+        const TCodeCouleur d = CodeParDefaut();
+        saisie.noms = d.NomC;
+        saisie.couleurs = d.CouleurC;
+        return;
+    }
+    const auto nom = [](const char *texte) { return QCoreApplication::translate("CodeCouleur", texte); };
+    saisie.noms = {nom("Vert"), nom("Rouge"), nom("Infra-Rouge")};
+    saisie.couleurs = {CouleurRvb(0, 255, 0), CouleurRvb(255, 0, 0), CouleurRvb(0, 0, 0)};
+}
+
+bool ComposantesVraies(const SaisieCodeCouleur &saisie)
+{
+    const TCodeCouleur vraies = CodeParDefaut();
+    return saisie.noms == vraies.NomC && saisie.couleurs == vraies.CouleurC;
 }

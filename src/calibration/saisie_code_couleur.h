@@ -51,3 +51,10 @@ void RemplirSaisie(SaisieCodeCouleur &saisie, const TCodeCouleur &code);
 
 // Default values of every kind, as the window shows them when it opens.
 [[nodiscard]] SaisieCodeCouleur SaisieParDefaut();
+
+// The three channels of kind 0 as true colours (those of the default code:
+// blue, green and red) or as false colours ("Vert", "Rouge" and
+// "Infra-Rouge", shown green, red and black); the other values stay.
+void DefinirComposantes(SaisieCodeCouleur &saisie, bool vraies);
+// Whether the channels' names and colours are the true colours'.
+[[nodiscard]] bool ComposantesVraies(const SaisieCodeCouleur &saisie);

@@ -515,3 +515,27 @@ BornesTsl BornesTSL(const std::vector<QRgb> &pixels)
     std::tie(b.teinteMin, b.teinteMax) = ArcDesTeintes(std::move(teintes));
     return b;
 }
+
+BornesCanaux BornesCanauxZone(const PlansCanaux &plans, const std::vector<int> &indices, const QImage &provisoire,
+                              int x, int y)
+{
+    BornesCanaux b{std::vector<int>(indices.size(), 255), std::vector<int>(indices.size(), 0)};
+    if (provisoire.isNull())
+        return b;
+    const QImage couche =
+        provisoire.format() == QImage::Format_ARGB32 ? provisoire : provisoire.convertToFormat(QImage::Format_ARGB32);
+    for (int yy = std::max(0, y - 13); yy <= std::min(couche.height() - 1, y + 12); ++yy) {
+        const auto *c = reinterpret_cast<const QRgb *>(couche.constScanLine(yy));
+        for (int xx = std::max(0, x - 13); xx <= std::min(couche.width() - 1, x + 12); ++xx) {
+            if (qAlpha(c[xx]) == 0)
+                continue;
+            for (std::size_t j = 0; j < indices.size(); ++j) {
+                const PlanCanal &plan = plans.plans[static_cast<std::size_t>(indices[j])];
+                const int v = plan.debut[static_cast<std::ptrdiff_t>(yy) * plan.pas + xx];
+                b.minis[j] = std::min(b.minis[j], v);
+                b.maxis[j] = std::max(b.maxis[j], v);
+            }
+        }
+    }
+    return b;
+}

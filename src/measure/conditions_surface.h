@@ -14,6 +14,8 @@
 #include <optional>
 #include <vector>
 
+struct PlansCanaux;
+
 inline constexpr int NbConditionsMaxi = 30;
 
 // Parenthesis marks of a condition.
@@ -152,3 +154,12 @@ struct BornesTsl {
     int teinteMax = 0, saturationMax = 0, luminositeMax = 0;
 };
 [[nodiscard]] BornesTsl BornesTSL(const std::vector<QRgb> &pixels);
+// Smallest and largest bytes of the channel planes numbered in `indices`
+// over the same zone: the pixels within 13 pixels of (x, y) where the
+// provisional layer, of the planes' size, is not transparent. A channel of
+// an empty zone keeps 255 and 0.
+struct BornesCanaux {
+    std::vector<int> minis, maxis;
+};
+[[nodiscard]] BornesCanaux BornesCanauxZone(const PlansCanaux &plans, const std::vector<int> &indices,
+                                            const QImage &provisoire, int x, int y);

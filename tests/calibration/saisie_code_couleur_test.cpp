@@ -126,4 +126,31 @@ TEST(RemplirSaisie, gives_back_the_code_it_was_filled_from)
     EXPECT_EQ(CodeDeSaisie(s), c);
 }
 
+TEST(DefinirComposantes, switches_the_channels_between_true_and_false_colours_and_keeps_the_rest)
+{
+    SaisieCodeCouleur s = SaisieParDefaut();
+    s.minis = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
+    EXPECT_TRUE(ComposantesVraies(s));
+
+    DefinirComposantes(s, false);
+    EXPECT_EQ(s.noms, (std::array<QString, 3>{QStringLiteral("Vert"), QStringLiteral("Rouge"),
+                                              QStringLiteral("Infra-Rouge")}));
+    EXPECT_EQ(s.couleurs, (std::array<CouleurWin, 3>{0x00FF00u, 0x0000FFu, 0u}));
+    EXPECT_FALSE(ComposantesVraies(s));
+
+    DefinirComposantes(s, true);
+    EXPECT_EQ(s.noms,
+              (std::array<QString, 3>{QStringLiteral("Bleu"), QStringLiteral("Vert"), QStringLiteral("Rouge")}));
+    EXPECT_EQ(s.couleurs, (std::array<CouleurWin, 3>{0xFF0000u, 0x00FF00u, 0x0000FFu}));
+    EXPECT_TRUE(ComposantesVraies(s));
+    EXPECT_EQ(s.minis[2], QStringLiteral("3"));
+}
+
+TEST(ComposantesVraies, a_renamed_channel_is_no_longer_true_colours)
+{
+    SaisieCodeCouleur s = SaisieParDefaut();
+    s.noms[1] = QStringLiteral("Verte");
+    EXPECT_FALSE(ComposantesVraies(s));
+}
+
 } // namespace

@@ -3,8 +3,11 @@
 
 #include "measure/conditions_surface.h"
 
+#include "drawing/tester_pixel.h"
+
 #include <gtest/gtest.h>
 
+#include <array>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -165,6 +168,53 @@ TEST(ConditionChecks, HueArcsWrapAndFullRangesAreAlwaysTrue)
     EXPECT_TRUE(ConditionImpossible(Cond(2, 40, 30)));
     EXPECT_EQ(NomOnglet(9), "C9");
     EXPECT_EQ(NomOnglet(10), "10");
+}
+
+// Two 40 x 40 planes with rows 48 bytes apart, and a provisional layer
+// opaque at four pixels: two inside the zone of a click at (10, 10)
+// (columns and rows 0..22) and two just outside it, whose bytes would
+// widen the bounds if they were read.
+struct ZoneCanaux {
+    static constexpr int Cote = 40;
+    static constexpr int Pas = 48;
+    std::array<std::vector<std::uint8_t>, 2> octets{std::vector<std::uint8_t>(Pas * Cote, 100),
+                                                   std::vector<std::uint8_t>(Pas * Cote, 0)};
+    QImage couche{Cote, Cote, QImage::Format_ARGB32};
+    PlansCanaux plans;
+
+    ZoneCanaux()
+    {
+        couche.fill(Qt::transparent);
+        Poser(10, 10, 40, 200);
+        Poser(22, 22, 90, 201);
+        Poser(23, 10, 5, 255);
+        Poser(10, 23, 250, 0);
+        plans.largeur = Cote;
+        for (auto &o : octets)
+            plans.plans.push_back({o.data(), Pas});
+    }
+    void Poser(int x, int y, std::uint8_t plan0, std::uint8_t plan1)
+    {
+        couche.setPixel(x, y, qRgba(1, 2, 3, 255));
+        octets[0][static_cast<std::size_t>(y * Pas + x)] = plan0;
+        octets[1][static_cast<std::size_t>(y * Pas + x)] = plan1;
+    }
+};
+
+TEST(BornesCanauxZone, ReadsTheIndexedPlanesUnderTheOpaquePixelsWithinThirteenOfTheClick)
+{
+    const ZoneCanaux z;
+    const BornesCanaux b = BornesCanauxZone(z.plans, {1, 0}, z.couche, 10, 10);
+    EXPECT_EQ(b.minis, (std::vector<int>{200, 40}));
+    EXPECT_EQ(b.maxis, (std::vector<int>{201, 90}));
+}
+
+TEST(BornesCanauxZone, AZoneWithoutOpaquePixelsKeepsTheEmptyBounds)
+{
+    const ZoneCanaux z;
+    const BornesCanaux b = BornesCanauxZone(z.plans, {0, 1}, z.couche, 38, 38);
+    EXPECT_EQ(b.minis, (std::vector<int>{255, 255}));
+    EXPECT_EQ(b.maxis, (std::vector<int>{0, 0}));
 }
 
 } // namespace

@@ -1,18 +1,17 @@
+// The surface window's controls, menus and connections, its binding to a
+// document, and its compact form.
+
 #include "measure/ui/fenetre_surface.h"
 
 #include "commun/nombres.h"
-#include "document/dessins_document.h"
 #include "document/image_document.h"
-#include "drawing/rendu_dessin.h"
 #include "drawing/ui/etiquette2.h"
 #include "measure/mesure_surface.h"
 #include "measure/outil_mesure.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QGroupBox>
@@ -22,19 +21,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <memory>
-
 namespace {
-
-constexpr int ModeManuel = 0;
 
 QStringList ComposantesDeBase()
 {
@@ -398,71 +391,6 @@ void TMesursurf::MettreAJourTailleMin()
                          + QLatin1Char(' ') + uniteMesure_);
 }
 
-void TMesursurf::ReconstruireOnglets(int afficher)
-{
-    changementInterne_ = true;
-    while (onglets->count() > conditions.NbConditions())
-        onglets->removeTab(onglets->count() - 1);
-    while (onglets->count() < conditions.NbConditions())
-        onglets->addTab(NomOnglet(onglets->count() + 1));
-    afficher = std::clamp(afficher, 0, conditions.NbConditions() - 1);
-    onglets->setCurrentIndex(afficher);
-    changementInterne_ = false;
-    AfficherCondition(afficher);
-}
-
-void TMesursurf::AfficherCondition(int n)
-{
-    if (n < 0 || n >= conditions.NbConditions())
-        return;
-    ongletAffiche_ = n;
-    const TCondicoul &c = conditions.Conditions()[static_cast<std::size_t>(n)];
-    const bool avant = changementInterne_;
-    changementInterne_ = true;
-    ChoixLien->setCurrentIndex(std::min<int>(c.Liaison, 3));
-    const int position = PositionComposante(c.Composante);
-    ChoixComposante->setCurrentIndex(position < ChoixComposante->count() ? position : 0);
-    const int haut = MaxiComposante(c.Composante);
-    ChoixValMin->setRange(0, haut);
-    ChoixValmax->setRange(0, haut);
-    ChoixValMin->setValue(c.Mini);
-    ChoixValmax->setValue(c.Maxi);
-    ChoixPar->setCurrentIndex(conditions.Parentheses()[static_cast<std::size_t>(n)]);
-    changementInterne_ = avant;
-    BAnnule->setEnabled(conditions.AnnulePossible());
-}
-
-bool TMesursurf::EnregistrerOngletCourant()
-{
-    TCondicoul c;
-    c.Liaison = static_cast<std::uint8_t>(ChoixLien->currentIndex());
-    c.Composante = static_cast<std::uint8_t>(CodeComposante(std::max(0, ChoixComposante->currentIndex())));
-    c.Mini = static_cast<std::uint16_t>(ChoixValMin->value());
-    c.Maxi = static_cast<std::uint16_t>(ChoixValmax->value());
-    if (ConditionImpossible(c)) {
-        demander(QMessageBox::Warning, tr("Condition impossible !"), QMessageBox::Ok);
-        return false;
-    }
-    if (c != conditions.Conditions()[static_cast<std::size_t>(ongletAffiche_)] && ConditionToujoursVraie(c)
-        && demander(QMessageBox::Warning, tr("Condition toujours vraie !") + QLatin1Char('\r') + tr("La maintenir ?"),
-                    QMessageBox::Yes | QMessageBox::Abort)
-               != QMessageBox::Yes)
-        return false;
-    conditions.DefinirCondition(ongletAffiche_, c, ChoixPar->currentIndex());
-    return true;
-}
-
-void TMesursurf::ChangerOnglet(int n)
-{
-    if (!EnregistrerOngletCourant()) {
-        changementInterne_ = true;
-        onglets->setCurrentIndex(ongletAffiche_);
-        changementInterne_ = false;
-        return;
-    }
-    AfficherCondition(n);
-}
-
 void TMesursurf::Reduire(bool reduite)
 {
     tailleReduite_ = reduite;
@@ -478,180 +406,4 @@ void TMesursurf::Reduire(bool reduite)
     } else {
         resize(371, 321);
     }
-}
-
-void TMesursurf::ClicImage(int x, int y, const QImage &pointe)
-{
-    if (!document_ || ChoixMode->currentIndex() == ModeManuel || document_->image.isNull())
-        return;
-    ImageDocument &doc = *document_;
-    conditions.SauverAnnulation();
-    doc.CreerCoucheProvisoire(doc.alphaProvisoire);
-    {
-        QPainter p(&doc.coucheProvisoire);
-        p.drawImage(x - DecalagePointe, y - DecalagePointe, pointe);
-    }
-    const std::vector<QRgb> zone = PixelsZone(doc.image, doc.coucheProvisoire, x, y);
-    if (zone.empty())
-        return;
-    conditions.effet = static_cast<EffetClic>(ChoixAuto->currentIndex());
-    std::optional<QString> refus;
-    switch (ChoixMode->currentIndex()) {
-    case 1: {
-        const auto [mini, maxi] = BornesRVB(zone);
-        refus = conditions.AjouterConditionsRVB(mini, maxi);
-        break;
-    }
-    case 2: {
-        const BornesTsl b = BornesTSL(zone);
-        refus = conditions.AjouterConditionsTSL(b.teinteMin, b.saturationMin, b.luminositeMin, b.teinteMax,
-                                                b.saturationMax, b.luminositeMax);
-        break;
-    }
-    default: {
-        // Channel modes: the bytes of the planes over the zone's pixels.
-        const PlansCanaux plans = PlansDuDocument(doc);
-        std::vector<int> indices;
-        if (ChoixMode->currentIndex() == 3) {
-            for (const int c : {doc.canalBleu, doc.canalVert, doc.canalRouge})
-                if (c >= 0 && c < static_cast<int>(plans.plans.size()))
-                    indices.push_back(c);
-        } else {
-            for (int c = 0; c < static_cast<int>(plans.plans.size()); ++c)
-                indices.push_back(c);
-        }
-        if (indices.empty())
-            return;
-        std::vector<int> minis(indices.size(), 255), maxis(indices.size(), 0);
-        for (int yy = std::max(0, y - 13); yy <= std::min(doc.hauteur() - 1, y + 12); ++yy) {
-            const auto *couche = reinterpret_cast<const QRgb *>(doc.coucheProvisoire.constScanLine(yy));
-            for (int xx = std::max(0, x - 13); xx <= std::min(doc.largeur() - 1, x + 12); ++xx) {
-                if (qAlpha(couche[xx]) == 0)
-                    continue;
-                for (std::size_t j = 0; j < indices.size(); ++j) {
-                    const PlanCanal &plan = plans.plans[static_cast<std::size_t>(indices[j])];
-                    const int v = plan.debut[static_cast<std::ptrdiff_t>(yy) * plan.pas + xx];
-                    minis[j] = std::min(minis[j], v);
-                    maxis[j] = std::max(maxis[j], v);
-                }
-            }
-        }
-        refus = ChoixMode->currentIndex() == 3 ? conditions.AjouterConditionsCanauxAffiches(indices, minis, maxis)
-                                               : conditions.AjouterConditionsCanaux(minis, maxis);
-    }
-    }
-    if (redessiner_)
-        redessiner_();
-    if (refus) {
-        demander(QMessageBox::Warning, *refus, QMessageBox::Ok);
-        return;
-    }
-    BAnnule->setEnabled(true);
-    ReconstruireOnglets(conditions.modeInclure ? 0 : conditions.NbConditions() - 1);
-}
-
-void TMesursurf::Mesurer()
-{
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    struct Curseur {
-        ~Curseur() { QApplication::restoreOverrideCursor(); }
-    } curseur;
-    if (!EnregistrerOngletCourant())
-        return;
-    for (int n = 0; n < conditions.NbConditions();) {
-        const TCondicoul c = conditions.Conditions()[static_cast<std::size_t>(n)];
-        QString question;
-        QMessageBox::Icon icone = QMessageBox::Critical;
-        if (ConditionImpossible(c)) {
-            question = MessageConditionImpossible(n + 1);
-        } else if (ConditionToujoursVraie(c)) {
-            question = MessageConditionInutile(n + 1);
-            icone = QMessageBox::Question;
-        }
-        if (question.isEmpty()) {
-            ++n;
-            continue;
-        }
-        if (demander(icone, question, QMessageBox::Yes | QMessageBox::Abort) != QMessageBox::Yes)
-            return;
-        if (const auto refus = conditions.SupprimerCondition(n)) {
-            demander(QMessageBox::Warning, *refus, QMessageBox::Ok);
-            ++n;
-        }
-    }
-    ReconstruireOnglets(std::min(ongletAffiche_, conditions.NbConditions() - 1));
-    VerificationParentheses v = conditions.VerifierParenthesesCourantes();
-    bool ajouter = false;
-    if (v.etat == VerificationParentheses::OuvranteNonFermee) {
-        if (demander(QMessageBox::Question, v.Message(), QMessageBox::Yes | QMessageBox::Abort) != QMessageBox::Yes)
-            return;
-        ajouter = true;
-    } else if (v.etat != VerificationParentheses::Correct) {
-        demander(QMessageBox::Critical, v.Message(), QMessageBox::Abort);
-        return;
-    }
-    if (const auto refus = conditions.PreparerGroupes(ajouter)) {
-        demander(QMessageBox::Critical, *refus, QMessageBox::Abort);
-        return;
-    }
-    AfficherCondition(ongletAffiche_);
-    if (!document_ || document_->image.isNull())
-        return;
-    Labinstruct->hide();
-    Labinstruct2->hide();
-    if (typeMesure_ == MesureDelimitation) {
-        // A long measurement shows its progress (the progress is only
-        // reported after half a second).
-        std::unique_ptr<QProgressDialog> avancement;
-        const ResultatObjets r = MesurerObjets(*document_, conditions.Groupes(), options, tableau_, [&](int pourcent) {
-            if (!avancement) {
-                avancement = std::make_unique<QProgressDialog>(tr("Délimitation des objets..."), QString(), 0, 100, this);
-                avancement->setWindowModality(Qt::WindowModal);
-                avancement->setMinimumDuration(0);
-            }
-            avancement->setValue(pourcent);
-        });
-        avancement.reset();
-        resultat->setText(r.resultat);
-        Resusurf->setCaption(r.resusurf);
-        Resusurf->setVisible(r.resusurfVisible);
-        AfficherTableau(tableau_);
-        TableauTailles->setVisible(options.ResuStat);
-        BCopier->setVisible(options.ResuStat);
-        actCopier->setVisible(options.ResuStat);
-        for (const QString &message : r.messages)
-            demander(QMessageBox::Information, message, QMessageBox::Ok);
-    } else {
-        const ResultatSurface r = MesurerSurface(*document_, conditions.Groupes(), options.CouleurSurface);
-        resultat->setText(r.resultat);
-        Resusurf->setCaption(r.resusurf);
-        Resusurf->setVisible(!r.resusurf.isEmpty());
-    }
-    if (redessiner_)
-        redessiner_();
-    if (tailleReduite_)
-        Reduire(false);
-}
-
-void TMesursurf::AfficherTableau(const ::TableauTailles &tableau)
-{
-    TableauTailles->setRowCount(tableau.NbLignes());
-    for (int ligne = 0; ligne < tableau.NbLignes(); ++ligne)
-        for (int c = 0; c < ::TableauTailles::NbColonnes; ++c) {
-            auto *cellule = TableauTailles->item(ligne, c);
-            if (!cellule) {
-                cellule = new QTableWidgetItem;
-                TableauTailles->setItem(ligne, c, cellule);
-            }
-            cellule->setText(tableau.Cellule(c, ligne));
-        }
-    if (options.ResuStat && tableau.NbLignes() > ::TableauTailles::LignesFixes + 1)
-        resize(std::max(width(), 424), std::max(height(), 484));
-    else if (options.ResuStat)
-        resize(std::max(width(), 410), std::max(height(), 379));
-}
-
-void TMesursurf::CopierTableau()
-{
-    QGuiApplication::clipboard()->setText(tableau_.Texte(windowTitle()));
 }

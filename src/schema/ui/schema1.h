@@ -180,6 +180,7 @@ protected:
 private:
     void CreerMenus();
     void CreerBarres();
+    void CreerBarreAmorcage();
     void CreerPanneauAmorcage();
     void BrancherOutils();
     void MettreAJourActions();

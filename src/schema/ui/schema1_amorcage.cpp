@@ -1,6 +1,6 @@
-// Priming in the schema window: styles, the panel and its sliders, the idle
-// timer, and the priming itself on a thread of its own, restarted when a
-// parameter changes so that the window keeps answering.
+// Priming in the schema window: styles, the panel, the tool bar with its
+// sliders, the idle timer, and the priming itself on a thread of its own,
+// restarted when a parameter changes so that the window keeps answering.
 
 #include "schema/amorcer.h"
 #include "schema/styles_fichier.h"
@@ -13,11 +13,80 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QToolBar>
+
+void TSchema1::CreerPanneauAmorcage()
+{
+    Choix_Amorc = new PanneauAmorcage(reglages, this);
+    Choix_Amorc->hide();
+    ChoixPoints = new PanneauPoints(reglages, this);
+    ChoixPoints->hide();
+    connect(Choix_Amorc, &PanneauAmorcage::Suite, this, [this](SuiteReglage s) { Suite(s); });
+    connect(Choix_Amorc, &PanneauAmorcage::Tester, this, [this] { Amorcer(); });
+    connect(ChoixPoints->Fermer, &QPushButton::clicked, this, [this] { actPointsTest->toggle(); });
+}
+
+void TSchema1::CreerBarreAmorcage()
+{
+    addToolBarBreak();
+    QToolBar *amorce = addToolBar(tr("Amorçage"));
+    amorce->setObjectName(QStringLiteral("BarreAmorcage"));
+    PanStyleDes = new QWidget(amorce);
+    PanStyleDes->setObjectName(QStringLiteral("PanStyleDes"));
+    PanStyleDes->setMinimumWidth(137);
+    auto *ls = new QHBoxLayout(PanStyleDes);
+    ls->setContentsMargins(0, 0, 0, 0);
+    ListeStyles = new QComboBox(PanStyleDes);
+    ListeStyles->setObjectName(QStringLiteral("ListeStyles"));
+    ListeStyles->setEditable(false);
+    nomstyle = new QLineEdit(tr("Nouveau"), PanStyleDes);
+    nomstyle->setObjectName(QStringLiteral("nomstyle"));
+    nomstyle->hide();
+    NvStyle = new QPushButton(tr("Enregistrer"), PanStyleDes);
+    NvStyle->setObjectName(QStringLiteral("NvStyle"));
+    ls->addWidget(ListeStyles, 1);
+    ls->addWidget(nomstyle, 1);
+    ls->addWidget(NvStyle);
+    amorce->addWidget(PanStyleDes);
+    connect(ListeStyles, &QComboBox::activated, this, [this] {
+        ChargerStyle();
+        Amorcer();
+    });
+    connect(NvStyle, &QPushButton::clicked, this, [this] { EnregistrerStyle(); });
+
+    amorce->addSeparator();
+    amorce->addWidget(new QLabel(tr(" clair "), amorce));
+    Reglaglob = new QSlider(Qt::Horizontal, amorce);
+    Reglaglob->setObjectName(QStringLiteral("Reglaglob"));
+    Reglaglob->setMinimumWidth(120);
+    Reglaglob->setToolTip(tr("Réglage global\nplus clair à gauche\nplus foncé à droite"));
+    amorce->addWidget(Reglaglob);
+    amorce->addWidget(new QLabel(tr(" foncé   contraste "), amorce));
+    Reglacontrast = new QSlider(Qt::Horizontal, amorce);
+    Reglacontrast->setObjectName(QStringLiteral("Reglacontrast"));
+    Reglacontrast->setRange(0, 250);
+    Reglacontrast->setMinimumWidth(120);
+    Reglacontrast->setToolTip(tr("Réglage du contraste"));
+    amorce->addWidget(Reglacontrast);
+    amorce->addAction(actAmorcer);
+    connect(Reglaglob, &QSlider::valueChanged, this, [this](int position) {
+        const SuiteReglage s = reglages.DeplacerGlobal(position);
+        Choix_Amorc->Afficher();
+        Suite(s);
+    });
+    connect(Reglacontrast, &QSlider::valueChanged, this, [this](int position) {
+        const SuiteReglage s = reglages.DeplacerContraste(position);
+        Choix_Amorc->Afficher();
+        Suite(s);
+    });
+}
 
 void TSchema1::ChargerStyle()
 {

@@ -1,7 +1,8 @@
-// The schema window's tools under the pointer. On the schema: pencil,
-// line, shape, eraser, text and fill. On the document image: pencil (drawn
-// there too while "Tracer sur le document" is checked), line and shape
-// (drawn on both pictures); the other tools do nothing there.
+// The schema window's tools: the choice of a tool, and each tool under the
+// pointer. On the schema: pencil, line, shape, eraser, text and fill. On the
+// document image: pencil (drawn there too while "Tracer sur le document" is
+// checked), line and shape (drawn on both pictures); the other tools do
+// nothing there.
 
 #include "schema/ui/schema1.h"
 #include "schema/ui/vue_schema.h"
@@ -11,6 +12,7 @@
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QPainter>
+#include <QToolBar>
 #include <QToolButton>
 
 namespace {
@@ -25,6 +27,31 @@ VueSchema::Elastique GenreElastique(int outil, bool ellipse)
 }
 
 } // namespace
+
+void TSchema1::ChoisirOutil(int outil)
+{
+    if (outil < 0 || outil >= static_cast<int>(outils.size()) || !outils[static_cast<std::size_t>(outil)])
+        return;
+    OutilSchema = outil;
+    outils[static_cast<std::size_t>(outil)]->setChecked(true);
+    // A widget of a tool bar shows or hides through its action there.
+    const auto montrer = [](QWidget *w, bool visible) {
+        if (auto *barre = qobject_cast<QToolBar *>(w->parentWidget()))
+            for (QAction *a : barre->actions())
+                if (barre->widgetForAction(a) == w)
+                    a->setVisible(visible);
+    };
+    montrer(ChoixFonte, outil == 4);
+    montrer(ChoixForme, outil == 2);
+    montrer(choixRemplis, outil == 2);
+    if (outil == 4) {
+        editexte->setFont(fonteSchema);
+        editexte->setFixedHeight(QFontMetrics(fonteSchema).height() + 2);
+        TexteEnAttente = true;
+    } else {
+        editexte->hide();
+    }
+}
 
 void TSchema1::BrancherOutils()
 {
