@@ -126,7 +126,6 @@ void TSchema1::CreerBarres()
         {6, "pot_de_peint", tr("pot de peinture|peint une zone du schéma ")},
     };
     outils.assign(7, nullptr);
-    auto *groupe = new QActionGroup(this);
     for (const Outil &o : liste) {
         auto *b = new QToolButton(panel4);
         b->setObjectName(QLatin1String(o.nom));
@@ -139,7 +138,6 @@ void TSchema1::CreerBarres()
         outils[static_cast<std::size_t>(o.tag)] = b;
         connect(b, &QToolButton::clicked, this, [this, tag = o.tag] { ChoisirOutil(tag); });
     }
-    Q_UNUSED(groupe);
     outils[4]->installEventFilter(this);
 }
 
