@@ -96,9 +96,8 @@ void AppliquerReglage(TableauResultats &t, TGraphe &graphe, const ChoixTableau &
     t.DemanderReglage = false;
     t.Titre = choix.titre;
     graphe.GraphTitle = choix.titre;
-    t.ModeSeries = choix.series;
-    t.XNumerique = choix.xNumerique;
-    t.NbY = t.ModeSeries ? 1 : std::clamp(choix.nbY, 1, 2);
+    const bool seriesGardees = t.ModeSeries && choix.series;
+    t.NbY = choix.series ? 1 : std::clamp(choix.nbY, 1, 2);
     t.LargeurColonne = std::clamp(choix.largeurColonne, 40, 300);
 
     // The computed columns go with the new column count: their states too.
@@ -106,9 +105,18 @@ void AppliquerReglage(TableauResultats &t, TGraphe &graphe, const ChoixTableau &
         t.BasculerTotaux();
     if (t.Moyennes())
         t.BasculerMoyennes();
-    t.DefinirTaille(t.NbY + 1, t.NbLignes());
-    if (t.ModeSeries)
-        t.NbSeries = 1;
+    // The header rows follow the new layout; data rows stay data rows.
+    t.ChangerDisposition(choix.series, choix.xNumerique);
+    // A table that stays in series mode keeps its series (the setup is
+    // reopened to correct a name or a unit); otherwise one column per Y.
+    if (seriesGardees) {
+        t.NbSeries = std::clamp(t.NbSeries, 1, std::max(1, t.NbColonnes() - 1));
+        t.DefinirTaille(t.NbSeries + 1, t.NbLignes());
+    } else {
+        t.DefinirTaille(t.NbY + 1, t.NbLignes());
+        if (t.ModeSeries)
+            t.NbSeries = 1;
+    }
 
     const bool parClasses = t.ModeSeries && !t.XNumerique;
     t.NomAbscisse = choix.noms[0];
@@ -117,15 +125,12 @@ void AppliquerReglage(TableauResultats &t, TGraphe &graphe, const ChoixTableau &
 
     if (t.ModeSeries) {
         t.DefinirTaille(t.NbColonnes(), std::max(t.NbLignes(), 4));
-        t.DefinirLignesFixes(t.XNumerique ? 3 : 2);
         t.SeriesParParametre = choix.parParametre;
         if (t.SeriesParParametre) {
             t.NomParametre = choix.nomParametre;
             t.UniteParametre = choix.uniteParametre;
         }
         t.DefinirCellule(0, t.LigneSeries(), t.LibelleSeries());
-    } else {
-        t.DefinirLignesFixes(2);
     }
 
     t.DefinirCellule(0, 0, t.NomAbscisse);

@@ -42,9 +42,11 @@ void GrapheAvantReglage(TGraphe &graphe);
 void EffacerGrapheTableau(TGraphe &graphe);
 
 // OK of the setup dialog, on the table and its graph: fields, header cells,
-// fixed rows, the grid's columns (NbY + 1; totals and means are first turned
-// off, as their columns go), axis titles and the axes of the series. Data
-// cells are kept and the graph is not redrawn.
+// fixed rows, the grid's columns (NbY + 1, or the series columns of a table
+// that stays in series mode; totals and means are first turned off, as their
+// columns go), axis titles and the axes of the series. Header rows are
+// rearranged for the new layout so that data rows stay data rows (see
+// TableauResultats::ChangerDisposition). The graph is not redrawn.
 void AppliquerReglage(TableauResultats &tableau, TGraphe &graphe, const ChoixTableau &choix);
 
 // The axes part of the setup, from the table's fields: second Y axis shown

@@ -1,6 +1,9 @@
 #include "table/impression_tableau.h"
 
+#include "commun/erreur.h"
 #include "commun/nombres.h"
+
+#include <QCoreApplication>
 
 #include <QFont>
 #include <QFontMetrics>
@@ -111,7 +114,7 @@ bool ImprimerGrille(QPagedPaintDevice &appareil, const GrilleImpression &g,
     QPainter p;
     if (!p.begin(&appareil)) {
         appareil.setPageOrientation(QPageLayout::Portrait);
-        return false;
+        throw ErreurFichier(QCoreApplication::translate("ImpressionTableau", "L'impression du tableau a échoué."));
     }
     const QFontMetrics mesure(police, &appareil);
     const MiseEnPageTableau m
@@ -123,7 +126,9 @@ bool ImprimerGrille(QPagedPaintDevice &appareil, const GrilleImpression &g,
         DessinerPage(p, g, m, police, TitrePageTableau(g.titre, static_cast<int>(i) + 1, static_cast<int>(pages.size())),
                      pages[i].first, pages[i].second);
     }
-    p.end();
+    const bool fini = p.end();
     appareil.setPageOrientation(QPageLayout::Portrait);
+    if (!fini)
+        throw ErreurFichier(QCoreApplication::translate("ImpressionTableau", "L'impression du tableau a échoué."));
     return true;
 }

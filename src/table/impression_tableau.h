@@ -51,8 +51,9 @@ struct MiseEnPageTableau {
 
 // Prints the rows on the device: portrait first, landscape when the table
 // is wider than the page, and, when it is still wider, only after
-// confirmerTropLarge() answers true. Returns false when nothing was printed
-// (refused or the device cannot be painted on). The device is set back to
-// portrait at the end.
+// confirmerTropLarge() answers true. Returns false when the too wide table
+// was refused; throws ErreurFichier when the device cannot be painted on or
+// the printout cannot be finished (a file that cannot be written, a printer
+// that fails). The device is set back to portrait at the end.
 bool ImprimerGrille(QPagedPaintDevice &appareil, const GrilleImpression &grille,
                     const std::function<bool()> &confirmerTropLarge);

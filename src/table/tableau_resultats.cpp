@@ -336,7 +336,8 @@ bool TableauResultats::SupprimerLigne(int ligne)
 
 bool TableauResultats::ColonneSupprimable(int colonne) const
 {
-    return colonnes_ >= 3 && colonne > 0 && colonne < colonnes_ && !ColonneCalculee(colonne);
+    return colonnes_ >= 3 && colonne > 0 && colonne < colonnes_ && !ColonneCalculee(colonne)
+           && DerniereColonneDonnees() >= 2;
 }
 
 int TableauResultats::SupprimerColonne(int colonne)
@@ -348,9 +349,22 @@ int TableauResultats::SupprimerColonne(int colonne)
     if (!ModeSeries && NbY == 2) {
         NbY = 1;
         serieRetiree = 2;
+        if (colonne == 1) {
+            // What is left is Y2: it becomes the Y variable.
+            NomOrdonnee[1] = NomOrdonnee[2];
+            UniteOrdonnee[1] = UniteOrdonnee[2];
+        }
+        NomOrdonnee[2].clear();
+        UniteOrdonnee[2].clear();
     } else if (NbSeries > 1) {
         --NbSeries;
         serieRetiree = NbSeries + 1;
+    }
+    if (ModeSeries) {
+        // The Y name and unit stand over the first series column.
+        DefinirCellule(1, 0, NomOrdonnee[1]);
+        if (XNumerique)
+            DefinirCellule(1, 1, UniteOrdonnee[1]);
     }
     Recalculer();
     return serieRetiree;
@@ -360,6 +374,9 @@ void TableauResultats::ToutEffacer()
 {
     NbY = 1;
     NbSeries = 1;
+    ModeSeries = false;
+    SeriesParParametre = false;
+    XNumerique = true;
     totaux_ = false;
     moyennes_ = false;
     lignes_.clear();
@@ -384,6 +401,51 @@ int TableauResultats::LigneSeries() const
     if (!ModeSeries)
         return -1;
     return XNumerique ? 2 : 1;
+}
+
+namespace {
+
+enum class RoleEntete { Noms, Unites, Series };
+
+std::vector<RoleEntete> Disposition(bool modeSeries, bool xNumerique)
+{
+    if (!modeSeries)
+        return {RoleEntete::Noms, RoleEntete::Unites};
+    if (xNumerique)
+        return {RoleEntete::Noms, RoleEntete::Unites, RoleEntete::Series};
+    return {RoleEntete::Noms, RoleEntete::Series};
+}
+
+} // namespace
+
+void TableauResultats::ChangerDisposition(bool modeSeries, bool xNumerique)
+{
+    const std::vector<RoleEntete> avant = Disposition(ModeSeries, XNumerique);
+    const std::vector<RoleEntete> apres = Disposition(modeSeries, xNumerique);
+    ModeSeries = modeSeries;
+    XNumerique = xNumerique;
+    if (static_cast<int>(avant.size()) != fixes_ || fixes_ > NbLignes()) {
+        fixes_ = static_cast<int>(apres.size());
+        return;
+    }
+    std::vector<QStringList> lignes;
+    lignes.reserve(lignes_.size() + 1);
+    for (RoleEntete role : apres) {
+        const auto it = std::find(avant.begin(), avant.end(), role);
+        if (it != avant.end()) {
+            lignes.push_back(std::move(lignes_[static_cast<std::size_t>(it - avant.begin())]));
+        } else {
+            QStringList vide;
+            vide.resize(colonnes_);
+            lignes.push_back(vide);
+        }
+    }
+    for (std::size_t r = static_cast<std::size_t>(fixes_); r < lignes_.size(); ++r)
+        lignes.push_back(std::move(lignes_[r]));
+    lignes_ = std::move(lignes);
+    fixes_ = static_cast<int>(apres.size());
+    calculs_.clear();
+    lectures_.clear();
 }
 
 void TableauResultats::InsererLigneVide(int position)

@@ -120,15 +120,19 @@ public:
     // header rows. The only data line left is emptied rather than removed.
     [[nodiscard]] bool LigneSupprimable(int ligne) const;
     bool SupprimerLigne(int ligne);
-    // "la &colonne": false, with nothing changed, below 3 columns, on
-    // column 0 and on computed columns. Returns the series number that lost
-    // its column (0 when none): with two Y variables NbY becomes 1 and it is
-    // 2; otherwise NbSeries decreases and it is the former count.
+    // "la &colonne": false, with nothing changed, on column 0, on computed
+    // columns and on the only data column left (the graph would otherwise
+    // plot a computed column). Returns the series number that lost its
+    // column (0 when none): with two Y variables NbY becomes 1 and it is 2
+    // (when Y1 goes, Y2's name and unit become those of the Y variable);
+    // otherwise NbSeries decreases and it is the former count. In series
+    // mode the Y name and unit are written again over column 1.
     [[nodiscard]] bool ColonneSupprimable(int colonne) const;
     int SupprimerColonne(int colonne);
 
     // "Tout &effacer": one Y, one series, 2 columns, 3 rows (2 fixed), all
-    // cells empty, totals and means off.
+    // cells empty, totals and means off, back to variables mode with numeric
+    // X (the shape of that grid), whatever the setup dialog answers next.
     void ToutEffacer();
 
     // The label of the series row: "///série", or "//" NomParametre with
@@ -136,6 +140,13 @@ public:
     [[nodiscard]] QString LibelleSeries() const;
     // The row of series names in series mode (-1 in variables mode).
     [[nodiscard]] int LigneSeries() const;
+    // Changes the mode and the kind of X, and the header rows with them:
+    // names and units (variables mode and series with numeric X), then the
+    // series row (series mode). Header rows both layouts have keep their
+    // cells, a row the new layout lacks goes, a row it adds comes empty:
+    // data rows stay data rows. A grid whose fixed rows do not match its
+    // former layout only gets the new count of fixed rows.
+    void ChangerDisposition(bool modeSeries, bool xNumerique);
 
 private:
     void InsererLigneVide(int position);

@@ -20,6 +20,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <ostream>
+#include <vector>
+
 namespace {
 
 class GrapheTableauTest : public ::testing::Test {
@@ -89,6 +93,112 @@ TEST_F(GrapheTableauTest, SeriesSetupWritesTheSeriesLabelRow)
     EXPECT_EQ(t.NbLignes(), 4);
     EXPECT_EQ(t.Cellule(0, 2), QStringLiteral("//masse (g)"));
 }
+
+// The setup dialog's choices with X "t" (s) and Y "h" (m): variables mode
+// with one Y, or series mode with numeric X or X by classes.
+enum class Type { Variables, SeriesNumeriques, SeriesClasses };
+
+ChoixTableau ChoixDeType(Type type)
+{
+    ChoixTableau c;
+    c.series = type != Type::Variables;
+    c.xNumerique = type != Type::SeriesClasses;
+    c.noms[0] = QStringLiteral("t");
+    c.unites[0] = QStringLiteral("s");
+    c.noms[1] = QStringLiteral("h");
+    c.unites[1] = QStringLiteral("m");
+    return c;
+}
+
+// OK in the setup dialog of a table that already holds data: its header rows
+// take the new layout and its data rows stay data rows.
+struct CasReglage {
+    const char *nom;
+    Type avant;
+    // Fills the table set up as `avant`.
+    std::function<void(TableauResultats &)> remplir;
+    Type apres;
+    std::vector<QStringList> lignes; // the whole grid afterwards
+    int series;                      // series of the table afterwards
+    int points;                      // points of series 1 after a refresh
+};
+
+void PrintTo(const CasReglage &c, std::ostream *os)
+{
+    *os << c.nom;
+}
+
+// Rows from the first data row on, the last given being the entry row.
+void Donnees(TableauResultats &t, const std::vector<QStringList> &lignes)
+{
+    t.DefinirTaille(t.NbColonnes(), t.LignesFixes() + static_cast<int>(lignes.size()));
+    for (std::size_t r = 0; r < lignes.size(); ++r)
+        for (int c = 0; c < lignes[r].size(); ++c)
+            t.DefinirCellule(c, t.LignesFixes() + static_cast<int>(r), lignes[r][c]);
+}
+
+const CasReglage kCasReglage[] = {
+    {"series_table_reopened_keeps_every_series", Type::SeriesNumeriques,
+     [](TableauResultats &t) {
+         t.InsererColonneSerie(1);
+         t.InsererColonneSerie(2);
+         t.DefinirCellule(1, 2, QStringLiteral("A"));
+         t.DefinirCellule(2, 2, QStringLiteral("B"));
+         t.DefinirCellule(3, 2, QStringLiteral("C"));
+         Donnees(t, {{"1", "2", "3", "4"}, {"", "", "", ""}});
+     },
+     Type::SeriesNumeriques,
+     {{"t", "h", "", ""}, {"s", "m", "", ""}, {"///série", "A", "B", "C"}, {"1", "2", "3", "4"}, {"", "", "", ""}},
+     3, 1},
+    {"variables_to_series_keep_the_first_data_row", Type::Variables,
+     [](TableauResultats &t) { Donnees(t, {{"1", "2"}, {"3", "4"}, {"", ""}}); }, Type::SeriesNumeriques,
+     {{"t", "h"}, {"s", "m"}, {"///série", ""}, {"1", "2"}, {"3", "4"}, {"", ""}}, 1, 2},
+    {"series_to_variables_drop_the_series_row", Type::SeriesNumeriques,
+     [](TableauResultats &t) {
+         t.DefinirCellule(1, 2, QStringLiteral("A"));
+         Donnees(t, {{"1", "2"}, {"", ""}});
+     },
+     Type::Variables, {{"t", "h"}, {"s", "m"}, {"1", "2"}, {"", ""}}, 1, 1},
+    {"numeric_x_to_classes_drops_the_unit_row", Type::SeriesNumeriques,
+     [](TableauResultats &t) {
+         t.DefinirCellule(1, 2, QStringLiteral("A"));
+         Donnees(t, {{"a", "2"}, {"", ""}});
+     },
+     Type::SeriesClasses, {{"t", "h"}, {"///série", "A"}, {"a", "2"}, {"", ""}}, 1, 0},
+    {"classes_to_numeric_x_brings_the_unit_row_back", Type::SeriesClasses,
+     [](TableauResultats &t) {
+         t.DefinirCellule(1, 1, QStringLiteral("A"));
+         Donnees(t, {{"1", "2"}, {"", ""}});
+     },
+     Type::SeriesNumeriques, {{"t", "h"}, {"s", "m"}, {"///série", "A"}, {"1", "2"}, {"", ""}}, 1, 1},
+};
+
+class ReglageSurDonnees : public ::testing::TestWithParam<CasReglage> {
+protected:
+    SeparateurTemporaire virgule{QLatin1Char(',')};
+};
+
+TEST_P(ReglageSurDonnees, KeepsDataRowsAndSeriesUnderTheNewHeaders)
+{
+    const CasReglage &c = GetParam();
+    TableauResultats t;
+    TGraphe graphe;
+    PreparerGrapheTableau(graphe);
+    AppliquerReglage(t, graphe, ChoixDeType(c.avant));
+    c.remplir(t);
+    AppliquerReglage(t, graphe, ChoixDeType(c.apres));
+    std::vector<QStringList> lignes;
+    for (int r = 0; r < t.NbLignes(); ++r)
+        lignes.push_back(t.Ligne(r));
+    EXPECT_EQ(lignes, c.lignes);
+    EXPECT_EQ(t.LignesFixes(), c.apres == Type::SeriesNumeriques ? 3 : 2);
+    EXPECT_EQ(t.ModeSeries ? t.NbSeries : t.NbY, c.series);
+    RafraichirGraphe(t, graphe);
+    EXPECT_EQ(graphe.Serie(1).NombrePoints(), c.points);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cas, ReglageSurDonnees, ::testing::ValuesIn(kCasReglage),
+                         [](const auto &info) { return std::string(info.param.nom); });
 
 TEST_F(GrapheTableauTest, RefreshPlotsEachSeriesDownToItsFirstText)
 {

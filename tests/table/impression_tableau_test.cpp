@@ -5,6 +5,8 @@
 
 #include "table/impression_tableau.h"
 
+#include "commun/erreur.h"
+
 #include <QFile>
 #include <QPdfWriter>
 #include <QRegularExpression>
@@ -99,6 +101,14 @@ TEST_F(ImpressionPdf, TooWideTableIsPrintedOnlyAfterYes)
     // 40 columns of 300 pixels at factor 2: far wider than a landscape page.
     EXPECT_FALSE(ImprimerGrille(pdf, Grille(40, 5, 300), [&] { return ++questions, false; }));
     EXPECT_EQ(questions, 1);
+    EXPECT_EQ(pdf.pageLayout().orientation(), QPageLayout::Portrait);
+}
+
+TEST_F(ImpressionPdf, DeviceThatCannotBeWrittenIsAnErrorNotASilentSuccess)
+{
+    // The PDF file would go into a folder that does not exist.
+    QPdfWriter pdf(dossier.filePath(QStringLiteral("absent/t.pdf")));
+    EXPECT_THROW((void)ImprimerGrille(pdf, Grille(2, 3), [] { return true; }), ErreurFichier);
     EXPECT_EQ(pdf.pageLayout().orientation(), QPageLayout::Portrait);
 }
 

@@ -184,6 +184,87 @@ TEST_F(TableauVirgule, DeletingTheSecondYColumnLeavesOneY)
     EXPECT_EQ(t.Ligne(2), QStringList({"1", "3", "3", "100"}));
 }
 
+// Deleting a Y column leaves a table whose headers, names and units still
+// describe the columns that remain, and never leaves it without one.
+struct CasSuppressionColonne {
+    const char *nom;
+    bool series;
+    bool totaux;
+    int colonne;
+    bool supprimee;
+    int serieRetiree;
+    QStringList entetes;    // rows 0 and 1 of the remaining Y columns, then NomOrdonnee[1], UniteOrdonnee[1]
+};
+
+void PrintTo(const CasSuppressionColonne &c, std::ostream *os)
+{
+    *os << c.nom;
+}
+
+const CasSuppressionColonne kCasSuppression[] = {
+    {"y2_goes_y1_stays", false, false, 2, true, 2, {"h", "m", "h", "m"}},
+    {"y1_goes_y2_takes_its_name_and_unit", false, false, 1, true, 2, {"T", "°C", "T", "°C"}},
+    {"first_series_goes_the_y_name_moves_over_column_1", true, false, 1, true, 2, {"h", "m", "h", "m"}},
+    {"only_y_column_beside_the_totals_stays", false, true, 1, false, 0, {"h", "m", "h", "m"}},
+};
+
+class SuppressionColonne : public ::testing::TestWithParam<CasSuppressionColonne> {
+protected:
+    SeparateurTemporaire virgule{QLatin1Char(',')};
+};
+
+TEST_P(SuppressionColonne, LeavesHeadersThatDescribeTheRemainingColumns)
+{
+    const CasSuppressionColonne &c = GetParam();
+    TableauResultats t;
+    t.NomOrdonnee[1] = QStringLiteral("h");
+    t.UniteOrdonnee[1] = QStringLiteral("m");
+    if (c.series) {
+        // Two series of "h" (m): the name and unit over column 1 only.
+        t = Tableau({{"t", "h", ""}, {"s", "m", ""}, {"", "A", "B"}, {"1", "2", "3"}, {"", "", ""}});
+        t.ModeSeries = true;
+        t.NbY = 1;
+        t.NbSeries = 2;
+        t.DefinirLignesFixes(3);
+    } else if (c.totaux) {
+        t = Tableau({{"t", "h"}, {"s", "m"}, {"1", "2"}, {"", ""}});
+        t.BasculerTotaux();
+    } else {
+        t = Tableau({{"t", "h", "T"}, {"s", "m", "°C"}, {"1", "2", "3"}, {"", "", ""}});
+        t.NomOrdonnee[2] = QStringLiteral("T");
+        t.UniteOrdonnee[2] = QStringLiteral("°C");
+    }
+    t.NomOrdonnee[1] = QStringLiteral("h");
+    t.UniteOrdonnee[1] = QStringLiteral("m");
+    EXPECT_EQ(t.ColonneSupprimable(c.colonne), c.supprimee);
+    EXPECT_EQ(t.SupprimerColonne(c.colonne), c.serieRetiree);
+    EXPECT_EQ(QStringList({t.Cellule(1, 0), t.Cellule(1, 1), t.NomOrdonnee[1], t.UniteOrdonnee[1]}), c.entetes);
+    if (c.supprimee && !c.series) {
+        EXPECT_EQ(t.NbY, 1);
+        EXPECT_TRUE(t.NomOrdonnee[2].isEmpty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cas, SuppressionColonne, ::testing::ValuesIn(kCasSuppression),
+                         [](const auto &info) { return std::string(info.param.nom); });
+
+TEST_F(TableauVirgule, ToutEffacerGoesBackToTheVariablesModeOfItsGrid)
+{
+    TableauResultats t;
+    t.ModeSeries = true;
+    t.XNumerique = true;
+    t.SeriesParParametre = true;
+    t.NbSeries = 3;
+    t.DefinirLignesFixes(3);
+    t.DefinirTaille(4, 6);
+    t.ToutEffacer();
+    EXPECT_FALSE(t.ModeSeries);
+    EXPECT_FALSE(t.SeriesParParametre);
+    EXPECT_EQ(t.LigneSeries(), -1) << "no row of the 2-fixed-row grid is a series header";
+    EXPECT_EQ(t.InsererColonneSerie(1), -1);
+    EXPECT_EQ(t.TexteTableau(), t.Titre + QStringLiteral("\r\n\t\r\n\t\r\n\t\r\n"));
+}
+
 TEST_F(TableauVirgule, DeletingALineMovesTheNextOnesUpAndRecomputes)
 {
     TableauResultats t = Tableau({{"x", "Y"}, {"", ""}, {"1", "3"}, {"2", "5"}, {"", ""}});

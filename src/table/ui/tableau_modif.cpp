@@ -26,6 +26,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QSpinBox>
 
 namespace {
 
@@ -188,6 +189,12 @@ void TTableauModif::EtatGraphe()
     if (!graphe) {
         position->clear();
         xyGraph1->hide();
+        // The graph alone would leave an empty window whose display menu
+        // is disabled: the table comes back.
+        if (affichage_ == 2) {
+            affichage_ = 0;
+            actTout->setChecked(true);
+        }
     } else {
         xyGraph1->setVisible(affichage_ != 1);
     }
@@ -435,7 +442,14 @@ void TTableauModif::SupprimerColonne()
         return;
     if (!services.PoserQuestion(this, tr("Voulez-vous supprimer la colonne ?"), false))
         return;
+    const int nbY = tableau_.NbY;
     const int serie = tableau_.SupprimerColonne(c.column());
+    if (nbY == 2 && tableau_.NbY == 1) {
+        // The setup dialog shows the one Y variable left.
+        choix_->nombre_Y->setValue(1);
+        choix_->DefinirNom(1, 1, tableau_.NomOrdonnee[1]);
+        choix_->DefinirNom(1, 2, tableau_.UniteOrdonnee[1]);
+    }
     if (serie > 0) {
         SerieGraphe &s = xyGraph1->graphe().Serie(serie);
         s.EffacerPoints();
@@ -468,9 +482,8 @@ void TTableauModif::ToutEffacer()
     tableau_.ToutEffacer();
     EffacerGrapheTableau(xyGraph1->graphe());
     xyGraph1->graphe().Redessiner();
-    actTotaux->setChecked(false);
-    actMoyennes->setChecked(false);
-    TableauModifie();
+    // The empty grid is a variables-mode one, even if the setup is cancelled.
+    ReglageApplique();
     ChoisirReglage();
 }
 

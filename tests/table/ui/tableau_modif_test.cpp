@@ -380,6 +380,60 @@ TEST_F(TableauCadre, ComputedColumnsAreRefusedWithoutAQuestion)
     EXPECT_FALSE(fenetre->xyGraph1->graphe().Axe(AxeId::Y2).visible);
 }
 
+TEST_F(TableauCadre, DeletingY1LeavesY2AsTheYVariableOfTheGraphAndTheSetup)
+{
+    ASSERT_TRUE(Ouvrir(DeuxVariables));
+    Aller(1, 2);
+    reponse_ = QMessageBox::Yes;
+    fenetre->actSupprimerColonne->trigger();
+    const TableauResultats &t = fenetre->tableau();
+    EXPECT_EQ(t.Ligne(0), QStringList({"t", "T"}));
+    EXPECT_EQ(fenetre->xyGraph1->graphe().Axe(AxeId::Y).titre, QStringLiteral("T (°C)"));
+    EXPECT_EQ(fenetre->choix().nombre_Y->value(), 1);
+    const ChoixTableau choix = fenetre->choix().Choix();
+    EXPECT_EQ(choix.noms[1], QStringLiteral("T"));
+    EXPECT_EQ(choix.unites[1], QStringLiteral("°C"));
+}
+
+TEST_F(TableauCadre, ToutEffacerCancelledLeavesAPlainVariablesTable)
+{
+    ASSERT_TRUE(Ouvrir([](TChoix_T &d) { d.series->setChecked(true); }));
+    fenetre->AjouterColonne();
+    reponse_ = QMessageBox::Yes;
+    ASSERT_TRUE(PiloteDialogues::Executer(fenetre->actToutEffacer,
+                                          {PiloteDialogues::Quand<TChoix_T>([](TChoix_T &d) { d.reject(); })}));
+    EXPECT_FALSE(fenetre->tableau().ModeSeries);
+    EXPECT_FALSE(fenetre->actAjouterColonne->isEnabled());
+    // Row 2 is the entry row: a click there selects it for typing.
+    GrilleTableau *g = fenetre->StringGrid1;
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(2, 1)).center());
+    EXPECT_FALSE(fenetre->Ediparam->isVisible());
+    EXPECT_TRUE(g->model()->flags(g->model()->index(2, 1)) & Qt::ItemIsEditable);
+}
+
+TEST_F(TableauCadre, SeriesByClassesFromTheGraphAloneBringTheTableBack)
+{
+    ASSERT_TRUE(Ouvrir(DeuxVariables));
+    fenetre->actGrapheSeul->trigger();
+    ASSERT_FALSE(fenetre->PanTab->isVisible());
+    ASSERT_TRUE(PiloteDialogues::Executer(fenetre->actReglage, {PiloteDialogues::Quand<TChoix_T>([](TChoix_T &d) {
+                                              d.series->setChecked(true);
+                                              d.parClasses->setChecked(true);
+                                              d.accept();
+                                          })}));
+    EXPECT_FALSE(fenetre->xyGraph1->isVisible());
+    EXPECT_TRUE(fenetre->PanTab->isVisible());
+    EXPECT_GT(fenetre->StringGrid1->width(), 0);
+    EXPECT_TRUE(fenetre->actTout->isChecked());
+    // Numeric X again: the graph comes back beside the table.
+    ASSERT_TRUE(PiloteDialogues::Executer(fenetre->actReglage, {PiloteDialogues::Quand<TChoix_T>([](TChoix_T &d) {
+                                              d.numerique->setChecked(true);
+                                              d.accept();
+                                          })}));
+    EXPECT_TRUE(fenetre->xyGraph1->isVisible());
+    EXPECT_TRUE(fenetre->PanTab->isVisible());
+}
+
 TEST_F(TableauCadre, DisplayModesShowTableGraphOrBoth)
 {
     ASSERT_TRUE(Ouvrir(DeuxVariables));
