@@ -30,6 +30,11 @@ QVariant ModeleGrilleTableau::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return tableau_.Cellule(index.column(), index.row());
+    // A header longer than its column ("//masse (g)") reads whole here.
+    if (role == Qt::ToolTipRole && index.row() < tableau_.LignesFixes()) {
+        const QString texte = tableau_.Cellule(index.column(), index.row());
+        return texte.isEmpty() ? QVariant() : QVariant(texte);
+    }
     if (role == Qt::FontRole && index.row() < tableau_.LignesFixes()) {
         QFont gras;
         gras.setBold(true);

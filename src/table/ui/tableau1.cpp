@@ -15,6 +15,8 @@
 #include <QPrinter>
 #include <QTableWidget>
 
+#include <algorithm>
+
 TTableau1::TTableau1(QWidget *parent) : QMainWindow(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("TTableau1"));
@@ -104,7 +106,18 @@ void TTableau1::Copier(bool selection)
 {
     auto *donnees = new QMimeData;
     donnees->setText(Texte(selection));
+    // The table beside the text holds the same rows: spreadsheets paste it
+    // in preference to the text.
     std::vector<QStringList> lignes = Grille();
+    const auto [haut, bas] = Selection();
+    if (selection && haut >= 0) {
+        std::vector<QStringList> choisies;
+        for (int r = 0; r < std::min(2, static_cast<int>(lignes.size())); ++r)
+            choisies.push_back(lignes[static_cast<std::size_t>(r)]);
+        for (int r = haut; r <= std::min(bas, static_cast<int>(lignes.size()) - 1); ++r)
+            choisies.push_back(lignes[static_cast<std::size_t>(r)]);
+        lignes = std::move(choisies);
+    }
     donnees->setHtml(HtmlGrille(windowTitle(), lignes));
     QApplication::clipboard()->setMimeData(donnees);
 }

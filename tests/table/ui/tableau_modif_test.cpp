@@ -177,6 +177,46 @@ TEST_F(TableauCadre, SeriesHeaderIsEditedOverItsCell)
     Capturer(*fenetre, QStringLiteral("tableau_series"));
 }
 
+TEST_F(TableauCadre, SeveralSeriesArePlottedUnderTheirNames)
+{
+    ASSERT_TRUE(Ouvrir([](TChoix_T &d) {
+        d.Titre->setText(QStringLiteral("Refroidissement"));
+        d.series->setChecked(true);
+        d.parParametre->setChecked(true);
+        d.P_grandeur->setText(QStringLiteral("masse"));
+        d.P_unite->setText(QStringLiteral("g"));
+        d.DefinirNom(0, 1, QStringLiteral("temps"));
+        d.DefinirNom(0, 2, QStringLiteral("min"));
+        d.DefinirNom(1, 1, QStringLiteral("température"));
+        d.DefinirNom(1, 2, QStringLiteral("°C"));
+        Capturer(d, QStringLiteral("choix_tableau_series_parametre"));
+    }));
+    fenetre->AjouterColonne();
+    fenetre->AjouterColonne();
+    TableauResultats &t = fenetre->tableau();
+    ASSERT_EQ(t.NbSeries, 3);
+    const char *masses[] = {"50", "100", "200"};
+    for (int k = 1; k <= 3; ++k)
+        t.DefinirCellule(k, 2, QString::fromLatin1(masses[k - 1]));
+    fenetre->TableauModifie();
+    Aller(0, 3);
+    for (int minute = 0; minute <= 10; minute += 2)
+        for (int k = 0; k <= 3; ++k)
+            Taper(k == 0 ? QString::number(minute) : QString::number(80 - minute * (4 - k) * 1.5, 'f', 1));
+    const TGraphe &g = fenetre->xyGraph1->graphe();
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_EQ(g.TrouverSerie(k)->NombrePoints(), 6) << "series " << k;
+        EXPECT_EQ(g.TrouverSerie(k)->nom, QStringLiteral("%1 g").arg(QString::fromLatin1(masses[k - 1])));
+    }
+    EXPECT_EQ(t.Cellule(0, 2), QStringLiteral("//masse (g)"));
+    EXPECT_TRUE(fenetre->Y_grand->isVisible());
+    EXPECT_EQ(fenetre->Y_grand->text(), QStringLiteral("température"));
+    Capturer(*fenetre, QStringLiteral("tableau_trois_series"));
+    Capturer(*fenetre->xyGraph1, QStringLiteral("graphe_trois_series"));
+    fenetre->actMoyennes->trigger();
+    Capturer(*fenetre, QStringLiteral("tableau_trois_series_moyennes"));
+}
+
 TEST_F(TableauCadre, GraphIsSavedOnlyWhenReplacingIsAccepted)
 {
     ASSERT_TRUE(Ouvrir(DeuxVariables));
@@ -466,6 +506,30 @@ TEST(Tableau1, SelectedRowsAreTheCaptionTheHeadersAndTheSelection)
     EXPECT_EQ(texte[3], QStringLiteral("50\t100"));
     EXPECT_EQ(texte.last(), QStringLiteral("120\t240"));
     EXPECT_EQ(f.Texte(false).count(QStringLiteral("\r\n")), 131);
+}
+
+TEST(Tableau1, CopiedSelectionPastesTheSameRowsAsTextAndAsTable)
+{
+    TTableau1 f;
+    std::vector<QStringList> lignes;
+    lignes.push_back({"position", "rouge"});
+    lignes.push_back({"mm", "%"});
+    for (int r = 2; r < 30; ++r)
+        lignes.push_back({QString::number(r), QStringLiteral("v%1").arg(r)});
+    f.DefinirGrille(lignes);
+    f.SelectionnerLignes(10, 12);
+    f.actCopierSelection->trigger();
+    const QMimeData *donnees = QApplication::clipboard()->mimeData();
+    ASSERT_NE(donnees, nullptr);
+    EXPECT_EQ(donnees->text().count(QStringLiteral("\r\n")), 1 + 2 + 3);
+    const QString html = donnees->html();
+    EXPECT_EQ(html.count(QStringLiteral("<tr>")), 2 + 3);
+    EXPECT_TRUE(html.contains(QStringLiteral(">v10<")));
+    EXPECT_TRUE(html.contains(QStringLiteral(">v12<")));
+    EXPECT_FALSE(html.contains(QStringLiteral(">v9<")));
+    EXPECT_FALSE(html.contains(QStringLiteral(">v13<")));
+    f.actCopierTout->trigger();
+    EXPECT_EQ(QApplication::clipboard()->mimeData()->html().count(QStringLiteral("<tr>")), 30);
 }
 
 } // namespace
