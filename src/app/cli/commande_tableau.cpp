@@ -131,15 +131,25 @@ int CommandeTableau(const QStringList &arguments, QTextStream &sortie, QTextStre
     if (o.series) {
         t.NbY = 1;
         t.NbSeries = std::max(1, t.NbColonnes() - 1);
+        // Series with numeric X have names, units and series rows; series
+        // by classes only names and series rows.
+        t.XNumerique = t.LignesFixes() >= 3;
     } else {
         t.NbY = std::clamp(t.NbColonnes() - 1, 1, 2);
     }
+    if (o.series && !t.XNumerique && !o.graphe.isEmpty()) {
+        erreurs << tr("Un tableau de séries par classes (%1 lignes d'en-tête) n'a pas de graphique : "
+                      "X n'y est pas numérique.\n")
+                       .arg(t.LignesFixes());
+        return 1;
+    }
     // Names and units as the header cells hold them.
+    const bool unites = o.series ? t.XNumerique : t.LignesFixes() > 1;
     t.NomAbscisse = t.Cellule(0, 0);
-    t.UniteAbscisse = t.LignesFixes() > 1 ? t.Cellule(0, 1) : QString();
+    t.UniteAbscisse = unites ? t.Cellule(0, 1) : QString();
     for (int i = 1; i <= 2; ++i) {
         t.NomOrdonnee[i] = t.Cellule(i, 0);
-        t.UniteOrdonnee[i] = t.LignesFixes() > 1 ? t.Cellule(i, 1) : QString();
+        t.UniteOrdonnee[i] = unites ? t.Cellule(i, 1) : QString();
     }
     if (o.totaux)
         t.BasculerTotaux();

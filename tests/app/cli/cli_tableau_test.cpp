@@ -41,6 +41,8 @@ const CasAxeCli kAxes[] = {
      "min: 0\nmax: 3,5\npas: 0,5\ndecimales: 1\ngraduations: 0,0; 0,5; 1,0; 1,5; 2,0; 2,5; 3,0; 3,5\n"},
     {"negative_values_are_values", {"axe", "-20", "-10"},
      "min: -22\nmax: -8\npas: 2\ndecimales: 0\ngraduations: -22; -20; -18; -16; -14; -12; -10; -8\n"},
+    {"zero_to_hundred", {"axe", "0", "100"},
+     "min: -20\nmax: 120\npas: 20\ndecimales: 0\ngraduations: -20; 0; 20; 40; 60; 80; 100; 120\n"},
     {"ten_steps_at_least", {"axe", "10", "20", "--pas-min", "10"},
      "min: 9\nmax: 21\npas: 1\ndecimales: 0\ngraduations: 9; 10; 11; 12; 13; 14; 15; 16; 17; 18; 19; 20; 21\n"},
 };
@@ -148,6 +150,32 @@ TEST_F(TableauCli, ZeroSizePlotAreaStillWritesThePicture)
     EXPECT_EQ(r.statut, 0) << r.erreurs.toStdString();
     EXPECT_EQ(LireImage(bmp).size(), QSize(100, 100));
     EXPECT_FALSE(QFileInfo::exists(dossier.filePath(QStringLiteral("petit.sca"))));
+}
+
+TEST_F(TableauCli, SeriesGraphIsCalibratedWithOneYAxisAndSeriesByClassesHaveNone)
+{
+    const QByteArray series = "Refroidissement\r\ntemps\ttemp\t\r\nmin\t\xB0" "C\t\r\n//masse (g)\t50\t100\r\n"
+                              "0\t80\t80\r\n2\t71\t74\r\n\t\t\r\n";
+    const QString gif = dossier.filePath(QStringLiteral("series.gif"));
+    const SortieCli r = LancerCliTexte({"tableau", Fichier(series), "--series", "--graphe", gif});
+    ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
+    const auto document = OuvrirDocument(gif, 0);
+    EXPECT_EQ(document->echelle.NbAxesY, 1);
+    EXPECT_EQ(document->echelle.UniteX, QStringLiteral("min (temps)"));
+    EXPECT_EQ(document->echelle.UniteY[0], QStringLiteral("°C (temp)"));
+
+    // By classes the second row names the series: no units, and no graph,
+    // as in the table window.
+    const QByteArray classes = "Longueurs\r\nesp\xE8" "ce\tlongueur\t\r\n///s\xE9rie\tA\tB\r\nchat\t3\t4\r\n\t\t\r\n";
+    const QString gifClasses = dossier.filePath(QStringLiteral("classes.gif"));
+    const SortieCli refus
+        = LancerCliTexte({"tableau", Fichier(classes), "--series", "--entetes", "2", "--graphe", gifClasses});
+    EXPECT_EQ(refus.statut, 1);
+    EXPECT_TRUE(refus.erreurs.contains(QStringLiteral("par classes"))) << refus.erreurs.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(gifClasses));
+    const SortieCli texte = LancerCliTexte({"tableau", Fichier(classes), "--series", "--entetes", "2", "--totaux"});
+    EXPECT_EQ(texte.statut, 0) << texte.erreurs.toStdString();
+    EXPECT_TRUE(texte.sortie.contains(QStringLiteral("\ntotaux\t3\t4\t7\t\n"))) << texte.sortie.toStdString();
 }
 
 TEST_F(TableauCli, BadTablesAndOptionsAreRefusedInFrench)
