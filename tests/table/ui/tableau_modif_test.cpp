@@ -396,7 +396,12 @@ TEST_F(TableauCadre, PresentationCancelLeavesTheGraphAsItWas)
         return false;
     });
     fenetre->actPresentation->trigger();
+    // A double click on the graph opens the same editor.
+    int ouvertures = 0;
+    DefinirExecutionChoixGraphe([&](Tchoixgraphe &) { return ++ouvertures, false; });
+    QTest::mouseDClick(fenetre->xyGraph1, Qt::LeftButton, {}, fenetre->xyGraph1->rect().center());
     DefinirExecutionChoixGraphe({});
+    EXPECT_EQ(ouvertures, 1);
     EXPECT_EQ(fenetre->xyGraph1->graphe().GraphTitle, QStringLiteral("Chute"));
     EXPECT_EQ(fenetre->xyGraph1->Rendre(), avant);
 }
@@ -418,6 +423,18 @@ TEST_F(TableauCadre, ComputedColumnsAreRefusedWithoutAQuestion)
     EXPECT_EQ(messages_[0], QStringLiteral("Voulez-vous supprimer la colonne ?"));
     EXPECT_EQ(fenetre->tableau().NbY, 1);
     EXPECT_FALSE(fenetre->xyGraph1->graphe().Axe(AxeId::Y2).visible);
+
+    // Lines: the totals row is refused without a word, a data line is
+    // deleted after the question.
+    const int lignes = fenetre->tableau().NbLignes();
+    Aller(0, lignes - 1);
+    fenetre->actSupprimerLigne->trigger();
+    EXPECT_EQ(messages_.size(), 1);
+    Aller(0, 2);
+    fenetre->actSupprimerLigne->trigger();
+    ASSERT_EQ(messages_.size(), 2);
+    EXPECT_EQ(messages_[1], QStringLiteral("Voulez-vous supprimer la ligne ?"));
+    EXPECT_EQ(fenetre->tableau().Cellule(0, fenetre->tableau().NbLignes() - 1), QStringLiteral("totaux"));
 }
 
 TEST_F(TableauCadre, DeletingY1LeavesY2AsTheYVariableOfTheGraphAndTheSetup)
