@@ -491,6 +491,16 @@ TEST_F(TableauCadre, SeriesByClassesFromTheGraphAloneBringTheTableBack)
     EXPECT_TRUE(fenetre->PanTab->isVisible());
 }
 
+TEST_F(TableauCadre, GraphCommandsOfTheTableAloneStillGiveTheGraph)
+{
+    ASSERT_TRUE(Ouvrir(DeuxVariables));
+    const QSize taille = fenetre->xyGraph1->size();
+    ASSERT_FALSE(taille.isEmpty());
+    fenetre->actTableauSeul->trigger();
+    fenetre->actCopierGraphique->trigger();
+    EXPECT_EQ(QApplication::clipboard()->image().size(), taille);
+}
+
 TEST_F(TableauCadre, DisplayModesShowTableGraphOrBoth)
 {
     ASSERT_TRUE(Ouvrir(DeuxVariables));
