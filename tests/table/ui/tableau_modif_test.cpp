@@ -507,7 +507,9 @@ TEST_F(TableauCadre, DisplayModesShowTableGraphOrBoth)
     fenetre->actTableauSeul->trigger();
     EXPECT_FALSE(fenetre->xyGraph1->isVisible());
     EXPECT_TRUE(fenetre->PanTab->isVisible());
+    Capturer(*fenetre, QStringLiteral("tableau_seul"));
     fenetre->actGrapheSeul->trigger();
+    Capturer(*fenetre, QStringLiteral("graphe_seul"));
     EXPECT_FALSE(fenetre->PanTab->isVisible());
     EXPECT_TRUE(fenetre->xyGraph1->isVisible());
     EXPECT_GT(fenetre->xyGraph1->width(), fenetre->width() * 9 / 10);
