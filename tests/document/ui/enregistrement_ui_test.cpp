@@ -19,6 +19,7 @@
 #include "drawing/reglages_dessin.h"
 #include "support/capture.h"
 #include "support/essai_cadre.h"
+#include "support/echelles_essai.h"
 #include "support/pilote_dialogues.h"
 
 #include <QAction>
@@ -87,12 +88,7 @@ void Repondre(TSavePictureDialogsg &d, const ChoixEnregistrement &c, const char 
 
 TEchelle EchelleMm()
 {
-    TEchelle e;
-    e.Definie = 1;
-    e.Mode = 0;
-    e.Facteur = 0.25;
-    e.Unite = QStringLiteral("mm");
-    return e;
+    return echelle_essai::Longueur(0.25, "mm");
 }
 
 TCodeCouleur CodeTemperature()
