@@ -5,6 +5,7 @@
 #include "commun/erreur.h"
 #include "document/fichier_document.h"
 #include "support/echelles_essai.h"
+#include "support/images_essai.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -29,13 +30,6 @@ QByteArray Ecrire(const DocumentAEcrire &doc, CodageImage codage, QRgb fond = 0x
     if (omis != nullptr)
         *omis = n;
     return octets;
-}
-
-QImage ImageUnie(int largeur, int hauteur, QRgb couleur)
-{
-    QImage image(largeur, hauteur, QImage::Format_ARGB32);
-    image.fill(couleur);
-    return image;
 }
 
 // A small picture with flat areas, a gradient and a half-transparent corner.
