@@ -18,8 +18,9 @@
 #include "drawing/dessin.h"
 #include "drawing/reglages_dessin.h"
 #include "support/capture.h"
-#include "support/essai_cadre.h"
+#include "support/codes_essai.h"
 #include "support/echelles_essai.h"
+#include "support/essai_cadre.h"
 #include "support/pilote_dialogues.h"
 
 #include <QAction>
@@ -93,13 +94,7 @@ TEchelle EchelleMm()
 
 TCodeCouleur CodeTemperature()
 {
-    TCodeCouleur c;
-    c.Definie = 1;
-    c.TypeCodage = 2;
-    c.CouleurMin = 0x000000;
-    c.CouleurMax = 0x00FFFF;
-    c.ValeurMin = 10;
-    c.ValeurMax = 40;
+    TCodeCouleur c = code_essai::DeuxCouleurs(0x000000, 0x00FFFF, 10, 40);
     c.Grandeur = QStringLiteral("Température");
     c.UniteCode = QStringLiteral("°C");
     return c;
