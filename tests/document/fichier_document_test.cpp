@@ -5,6 +5,7 @@
 #include "commun/erreur.h"
 #include "document/fichier_document.h"
 #include "support/echelles_essai.h"
+#include "support/fichier_essai.h"
 #include "support/images_essai.h"
 
 #include <QBuffer>
@@ -369,10 +370,7 @@ TEST(FichierDocument, LErreurDeLectureNommeLeFichier)
 {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("abime.kpt"));
-    QFile f(chemin);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray("\x01\x05\x00" "ab", 5));
-    f.close();
+    ASSERT_TRUE(EcrireFichier(chemin, QByteArray("\x01\x05\x00" "ab", 5)));
     try {
         (void)LireFichierDocument(chemin);
         FAIL() << "accepté";

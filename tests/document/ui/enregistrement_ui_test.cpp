@@ -21,6 +21,7 @@
 #include "support/codes_essai.h"
 #include "support/echelles_essai.h"
 #include "support/essai_cadre.h"
+#include "support/fichier_essai.h"
 #include "support/pilote_dialogues.h"
 
 #include <QAction>
@@ -341,10 +342,7 @@ TEST_F(EnregistrementCadre, UnFichierExistantNEstRemplaceQuApresConfirmation)
     TMDIChild *fenetre = OuvrirPhoto();
     ASSERT_NE(fenetre, nullptr);
     const QString cible = Chemin(QStringLiteral("ancien.kpt"));
-    QFile f(cible);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("contenu precieux");
-    f.close();
+    ASSERT_TRUE(EcrireFichier(cible, "contenu precieux"));
     const ChoixEnregistrement choix{QStringLiteral("Fichiers Kaptori"), QStringLiteral("ancien"), {}, {}};
 
     // "Non" brings the dialog back; cancelling it then keeps the old file.
