@@ -79,6 +79,41 @@ QByteArray Document(CodageImage codage)
     return octets;
 }
 
+// libpng's simplified reader into BGRA pixels; `commencer` opens the picture
+// on its source (memory or file).
+template <typename Commencer>
+void LirePngSimplifie(Commencer commencer, std::vector<unsigned char> &pixels)
+{
+    png_image img{};
+    img.version = PNG_IMAGE_VERSION;
+    commencer(img);
+    img.format = PNG_FORMAT_BGRA;
+    png_image_finish_read(&img, nullptr, pixels.data(), 0, nullptr);
+    benchmark::DoNotOptimize(pixels.data());
+}
+
+// libjpeg decoding into BGRA pixels, a row at a time; `source` gives the
+// decompressor its bytes (memory or file).
+template <typename Source>
+void LireJpegLibjpeg(Source source, std::vector<unsigned char> &pixels)
+{
+    jpeg_decompress_struct d{};
+    jpeg_error_mgr e{};
+    d.err = jpeg_std_error(&e);
+    jpeg_create_decompress(&d);
+    source(d);
+    jpeg_read_header(&d, TRUE);
+    d.out_color_space = JCS_EXT_BGRA;
+    jpeg_start_decompress(&d);
+    while (d.output_scanline < d.output_height) {
+        JSAMPROW l = pixels.data() + static_cast<std::size_t>(d.output_scanline) * d.output_width * 4;
+        jpeg_read_scanlines(&d, &l, 1);
+    }
+    jpeg_finish_decompress(&d);
+    jpeg_destroy_decompress(&d);
+    benchmark::DoNotOptimize(pixels.data());
+}
+
 // libpng at its default settings: zlib level 6 and the adaptive choice of
 // filter for every row.
 void EcrirePngLibpng(const QImage &image, std::vector<unsigned char> &sortie)
@@ -135,14 +170,8 @@ void BM_LirePngSeul(benchmark::State &state)
     std::vector<unsigned char> v;
     EcrirePngSeul(v);
     std::vector<unsigned char> pixels(6000u * 4000u * 4u);
-    for (auto _ : state) {
-        png_image img{};
-        img.version = PNG_IMAGE_VERSION;
-        png_image_begin_read_from_memory(&img, v.data(), v.size());
-        img.format = PNG_FORMAT_BGRA;
-        png_image_finish_read(&img, nullptr, pixels.data(), 0, nullptr);
-        benchmark::DoNotOptimize(pixels.data());
-    }
+    for (auto _ : state)
+        LirePngSimplifie([&](png_image &img) { png_image_begin_read_from_memory(&img, v.data(), v.size()); }, pixels);
 }
 
 void BM_EnregistrerKptJpg(benchmark::State &state)
@@ -196,23 +225,8 @@ void BM_LireJpegSeul(benchmark::State &state)
 {
     const std::vector<unsigned char> v = EcrireJpegSeul();
     std::vector<unsigned char> pixels(6000u * 4000u * 4u);
-    for (auto _ : state) {
-        jpeg_decompress_struct d{};
-        jpeg_error_mgr e{};
-        d.err = jpeg_std_error(&e);
-        jpeg_create_decompress(&d);
-        jpeg_mem_src(&d, v.data(), v.size());
-        jpeg_read_header(&d, TRUE);
-        d.out_color_space = JCS_EXT_BGRA;
-        jpeg_start_decompress(&d);
-        while (d.output_scanline < d.output_height) {
-            JSAMPROW l = pixels.data() + static_cast<std::size_t>(d.output_scanline) * d.output_width * 4;
-            jpeg_read_scanlines(&d, &l, 1);
-        }
-        jpeg_finish_decompress(&d);
-        jpeg_destroy_decompress(&d);
-        benchmark::DoNotOptimize(pixels.data());
-    }
+    for (auto _ : state)
+        LireJpegLibjpeg([&](jpeg_decompress_struct &d) { jpeg_mem_src(&d, v.data(), v.size()); }, pixels);
 }
 
 // The bytes written once to a file of the temporary folder.
@@ -225,12 +239,23 @@ QString EnFichier(const QByteArray &octets, const char *nom)
     return chemin;
 }
 
-void BM_RouvrirFichierKptPng(benchmark::State &state)
+QString EnFichier(const std::vector<unsigned char> &octets, const char *nom)
 {
-    const QString chemin = EnFichier(Document(CodageImage::Png), "kaptori_bench_24mp_png.kpt");
+    return EnFichier(QByteArray(reinterpret_cast<const char *>(octets.data()), qsizetype(octets.size())), nom);
+}
+
+// The document of that picture coding reread from its file.
+void RouvrirFichierKpt(benchmark::State &state, CodageImage codage, const char *nom)
+{
+    const QString chemin = EnFichier(Document(codage), nom);
     for (auto _ : state)
         benchmark::DoNotOptimize(LireFichierDocument(chemin).image.constBits());
     QFile::remove(chemin);
+}
+
+void BM_RouvrirFichierKptPng(benchmark::State &state)
+{
+    RouvrirFichierKpt(state, CodageImage::Png, "kaptori_bench_24mp_png.kpt");
 }
 
 // Everything the frame does on reopening: the file read into a document and
@@ -250,54 +275,29 @@ void BM_LireFichierPngSeul(benchmark::State &state)
 {
     std::vector<unsigned char> v;
     EcrirePngSeul(v);
-    const QString chemin = EnFichier(QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size())),
-                                     "kaptori_bench_24mp.png");
+    const QString chemin = EnFichier(v, "kaptori_bench_24mp.png");
     const QByteArray nom = QFile::encodeName(chemin);
     std::vector<unsigned char> pixels(6000u * 4000u * 4u);
-    for (auto _ : state) {
-        png_image img{};
-        img.version = PNG_IMAGE_VERSION;
-        png_image_begin_read_from_file(&img, nom.constData());
-        img.format = PNG_FORMAT_BGRA;
-        png_image_finish_read(&img, nullptr, pixels.data(), 0, nullptr);
-        benchmark::DoNotOptimize(pixels.data());
-    }
+    for (auto _ : state)
+        LirePngSimplifie([&](png_image &img) { png_image_begin_read_from_file(&img, nom.constData()); }, pixels);
     QFile::remove(chemin);
 }
 
 void BM_RouvrirFichierKptJpg(benchmark::State &state)
 {
-    const QString chemin = EnFichier(Document(CodageImage::Jpg), "kaptori_bench_24mp_jpg.kpt");
-    for (auto _ : state)
-        benchmark::DoNotOptimize(LireFichierDocument(chemin).image.constBits());
-    QFile::remove(chemin);
+    RouvrirFichierKpt(state, CodageImage::Jpg, "kaptori_bench_24mp_jpg.kpt");
 }
 
 void BM_LireFichierJpegSeul(benchmark::State &state)
 {
     const std::vector<unsigned char> v = EcrireJpegSeul();
-    const QString chemin = EnFichier(QByteArray(reinterpret_cast<const char *>(v.data()), qsizetype(v.size())),
-                                     "kaptori_bench_24mp.jpg");
+    const QString chemin = EnFichier(v, "kaptori_bench_24mp.jpg");
     const QByteArray nom = QFile::encodeName(chemin);
     std::vector<unsigned char> pixels(6000u * 4000u * 4u);
     for (auto _ : state) {
         std::FILE *f = std::fopen(nom.constData(), "rb");
-        jpeg_decompress_struct d{};
-        jpeg_error_mgr e{};
-        d.err = jpeg_std_error(&e);
-        jpeg_create_decompress(&d);
-        jpeg_stdio_src(&d, f);
-        jpeg_read_header(&d, TRUE);
-        d.out_color_space = JCS_EXT_BGRA;
-        jpeg_start_decompress(&d);
-        while (d.output_scanline < d.output_height) {
-            JSAMPROW l = pixels.data() + static_cast<std::size_t>(d.output_scanline) * d.output_width * 4;
-            jpeg_read_scanlines(&d, &l, 1);
-        }
-        jpeg_finish_decompress(&d);
-        jpeg_destroy_decompress(&d);
+        LireJpegLibjpeg([f](jpeg_decompress_struct &d) { jpeg_stdio_src(&d, f); }, pixels);
         std::fclose(f);
-        benchmark::DoNotOptimize(pixels.data());
     }
     QFile::remove(chemin);
 }
@@ -355,37 +355,38 @@ cv::Mat EnMat(const QImage &image)
     return bgr;
 }
 
+// Times `ecrire` (which returns the size it wrote) and reports that size
+// beside the picture's name.
+template <typename Ecrire>
+void MesurerEcriturePng(benchmark::State &state, Ecrire ecrire)
+{
+    std::size_t taille = 0;
+    for (auto _ : state)
+        taille = ecrire();
+    state.counters["octets"] = static_cast<double>(taille);
+    state.SetLabel(kNomsImages[state.range(0)]);
+}
+
 void BM_PngEcrireLibpngDefaut(benchmark::State &state)
 {
     const QImage &image = ImagePng(static_cast<int>(state.range(0)));
-    std::size_t taille = 0;
-    for (auto _ : state)
-        taille = static_cast<std::size_t>(EnPngLibpng(image).size());
-    state.counters["octets"] = static_cast<double>(taille);
-    state.SetLabel(kNomsImages[state.range(0)]);
+    MesurerEcriturePng(state, [&] { return static_cast<std::size_t>(EnPngLibpng(image).size()); });
 }
 
 void BM_PngEcrireKaptori(benchmark::State &state)
 {
     const QImage &image = ImagePng(static_cast<int>(state.range(0)));
-    std::size_t taille = 0;
-    for (auto _ : state)
-        taille = static_cast<std::size_t>(EnPngKaptori(image).size());
-    state.counters["octets"] = static_cast<double>(taille);
-    state.SetLabel(kNomsImages[state.range(0)]);
+    MesurerEcriturePng(state, [&] { return static_cast<std::size_t>(EnPngKaptori(image).size()); });
 }
 
 void BM_PngEcrireOpenCV(benchmark::State &state)
 {
     const cv::Mat mat = EnMat(ImagePng(static_cast<int>(state.range(0))));
-    std::size_t taille = 0;
-    for (auto _ : state) {
+    MesurerEcriturePng(state, [&] {
         std::vector<uchar> v;
         cv::imencode(".png", mat, v);
-        taille = v.size();
-    }
-    state.counters["octets"] = static_cast<double>(taille);
-    state.SetLabel(kNomsImages[state.range(0)]);
+        return v.size();
+    });
 }
 
 // The bytes read: range(1) 0 for the file libpng wrote, 1 for the program's.
@@ -407,14 +408,12 @@ void BM_PngLireLibpng(benchmark::State &state)
 {
     const QByteArray &v = OctetsPng(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     std::vector<unsigned char> pixels(6000u * 4000u * 4u);
-    for (auto _ : state) {
-        png_image img{};
-        img.version = PNG_IMAGE_VERSION;
-        png_image_begin_read_from_memory(&img, v.constData(), static_cast<size_t>(v.size()));
-        img.format = PNG_FORMAT_BGRA;
-        png_image_finish_read(&img, nullptr, pixels.data(), 0, nullptr);
-        benchmark::DoNotOptimize(pixels.data());
-    }
+    for (auto _ : state)
+        LirePngSimplifie(
+            [&](png_image &img) {
+                png_image_begin_read_from_memory(&img, v.constData(), static_cast<size_t>(v.size()));
+            },
+            pixels);
     state.SetLabel(Etiquette(state));
 }
 

@@ -3,7 +3,8 @@
 // beside the parsing of the same texts and one polyline per series of the
 // same points on the same bitmap.
 
-#include "commun/nombres.h"
+#include "support/tableau_exemple.h"
+
 #include "plot/graphe.h"
 #include "plot/rendu_graphe.h"
 #include "table/graphe_tableau.h"
@@ -16,13 +17,12 @@
 #include <benchmark/benchmark.h>
 
 #include <charconv>
-#include <cmath>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr int kLignes = 10000;
+constexpr int kLignes = kLignesExemple;
 
 QGuiApplication &Application()
 {
@@ -36,20 +36,10 @@ QGuiApplication &Application()
     return *app;
 }
 
-// X from 0 to 9999, Y1 a parabola, Y2 a sine, written as the table writes numbers.
 TableauResultats Tableau()
 {
-    DefinirSepDecimal(QLatin1Char(','));
     TableauResultats t;
-    t.SepDecimal = QLatin1Char(',');
-    t.SepAutre = QLatin1Char('.');
-    t.NbY = 2;
-    t.DefinirTaille(3, kLignes + 3);
-    for (int i = 0; i < kLignes; ++i) {
-        t.DefinirCellule(0, i + 2, FormatGeneral(i * 0.01, 6));
-        t.DefinirCellule(1, i + 2, FormatGeneral(0.5 * i * i / 1000.0, 6));
-        t.DefinirCellule(2, i + 2, FormatGeneral(20 + 5 * std::sin(i / 300.0), 6));
-    }
+    RemplirTableauExemple(t);
     return t;
 }
 
@@ -67,6 +57,43 @@ std::vector<std::string> Textes(const TableauResultats &t, int colonneDebut, int
         }
     return textes;
 }
+
+// The plain parsing every reference does: the texts summed by from_chars.
+void SommerFromChars(const std::vector<std::string> &textes)
+{
+    double somme = 0;
+    for (const std::string &s : textes) {
+        double v = 0;
+        std::from_chars(s.data(), s.data() + s.size(), v);
+        somme += v;
+    }
+    benchmark::DoNotOptimize(somme);
+}
+
+// The example table and its graph as the results window prepares it, on a
+// 640 × 480 bitmap unless `dimensionne` is false.
+struct GrapheExemple {
+    QGuiApplication &application = Application(); // before the graph and its fonts
+    TableauResultats t = Tableau();
+    TGraphe g;
+    QImage image{640, 480, QImage::Format_ARGB32};
+
+    explicit GrapheExemple(bool dimensionne = true)
+    {
+        PreparerGrapheTableau(g);
+        AppliquerAxesTableau(t, g);
+        if (dimensionne)
+            g.DefinirTaille(image.size());
+    }
+
+    // The graph drawn on a white bitmap.
+    void Rendre()
+    {
+        image.fill(Qt::white);
+        QPainter p(&image);
+        DessinerGraphe(p, g);
+    }
+};
 
 void BM_CalculerTotaux(benchmark::State &state)
 {
@@ -113,32 +140,17 @@ BENCHMARK(BM_CalculerTotauxPremiereFois)->Unit(benchmark::kMillisecond);
 void BM_ReferenceFromChars(benchmark::State &state)
 {
     const std::vector<std::string> textes = Textes(Tableau(), 1, 2);
-    for (auto _ : state) {
-        double somme = 0;
-        for (const std::string &s : textes) {
-            double v = 0;
-            std::from_chars(s.data(), s.data() + s.size(), v);
-            somme += v;
-        }
-        benchmark::DoNotOptimize(somme);
-    }
+    for (auto _ : state)
+        SommerFromChars(textes);
 }
 BENCHMARK(BM_ReferenceFromChars)->Unit(benchmark::kMillisecond);
 
 void BM_RafraichirEtRendre(benchmark::State &state)
 {
-    Application();
-    TableauResultats t = Tableau();
-    TGraphe g;
-    PreparerGrapheTableau(g);
-    AppliquerAxesTableau(t, g);
-    g.DefinirTaille(QSize(640, 480));
-    QImage image(640, 480, QImage::Format_ARGB32);
+    GrapheExemple e;
     for (auto _ : state) {
-        RafraichirGraphe(t, g);
-        image.fill(Qt::white);
-        QPainter p(&image);
-        DessinerGraphe(p, g);
+        RafraichirGraphe(e.t, e.g);
+        e.Rendre();
     }
 }
 BENCHMARK(BM_RafraichirEtRendre)->Unit(benchmark::kMillisecond);
@@ -147,20 +159,12 @@ BENCHMARK(BM_RafraichirEtRendre)->Unit(benchmark::kMillisecond);
 // inside and far beyond the others): the background is drawn each time.
 void BM_RafraichirEtRendreAxesChangeants(benchmark::State &state)
 {
-    Application();
-    TableauResultats t = Tableau();
-    TGraphe g;
-    PreparerGrapheTableau(g);
-    AppliquerAxesTableau(t, g);
-    g.DefinirTaille(QSize(640, 480));
-    QImage image(640, 480, QImage::Format_ARGB32);
+    GrapheExemple e;
     int i = 0;
     for (auto _ : state) {
-        t.DefinirCellule(1, kLignes + 1, QString::number(++i % 2 ? 1e6 : 10));
-        RafraichirGraphe(t, g);
-        image.fill(Qt::white);
-        QPainter p(&image);
-        DessinerGraphe(p, g);
+        e.t.DefinirCellule(1, kLignes + 1, QString::number(++i % 2 ? 1e6 : 10));
+        RafraichirGraphe(e.t, e.g);
+        e.Rendre();
     }
 }
 BENCHMARK(BM_RafraichirEtRendreAxesChangeants)->Unit(benchmark::kMillisecond);
@@ -168,31 +172,18 @@ BENCHMARK(BM_RafraichirEtRendreAxesChangeants)->Unit(benchmark::kMillisecond);
 // The two parts of the refresh and drawing, apart.
 void BM_RafraichirSeul(benchmark::State &state)
 {
-    Application();
-    TableauResultats t = Tableau();
-    TGraphe g;
-    PreparerGrapheTableau(g);
-    AppliquerAxesTableau(t, g);
+    GrapheExemple e(false);
     for (auto _ : state)
-        RafraichirGraphe(t, g);
+        RafraichirGraphe(e.t, e.g);
 }
 BENCHMARK(BM_RafraichirSeul)->Unit(benchmark::kMillisecond);
 
 void BM_RendreSeul(benchmark::State &state)
 {
-    Application();
-    TableauResultats t = Tableau();
-    TGraphe g;
-    PreparerGrapheTableau(g);
-    AppliquerAxesTableau(t, g);
-    g.DefinirTaille(QSize(640, 480));
-    RafraichirGraphe(t, g);
-    QImage image(640, 480, QImage::Format_ARGB32);
-    for (auto _ : state) {
-        image.fill(Qt::white);
-        QPainter p(&image);
-        DessinerGraphe(p, g);
-    }
+    GrapheExemple e;
+    RafraichirGraphe(e.t, e.g);
+    for (auto _ : state)
+        e.Rendre();
 }
 BENCHMARK(BM_RendreSeul)->Unit(benchmark::kMillisecond);
 
@@ -200,29 +191,18 @@ BENCHMARK(BM_RendreSeul)->Unit(benchmark::kMillisecond);
 // by from_chars and the same points drawn as two polylines on the bitmap.
 void BM_ReferencePolyligne(benchmark::State &state)
 {
-    Application();
-    TableauResultats t = Tableau();
-    const std::vector<std::string> textes = Textes(t, 0, 2);
-    TGraphe g;
-    PreparerGrapheTableau(g);
-    AppliquerAxesTableau(t, g);
-    g.DefinirTaille(QSize(640, 480));
-    RafraichirGraphe(t, g);
+    GrapheExemple e;
+    const std::vector<std::string> textes = Textes(e.t, 0, 2);
+    TGraphe &g = e.g;
+    RafraichirGraphe(e.t, g);
     QPolygonF traits[2];
     for (int k = 1; k <= 2; ++k)
         for (const QPointF &pt : g.TrouverSerie(k)->PointsOrdonnes())
             traits[k - 1].append(QPointF(g.ColonneDeX(pt.x()), g.LigneDeY(pt.y(), k == 1 ? AxeId::Y : AxeId::Y2)));
-    QImage image(640, 480, QImage::Format_ARGB32);
     for (auto _ : state) {
-        double somme = 0;
-        for (const std::string &s : textes) {
-            double v = 0;
-            std::from_chars(s.data(), s.data() + s.size(), v);
-            somme += v;
-        }
-        benchmark::DoNotOptimize(somme);
-        image.fill(Qt::white);
-        QPainter p(&image);
+        SommerFromChars(textes);
+        e.image.fill(Qt::white);
+        QPainter p(&e.image);
         p.setPen(Qt::blue);
         p.drawPolyline(traits[0]);
         p.setPen(Qt::red);

@@ -50,15 +50,15 @@ class Ecrivain {
 public:
     Ecrivain() : octets_(TailleEchelleBinaire, '\0') {}
 
-    void octet(int pos, std::uint8_t v) { octets_[pos] = static_cast<char>(v); }
-    void entier(int pos, std::int32_t v) { qToLittleEndian<std::int32_t>(v, donnees() + pos); }
-    void reel(int pos, double v)
+    void champ(int pos, std::uint8_t v) { octets_[pos] = static_cast<char>(v); }
+    void champ(int pos, std::int32_t v) { qToLittleEndian<std::int32_t>(v, donnees() + pos); }
+    void champ(int pos, double v)
     {
         std::uint64_t bits = 0;
         std::memcpy(&bits, &v, sizeof bits);
         qToLittleEndian<std::uint64_t>(bits, donnees() + pos);
     }
-    void texte(int pos, const QString &t, int longueurMax = TEchelle::LongueurTexteMax)
+    void champ(int pos, const QString &t, int longueurMax = TEchelle::LongueurTexteMax)
     {
         const QByteArray b = EncoderWindows1252(t).left(longueurMax);
         octets_[pos] = static_cast<char>(b.size());
@@ -76,71 +76,78 @@ public:
     explicit Lecteur(const QByteArray &octets) : p_(reinterpret_cast<const unsigned char *>(octets.constData())) {}
 
     [[nodiscard]] std::uint8_t octet(int pos) const { return p_[pos]; }
-    [[nodiscard]] std::int32_t entier(int pos) const { return qFromLittleEndian<std::int32_t>(p_ + pos); }
-    [[nodiscard]] double reel(int pos) const
+    void champ(int pos, std::uint8_t &v) const { v = octet(pos); }
+    void champ(int pos, std::int32_t &v) const { v = qFromLittleEndian<std::int32_t>(p_ + pos); }
+    void champ(int pos, double &v) const
     {
         const std::uint64_t bits = qFromLittleEndian<std::uint64_t>(p_ + pos);
-        double v = 0;
         std::memcpy(&v, &bits, sizeof v);
-        return v;
     }
-    [[nodiscard]] QString texte(int pos, int longueurMax = TEchelle::LongueurTexteMax) const
+    void champ(int pos, QString &t, int longueurMax = TEchelle::LongueurTexteMax) const
     {
         const int n = qMin(int(p_[pos]), longueurMax);
-        return DecoderTexte(QByteArray(reinterpret_cast<const char *>(p_ + pos + 1), n));
+        t = DecoderTexte(QByteArray(reinterpret_cast<const char *>(p_ + pos + 1), n));
     }
 
 private:
     const unsigned char *p_;
 };
 
+// The slots of the record's mode, each given to the writer (from a const
+// record) or to the reader (into the record), so both walk the one layout.
+template <typename Acces, typename Echelle>
+void ParcourirChamps(Acces &a, Echelle &e)
+{
+    switch (e.Mode) {
+    case TEchelle::Longueur:
+        a.champ(Pos::Facteur, e.Facteur);
+        a.champ(Pos::Unite, e.Unite);
+        break;
+    case TEchelle::Cartesien:
+        a.champ(Pos::CadreX1, e.CadreX1);
+        a.champ(Pos::CadreY1, e.CadreY1);
+        a.champ(Pos::CadreX2, e.CadreX2);
+        a.champ(Pos::CadreY2, e.CadreY2);
+        a.champ(Pos::OrigineX, e.OrigineX);
+        a.champ(Pos::FacteurX, e.FacteurX);
+        a.champ(Pos::UniteX, e.UniteX);
+        a.champ(Pos::NbAxesY, e.NbAxesY);
+        for (int k = 0; k < TEchelle::NbAxesYMax; ++k) {
+            a.champ(Pos::FacteurY[k], e.FacteurY[k]);
+            a.champ(Pos::UniteY[k], e.UniteY[k]);
+            a.champ(Pos::OrigineY[k], e.OrigineY[k]);
+        }
+        break;
+    case TEchelle::Triangle:
+        a.champ(Pos::CoinX, e.CoinX);
+        a.champ(Pos::CoinY, e.CoinY);
+        a.champ(Pos::CoteTriangle, e.CoteTriangle);
+        a.champ(Pos::Sens, e.Sens);
+        a.champ(Pos::NomX, e.NomX);
+        a.champ(Pos::NomY, e.NomY);
+        a.champ(Pos::NomZ, e.NomZ);
+        break;
+    case TEchelle::Polaire:
+        a.champ(Pos::CentreX, e.CentreX);
+        a.champ(Pos::CentreY, e.CentreY);
+        a.champ(Pos::UniteAngle, e.UniteAngle, 2);
+        a.champ(Pos::AngleZero, e.AngleZero);
+        a.champ(Pos::FacteurRayon, e.FacteurRayon);
+        a.champ(Pos::UniteRayon, e.UniteRayon);
+        break;
+    default:
+        break;
+    }
+}
+
 } // namespace
 
 QByteArray EchelleEnBinaire(const TEchelle &e)
 {
     Ecrivain w;
-    w.octet(Pos::Definie, e.Definie);
-    w.octet(Pos::Mode, e.Mode);
-    switch (e.Mode) {
-    case TEchelle::Longueur:
-        w.reel(Pos::Facteur, e.Facteur);
-        w.texte(Pos::Unite, e.Unite);
-        break;
-    case TEchelle::Cartesien:
-        w.entier(Pos::CadreX1, e.CadreX1);
-        w.entier(Pos::CadreY1, e.CadreY1);
-        w.entier(Pos::CadreX2, e.CadreX2);
-        w.entier(Pos::CadreY2, e.CadreY2);
-        w.entier(Pos::OrigineX, e.OrigineX);
-        w.reel(Pos::FacteurX, e.FacteurX);
-        w.texte(Pos::UniteX, e.UniteX);
-        w.octet(Pos::NbAxesY, e.NbAxesY);
-        for (int k = 0; k < TEchelle::NbAxesYMax; ++k) {
-            w.reel(Pos::FacteurY[k], e.FacteurY[k]);
-            w.texte(Pos::UniteY[k], e.UniteY[k]);
-            w.entier(Pos::OrigineY[k], e.OrigineY[k]);
-        }
-        break;
-    case TEchelle::Triangle:
-        w.entier(Pos::CoinX, e.CoinX);
-        w.entier(Pos::CoinY, e.CoinY);
-        w.entier(Pos::CoteTriangle, e.CoteTriangle);
-        w.entier(Pos::Sens, e.Sens);
-        w.texte(Pos::NomX, e.NomX);
-        w.texte(Pos::NomY, e.NomY);
-        w.texte(Pos::NomZ, e.NomZ);
-        break;
-    case TEchelle::Polaire:
-        w.entier(Pos::CentreX, e.CentreX);
-        w.entier(Pos::CentreY, e.CentreY);
-        w.texte(Pos::UniteAngle, e.UniteAngle, 2);
-        w.reel(Pos::AngleZero, e.AngleZero);
-        w.reel(Pos::FacteurRayon, e.FacteurRayon);
-        w.texte(Pos::UniteRayon, e.UniteRayon);
-        break;
-    default:
-        break;
-    }
+    w.champ(Pos::Definie, e.Definie);
+    w.champ(Pos::Mode, e.Mode);
+    ParcourirChamps(w, e);
     return w.resultat();
 }
 
@@ -154,52 +161,24 @@ TEchelle BinaireEnEchelle(const QByteArray &octets)
     if (mode > TEchelle::Polaire)
         return e;
     e.Mode = mode;
+    ParcourirChamps(r, e);
     bool bon = true;
     switch (e.Mode) {
     case TEchelle::Longueur:
-        e.Facteur = r.reel(Pos::Facteur);
-        e.Unite = r.texte(Pos::Unite);
         bon = std::isfinite(e.Facteur);
         break;
     case TEchelle::Cartesien: {
-        e.CadreX1 = r.entier(Pos::CadreX1);
-        e.CadreY1 = r.entier(Pos::CadreY1);
-        e.CadreX2 = r.entier(Pos::CadreX2);
-        e.CadreY2 = r.entier(Pos::CadreY2);
-        e.OrigineX = r.entier(Pos::OrigineX);
-        e.FacteurX = r.reel(Pos::FacteurX);
-        e.UniteX = r.texte(Pos::UniteX);
-        e.NbAxesY = r.octet(Pos::NbAxesY);
         bon = e.NbAxesY <= TEchelle::NbAxesYMax && std::isfinite(e.FacteurX);
         const int axes = qMax(1, int(e.NbAxesY));
-        for (int k = 0; k < TEchelle::NbAxesYMax; ++k) {
-            e.FacteurY[k] = r.reel(Pos::FacteurY[k]);
-            e.UniteY[k] = r.texte(Pos::UniteY[k]);
-            e.OrigineY[k] = r.entier(Pos::OrigineY[k]);
+        for (int k = 0; k < TEchelle::NbAxesYMax; ++k)
             if (!std::isfinite(e.FacteurY[k])) {
                 // An unused axis keeps whatever the slot held; a used one must be a number.
                 bon = bon && k >= axes;
                 e.FacteurY[k] = 1.0;
             }
-        }
         break;
     }
-    case TEchelle::Triangle:
-        e.CoinX = r.entier(Pos::CoinX);
-        e.CoinY = r.entier(Pos::CoinY);
-        e.CoteTriangle = r.entier(Pos::CoteTriangle);
-        e.Sens = r.entier(Pos::Sens);
-        e.NomX = r.texte(Pos::NomX);
-        e.NomY = r.texte(Pos::NomY);
-        e.NomZ = r.texte(Pos::NomZ);
-        break;
     case TEchelle::Polaire:
-        e.CentreX = r.entier(Pos::CentreX);
-        e.CentreY = r.entier(Pos::CentreY);
-        e.UniteAngle = r.texte(Pos::UniteAngle, 2);
-        e.AngleZero = r.reel(Pos::AngleZero);
-        e.FacteurRayon = r.reel(Pos::FacteurRayon);
-        e.UniteRayon = r.texte(Pos::UniteRayon);
         bon = std::isfinite(e.AngleZero) && std::isfinite(e.FacteurRayon);
         break;
     default:

@@ -24,11 +24,8 @@ QByteArray Image(const TEchelle &echelle)
 
 TEchelle EchelleVide()
 {
-    TEchelle e;
+    TEchelle e = EchelleParDefaut();
     e.Definie = 0;
-    e.Mode = TEchelle::Longueur;
-    e.Facteur = 1.0;
-    e.Unite = QStringLiteral("pixels");
     return e;
 }
 

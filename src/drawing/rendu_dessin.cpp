@@ -297,23 +297,28 @@ QImage CreerEmbout(int w, QRgb c)
 {
     QImage embout(25, 25, QImage::Format_ARGB32);
     embout.fill(0x00FFFFFFu);
+    DessinerRayons(embout, w, 4 * w + 1, c);
+    return embout;
+}
+
+void DessinerRayons(QImage &image, int s, int m, QRgb c)
+{
     constexpr int o = DecalagePointe;
-    MelangerPixel(embout, o, o, c);
-    for (int i = 1; i <= 4 * w + 1; ++i) {
-        const double theta = i * Pi / (8.0 * w + 4.0);
-        for (int j = 1; j <= w; ++j) {
+    MelangerPixel(image, o, o, c);
+    for (int i = 1; i <= m; ++i) {
+        const double theta = i * Pi / (2.0 * m + 2.0);
+        for (int j = 1; j <= s; ++j) {
             const int dx = Rond(j * std::cos(theta)), dy = Rond(j * std::sin(theta));
-            MelangerPixel(embout, o + dx, o + dy, c);
-            MelangerPixel(embout, o - dx, o + dy, c);
-            MelangerPixel(embout, o + dx, o - dy, c);
-            MelangerPixel(embout, o - dx, o - dy, c);
+            MelangerPixel(image, o + dx, o + dy, c);
+            MelangerPixel(image, o - dx, o + dy, c);
+            MelangerPixel(image, o + dx, o - dy, c);
+            MelangerPixel(image, o - dx, o - dy, c);
         }
     }
-    for (int k = -w; k <= w; ++k) {
-        MelangerPixel(embout, o, o + k, c);
-        MelangerPixel(embout, o + k, o, c);
+    for (int k = -s; k <= s; ++k) {
+        MelangerPixel(image, o, o + k, c);
+        MelangerPixel(image, o + k, o, c);
     }
-    return embout;
 }
 
 void PoserEmbout(const QImage &embout, QImage &couche, int x, int y)

@@ -27,6 +27,12 @@ bool Dessiner(const TDessin &dessin, const QImage &image, QImage &couche, const 
 [[nodiscard]] QImage CreerEmbout(int w, QRgb c);
 inline constexpr int DecalagePointe = 13;
 
+// Draws rays around the pixel (13, 13) in colour c: the dot at the centre,
+// for i = 1..m and j = 1..s the four points (±Round(j cos θ), ±Round(j sin θ))
+// with θ = iπ/(2m + 2), then the plus of half-length s. With m = 4s + 1 this
+// is the cap stamp's disc; the marks draw their stars with fewer rays.
+void DessinerRayons(QImage &image, int s, int m, QRgb c);
+
 // Blends the stamp onto the layer with its pixel (13, 13) on (x, y).
 void PoserEmbout(const QImage &embout, QImage &couche, int x, int y);
 

@@ -8,6 +8,8 @@
 #include <cstring>
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 namespace {
 
@@ -74,6 +76,22 @@ void Appliquer(const QImage &d, const QImage &s, QImage &resultat, int w, int h)
     });
 }
 
+// Each method's word operation and picture loop, in the enumeration's order,
+// so that a method is chosen once per call and its loop keeps its operation inline.
+struct OperationsMethode {
+    std::uint32_t (*operation)(std::uint32_t d, std::uint32_t s);
+    void (*appliquer)(const QImage &d, const QImage &s, QImage &resultat, int w, int h);
+};
+
+template <std::size_t... I>
+constexpr std::array<OperationsMethode, sizeof...(I)> TableMethodes(std::index_sequence<I...>)
+{
+    return {{{&Op<static_cast<MethodeLogique>(I)>, &Appliquer<static_cast<MethodeLogique>(I)>}...}};
+}
+
+static_assert(static_cast<int>(MethodeLogique::Blackness) == NbMethodesLogiques - 1);
+constexpr auto Methodes = TableMethodes(std::make_index_sequence<NbMethodesLogiques>{});
+
 } // namespace
 
 const std::array<DescriptionMethode, NbMethodesLogiques> &MethodesLogiques()
@@ -136,28 +154,8 @@ std::optional<MethodeLogique> MethodeDeNom(const QString &nom)
 
 std::uint32_t OperationLogique(MethodeLogique m, std::uint32_t d, std::uint32_t s)
 {
-    switch (m) {
-#define KAPTORI_OP(M)                                                                                                  \
-    case MethodeLogique::M:                                                                                            \
-        return Op<MethodeLogique::M>(d, s);
-        KAPTORI_OP(SrcAnd)
-        KAPTORI_OP(SrcPaint)
-        KAPTORI_OP(MergePaint)
-        KAPTORI_OP(NotSrcErase)
-        KAPTORI_OP(SrcInvert)
-        KAPTORI_OP(SrcErase)
-        KAPTORI_OP(MergeCopy)
-        KAPTORI_OP(PatPaint)
-        KAPTORI_OP(PatInvert)
-        KAPTORI_OP(PatCopy)
-        KAPTORI_OP(SrcCopy)
-        KAPTORI_OP(NotSrcCopy)
-        KAPTORI_OP(DstInvert)
-        KAPTORI_OP(Whiteness)
-        KAPTORI_OP(Blackness)
-#undef KAPTORI_OP
-    }
-    return d;
+    const auto i = static_cast<std::size_t>(m);
+    return i < Methodes.size() ? Methodes[i].operation(d, s) : d;
 }
 
 QImage CombinerLogique(const QImage &image1, const QImage &image2, MethodeLogique m)
@@ -168,27 +166,7 @@ QImage CombinerLogique(const QImage &image1, const QImage &image2, MethodeLogiqu
     const QImage s = image2.convertToFormat(QImage::Format_ARGB32);
     QImage resultat = ImageResultat(d.size());
     const int w = std::min(d.width(), s.width()), h = std::min(d.height(), s.height());
-    switch (m) {
-#define KAPTORI_OP(M)                                                                                                  \
-    case MethodeLogique::M:                                                                                            \
-        Appliquer<MethodeLogique::M>(d, s, resultat, w, h);                                                            \
-        break;
-        KAPTORI_OP(SrcAnd)
-        KAPTORI_OP(SrcPaint)
-        KAPTORI_OP(MergePaint)
-        KAPTORI_OP(NotSrcErase)
-        KAPTORI_OP(SrcInvert)
-        KAPTORI_OP(SrcErase)
-        KAPTORI_OP(MergeCopy)
-        KAPTORI_OP(PatPaint)
-        KAPTORI_OP(PatInvert)
-        KAPTORI_OP(PatCopy)
-        KAPTORI_OP(SrcCopy)
-        KAPTORI_OP(NotSrcCopy)
-        KAPTORI_OP(DstInvert)
-        KAPTORI_OP(Whiteness)
-        KAPTORI_OP(Blackness)
-#undef KAPTORI_OP
-    }
+    if (const auto i = static_cast<std::size_t>(m); i < Methodes.size())
+        Methodes[i].appliquer(d, s, resultat, w, h);
     return resultat;
 }

@@ -11,6 +11,8 @@
 #include <numbers>
 #include <vector>
 
+static_assert(CentreMarque == DecalagePointe, "the marks are drawn around the stamp's centre");
+
 namespace {
 
 int Arrondir(double v)
@@ -31,29 +33,6 @@ void Ligne(QImage &image, int xa, int ya, int xb, int yb, QRgb c)
     for (int k = 0; k <= n; ++k)
         MelangerPixel(image, xa + Arrondir(static_cast<double>(k) * dx / n), ya + Arrondir(static_cast<double>(k) * dy / n),
                       c);
-}
-
-// The cap stamp's drawing with m rays per quadrant: the dot at the centre,
-// for i = 1..m and j = 1..s the four points (±Round(j cos θ), ±Round(j sin θ))
-// with θ = iπ/(2m + 2), then the plus.
-void Rayons(QImage &image, int s, int m, QRgb c)
-{
-    constexpr int o = CentreMarque;
-    MelangerPixel(image, o, o, c);
-    for (int i = 1; i <= m; ++i) {
-        const double theta = i * std::numbers::pi / (2.0 * m + 2.0);
-        for (int j = 1; j <= s; ++j) {
-            const int dx = Arrondir(j * std::cos(theta)), dy = Arrondir(j * std::sin(theta));
-            MelangerPixel(image, o + dx, o + dy, c);
-            MelangerPixel(image, o - dx, o + dy, c);
-            MelangerPixel(image, o + dx, o - dy, c);
-            MelangerPixel(image, o - dx, o - dy, c);
-        }
-    }
-    for (int k = -s; k <= s; ++k) {
-        MelangerPixel(image, o, o + k, c);
-        MelangerPixel(image, o + k, o, c);
-    }
 }
 
 void Polygone(QImage &image, std::initializer_list<QPoint> sommets, QRgb c)
@@ -96,16 +75,16 @@ void DessinerMarque(int s, QRgb couleur, int forme, QImage &image)
     const QRgb c = couleur;
     switch (forme) {
     case Rond:
-        Rayons(image, s, 4 * s + 1, c);
+        DessinerRayons(image, s, 4 * s + 1, c);
         break;
     case Plus:
-        Rayons(image, s, 0, c);
+        DessinerRayons(image, s, 0, c);
         break;
     case Etoile:
-        Rayons(image, s, 1, c);
+        DessinerRayons(image, s, 1, c);
         break;
     case Etoile2:
-        Rayons(image, s, 2, c);
+        DessinerRayons(image, s, 2, c);
         break;
     case Carre:
         Polygone(image, {{o - s, o - s}, {o + s, o - s}, {o + s, o + s}, {o - s, o + s}}, c);

@@ -19,6 +19,19 @@ bool Valide(int k)
     return k >= 0 && k < kComposantesSchema;
 }
 
+// Applies a change to component k, or to the three colours when "grouper RVB"
+// ties them and k is one of them.
+template <typename F>
+void PourComposante(const TParamStyleDes &p, int k, F appliquer)
+{
+    if (p.GrouperRVB && EstCouleur(k)) {
+        for (int c = Bleu; c <= Rouge; ++c)
+            appliquer(static_cast<std::size_t>(c));
+    } else {
+        appliquer(static_cast<std::size_t>(k));
+    }
+}
+
 } // namespace
 
 void ReglagesAmorcage::ChargerStyle(const TParamStyleDes &style)
@@ -44,17 +57,10 @@ SuiteReglage ReglagesAmorcage::DefinirSeuil(int k, int v)
         return SuiteReglage::Rien;
     TParamStyleDes &p = ParamCourant;
     const std::uint8_t s = Borne(v, 1, 250);
-    const auto appliquer = [&](int c) {
-        const auto i = static_cast<std::size_t>(c);
+    PourComposante(p, k, [&](std::size_t i) {
         p.Seuil[i] = s;
         p.Degrad[i] = std::max(p.Degrad[i], s);
-    };
-    if (p.GrouperRVB && EstCouleur(k)) {
-        for (int c = Bleu; c <= Rouge; ++c)
-            appliquer(c);
-    } else {
-        appliquer(k);
-    }
+    });
     return SuiteReglage::RelancerMinuterie;
 }
 
@@ -63,16 +69,7 @@ SuiteReglage ReglagesAmorcage::DefinirDegrad(int k, int v)
     if (!Valide(k))
         return SuiteReglage::Rien;
     TParamStyleDes &p = ParamCourant;
-    const auto appliquer = [&](int c) {
-        const auto i = static_cast<std::size_t>(c);
-        p.Degrad[i] = Borne(v, p.Seuil[i], 255);
-    };
-    if (p.GrouperRVB && EstCouleur(k)) {
-        for (int c = Bleu; c <= Rouge; ++c)
-            appliquer(c);
-    } else {
-        appliquer(k);
-    }
+    PourComposante(p, k, [&](std::size_t i) { p.Degrad[i] = Borne(v, p.Seuil[i], 255); });
     return SuiteReglage::RelancerMinuterie;
 }
 
@@ -81,12 +78,7 @@ SuiteReglage ReglagesAmorcage::DefinirActif(int k, bool actif)
     if (!Valide(k))
         return SuiteReglage::Rien;
     TParamStyleDes &p = ParamCourant;
-    if (p.GrouperRVB && EstCouleur(k)) {
-        for (int c = Bleu; c <= Rouge; ++c)
-            p.Actif[static_cast<std::size_t>(c)] = actif;
-    } else {
-        p.Actif[static_cast<std::size_t>(k)] = actif;
-    }
+    PourComposante(p, k, [&](std::size_t i) { p.Actif[i] = actif; });
     ReglerCurseurs();
     return SuiteReglage::AmorcerMaintenant;
 }

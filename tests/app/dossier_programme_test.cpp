@@ -3,6 +3,7 @@
 // user's own folder for the scales it saves.
 
 #include "app/dossier_programme.h"
+#include "support/fichier_essai.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,9 +23,7 @@ protected:
     }
     void Ecrire(const QString &chemin, const QByteArray &contenu) const
     {
-        QFile f(chemin);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(contenu);
+        ASSERT_TRUE(EcrireFichier(chemin, contenu));
     }
     QTemporaryDir racine_;
 };

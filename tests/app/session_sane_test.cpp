@@ -36,6 +36,9 @@ protected:
         return images;
     }
 
+    // The grid test picture at 50 dpi, acquired whole and exact.
+    void AcquerirGrilleEntiere();
+
     std::unique_ptr<SessionSane> session;
 };
 
@@ -65,6 +68,16 @@ void VerifierGrille(const QImage &image, int dpi)
             if (image.pixel(x, y) != (Sombre(x, y, dpi) ? 0xFF000000u : 0xFFFFFFFFu) && ++fautes < 5)
                 ADD_FAILURE() << "pixel " << x << ", " << y << " : " << std::hex << image.pixel(x, y);
     EXPECT_EQ(fautes, 0);
+}
+
+void SessionEssai::AcquerirGrilleEntiere()
+{
+    Regler("test-picture", QStringLiteral("Grid"));
+    Regler("resolution", QStringLiteral("50"));
+    const auto images = Acquerir();
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_EQ(images[0].size(), QSize(Pixels(80, 50), Pixels(100, 50)));
+    VerifierGrille(images[0], 50);
 }
 
 TEST(AppareilsSane, LeMoteurDEssaiDonneDeuxAppareils)
@@ -138,12 +151,7 @@ TEST_P(GrilleEssai, LaGrilleDe10MmA50DpiEstLue)
     Regler("depth", QString::number(c.profondeur));
     if (c.troisPassages)
         Regler("three-pass", QStringLiteral("oui"));
-    Regler("test-picture", QStringLiteral("Grid"));
-    Regler("resolution", QStringLiteral("50"));
-    const auto images = Acquerir();
-    ASSERT_EQ(images.size(), 1u);
-    EXPECT_EQ(images[0].size(), QSize(Pixels(80, 50), Pixels(100, 50)));
-    VerifierGrille(images[0], 50);
+    AcquerirGrilleEntiere();
 }
 
 INSTANTIATE_TEST_SUITE_P(Profondeurs, GrilleEssai,
@@ -195,12 +203,7 @@ TEST_F(SessionEssai, DesParametresApprochesAvantLeDebutNeTrompentPas)
     Regler("fuzzy-parameters", QStringLiteral("oui"));
     Regler("read-limit", QStringLiteral("oui"));
     Regler("read-limit-size", QStringLiteral("100"));
-    Regler("test-picture", QStringLiteral("Grid"));
-    Regler("resolution", QStringLiteral("50"));
-    const auto images = Acquerir();
-    ASSERT_EQ(images.size(), 1u);
-    EXPECT_EQ(images[0].size(), QSize(Pixels(80, 50), Pixels(100, 50)));
-    VerifierGrille(images[0], 50);
+    AcquerirGrilleEntiere();
 }
 
 TEST_F(SessionEssai, LeChargeurDonneSesDixPagesPuisSArrete)

@@ -4,6 +4,7 @@
 
 #include "commun/erreur.h"
 #include "calibration/code_couleur.h"
+#include "support/fichier_essai.h"
 #include "support/separateur.h"
 
 #include <QBuffer>
@@ -251,9 +252,7 @@ protected:
 
     void ecrire(const char *nom, const QByteArray &octets) const
     {
-        QFile f(image(nom));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(octets);
+        ASSERT_TRUE(EcrireFichier(image(nom), octets));
     }
 };
 

@@ -4,6 +4,7 @@
 // scale reads the component with the widest span.
 
 #include "calibration/decodage_couleur.h"
+#include "support/codes_essai.h"
 #include "support/separateur.h"
 
 #include <gtest/gtest.h>
@@ -12,34 +13,9 @@
 
 namespace {
 
-TCodeCouleur ArcEnCiel(int ordre, double mini, double maxi, bool log = false)
-{
-    TCodeCouleur c;
-    c.Definie = 1;
-    c.TypeCodage = CodageArcEnCiel;
-    c.OrdreArcEnCiel = ordre;
-    const CouleursOrdre k = CouleursDeOrdre(ordre);
-    c.CouleurDebut = k.debut;
-    c.CouleurMilieu = k.milieu;
-    c.CouleurFin = k.fin;
-    c.ValeurMin = mini;
-    c.ValeurMax = maxi;
-    c.Logarithmique = log;
-    return c;
-}
+using code_essai::ArcEnCiel;
 
-TCodeCouleur DeuxCouleurs(CouleurWin cmin, CouleurWin cmax, double mini, double maxi, bool log = false)
-{
-    TCodeCouleur c;
-    c.Definie = 1;
-    c.TypeCodage = CodageDeuxCouleurs;
-    c.CouleurMin = cmin;
-    c.CouleurMax = cmax;
-    c.ValeurMin = mini;
-    c.ValeurMax = maxi;
-    c.Logarithmique = log;
-    return c;
-}
+using code_essai::DeuxCouleurs;
 
 constexpr CouleurWin kNoir = CouleurRvb(0, 0, 0);
 constexpr CouleurWin kBlanc = CouleurRvb(255, 255, 255);

@@ -2,6 +2,7 @@
 // at its fixed offset, little-endian, with length-prefixed texts.
 
 #include "calibration/echelle_binaire.h"
+#include "support/echelles_essai.h"
 
 #include <gtest/gtest.h>
 
@@ -52,20 +53,8 @@ TEST(EchelleBinaire, length_scale_puts_factor_at_8_and_unit_at_16)
 
 TEST(EchelleBinaire, cartesian_fields_sit_at_their_offsets)
 {
-    TEchelle e;
-    e.Definie = 1;
-    e.Mode = TEchelle::Cartesien;
-    e.CadreX1 = 1;
-    e.CadreY1 = 2;
-    e.CadreX2 = 300;
-    e.CadreY2 = -4;
-    e.OrigineX = 70000;
-    e.FacteurX = 0.5;
-    e.UniteX = QStringLiteral("s");
-    e.NbAxesY = 3;
-    e.FacteurY = {-2.0, 0.5, 30.0};
-    e.UniteY = {QStringLiteral("a"), QStringLiteral("bb"), QStringLiteral("ccc")};
-    e.OrigineY = {11, 22, 33};
+    const TEchelle e =
+        echelle_essai::Cartesien(1, 2, 300, -4, 70000, 0.5, "s", {{-2.0, "a", 11}, {0.5, "bb", 22}, {30.0, "ccc", 33}});
     const QByteArray b = EchelleEnBinaire(e);
     ASSERT_EQ(b.size(), 168);
     EXPECT_EQ(b.at(4), 1);
@@ -91,16 +80,7 @@ TEST(EchelleBinaire, cartesian_fields_sit_at_their_offsets)
 
 TEST(EchelleBinaire, triangle_names_sit_at_24_45_and_66)
 {
-    TEchelle e;
-    e.Definie = 1;
-    e.Mode = TEchelle::Triangle;
-    e.CoinX = 7;
-    e.CoinY = 8;
-    e.CoteTriangle = 9;
-    e.Sens = 1;
-    e.NomX = QStringLiteral("sable");
-    e.NomY = QStringLiteral("limon");
-    e.NomZ = QStringLiteral("argile");
+    const TEchelle e = echelle_essai::Triangle(7, 8, 9, 1, "sable", "limon", "argile");
     const QByteArray b = EchelleEnBinaire(e);
     EXPECT_EQ(Entier(b, 16), 9);
     EXPECT_EQ(Entier(b, 20), 1);
@@ -112,15 +92,7 @@ TEST(EchelleBinaire, triangle_names_sit_at_24_45_and_66)
 
 TEST(EchelleBinaire, polar_angle_unit_at_16_and_zero_angle_at_20)
 {
-    TEchelle e;
-    e.Definie = 1;
-    e.Mode = TEchelle::Polaire;
-    e.CentreX = 100;
-    e.CentreY = 50;
-    e.UniteAngle = QStringLiteral("de");
-    e.AngleZero = 30;
-    e.FacteurRayon = 0.5;
-    e.UniteRayon = QStringLiteral("µm");
+    const TEchelle e = echelle_essai::Polaire(100, 50, "de", 30, 0.5, "µm");
     const QByteArray b = EchelleEnBinaire(e);
     EXPECT_EQ(b.mid(16, 3), Texte("de"));
     EXPECT_EQ(b.mid(20, 8), OctetsDouble(kTrente));

@@ -6,6 +6,7 @@
 #include "calibration/echelle_annexe.h"
 #include "calibration/echelle_flux.h"
 #include "calibration/echelles_standard.h"
+#include "support/fichier_essai.h"
 #include "support/separateur.h"
 
 #include <QBuffer>
@@ -22,9 +23,7 @@ protected:
 
     void ecrire(const QString &nom, const QByteArray &octets) const
     {
-        QFile f(chemin(nom));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(octets);
+        ASSERT_TRUE(EcrireFichier(chemin(nom), octets));
     }
 
     [[nodiscard]] QByteArray lire(const QString &nom) const

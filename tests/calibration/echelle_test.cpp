@@ -3,6 +3,7 @@
 // and turn anything else into an undefined scale rather than a wrong one.
 
 #include "calibration/echelle.h"
+#include "support/echelles_essai.h"
 #include "support/separateur.h"
 
 #include <gtest/gtest.h>
@@ -11,65 +12,19 @@
 
 namespace {
 
-TEchelle Longueur(double facteur, const QString &unite)
-{
-    TEchelle e;
-    e.Definie = 1;
-    e.Mode = TEchelle::Longueur;
-    e.Facteur = facteur;
-    e.Unite = unite;
-    return e;
-}
-
 TEchelle CartesienDeuxAxes()
 {
-    TEchelle e;
-    e.Definie = 1;
-    e.Mode = TEchelle::Cartesien;
-    e.CadreX1 = 10;
-    e.CadreY1 = 20;
-    e.CadreX2 = 390;
-    e.CadreY2 = 280;
-    e.OrigineX = 40;
-    e.FacteurX = 0.5;
-    e.UniteX = QStringLiteral("s");
-    e.NbAxesY = 2;
-    e.FacteurY[0] = -0.25;
-    e.UniteY[0] = QStringLiteral("m");
-    e.OrigineY[0] = 260;
-    e.FacteurY[1] = -2;
-    e.UniteY[1] = QStringLiteral("°C");
-    e.OrigineY[1] = 250;
-    return e;
+    return echelle_essai::Cartesien(10, 20, 390, 280, 40, 0.5, "s", {{-0.25, "m", 260}, {-2, "°C", 250}});
 }
 
 TEchelle Triangle()
 {
-    TEchelle e;
-    e.Definie = 1;
-    e.Mode = TEchelle::Triangle;
-    e.CoinX = 5;
-    e.CoinY = 300;
-    e.CoteTriangle = 200;
-    e.Sens = 1;
-    e.NomX = QStringLiteral("sable");
-    e.NomY = QStringLiteral("limon");
-    e.NomZ = QStringLiteral("argile");
-    return e;
+    return echelle_essai::Triangle(5, 300, 200, 1, "sable", "limon", "argile");
 }
 
 TEchelle Polaire()
 {
-    TEchelle e;
-    e.Definie = 1;
-    e.Mode = TEchelle::Polaire;
-    e.CentreX = 200;
-    e.CentreY = 150;
-    e.UniteAngle = QStringLiteral("de");
-    e.AngleZero = 30;
-    e.FacteurRayon = 0.5;
-    e.UniteRayon = QStringLiteral("cm");
-    return e;
+    return echelle_essai::Polaire(200, 150, "de", 30, 0.5, "cm");
 }
 
 // Texts below are written with ','; the '.' runs swap the separator.
@@ -101,11 +56,11 @@ std::vector<CasEcriture> CasEcritures()
     radians.UniteAngle = QStringLiteral("Rd");
     radians.AngleZero = 1.571;
     return {
-        {"length_scale_in_mm", Longueur(0.0254, QStringLiteral("mm")), QStringLiteral("<SCALE=0;0,0254;mm;>")},
+        {"length_scale_in_mm", echelle_essai::Longueur(0.0254, "mm"), QStringLiteral("<SCALE=0;0,0254;mm;>")},
         {"default_scale", EchelleParDefaut(), QStringLiteral("<SCALE=0;1;pixels;>")},
-        {"tiny_factor_in_scientific_notation", Longueur(1.2e-5, QStringLiteral("m")), QStringLiteral("<SCALE=0;1,2E-5;m;>")},
-        {"large_factor_rounded_to_four_digits", Longueur(12345, QStringLiteral("nm")), QStringLiteral("<SCALE=0;1,235E4;nm;>"), 12350},
-        {"scanner_300_dpi_keeps_four_digits", Longueur(25.4 / 300, QStringLiteral("mm")), QStringLiteral("<SCALE=0;0,08467;mm;>"), 0.08467},
+        {"tiny_factor_in_scientific_notation", echelle_essai::Longueur(1.2e-5, "m"), QStringLiteral("<SCALE=0;1,2E-5;m;>")},
+        {"large_factor_rounded_to_four_digits", echelle_essai::Longueur(12345, "nm"), QStringLiteral("<SCALE=0;1,235E4;nm;>"), 12350},
+        {"scanner_300_dpi_keeps_four_digits", echelle_essai::Longueur(25.4 / 300, "mm"), QStringLiteral("<SCALE=0;0,08467;mm;>"), 0.08467},
         {"cartesian_with_two_y_axes_has_no_third_group", CartesienDeuxAxes(),
          QStringLiteral("<SCALE=1;10;20;390;280;40;0,5;s;2;-0,25;m;260;-2;°C;250;>")},
         {"cartesian_with_three_y_axes", troisAxes,

@@ -5,6 +5,7 @@
 #include "calibration/decodage_couleur.h"
 #include "calibration/recoloration.h"
 #include "commun/erreur.h"
+#include "support/codes_essai.h"
 
 #include <QImage>
 
@@ -20,30 +21,12 @@ namespace {
 
 TCodeCouleur ArcEnCielBvr(bool logarithmique = false)
 {
-    TCodeCouleur c;
-    c.Definie = 1;
-    c.TypeCodage = CodageArcEnCiel;
-    c.OrdreArcEnCiel = 0; // "&Bleu-Vert-Rouge"
-    const CouleursOrdre k = CouleursDeOrdre(0);
-    c.CouleurDebut = k.debut;
-    c.CouleurMilieu = k.milieu;
-    c.CouleurFin = k.fin;
-    c.ValeurMin = 1;
-    c.ValeurMax = 100;
-    c.Logarithmique = logarithmique;
-    return c;
+    return code_essai::ArcEnCiel(0, 1, 100, logarithmique); // order 0: "&Bleu-Vert-Rouge"
 }
 
 TCodeCouleur DeuxCouleurs(CouleurWin mini, CouleurWin maxi)
 {
-    TCodeCouleur c;
-    c.Definie = 1;
-    c.TypeCodage = CodageDeuxCouleurs;
-    c.CouleurMin = mini;
-    c.CouleurMax = maxi;
-    c.ValeurMin = 0;
-    c.ValeurMax = 10;
-    return c;
+    return code_essai::DeuxCouleurs(mini, maxi, 0, 10);
 }
 
 TCodeCouleur Tableau()

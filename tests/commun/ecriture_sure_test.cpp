@@ -3,6 +3,7 @@
 
 #include "commun/erreur.h"
 #include "commun/ecriture_sure.h"
+#include "support/fichier_essai.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,9 +20,7 @@ protected:
     {
         ASSERT_TRUE(dossier_.isValid());
         chemin_ = dossier_.filePath(QStringLiteral("travail.kpt"));
-        QFile f(chemin_);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("ancien contenu");
+        ASSERT_TRUE(EcrireFichier(chemin_, "ancien contenu"));
     }
 
     [[nodiscard]] QByteArray Contenu() const

@@ -1,6 +1,7 @@
 // Drawing on a document through the pointer: elements made at release,
 // undo, deletion and rebuilding of the drawing layer.
 
+#include "document/document_blanc_essai.h"
 #include "document/dessins_document.h"
 #include "document/pointeur_dessin.h"
 
@@ -12,12 +13,7 @@ class DessinDocument : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        doc.image = QImage(60, 40, QImage::Format_ARGB32);
-        doc.image.fill(0xFFFFFFFFu);
-        doc.CreerCoucheProvisoire();
-        doc.CreerCoucheDessin();
-        reglages.CouleurCrayon = 0xFF0000FF;
-        reglages.RebatirPointe();
+        PreparerDocumentBlanc(doc, reglages, 60, 40);
     }
 
     void Geste(int outil, QPoint de, QPoint a)

@@ -12,6 +12,7 @@
 #include "document/image_document.h"
 #include "document/ouverture_document.h"
 #include "drawing/reglages_dessin.h"
+#include "support/dessins_essai.h"
 
 #include <QDir>
 #include <QFile>
@@ -177,15 +178,7 @@ TEST_F(Enregistrement, UnDocumentSansFondRouvertDonneSaCouleurDeFondAuProgramme)
 
 TEST_F(Enregistrement, UnDocumentRouvertRedessineSesElements)
 {
-    auto trait = std::make_unique<TDessin>();
-    trait->Genre = GenreTrait;
-    trait->X1 = 2;
-    trait->Y1 = 5;
-    trait->X2 = 17;
-    trait->Y2 = 5;
-    trait->Opacite = 255;
-    trait->Couleur = 0xFF0000FF;
-    document_.dessins.AjouterElement(QStringLiteral("Trait 1"), std::move(trait));
+    document_.dessins.AjouterElement(QStringLiteral("Trait 1"), TraitOpaque(2, 5, 17, 5, 0xFF0000FF));
     const QString chemin = Chemin(QStringLiteral("dessin.kpt"));
     options_.codage = CodageImage::Bmp;
     (void)EnregistrerDocument(document_, chemin, options_);

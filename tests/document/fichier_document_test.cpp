@@ -4,6 +4,9 @@
 
 #include "commun/erreur.h"
 #include "document/fichier_document.h"
+#include "support/echelles_essai.h"
+#include "support/fichier_essai.h"
+#include "support/images_essai.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -30,13 +33,6 @@ QByteArray Ecrire(const DocumentAEcrire &doc, CodageImage codage, QRgb fond = 0x
     return octets;
 }
 
-QImage ImageUnie(int largeur, int hauteur, QRgb couleur)
-{
-    QImage image(largeur, hauteur, QImage::Format_ARGB32);
-    image.fill(couleur);
-    return image;
-}
-
 // A small picture with flat areas, a gradient and a half-transparent corner.
 QImage ImageVariee(bool opaque)
 {
@@ -57,11 +53,7 @@ TEST(FichierDocument, UnNouveauDocumentSansFondDonneLesOctetsAttendus)
     // A 640 x 480 "Nouveau" never drawn on: default scale, no colour code.
     const QStringList libres;
     const TListeDessins dessins;
-    TEchelle echelle;
-    echelle.Definie = 1;
-    echelle.Mode = 0;
-    echelle.Facteur = 1.0;
-    echelle.Unite = QStringLiteral("pixels");
+    const TEchelle echelle = echelle_essai::Longueur(1.0, "pixels");
     TCodeCouleur code;
     const QImage image = ImageUnie(640, 480, 0xFF102030);
     const QByteArray octets = Ecrire({libres, dessins, echelle, code, image}, CodageImage::Non, 0xFF102030);
@@ -154,21 +146,7 @@ TListeDessins TousLesGenres()
 
 TEchelle EchelleCartesienne()
 {
-    TEchelle e;
-    e.Definie = 1;
-    e.Mode = TEchelle::Cartesien;
-    e.CadreX1 = 5;
-    e.CadreY1 = 6;
-    e.CadreX2 = 35;
-    e.CadreY2 = 28;
-    e.OrigineX = 10;
-    e.FacteurX = 0.25;
-    e.UniteX = QStringLiteral("s");
-    e.NbAxesY = 2;
-    e.FacteurY = {-0.5, 12.5, 1.0};
-    e.UniteY = {QStringLiteral("°C"), QStringLiteral("Pa"), QString()};
-    e.OrigineY = {27, 20, 0};
-    return e;
+    return echelle_essai::Cartesien(5, 6, 35, 28, 10, 0.25, "s", {{-0.5, "°C", 27}, {12.5, "Pa", 20}});
 }
 
 TCodeCouleur CodeDuGenre(int genre)
@@ -392,10 +370,7 @@ TEST(FichierDocument, LErreurDeLectureNommeLeFichier)
 {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("abime.kpt"));
-    QFile f(chemin);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray("\x01\x05\x00" "ab", 5));
-    f.close();
+    ASSERT_TRUE(EcrireFichier(chemin, QByteArray("\x01\x05\x00" "ab", 5)));
     try {
         (void)LireFichierDocument(chemin);
         FAIL() << "accepté";

@@ -1,6 +1,7 @@
 // Merging every layer into the image, and how the grid lives in the drawing
 // layer: gone at a rebuild, kept by erasing an empty element list.
 
+#include "document/document_blanc_essai.h"
 #include "document/dessins_document.h"
 #include "document/fusion_couches.h"
 #include "document/pointeur_dessin.h"
@@ -14,12 +15,7 @@ class FusionCouches : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        doc.image = QImage(100, 60, QImage::Format_ARGB32);
-        doc.image.fill(0xFFFFFFFFu);
-        doc.CreerCoucheProvisoire();
-        doc.CreerCoucheDessin();
-        reglages.CouleurCrayon = 0xFF0000FF;
-        reglages.RebatirPointe();
+        PreparerDocumentBlanc(doc, reglages, 100, 60);
     }
 
     void Ligne(QPoint de, QPoint a)

@@ -5,6 +5,7 @@
 #include "commun/erreur.h"
 #include "document/nom_fichier_annexe.h"
 #include "document/ouverture_document.h"
+#include "support/fichier_essai.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -131,10 +132,7 @@ TEST(OuvrirDocument, throws_for_a_picture_it_cannot_decode)
 {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("faux.png"));
-    QFile f(chemin);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("pas une image");
-    f.close();
+    ASSERT_TRUE(EcrireFichier(chemin, "pas une image"));
     EXPECT_THROW((void)OuvrirDocument(chemin, 0), ErreurDecodage);
 }
 

@@ -6,6 +6,7 @@
 #include "document/dessins_document.h"
 #include "document/placement_flottant.h"
 #include "drawing/element_texte.h"
+#include "support/dessins_essai.h"
 
 #include <gtest/gtest.h>
 
@@ -148,13 +149,7 @@ TEST_F(Placement, a_measurement_line_is_discarded_and_an_unmerged_drawing_merged
 TEST_F(Placement, undo_removes_the_text_and_a_rebuild_draws_it_again_where_it_was_placed)
 {
     const ContexteDessin contexte;
-    auto trait = std::make_unique<TDessin>();
-    trait->Genre = GenreTrait;
-    trait->Opacite = 255;
-    trait->X1 = 100;
-    trait->Y1 = 75;
-    trait->X2 = 150;
-    trait->Y2 = 75;
+    auto trait = TraitOpaque(100, 75, 150, 75);
     Dessiner(*trait, doc.image, doc.coucheDessin, contexte);
     AjouterElementNomme(doc, std::move(trait));
 

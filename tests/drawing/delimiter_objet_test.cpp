@@ -1,6 +1,8 @@
 // Object growth and contour tracing: border points, clockwise contours that
 // close on their start point, and the limits of the front and the contour.
 
+#include "support/nom_cas.h"
+
 #include "drawing/delimiter_objet.h"
 
 #include <gtest/gtest.h>
@@ -94,12 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                    3,
                    3,
                    {{1, 2}, {1, 1}, {2, 1}, {3, 1}, {2, 1}, {1, 2}, {2, 3}, {3, 3}, {2, 3}, {1, 3}, {1, 2}}}),
-    [](const testing::TestParamInfo<CasContour> &info) {
-        std::string nom;
-        for (const char *p = info.param.nom; *p; ++p)
-            nom += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-        return nom;
-    });
+    NomDuCas());
 
 TEST(DelimiterObjet, WritesTheObjectAndMarksBorderSidesInTheVisitedMap)
 {

@@ -36,6 +36,15 @@ TDessin Lu(const QByteArray &octets)
     return d;
 }
 
+// Reads one record from the bytes (for the errors it throws).
+void LireOctets(QByteArray octets)
+{
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::ReadOnly);
+    TDessin d;
+    Lire(d, tampon);
+}
+
 struct CasEnregistrement {
     const char *nom;
     TDessin dessin;
@@ -176,13 +185,8 @@ TEST_P(EnregistrementDessin, ReadsBackTheElementItWasWrittenFrom)
 TEST_P(EnregistrementDessin, RefusesEveryTruncationWithADecodingError)
 {
     const QByteArray complet = Hex(GetParam().octets);
-    for (qsizetype n = 0; n < complet.size(); ++n) {
-        QByteArray tronque = complet.left(n);
-        QBuffer tampon(&tronque);
-        tampon.open(QIODevice::ReadOnly);
-        TDessin d;
-        EXPECT_THROW(Lire(d, tampon), ErreurDecodage) << "cut after " << n << " bytes";
-    }
+    for (qsizetype n = 0; n < complet.size(); ++n)
+        EXPECT_THROW(LireOctets(complet.left(n)), ErreurDecodage) << "cut after " << n << " bytes";
 }
 
 INSTANTIATE_TEST_SUITE_P(ParGenre, EnregistrementDessin, ::testing::ValuesIn(CasEnregistrements));
@@ -209,10 +213,7 @@ TEST(EnregistrementDessin, RefusesAKindOutOfRange)
     for (int genre : {4, 10, 255}) {
         QByteArray octets = Ecrit(Forme(2));
         octets[0] = static_cast<char>(genre);
-        QBuffer tampon(&octets);
-        tampon.open(QIODevice::ReadOnly);
-        TDessin d;
-        EXPECT_THROW(Lire(d, tampon), ErreurDecodage) << genre;
+        EXPECT_THROW(LireOctets(octets), ErreurDecodage) << genre;
     }
 }
 
@@ -226,12 +227,9 @@ TEST(EnregistrementDessin, ReadsAnyNonZeroTransparentByteAsTrue)
 TEST(EnregistrementDessin, RefusesAPointCountTheFileCannotHold)
 {
     // A pencil stroke announcing 65535 points and holding one.
-    QByteArray octets = Hex("00 00 00 00 01  0000 0000 0000 0000 0000 0000 0000  00 00 ff  00000000 000000ff ffffffff"
-                            "  00 00 0100 ffff 0100 0100");
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::ReadOnly);
-    TDessin d;
-    EXPECT_THROW(Lire(d, tampon), ErreurDecodage);
+    const QByteArray octets = Hex("00 00 00 00 01  0000 0000 0000 0000 0000 0000 0000  00 00 ff  00000000 000000ff ffffffff"
+                                  "  00 00 0100 ffff 0100 0100");
+    EXPECT_THROW(LireOctets(octets), ErreurDecodage);
 }
 
 // The drawing block.
@@ -245,6 +243,14 @@ QByteArray Bloc(const TListeDessins &liste, int *omis = nullptr)
     if (omis)
         *omis = n;
     return octets;
+}
+
+// Reads a drawing block from the bytes into the list.
+void LireBloc(QByteArray octets, TListeDessins &liste)
+{
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::ReadOnly);
+    LireDessins(tampon, liste);
 }
 
 TEST(BlocDessins, AnEmptyListWritesACountOfZero)
@@ -262,12 +268,9 @@ TEST(BlocDessins, WritesTheCountThenEachNameAndRecord)
     const QByteArray attendu = Hex("0200") + "\x07" "Trait 1" + Ecrit(Trait()) + "\x08" "Cercle 2" + Ecrit(Forme(3));
     EXPECT_EQ(Bloc(liste), attendu);
 
-    QByteArray octets = attendu;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::ReadOnly);
     TListeDessins relue;
     relue.AjouterElement(QStringLiteral("ancien"), std::make_unique<TDessin>());
-    LireDessins(tampon, relue);
+    LireBloc(attendu, relue);
     ASSERT_EQ(relue.Nombre(), 2);
     EXPECT_EQ(relue.NomNumero(0), QStringLiteral("Trait 1"));
     EXPECT_EQ(*relue.ElementNumero(1), Forme(3));
@@ -289,11 +292,8 @@ TEST(BlocDessins, LeavesOutFillsOnChannelsAndReportsThem)
 
 TEST(BlocDessins, ABlockAnnouncingMoreElementsThanItHoldsIsRefusedWithoutAllocating)
 {
-    QByteArray octets = Hex("ffff") + "\x01" "a" + Ecrit(Trait());
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::ReadOnly);
     TListeDessins liste;
-    EXPECT_THROW(LireDessins(tampon, liste), ErreurDecodage);
+    EXPECT_THROW(LireBloc(Hex("ffff") + "\x01" "a" + Ecrit(Trait()), liste), ErreurDecodage);
 }
 
 TEST(BlocDessins, AnErrorKeepsTheElementsReadBeforeIt)
@@ -301,10 +301,8 @@ TEST(BlocDessins, AnErrorKeepsTheElementsReadBeforeIt)
     QByteArray octets = Hex("0200") + "\x01" "a" + Ecrit(Trait()) + "\x01" "b" + Ecrit(Forme(3)).left(20)
                         + QByteArray(40, '\0');
     octets[2 + 2 + 34 + 2] = 4; // second element of kind 4
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::ReadOnly);
     TListeDessins liste;
-    EXPECT_THROW(LireDessins(tampon, liste), ErreurDecodage);
+    EXPECT_THROW(LireBloc(octets, liste), ErreurDecodage);
     ASSERT_EQ(liste.Nombre(), 1);
     EXPECT_EQ(*liste.ElementNumero(0), Trait());
 }

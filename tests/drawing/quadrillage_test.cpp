@@ -3,6 +3,7 @@
 
 #include "commun/erreur.h"
 #include "drawing/quadrillage.h"
+#include "support/echelles_essai.h"
 
 #include <gtest/gtest.h>
 
@@ -120,15 +121,7 @@ void PrintTo(const CasMaille &c, std::ostream *os)
     *os << c.nom;
 }
 
-TEchelle Longueur(double f, const char *unite)
-{
-    TEchelle e;
-    e.Definie = 1;
-    e.Mode = TEchelle::Longueur;
-    e.Facteur = f;
-    e.Unite = QString::fromUtf8(unite);
-    return e;
-}
+using echelle_essai::Longueur;
 
 class Mailles : public testing::TestWithParam<CasMaille> {};
 

@@ -38,6 +38,35 @@ TDessin Element(int genre)
     return d;
 }
 
+// An element drawn from (x1, y1) to (x2, y2): line, rectangle, pencil.
+TDessin Entre(int genre, int x1, int y1, int x2, int y2)
+{
+    TDessin d = Element(genre);
+    d.X1 = static_cast<std::int16_t>(x1);
+    d.Y1 = static_cast<std::int16_t>(y1);
+    d.X2 = static_cast<std::int16_t>(x2);
+    d.Y2 = static_cast<std::int16_t>(y2);
+    return d;
+}
+
+// An element anchored at (x, y): circle of that radius, dot, fill seed.
+TDessin Ancre(int genre, int x, int y, int rayon = 0)
+{
+    TDessin d = Element(genre);
+    d.XAncre = static_cast<std::int16_t>(x);
+    d.YAncre = static_cast<std::int16_t>(y);
+    d.Rayon = static_cast<std::int16_t>(rayon);
+    return d;
+}
+
+// The element drawn on a transparent layer of l × h, without an image.
+QImage Rendu(const TDessin &d, int l = 40, int h = 40)
+{
+    QImage couche = Vide(l, h);
+    Dessiner(d, QImage(), couche);
+    return couche;
+}
+
 struct CasTirets {
     const char *nom;
     int epaisseur;
@@ -60,13 +89,9 @@ class TiretsRectangle : public ::testing::TestWithParam<CasTirets> {};
 TEST_P(TiretsRectangle, FollowAbsoluteImageCoordinates)
 {
     const CasTirets &c = GetParam();
-    TDessin d = Element(GenreRectangle);
+    TDessin d = Entre(GenreRectangle, c.x1, 5, 30, 30);
     d.Style = 1;
     d.Epaisseur = static_cast<std::uint8_t>(c.epaisseur);
-    d.X1 = static_cast<std::int16_t>(c.x1);
-    d.Y1 = 5;
-    d.X2 = 30;
-    d.Y2 = 30;
     QImage couche = Vide();
     ASSERT_TRUE(Dessiner(d, QImage(), couche));
     const std::string attendu = c.attendu;
@@ -81,14 +106,9 @@ INSTANTIATE_TEST_SUITE_P(Cas, TiretsRectangle, ::testing::ValuesIn(CasTiretsRect
 
 TEST(RectangleDessine, IsThickenedByTheWidthOnBothSides)
 {
-    TDessin d = Element(GenreRectangle);
+    TDessin d = Entre(GenreRectangle, 20, 20, 10, 10);
     d.Epaisseur = 2;
-    d.X1 = 20;
-    d.Y1 = 20;
-    d.X2 = 10;
-    d.Y2 = 10;
-    QImage couche = Vide();
-    Dessiner(d, QImage(), couche);
+    const QImage couche = Rendu(d);
     for (int x : {8, 12, 18, 22})
         EXPECT_EQ(couche.pixel(x, 15), Noir) << x;
     for (int x : {7, 13, 17, 23})
@@ -97,15 +117,10 @@ TEST(RectangleDessine, IsThickenedByTheWidthOnBothSides)
 
 TEST(RectangleDessine, ADashedOutlineKeepsItsFillInside)
 {
-    TDessin d = Element(GenreRectangle);
+    TDessin d = Entre(GenreRectangle, 10, 10, 30, 30);
     d.Style = 1;
     d.Motif = 1;
-    d.X1 = 10;
-    d.Y1 = 10;
-    d.X2 = 30;
-    d.Y2 = 30;
-    QImage couche = Vide();
-    Dessiner(d, QImage(), couche);
+    const QImage couche = Rendu(d);
     EXPECT_EQ(couche.pixel(20, 20), Noir);
     EXPECT_EQ(couche.pixel(14, 10), PresqueTransparent(Noir)) << "a gap of the dashes";
     EXPECT_EQ(qAlpha(couche.pixel(14, 9)), 0) << "the fill must not leak through the gap";
@@ -114,14 +129,10 @@ TEST(RectangleDessine, ADashedOutlineKeepsItsFillInside)
 
 TEST(RectangleDessine, IsNotFilledWhenItsInsideIsTooSmall)
 {
-    TDessin d = Element(GenreRectangle);
+    // x2 - x1 = 2w + 1: the seed (11, 11) would lie on the outline
+    TDessin d = Entre(GenreRectangle, 10, 10, 11, 30);
     d.Motif = 1;
-    d.X1 = 10;
-    d.Y1 = 10;
-    d.X2 = 11; // x2 - x1 = 2w + 1: the seed (11, 11) would lie on the outline
-    d.Y2 = 30;
-    QImage couche = Vide();
-    Dessiner(d, QImage(), couche);
+    const QImage couche = Rendu(d);
     EXPECT_EQ(qAlpha(couche.pixel(5, 5)), 0) << "a fill from the outline would have run outside";
 }
 
@@ -144,13 +155,9 @@ class HachuresCercle : public ::testing::TestWithParam<CasHachures> {};
 
 TEST_P(HachuresCercle, FillTheInsideWithTheirSpacing)
 {
-    TDessin d = Element(GenreCercle);
+    TDessin d = Ancre(GenreCercle, 20, 20, 12);
     d.Motif = static_cast<std::uint8_t>(GetParam().motif);
-    d.XAncre = 20;
-    d.YAncre = 20;
-    d.Rayon = 12;
-    QImage couche = Vide();
-    Dessiner(d, QImage(), couche);
+    const QImage couche = Rendu(d);
     EXPECT_EQ(couche.pixel(GetParam().couleur), Noir);
     EXPECT_EQ(couche.pixel(GetParam().trou), PresqueTransparent(Noir));
     EXPECT_EQ(qAlpha(couche.pixel(2, 2)), 0);
@@ -160,12 +167,7 @@ INSTANTIATE_TEST_SUITE_P(Cas, HachuresCercle, ::testing::ValuesIn(CasHachuresCer
 
 TEST(CercleDessine, OfWidthZeroPutsItsSevenRPointsOnTheCircle)
 {
-    TDessin d = Element(GenreCercle);
-    d.XAncre = 20;
-    d.YAncre = 20;
-    d.Rayon = 10;
-    QImage couche = Vide();
-    Dessiner(d, QImage(), couche);
+    const QImage couche = Rendu(Ancre(GenreCercle, 20, 20, 10));
     std::set<std::pair<int, int>> attendus;
     for (int u = 0; u < 70; ++u) {
         const double t = u * 2 * M_PI / 70;
@@ -184,13 +186,9 @@ TEST(CercleDessine, OfWidthZeroPutsItsSevenRPointsOnTheCircle)
 
 TEST(CercleDessine, ADashedCircleOfWidthZeroAlternatesFourPoints)
 {
-    TDessin d = Element(GenreCercle);
+    TDessin d = Ancre(GenreCercle, 20, 20, 10);
     d.Style = 1;
-    d.XAncre = 20;
-    d.YAncre = 20;
-    d.Rayon = 10;
-    QImage couche = Vide();
-    Dessiner(d, QImage(), couche);
+    const QImage couche = Rendu(d);
     EXPECT_EQ(couche.pixel(30, 20), Noir) << "u = 0";
     // u = 35 lies half-way round, in a gap (35 / 4 = 8.75).
     EXPECT_EQ(couche.pixel(10, 20), PresqueTransparent(Noir));
@@ -198,14 +196,10 @@ TEST(CercleDessine, ADashedCircleOfWidthZeroAlternatesFourPoints)
 
 TEST(CercleDessine, IsNotFilledWhenTheWidthReachesTheRadius)
 {
-    TDessin d = Element(GenreCercle);
+    TDessin d = Ancre(GenreCercle, 20, 20, 3);
     d.Motif = 1;
-    d.XAncre = 20;
-    d.YAncre = 20;
-    d.Rayon = 3;
     d.Epaisseur = 3;
-    QImage couche = Vide();
-    Dessiner(d, QImage(), couche);
+    const QImage couche = Rendu(d);
     EXPECT_EQ(qAlpha(couche.pixel(2, 2)), 0);
     EXPECT_NE(qAlpha(couche.pixel(20, 23)), 0);
 }
@@ -234,11 +228,9 @@ INSTANTIATE_TEST_SUITE_P(Largeurs, EmboutDessine, ::testing::Values(0, 1, 2, 5, 
 
 TEST(TraitDessine, OfZeroLengthDrawsNothing)
 {
-    TDessin d = Element(GenreTrait);
+    TDessin d = Entre(GenreTrait, 12, 7, 12, 7);
     d.Epaisseur = 3;
     d.Fleche = 2;
-    d.X1 = d.X2 = 12;
-    d.Y1 = d.Y2 = 7;
     QImage couche = Vide();
     EXPECT_TRUE(Dessiner(d, QImage(), couche));
     EXPECT_TRUE(Transparente(couche));
@@ -246,14 +238,9 @@ TEST(TraitDessine, OfZeroLengthDrawsNothing)
 
 TEST(TraitDessine, IsTwoWPlusOnePixelsThick)
 {
-    TDessin d = Element(GenreTrait);
+    TDessin d = Entre(GenreTrait, 5, 20, 35, 20);
     d.Epaisseur = 1;
-    d.X1 = 5;
-    d.Y1 = 20;
-    d.X2 = 35;
-    d.Y2 = 20;
-    QImage couche = Vide();
-    Dessiner(d, QImage(), couche);
+    const QImage couche = Rendu(d);
     for (int y : {19, 20, 21})
         EXPECT_GE(qAlpha(couche.pixel(20, y)), 250) << y;
     for (int y : {17, 23})
@@ -262,39 +249,27 @@ TEST(TraitDessine, IsTwoWPlusOnePixelsThick)
 
 TEST(TraitDessine, CarriesItsArrowheadAtTheEndAndBothEndsInDoubleMode)
 {
-    TDessin d = Element(GenreTrait);
-    d.X1 = 10;
-    d.Y1 = 20;
-    d.X2 = 30;
-    d.Y2 = 20;
+    TDessin d = Entre(GenreTrait, 10, 20, 30, 20);
     // Head side 7 at 45°: the wings end at (x2 - 5, y2 ± 5).
-    QImage sans = Vide();
-    Dessiner(d, QImage(), sans);
+    const QImage sans = Rendu(d);
     EXPECT_EQ(qAlpha(sans.pixel(25, 25)), 0);
     d.Fleche = 1;
-    QImage simple = Vide();
-    Dessiner(d, QImage(), simple);
+    const QImage simple = Rendu(d);
     EXPECT_GT(qAlpha(simple.pixel(25, 25)), 100);
     EXPECT_GT(qAlpha(simple.pixel(25, 15)), 100);
     EXPECT_EQ(qAlpha(simple.pixel(15, 25)), 0);
     d.Fleche = 2;
-    QImage double_ = Vide();
-    Dessiner(d, QImage(), double_);
+    const QImage double_ = Rendu(d);
     EXPECT_GT(qAlpha(double_.pixel(15, 25)), 100);
     EXPECT_GT(qAlpha(double_.pixel(15, 15)), 100);
 }
 
 TEST(DessinLibre, CarriesItsCapStampsAtBothEnds)
 {
-    TDessin d = Element(GenreCrayon);
+    TDessin d = Entre(GenreCrayon, 10, 10, 30, 10);
     d.Epaisseur = 3;
-    d.X1 = 10;
-    d.Y1 = 10;
-    d.X2 = 30;
-    d.Y2 = 10;
     d.Trace.listes = {{{10 * 65536, 10 * 65536}, {30 * 65536, 10 * 65536}}};
-    QImage couche = Vide();
-    Dessiner(d, QImage(), couche);
+    const QImage couche = Rendu(d);
     EXPECT_EQ(couche.pixel(7, 10), Noir);
     EXPECT_EQ(couche.pixel(10, 13), Noir);
     EXPECT_EQ(qAlpha(couche.pixel(20, 15)), 0);
@@ -302,12 +277,9 @@ TEST(DessinLibre, CarriesItsCapStampsAtBothEnds)
 
 TEST(PointDessine, IsTheCapStampAtTheAnchor)
 {
-    TDessin d = Element(GenrePoint);
+    TDessin d = Ancre(GenrePoint, 3, 4);
     d.Epaisseur = 2;
-    d.XAncre = 3;
-    d.YAncre = 4;
-    QImage couche = Vide(10, 10);
-    Dessiner(d, QImage(), couche);
+    const QImage couche = Rendu(d, 10, 10);
     EXPECT_EQ(couche.pixel(3, 6), Noir);
     EXPECT_EQ(couche.pixel(1, 4), Noir);
     EXPECT_EQ(qAlpha(couche.pixel(3, 7)), 0);
@@ -315,11 +287,9 @@ TEST(PointDessine, IsTheCapStampAtTheAnchor)
 
 TEST(RemplissageDessine, UsesTheDrawingOpacityAndPatternZeroPaintsAll)
 {
-    TDessin d = Element(GenreRemplissage);
+    TDessin d = Ancre(GenreRemplissage, 1, 1);
     d.Couleur = 0xFF00FF00;
     d.Motif = 0;
-    d.XAncre = 1;
-    d.YAncre = 1;
     d.Conditions = {{{0, 3, 0, 255, 255}}};
     QImage image(4, 4, QImage::Format_ARGB32);
     image.fill(0xFF123456u);

@@ -4,6 +4,7 @@
 #include "calibration/echelle.h"
 #include "document/image_document.h"
 #include "measure/lecture_position.h"
+#include "support/echelles_essai.h"
 #include "support/separateur.h"
 
 #include <gtest/gtest.h>
@@ -14,21 +15,7 @@ namespace {
 
 TEchelle Cartesien()
 {
-    TEchelle e;
-    e.Definie = 1;
-    e.Mode = TEchelle::Cartesien;
-    e.CadreX1 = 0;
-    e.CadreY1 = 0;
-    e.CadreX2 = 100;
-    e.CadreY2 = 100;
-    e.OrigineX = 20;
-    e.FacteurX = 0.5;
-    e.UniteX = QStringLiteral("s");
-    e.NbAxesY = 1;
-    e.FacteurY[0] = -0.1;
-    e.UniteY[0] = QStringLiteral("m");
-    e.OrigineY[0] = 100;
-    return e;
+    return echelle_essai::Cartesien(0, 0, 100, 100, 20, 0.5, "s", {{-0.1, "m", 100}});
 }
 
 TEchelle CartesienDeuxAxes()
@@ -43,31 +30,12 @@ TEchelle CartesienDeuxAxes()
 
 TEchelle Triangle(int sens)
 {
-    TEchelle e;
-    e.Definie = 1;
-    e.Mode = TEchelle::Triangle;
-    e.CoinX = 0;
-    e.CoinY = 100;
-    e.CoteTriangle = 100;
-    e.Sens = sens;
-    e.NomX = QStringLiteral("X");
-    e.NomY = QStringLiteral("Y");
-    e.NomZ = QStringLiteral("Z");
-    return e;
+    return echelle_essai::Triangle(0, 100, 100, sens, "X", "Y", "Z");
 }
 
 TEchelle Polaire(double angleZero, const char *unite = "de")
 {
-    TEchelle e;
-    e.Definie = 1;
-    e.Mode = TEchelle::Polaire;
-    e.CentreX = 100;
-    e.CentreY = 100;
-    e.UniteAngle = QString::fromLatin1(unite);
-    e.AngleZero = angleZero;
-    e.FacteurRayon = 0.5;
-    e.UniteRayon = QStringLiteral("cm");
-    return e;
+    return echelle_essai::Polaire(100, 100, unite, angleZero, 0.5, "cm");
 }
 
 struct CasLecture {

@@ -3,6 +3,7 @@
 
 #include "document/image_document.h"
 #include "measure/profil_intensite.h"
+#include "support/images_essai.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +12,6 @@
 #include <string>
 
 namespace {
-
-QImage Uni(int largeur, int hauteur, QRgb couleur)
-{
-    QImage image(largeur, hauteur, QImage::Format_ARGB32);
-    image.fill(couleur);
-    return image;
-}
 
 struct CasLongueur {
     std::string nom;
@@ -37,7 +31,7 @@ class LongueurProfilTest : public ::testing::TestWithParam<CasLongueur> {};
 TEST_P(LongueurProfilTest, LineGivesTheExpectedNumberOfSamplesOrIsRefused)
 {
     const CasLongueur &c = GetParam();
-    const QImage image = Uni(200, 200, 0xFFFFFFFF);
+    const QImage image = ImageUnie(200, 200, 0xFFFFFFFF);
     SommesBande s;
     s.n = -7;
     EXPECT_EQ(EchantillonnerBande(image, c.a, c.b, 0, s), c.etat);
@@ -124,7 +118,7 @@ TEST(EchantillonnerBandeTest, VerticalBandSpansAcrossColumns)
 
 TEST(EchantillonnerBandeTest, PixelsOutsideThePictureAddNothing)
 {
-    const QImage image = Uni(30, 30, 0xFFFFFFFF);
+    const QImage image = ImageUnie(30, 30, 0xFFFFFFFF);
     SommesBande s;
     // Along the top row with a band of 3: the row above is outside.
     ASSERT_EQ(EchantillonnerBande(image, {0, 0}, {20, 0}, 1, s), EtatProfil::Echantillonne);
@@ -138,10 +132,10 @@ TEST(EchantillonnerBandeTest, PixelsOutsideThePictureAddNothing)
 TEST(EchantillonnerBandeTest, TinyPicturesSampleWithoutFault)
 {
     SommesBande s;
-    ASSERT_EQ(EchantillonnerBande(Uni(1, 1, 0xFF102030), {0, 0}, {0, 40}, 50, s), EtatProfil::Echantillonne);
+    ASSERT_EQ(EchantillonnerBande(ImageUnie(1, 1, 0xFF102030), {0, 0}, {0, 40}, 50, s), EtatProfil::Echantillonne);
     EXPECT_EQ(s.canaux[0][0], 0x10);
     EXPECT_EQ(s.canaux[2][1], 0);
-    ASSERT_EQ(EchantillonnerBande(Uni(32767, 1, 0xFFFFFFFF), {0, 0}, {32766, 0}, 50, s), EtatProfil::Echantillonne);
+    ASSERT_EQ(EchantillonnerBande(ImageUnie(32767, 1, 0xFFFFFFFF), {0, 0}, {32766, 0}, 50, s), EtatProfil::Echantillonne);
     EXPECT_EQ(s.n, 32766);
     EXPECT_EQ(s.canaux[0][32766], 255);
 }
@@ -225,7 +219,7 @@ TEST(EchantillonnerBandeTest, SamplerMatchesThePixelByPixelRuleOnManyLines)
 TEST(EchantillonnerProfilTest, DocumentKeepsTheSumsOfItsLastLine)
 {
     ImageDocument doc;
-    doc.image = Uni(50, 50, 0xFF808080);
+    doc.image = ImageUnie(50, 50, 0xFF808080);
     doc.mesure.pointAppui = {5, 5};
     doc.mesure.pointCourant = {45, 5};
     ASSERT_EQ(EchantillonnerProfil(doc, 1), EtatProfil::Echantillonne);
@@ -277,7 +271,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(QuantiteProfilTest2, EvenWidthSamplesOnePixelFewerButDividesByItsWidth)
 {
     SommesBande s;
-    ASSERT_EQ(EchantillonnerBande(Uni(40, 40, 0xFFFFFFFF), {5, 20}, {30, 20}, (4 - 1) / 2, s),
+    ASSERT_EQ(EchantillonnerBande(ImageUnie(40, 40, 0xFFFFFFFF), {5, 20}, {30, 20}, (4 - 1) / 2, s),
               EtatProfil::Echantillonne);
     EXPECT_EQ(s.canaux[0][3], 3 * 255);
     EXPECT_DOUBLE_EQ(QuantiteProfil(ModeProfil::Emission, CanalRouge, SommeCanal(s, CanalRouge, 3), 4), 75);

@@ -2,6 +2,7 @@
 
 #include "processing/combinaison_algebrique.h"
 #include "processing/combinaison_logique.h"
+#include "support/images_essai.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +13,6 @@
 
 namespace {
 
-QImage Uni(int w, int h, QRgb c)
-{
-    QImage image(w, h, QImage::Format_ARGB32);
-    image.fill(c);
-    return image;
-}
-
-QImage Motif(int w, int h)
-{
-    QImage image(w, h, QImage::Format_ARGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.setPixel(x, y, qRgb((x * 37 + y * 11) & 255, (x * 5 + y * 71) & 255, (x * y * 13) & 255));
-    return image;
-}
-
 ParametresCombinaison SansEtaler()
 {
     ParametresCombinaison p;
@@ -37,7 +22,7 @@ ParametresCombinaison SansEtaler()
 
 TEST(CombinaisonAlgebrique, EqualImagesAtHalfAndHalfGiveTheImage)
 {
-    const QImage image = Motif(30, 20);
+    const QImage image = ImageMotif(30, 20);
     const ResultatCombinaison r = CombinerAlgebrique(image, image, nullptr, SansEtaler());
     EXPECT_EQ(r.image, image);
     EXPECT_FALSE(r.etale);
@@ -45,15 +30,15 @@ TEST(CombinaisonAlgebrique, EqualImagesAtHalfAndHalfGiveTheImage)
 
 TEST(CombinaisonAlgebrique, SubtractingAnImageFromItselfStaysBlackEvenSpread)
 {
-    const QImage image = Motif(30, 20);
+    const QImage image = ImageMotif(30, 20);
     ParametresCombinaison p;
     p.coef1 = 1, p.coef2 = 1;
     p.operation2 = OperationImage2::Soustraire;
     p.etaler = false;
-    EXPECT_EQ(CombinerAlgebrique(image, image, nullptr, p).image, Uni(30, 20, 0xFF000000));
+    EXPECT_EQ(CombinerAlgebrique(image, image, nullptr, p).image, ImageUnie(30, 20, 0xFF000000));
     p.etaler = true;
     const ResultatCombinaison r = CombinerAlgebrique(image, image, nullptr, p);
-    EXPECT_EQ(r.image, Uni(30, 20, 0xFF000000));
+    EXPECT_EQ(r.image, ImageUnie(30, 20, 0xFF000000));
     EXPECT_TRUE(r.etale);
     EXPECT_EQ(r.bas, 0);
     EXPECT_EQ(r.haut, 128);
@@ -61,28 +46,28 @@ TEST(CombinaisonAlgebrique, SubtractingAnImageFromItselfStaysBlackEvenSpread)
 
 TEST(CombinaisonAlgebrique, MultiplyingByWhiteKeepsAndByBlackBlackens)
 {
-    const QImage image = Motif(16, 16);
+    const QImage image = ImageMotif(16, 16);
     ParametresCombinaison p = SansEtaler();
     p.operation2 = OperationImage2::Multiplier;
     p.coef1 = 3; // coefficients do not take part
-    EXPECT_EQ(CombinerAlgebrique(image, Uni(16, 16, 0xFFFFFFFF), nullptr, p).image, image);
-    EXPECT_EQ(CombinerAlgebrique(image, Uni(16, 16, 0xFF000000), nullptr, p).image, Uni(16, 16, 0xFF000000));
+    EXPECT_EQ(CombinerAlgebrique(image, ImageUnie(16, 16, 0xFFFFFFFF), nullptr, p).image, image);
+    EXPECT_EQ(CombinerAlgebrique(image, ImageUnie(16, 16, 0xFF000000), nullptr, p).image, ImageUnie(16, 16, 0xFF000000));
     // round(100 × 128 / 255) = round(50,196) = 50
-    EXPECT_EQ(CombinerAlgebrique(Uni(1, 1, qRgb(100, 0, 0)), Uni(1, 1, qRgb(128, 0, 0)), nullptr, p).image.pixel(0, 0),
+    EXPECT_EQ(CombinerAlgebrique(ImageUnie(1, 1, qRgb(100, 0, 0)), ImageUnie(1, 1, qRgb(128, 0, 0)), nullptr, p).image.pixel(0, 0),
               qRgb(50, 0, 0));
 }
 
 TEST(CombinaisonAlgebrique, OnlyTheCommonAreaFromTheTopLeftIsCombined)
 {
-    const QImage a = Motif(400, 300), b = Motif(300, 400);
+    const QImage a = ImageMotif(400, 300), b = ImageMotif(300, 400);
     EXPECT_EQ(CombinerAlgebrique(a, b, nullptr, {}).image.size(), QSize(300, 300));
-    const QImage c = Motif(250, 350);
+    const QImage c = ImageMotif(250, 350);
     EXPECT_EQ(CombinerAlgebrique(a, b, &c, {}).image.size(), QSize(250, 300));
 }
 
 TEST(CombinaisonAlgebrique, AsChannelsImage3GivesRedImage2GreenImage1Blue)
 {
-    const QImage g1 = Uni(4, 4, qRgb(10, 10, 10)), g2 = Uni(4, 4, qRgb(20, 20, 20)), g3 = Uni(4, 4, qRgb(30, 30, 30));
+    const QImage g1 = ImageUnie(4, 4, qRgb(10, 10, 10)), g2 = ImageUnie(4, 4, qRgb(20, 20, 20)), g3 = ImageUnie(4, 4, qRgb(30, 30, 30));
     ParametresCombinaison p;
     p.canauxRVB = true;
     p.coef1 = 1, p.coef2 = 1, p.coef3 = 2;
@@ -96,7 +81,7 @@ TEST(CombinaisonAlgebrique, ThirdImageIsAddedRoundedOnItsOwnAndClamped)
 {
     ParametresCombinaison p = SansEtaler();
     p.coef1 = 0.5, p.coef2 = 0.5, p.coef3 = 0.5;
-    const QImage a = Uni(1, 1, qRgb(1, 200, 0)), b = Uni(1, 1, qRgb(0, 200, 0)), c = Uni(1, 1, qRgb(1, 200, 0));
+    const QImage a = ImageUnie(1, 1, qRgb(1, 200, 0)), b = ImageUnie(1, 1, qRgb(0, 200, 0)), c = ImageUnie(1, 1, qRgb(1, 200, 0));
     // red: round(0,5) + round(0,5) = 0 + 0; green: 200 + 100 clamped.
     EXPECT_EQ(CombinerAlgebrique(a, b, &c, p).image.pixel(0, 0), qRgb(0, 255, 0));
     p.soustraire3 = true;
@@ -107,7 +92,7 @@ TEST(CombinaisonAlgebrique, SpreadingIgnoresFivePercentAtEachEnd)
 {
     // 100 pixels: 4 at 10, 92 at 100, 4 at 200. T = 5: low 99 (fewer than
     // 5 at or below 99), high 128 (fewer than 5 at or above 128), range 29.
-    QImage image = Uni(100, 1, qRgb(100, 100, 100));
+    QImage image = ImageUnie(100, 1, qRgb(100, 100, 100));
     for (int x = 0; x < 4; ++x) {
         image.setPixel(x, 0, qRgb(10, 10, 10));
         image.setPixel(99 - x, 0, qRgb(200, 200, 200));
@@ -126,8 +111,8 @@ TEST(CombinaisonAlgebrique, ACoefficientOfZeroAndAOnePixelImageAreHandled)
 {
     ParametresCombinaison p = SansEtaler();
     p.coef1 = 0, p.coef2 = 0;
-    EXPECT_EQ(CombinerAlgebrique(Uni(1, 1, 0xFFFFFFFF), Uni(1, 1, 0xFFFFFFFF), nullptr, p).image.pixel(0, 0), 0xFF000000u);
-    EXPECT_TRUE(CombinerAlgebrique(QImage(), Uni(1, 1, 0), nullptr, p).image.isNull());
+    EXPECT_EQ(CombinerAlgebrique(ImageUnie(1, 1, 0xFFFFFFFF), ImageUnie(1, 1, 0xFFFFFFFF), nullptr, p).image.pixel(0, 0), 0xFF000000u);
+    EXPECT_TRUE(CombinerAlgebrique(QImage(), ImageUnie(1, 1, 0), nullptr, p).image.isNull());
 }
 
 // Every pair of levels (red and green of a 256 × 256 pair of pictures), a
@@ -221,7 +206,7 @@ TEST_P(MethodesTable, EachBitFollowsTheRasterOperationCode)
 {
     const DescriptionMethode &m = MethodesLogiques()[static_cast<std::size_t>(GetParam())];
     ASSERT_EQ(m.methode, GetParam());
-    const QImage d = Motif(20, 10), s = Motif(10, 20).transformed(QTransform().rotate(90));
+    const QImage d = ImageMotif(20, 10), s = ImageMotif(10, 20).transformed(QTransform().rotate(90));
     const QImage r = CombinerLogique(d, s, GetParam());
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 20; ++x) {
@@ -244,17 +229,17 @@ INSTANTIATE_TEST_SUITE_P(Quinze, MethodesTable, ::testing::ValuesIn(Toutes()),
 
 TEST(CombinaisonLogique, ExclusiveOrWithItselfIsBlackAndDstInvertIgnoresImage2)
 {
-    const QImage image = Motif(12, 8);
-    EXPECT_EQ(CombinerLogique(image, image, MethodeLogique::SrcInvert), Uni(12, 8, 0xFF000000));
+    const QImage image = ImageMotif(12, 8);
+    EXPECT_EQ(CombinerLogique(image, image, MethodeLogique::SrcInvert), ImageUnie(12, 8, 0xFF000000));
     QImage negatif = image.copy();
     negatif.invertPixels();
-    EXPECT_EQ(CombinerLogique(image, Uni(12, 8, 0xFF445566), MethodeLogique::DstInvert), negatif);
+    EXPECT_EQ(CombinerLogique(image, ImageUnie(12, 8, 0xFF445566), MethodeLogique::DstInvert), negatif);
 }
 
 TEST(CombinaisonLogique, Image1OutsideASmallerImage2StaysAsItIs)
 {
-    const QImage image = Motif(12, 8);
-    const QImage r = CombinerLogique(image, Uni(5, 3, 0xFF000000), MethodeLogique::SrcCopy);
+    const QImage image = ImageMotif(12, 8);
+    const QImage r = CombinerLogique(image, ImageUnie(5, 3, 0xFF000000), MethodeLogique::SrcCopy);
     EXPECT_EQ(r.size(), QSize(12, 8));
     EXPECT_EQ(r.pixel(4, 2), 0xFF000000u);
     EXPECT_EQ(r.pixel(5, 2), image.pixel(5, 2));

@@ -1,6 +1,8 @@
 // Counting marks: the pictures of the ten shapes, the marks of a document
 // and the points file of the command line.
 
+#include "support/nom_cas.h"
+
 #include "commun/erreur.h"
 #include "drawing/rendu_dessin.h"
 #include "processing/comptage_document.h"
@@ -141,13 +143,7 @@ TEST_P(FormesExactes, theMarkPaintsExactlyTheShapesPixels)
 }
 
 INSTANTIATE_TEST_SUITE_P(Marques, FormesExactes, testing::ValuesIn(CasFormes()),
-                         [](const testing::TestParamInfo<CasForme> &i) {
-                             std::string n = i.param.nom;
-                             for (char &ch : n)
-                                 if (!std::isalnum(static_cast<unsigned char>(ch)))
-                                     ch = '_';
-                             return n;
-                         });
+                         NomDuCas());
 
 TEST(MarquesRondes, theRoundMarkIsThePenCapStampOfTheSameWidth)
 {

@@ -3,21 +3,15 @@
 // picture has another size, and the kept documents with their codes.
 #include "commun/erreur.h"
 #include "processing/fausses_couleurs.h"
+#include "support/images_essai.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-QImage Uni(int w, int h, QRgb c)
-{
-    QImage image(w, h, QImage::Format_ARGB32);
-    image.fill(c);
-    return image;
-}
-
 TEST(CalibrationBlanc, CardOf200_250_125GivesFactors1275_102_204)
 {
-    QImage image = Uni(320, 240, qRgb(200, 250, 125));
+    QImage image = ImageUnie(320, 240, qRgb(200, 250, 125));
     image.setPixel(300, 200, qRgb(100, 100, 100));
     image.setPixel(301, 200, qRgb(0, 0, 130));
     QImage carte = image;
@@ -29,7 +23,7 @@ TEST(CalibrationBlanc, CardOf200_250_125GivesFactors1275_102_204)
 
 TEST(CalibrationBlanc, ThinRectangleDoesNothingAndABlackComponentIsRefused)
 {
-    QImage image = Uni(320, 240, qRgb(200, 0, 125));
+    QImage image = ImageUnie(320, 240, qRgb(200, 0, 125));
     const QImage avant = image;
     EXPECT_FALSE(CalibrerBlanc(image, QPoint(10, 10), QPoint(11, 40)));
     EXPECT_EQ(image, avant);
@@ -44,8 +38,8 @@ TEST(CalibrationBlanc, ThinRectangleDoesNothingAndABlackComponentIsRefused)
 
 TEST(CanauxFaussesCouleurs, EachChannelMovesOneComponentAndCombinerJoinsThem)
 {
-    const QImage couleur = Uni(320, 240, qRgb(10, 20, 31));
-    const QImage infra = Uni(320, 240, qRgb(90, 60, 31));
+    const QImage couleur = ImageUnie(320, 240, qRgb(10, 20, 31));
+    const QImage infra = ImageUnie(320, 240, qRgb(90, 60, 31));
     const QImage c1 = Canal1(ComposanteSeule(couleur, 1));
     const QImage c2 = Canal2(ComposanteSeule(couleur, 2));
     const QImage c3 = Canal3(infra);
@@ -57,8 +51,8 @@ TEST(CanauxFaussesCouleurs, EachChannelMovesOneComponentAndCombinerJoinsThem)
 
 TEST(CanauxFaussesCouleurs, SmallerColourPictureIsScaledBeforeTheCombination)
 {
-    const QImage petite = Uni(160, 120, qRgb(0, 77, 0));
-    const QImage r = CombinerCanaux(Uni(320, 240, qRgb(0, 0, 5)), petite, Uni(320, 240, qRgb(9, 0, 0)));
+    const QImage petite = ImageUnie(160, 120, qRgb(0, 77, 0));
+    const QImage r = CombinerCanaux(ImageUnie(320, 240, qRgb(0, 0, 5)), petite, ImageUnie(320, 240, qRgb(9, 0, 0)));
     EXPECT_EQ(r.size(), QSize(320, 240));
     EXPECT_EQ(r.pixel(319, 239), qRgb(9, 77, 5));
     EXPECT_EQ(ImageExercice(petite).pixel(300, 200), qRgb(0, 77, 0));
@@ -67,7 +61,7 @@ TEST(CanauxFaussesCouleurs, SmallerColourPictureIsScaledBeforeTheCombination)
 TEST(CanauxFaussesCouleurs, KeptPicturesBecomeFiveDocumentsWithTheirCodes)
 {
     ImagesFaussesCouleurs images;
-    images.couleur = images.infraRouge = images.resultat = images.canal1 = images.canal2 = Uni(320, 240, qRgb(1, 2, 3));
+    images.couleur = images.infraRouge = images.resultat = images.canal1 = images.canal2 = ImageUnie(320, 240, qRgb(1, 2, 3));
     const auto docs = DocumentsFaussesCouleurs(images);
     ASSERT_EQ(docs.size(), 5u);
     EXPECT_EQ(docs[0]->titre, QStringLiteral("couleur"));

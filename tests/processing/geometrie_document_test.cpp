@@ -8,6 +8,7 @@
 
 #include "commun/erreur.h"
 #include "document/dessins_document.h"
+#include "support/dessins_essai.h"
 
 #include <gtest/gtest.h>
 
@@ -200,11 +201,7 @@ TEST(Agrandissement, ElementsMarksLayerAndScaleMoveTogether)
     ImageDocument doc;
     doc.image = Motif(100, 100);
     doc.echelle = Cartesienne();
-    auto trait = std::make_unique<TDessin>();
-    trait->Genre = GenreTrait;
-    trait->X1 = 10, trait->Y1 = 10, trait->X2 = 90, trait->Y2 = 10;
-    trait->Opacite = 255;
-    AjouterElementNomme(doc, std::move(trait));
+    AjouterElementNomme(doc, TraitOpaque(10, 10, 90, 10));
     RedessinerCalque(doc, {});
     CouchePositionnee marque;
     marque.image = QImage(3, 3, QImage::Format_ARGB32);

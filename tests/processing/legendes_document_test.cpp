@@ -4,6 +4,7 @@
 #include "calibration/echelle.h"
 #include "commun/erreur.h"
 #include "processing/legendes_document.h"
+#include "support/codes_essai.h"
 
 #include <QImage>
 
@@ -21,13 +22,7 @@ ImageDocument Document(int w, int h)
 
 TCodeCouleur DeuxCouleurs()
 {
-    TCodeCouleur c;
-    c.Definie = 1;
-    c.TypeCodage = CodageDeuxCouleurs;
-    c.CouleurMin = CouleurRvb(0, 0, 0);
-    c.CouleurMax = CouleurRvb(255, 0, 0);
-    c.ValeurMax = 1;
-    return c;
+    return code_essai::DeuxCouleurs(CouleurRvb(0, 0, 0), CouleurRvb(255, 0, 0), 0, 1);
 }
 
 TEST(LegendeCouleursDocument, a_200_by_150_picture_grows_to_275_by_240)

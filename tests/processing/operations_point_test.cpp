@@ -6,6 +6,7 @@
 #include "processing/pixellisation.h"
 
 #include "commun/erreur.h"
+#include "support/images_essai.h"
 
 #include <gtest/gtest.h>
 
@@ -15,23 +16,7 @@
 
 namespace {
 
-QImage Uni(int w, int h, QRgb c)
-{
-    QImage image(w, h, QImage::Format_ARGB32);
-    image.fill(c);
-    return image;
-}
-
 // A picture whose every pixel differs from its neighbours.
-QImage Motif(int w, int h)
-{
-    QImage image(w, h, QImage::Format_ARGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.setPixel(x, y, qRgb((x * 37 + y * 11) & 255, (x * 5 + y * 71) & 255, (x * y * 13) & 255));
-    return image;
-}
-
 struct CasGris {
     const char *name;
     QRgb entree;
@@ -43,7 +28,7 @@ class NiveauxGrisTable : public ::testing::TestWithParam<CasGris> {};
 
 TEST_P(NiveauxGrisTable, GreyLevelIsTheWeightedSumDividedBy256)
 {
-    const QImage gris = NiveauxGris(Uni(2, 2, GetParam().entree));
+    const QImage gris = NiveauxGris(ImageUnie(2, 2, GetParam().entree));
     const int i = GetParam().niveau;
     EXPECT_EQ(gris.pixel(1, 1), qRgba(i, i, i, 255));
 }
@@ -58,14 +43,14 @@ INSTANTIATE_TEST_SUITE_P(Exemples, NiveauxGrisTable,
 
 TEST(Inversion, ComponentsBecomeTheirComplementAndAlphaStays)
 {
-    QImage image = Uni(3, 1, qRgba(10, 200, 255, 128));
+    QImage image = ImageUnie(3, 1, qRgba(10, 200, 255, 128));
     Inverser(image);
     EXPECT_EQ(image.pixel(0, 0), qRgba(245, 55, 0, 128));
 }
 
 TEST(Inversion, InvertingTwiceGivesThePictureBack)
 {
-    const QImage origine = Motif(17, 9);
+    const QImage origine = ImageMotif(17, 9);
     QImage image = origine.copy();
     Inverser(image);
     EXPECT_NE(image, origine);
@@ -77,7 +62,7 @@ TEST(Inversion, InvertingTwiceGivesThePictureBack)
 // the right.
 QImage Carte()
 {
-    QImage image = Uni(8, 4, qRgb(100, 110, 125));
+    QImage image = ImageUnie(8, 4, qRgb(100, 110, 125));
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x)
             image.setPixel(x, y, qRgb(200, 220, 250));
@@ -95,7 +80,7 @@ TEST(BalanceBlanc, TheCardTurnsWhiteAndHalfItsColourTurnsMidGrey)
 
 TEST(BalanceBlanc, LevelsAboveTheMeanAreClampedAndAlphaKept)
 {
-    QImage image = Uni(4, 4, qRgba(100, 100, 100, 255));
+    QImage image = ImageUnie(4, 4, qRgba(100, 100, 100, 255));
     image.setPixel(3, 3, qRgba(250, 10, 0, 77));
     FaireBlanc(image, {0, 0}, {1, 1});
     EXPECT_EQ(image.pixel(3, 3), qRgba(255, 26, 0, 77));
@@ -142,7 +127,7 @@ class BalanceBlancRefus : public ::testing::TestWithParam<CasRefus> {};
 
 TEST_P(BalanceBlancRefus, IsRefusedInFrenchAndLeavesThePicture)
 {
-    QImage image = Uni(6, 6, GetParam().zone);
+    QImage image = ImageUnie(6, 6, GetParam().zone);
     const QImage avant = image.copy();
     try {
         FaireBlanc(image, GetParam().a, GetParam().b);
@@ -172,7 +157,7 @@ TEST(Pixellisation, A640By480PictureGoesFrom0To9With80By60BlocksAtStep3)
 
 TEST(Pixellisation, BlocksOfEightTakeTheirOwnRoundedMean)
 {
-    QImage image = Motif(640, 480);
+    QImage image = ImageMotif(640, 480);
     const QImage p = Pixelliser(image, 3);
     // Brute force over the block at column 3, row 2.
     long s = 0;
@@ -187,7 +172,7 @@ TEST(Pixellisation, BlocksOfEightTakeTheirOwnRoundedMean)
 
 TEST(Pixellisation, TheLastStepGivesTheWholePictureItsMeanColour)
 {
-    QImage image = Uni(640, 480, qRgb(0, 0, 0));
+    QImage image = ImageUnie(640, 480, qRgb(0, 0, 0));
     for (int y = 0; y < 480; ++y)
         for (int x = 0; x < 160; ++x)
             image.setPixel(x, y, qRgb(200, 100, 40)); // a quarter of the picture
@@ -200,7 +185,7 @@ TEST(Pixellisation, ElevenColumnsInTwoBlocksLeaveNoColumnOut)
 {
     // Columns 0..5 and 6..10: column 5 belongs to the first block.
     EXPECT_EQ(BornesBlocs(11, 2), (std::vector<int>{0, 6, 11}));
-    QImage image = Uni(11, 4, qRgb(0, 0, 0));
+    QImage image = ImageUnie(11, 4, qRgb(0, 0, 0));
     for (int y = 0; y < 4; ++y)
         image.setPixel(5, y, qRgb(120, 0, 0));
     const QImage p = Pixelliser(image, 2);
@@ -211,11 +196,11 @@ TEST(Pixellisation, ElevenColumnsInTwoBlocksLeaveNoColumnOut)
 
 TEST(Pixellisation, StepZeroKeepsThePictureAndAStepTooFarIsRefused)
 {
-    const QImage image = Motif(5, 3);
+    const QImage image = ImageMotif(5, 3);
     EXPECT_EQ(Pixelliser(image, 0), image);
     EXPECT_THROW((void)Pixelliser(image, 3), ErreurKaptori);
     EXPECT_EQ(PasMaxPixellisation(QSize(1, 1)), 0);
-    EXPECT_EQ(Pixelliser(Uni(1, 1, 0xFF123456), 0).pixel(0, 0), 0xFF123456u);
+    EXPECT_EQ(Pixelliser(ImageUnie(1, 1, 0xFF123456), 0).pixel(0, 0), 0xFF123456u);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "document/dessins_document.h"
 #include "drawing/element_texte.h"
+#include "support/dessins_essai.h"
 
 #include <gtest/gtest.h>
 
@@ -124,13 +125,7 @@ protected:
     {
         doc.image = QImage(80, 50, QImage::Format_ARGB32);
         doc.image.fill(0xFFFFFFFFu);
-        auto trait = std::make_unique<TDessin>();
-        trait->Genre = GenreTrait;
-        trait->X1 = 5, trait->Y1 = 8, trait->X2 = 60, trait->Y2 = 30;
-        trait->Epaisseur = 1;
-        trait->Opacite = 255;
-        trait->Couleur = 0xFFFF0000;
-        AjouterElementNomme(doc, std::move(trait));
+        AjouterElementNomme(doc, TraitOpaque(5, 8, 60, 30, 0xFFFF0000, 1));
         auto rect = std::make_unique<TDessin>();
         rect->Genre = GenreRectangle;
         rect->X1 = 50, rect->Y1 = 3, rect->X2 = 70, rect->Y2 = 20;

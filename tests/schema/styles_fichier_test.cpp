@@ -4,6 +4,7 @@
 #include "commun/erreur.h"
 #include "commun/fichier_texte.h"
 #include "schema/styles_fichier.h"
+#include "support/fichier_essai.h"
 
 #include <QDir>
 #include <QFile>
@@ -82,10 +83,7 @@ TEST_P(StylesRefuses, GiveTheThreeBuiltInStyles)
 {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("styles.sty"));
-    QFile f(chemin);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(GetParam().octets);
-    f.close();
+    ASSERT_TRUE(EcrireFichier(chemin, GetParam().octets));
     const LectureStyles lu = LireStyles(chemin);
     EXPECT_TRUE(lu.integres);
     EXPECT_EQ(lu.styles, StylesIntegres());

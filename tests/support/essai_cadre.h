@@ -41,6 +41,15 @@ protected:
 
     [[nodiscard]] QString Chemin(const QString &nom) const { return dossier_.filePath(nom); }
 
+    // A new frame of that size, shown unless `montrer` is false.
+    void CreerCadre(int largeur, int hauteur, bool montrer = true)
+    {
+        cadre_ = std::make_unique<TMainForm>();
+        cadre_->resize(largeur, hauteur);
+        if (montrer)
+            cadre_->show();
+    }
+
     QTemporaryDir dossier_;
     QString ancien_;
     std::unique_ptr<TMainForm> cadre_;

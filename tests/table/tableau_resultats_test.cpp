@@ -4,6 +4,7 @@
 // the totals row and the computed columns in place.
 
 #include "table/tableau_resultats.h"
+#include "support/nom_cas.h"
 #include "support/separateur.h"
 
 #include <gtest/gtest.h>
@@ -400,11 +401,6 @@ INSTANTIATE_TEST_SUITE_P(
                      t.SepDecimal = QLatin1Char('.');
                      t.SepAutre = QLatin1Char(',');
                  }}),
-    [](const ::testing::TestParamInfo<Retouche> &info) {
-        std::string nom;
-        for (const char *c = info.param.nom; *c; ++c)
-            nom += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-        return nom;
-    });
+    NomDuCas());
 
 } // namespace

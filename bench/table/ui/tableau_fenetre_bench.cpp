@@ -4,8 +4,8 @@
 // last cell, which adds a line.
 
 #include "support/application_bench.h"
+#include "support/tableau_exemple.h"
 
-#include "commun/nombres.h"
 #include "table/tableau_resultats.h"
 #include "table/ui/grille_tableau.h"
 #include "table/ui/tableau_modif.h"
@@ -14,26 +14,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
-
 namespace {
-
-constexpr int kLignes = 10000;
 
 void Remplir(TTableauModif &f)
 {
-    DefinirSepDecimal(QLatin1Char(','));
     TableauResultats &t = f.tableau();
     t.DemanderReglage = false;
-    t.SepDecimal = QLatin1Char(',');
-    t.SepAutre = QLatin1Char('.');
-    t.NbY = 2;
-    t.DefinirTaille(3, kLignes + 3);
-    for (int i = 0; i < kLignes; ++i) {
-        t.DefinirCellule(0, i + 2, FormatGeneral(i * 0.01, 6));
-        t.DefinirCellule(1, i + 2, FormatGeneral(0.5 * i * i / 1000.0, 6));
-        t.DefinirCellule(2, i + 2, FormatGeneral(20 + 5 * std::sin(i / 300.0), 6));
-    }
+    RemplirTableauExemple(t);
     f.TableauModifie();
     f.BasculerTotaux();
     f.show();

@@ -201,10 +201,6 @@ void TMainForm::BrancherComptage()
         copie->image = CopierAvecLesPoints(source->document());
         copie->echelle = source->document().echelle;
         copie->titre = TitreComptage(n);
-        TMDIChild *f = CreerDocument(copie->titre);
-        f->RemplacerDocument(std::move(copie));
-        f->Rafraichir();
-        SynchroniserDocument();
-        emit DocumentActifChange(f);
+        MontrerNouveauDocument(std::move(copie));
     });
 }

@@ -26,13 +26,7 @@ void TMainForm::BrancherHistogrammes()
     connect(this, &TMainForm::DocumentActifChange, this, etat);
     etat();
 
-    auto ouvrirResultat = [this](std::unique_ptr<ImageDocument> doc) {
-        TMDIChild *f = CreerDocument(doc->titre);
-        f->RemplacerDocument(std::move(doc));
-        f->Rafraichir();
-        SynchroniserDocument();
-        emit DocumentActifChange(f);
-    };
+    auto ouvrirResultat = [this](std::unique_ptr<ImageDocument> doc) { MontrerNouveauDocument(std::move(doc)); };
 
     const auto signaler = [](QWidget *parent, const QString &texte, bool erreur) {
         if (erreur)

@@ -82,11 +82,7 @@ void TMainForm::RecolorerSelonCode(TMDIChild *source, const TCodeCouleur &code, 
             message = e.message();
         }
     }
-    TMDIChild *f = CreerDocument(QStringLiteral("Couleurs"));
-    f->RemplacerDocument(std::move(doc));
-    f->Rafraichir();
-    SynchroniserDocument();
-    emit DocumentActifChange(f);
+    MontrerNouveauDocument(std::move(doc), QStringLiteral("Couleurs"));
     if (!message.isEmpty())
         MessageAvertissement(this, message);
 }

@@ -69,10 +69,6 @@ void TMainForm::BrancherSchema()
         doc->titre = tr("Schéma");
         doc->image = Schema1->imageSchema().convertToFormat(QImage::Format_ARGB32);
         doc->echelle = echelle;
-        TMDIChild *f = CreerDocument(doc->titre);
-        f->RemplacerDocument(std::move(doc));
-        f->Rafraichir();
-        SynchroniserDocument();
-        emit DocumentActifChange(f);
+        MontrerNouveauDocument(std::move(doc));
     });
 }

@@ -71,14 +71,7 @@ void TMainForm::BrancherTraitements()
     etat();
 
     // A new document window over a document the core made.
-    auto ouvrirResultat = [this](std::unique_ptr<ImageDocument> doc) {
-        TMDIChild *f = CreerDocument(doc->titre);
-        f->RemplacerDocument(std::move(doc));
-        f->Rafraichir();
-        SynchroniserDocument();
-        emit DocumentActifChange(f);
-        return f;
-    };
+    auto ouvrirResultat = [this](std::unique_ptr<ImageDocument> doc) { return MontrerNouveauDocument(std::move(doc)); };
     auto contexte = [this] {
         ReglagesDessin &r = ReglagesDessinProgramme();
         r.CouleurFondDessin = CouleurFondDessin;

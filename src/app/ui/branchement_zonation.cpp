@@ -79,11 +79,7 @@ void TMainForm::BrancherZonation()
         resultat->titre = QStringLiteral("zonation");
         resultat->image = r.image;
         resultat->echelle = echelle;
-        TMDIChild *nouveau = CreerDocument(resultat->titre);
-        nouveau->RemplacerDocument(std::move(resultat));
-        nouveau->Rafraichir();
-        SynchroniserDocument();
-        emit DocumentActifChange(nouveau);
+        MontrerNouveauDocument(std::move(resultat));
         actCopier->setEnabled(true);
         dialogue->show();
         dialogue->raise();

@@ -491,6 +491,16 @@ TMDIChild *TMainForm::CreerDocument(const QString &titre)
     return fenetre;
 }
 
+TMDIChild *TMainForm::MontrerNouveauDocument(std::unique_ptr<ImageDocument> document, const QString &titreSiVide)
+{
+    TMDIChild *f = CreerDocument(document->titre.isEmpty() ? titreSiVide : document->titre);
+    f->RemplacerDocument(std::move(document));
+    f->Rafraichir();
+    SynchroniserDocument();
+    emit DocumentActifChange(f);
+    return f;
+}
+
 void TMainForm::DocumentChange()
 {
     TMDIChild *actif = DocumentActif();

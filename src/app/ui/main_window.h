@@ -16,6 +16,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class TCh_grille;
@@ -46,6 +47,10 @@ public:
     // Creates an empty document window with this caption, connects its
     // notifications, enables "Copier" and makes it the active document.
     TMDIChild *CreerDocument(const QString &titre);
+    // A new document window over a document the program made, refreshed and
+    // made the active document; captioned with the document's title, or
+    // with `titreSiVide` when it has none.
+    TMDIChild *MontrerNouveauDocument(std::unique_ptr<ImageDocument> document, const QString &titreSiVide = {});
     // The active document window (the current one even while the frame is
     // not the active application window), or nullptr.
     [[nodiscard]] TMDIChild *DocumentActif() const;

@@ -9,6 +9,7 @@
 #include "document/ui/fenetre_document.h"
 #include "support/capture.h"
 #include "support/essai_cadre.h"
+#include "support/fichier_essai.h"
 #include "support/pilote_dialogues.h"
 
 #include <QAction>
@@ -45,9 +46,7 @@ protected:
     }
     void EcrireListe(const QString &nom, const QByteArray &octets)
     {
-        QFile f(Chemin(nom));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(octets);
+        ASSERT_TRUE(EcrireFichier(Chemin(nom), octets));
     }
     [[nodiscard]] QStringList Titres() const
     {

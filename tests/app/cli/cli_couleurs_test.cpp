@@ -6,6 +6,7 @@
 #include "calibration/echelle_annexe.h"
 #include "document/formats/lecteur_image.h"
 
+#include "support/codes_essai.h"
 #include "support/lancer_cli.h"
 
 #include <QFile>
@@ -42,13 +43,7 @@ TEST(CommandeLegende, the_colour_key_widens_a_200_by_150_picture_to_275_by_240)
     QImage image(200, 150, QImage::Format_RGB32);
     image.fill(qRgb(40, 50, 60));
     const QString source = Enregistrer(dossier, "carte.png", image);
-    TCodeCouleur code;
-    code.Definie = 1;
-    code.TypeCodage = CodageDeuxCouleurs;
-    code.CouleurMin = CouleurRvb(0, 0, 255);
-    code.CouleurMax = CouleurRvb(255, 255, 0);
-    code.ValeurMax = 10;
-    EcrireCodeAnnexe(source, code);
+    EcrireCodeAnnexe(source, code_essai::DeuxCouleurs(CouleurRvb(0, 0, 255), CouleurRvb(255, 255, 0), 0, 10));
     const QString sortie = dossier.filePath(QStringLiteral("legende.png"));
     const SortieCli r = LancerCliTexte({QStringLiteral("legende"), source, sortie, QStringLiteral("--couleurs"),
                                QStringLiteral("--fond"), QStringLiteral("0,128,0")});

@@ -7,6 +7,7 @@
 #include "document/formats/lecteur_image.h"
 #include "processing/convolution.h"
 
+#include "support/fichier_essai.h"
 #include "support/lancer_cli.h"
 
 #include <QFile>
@@ -159,10 +160,7 @@ TEST(CommandeFiltre, UnreadableFileIsRefused)
 {
     QTemporaryDir dossier;
     const QString faux = dossier.filePath(QStringLiteral("faux.png"));
-    QFile f(faux);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("pas une image");
-    f.close();
+    ASSERT_TRUE(EcrireFichier(faux, "pas une image"));
     const Resultat r = Lancer({QStringLiteral("filtre"), faux, dossier.filePath(QStringLiteral("s.png")),
                                QStringLiteral("--operation"), QStringLiteral("sobel")});
     EXPECT_EQ(r.statut, 1);

@@ -9,6 +9,7 @@
 #include "drawing/dessin.h"
 
 #include "support/lancer_cli.h"
+#include "support/dessins_essai.h"
 
 #include <QTemporaryDir>
 
@@ -73,15 +74,7 @@ TEST(CliLumiere, ColouredZoneOfADocumentFile)
     EXPECT_EQ(r.statut, 1);
     EXPECT_TRUE(r.erreurs.contains(QStringLiteral("Rien n'est coloré"))) << r.erreurs.toStdString();
 
-    auto trait = std::make_unique<TDessin>();
-    trait->Genre = GenreTrait;
-    trait->X1 = 2;
-    trait->Y1 = 5;
-    trait->X2 = 17;
-    trait->Y2 = 5;
-    trait->Opacite = 255;
-    trait->Couleur = 0xFF0000FF;
-    doc.dessins.AjouterElement(QStringLiteral("Trait 1"), std::move(trait));
+    doc.dessins.AjouterElement(QStringLiteral("Trait 1"), TraitOpaque(2, 5, 17, 5, 0xFF0000FF));
     ASSERT_EQ(EnregistrerDocument(doc, kpt, OptionsEnregistrement{}), 0);
     r = LancerCliTexte({QStringLiteral("lumiere"), kpt, QStringLiteral("--zone")});
     EXPECT_EQ(r.statut, 0) << r.erreurs.toStdString();

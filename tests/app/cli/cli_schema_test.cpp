@@ -6,6 +6,7 @@
 
 #include "document/formats/lecteur_image.h"
 
+#include "support/fichier_essai.h"
 #include "support/lancer_cli.h"
 
 #include <QFile>
@@ -86,10 +87,7 @@ TEST(CommandeStyles, PrintsTheBuiltInsWhenTheFileIsRefused)
 {
     QTemporaryDir dossier;
     const QString sty = dossier.filePath(QStringLiteral("stylesdess.sty"));
-    QFile f(sty);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("normal\r\n256,20,20,20,20,20\r\n");
-    f.close();
+    ASSERT_TRUE(EcrireFichier(sty, "normal\r\n256,20,20,20,20,20\r\n"));
     const ProcessusCli r = LancerCli({QStringLiteral("styles")}, QStringLiteral("fr_FR.UTF-8"), dossier.path());
     ASSERT_EQ(r.statut, 0);
     const QList<QByteArray> lignes = r.sortie.split('\n');

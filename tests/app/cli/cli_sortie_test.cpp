@@ -4,6 +4,8 @@
 // written in place and stays a FIFO; a regular file is replaced safely as
 // before. The tests never point at a device such as /dev/null itself.
 
+#include "support/fichier_essai.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -109,10 +111,7 @@ TEST_F(SortieCli, a_fifo_is_written_in_place_and_stays_a_fifo)
 TEST_F(SortieCli, a_regular_file_is_replaced_whole)
 {
     const QString chemin = dossier_.filePath(QStringLiteral("sortie.rgba"));
-    QFile f(chemin);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(1000, 'x'));
-    f.close();
+    ASSERT_TRUE(EcrireFichier(chemin, QByteArray(1000, 'x')));
     ASSERT_EQ(Lancer({QStringLiteral("rgba"), photo_, chemin}, dossier_.path()).statut, 0);
     EXPECT_EQ(QFileInfo(chemin).size(), 3 * 2 * 4);
 }

@@ -4,6 +4,7 @@
 // that exists but cannot be read reveals two and keeps the built-in logo.
 
 #include "app/ui/a_propos.h"
+#include "support/fichier_essai.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,9 +63,7 @@ protected:
     void TearDown() override { QDir::setCurrent(ancien_); }
     void Ecrire(const QString &nom, const QByteArray &contenu) const
     {
-        QFile f(dossier_.filePath(nom));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(contenu);
+        ASSERT_TRUE(EcrireFichier(dossier_.filePath(nom), contenu));
     }
 
     QTemporaryDir dossier_;

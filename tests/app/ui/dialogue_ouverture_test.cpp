@@ -4,6 +4,7 @@
 // are worked out from the box's 150 × 150 size.
 
 #include "app/ui/dialogue_ouverture.h"
+#include "support/fichier_essai.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -74,10 +75,7 @@ TEST(ApercuVide, a_file_that_is_not_a_picture_or_is_missing_empties_the_preview)
     const QString bonne = dossier.filePath(QStringLiteral("bonne.png"));
     ASSERT_TRUE(image.save(bonne));
     const QString mauvaise = dossier.filePath(QStringLiteral("mauvaise.png"));
-    QFile f(mauvaise);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("ceci n'est pas une image");
-    f.close();
+    ASSERT_TRUE(EcrireFichier(mauvaise, "ceci n'est pas une image"));
 
     ApercuImage apercu;
     apercu.Charger(bonne);

@@ -42,8 +42,7 @@ protected:
         EssaiCadre::SetUp();
         if (HasFatalFailure())
             return;
-        cadre_ = std::make_unique<TMainForm>();
-        cadre_->resize(1000, 700);
+        CreerCadre(1000, 700, false);
     }
 
     TMDIChild *Ouvrir(const QString &nom)

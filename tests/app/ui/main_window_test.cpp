@@ -9,6 +9,7 @@
 #include "document/ui/fenetre_document.h"
 #include "support/capture.h"
 #include "support/essai_cadre.h"
+#include "support/fichier_essai.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,9 +68,7 @@ protected:
     }
     void Ecrire(const QString &nom, const QByteArray &contenu) const
     {
-        QFile f(Chemin(nom));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(contenu);
+        ASSERT_TRUE(EcrireFichier(Chemin(nom), contenu));
     }
     QString Image(const QString &nom, QSize taille = QSize(40, 30), QColor couleur = Qt::red) const
     {

@@ -54,9 +54,7 @@ protected:
         EssaiCadre::SetUp();
         if (HasFatalFailure())
             return;
-        cadre_ = std::make_unique<TMainForm>();
-        cadre_->resize(1000, 700);
-        cadre_->show();
+        CreerCadre(1000, 700);
         QApplication::processEvents();
     }
     // Each box with its kind.

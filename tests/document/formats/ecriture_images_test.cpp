@@ -1,6 +1,8 @@
 // The picture writers: what they write must read back, through Qt's own
 // decoders (an independent implementation), as the picture that was written.
 
+#include "support/nom_cas.h"
+
 #include "commun/erreur.h"
 #include "document/formats/ecriture_bmp.h"
 #include "document/formats/ecriture_gif.h"
@@ -143,12 +145,7 @@ const CasSansPerte kCasSansPerte[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Ecrivains, EcritureSansPerte, ::testing::ValuesIn(kCasSansPerte),
-                         [](const auto &info) {
-                             std::string n;
-                             for (char c : info.param.nom)
-                                 n += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return n;
-                         });
+                         NomDuCas());
 
 TEST(EcritureBmp, UnBmp24BitsDeDeuxPixelsSurDeuxLignesALesOctetsAttendus)
 {

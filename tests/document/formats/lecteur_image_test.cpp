@@ -3,6 +3,8 @@
 // mislabelled or oversized file ends in a French error, never a crash or a
 // huge allocation.
 
+#include "support/nom_cas.h"
+
 #include "commun/erreur.h"
 #include "document/formats/decodeurs_image.h"
 #include "document/formats/lecteur_image.h"
@@ -137,13 +139,7 @@ TEST_P(AllerRetourImage, gives_back_the_picture_written_by_an_independent_encode
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, AllerRetourImage, ::testing::ValuesIn(kAllersRetours),
-                         [](const auto &info) {
-                             std::string n = info.param.nom;
-                             for (char &ch : n)
-                                 if (!std::isalnum(static_cast<unsigned char>(ch)))
-                                     ch = '_';
-                             return n;
-                         });
+                         NomDuCas());
 
 TEST(LectureJpeg, reads_the_sample_photo_opaque_at_its_size)
 {
@@ -364,13 +360,7 @@ TEST_P(FichierMauvais, ends_in_a_french_decoding_error_naming_the_file)
 }
 
 INSTANTIATE_TEST_SUITE_P(Fichiers, FichierMauvais, ::testing::ValuesIn(kFichiersMauvais),
-                         [](const auto &info) {
-                             std::string n = info.param.nom;
-                             for (char &ch : n)
-                                 if (!std::isalnum(static_cast<unsigned char>(ch)))
-                                     ch = '_';
-                             return n;
-                         });
+                         NomDuCas());
 
 TEST_F(DossierTemporaire, unknown_content_under_an_unknown_extension_gives_the_message_naming_it)
 {
@@ -417,13 +407,7 @@ TEST_P(OuvertureSelonContenu, opens_the_picture_its_content_holds)
 }
 
 INSTANTIATE_TEST_SUITE_P(Fichiers, OuvertureSelonContenu, ::testing::ValuesIn(kContenus),
-                         [](const auto &info) {
-                             std::string n = info.param.nom;
-                             for (char &ch : n)
-                                 if (!std::isalnum(static_cast<unsigned char>(ch)))
-                                     ch = '_';
-                             return n;
-                         });
+                         NomDuCas());
 
 TEST_F(DossierTemporaire, a_missing_file_is_a_file_error)
 {
@@ -445,6 +429,20 @@ void AjouterBE32(QByteArray &o, quint32 v)
 {
     char b[4];
     qToBigEndian(v, b);
+    o.append(b, 4);
+}
+
+void AjouterLE16(QByteArray &o, quint16 v)
+{
+    char b[2];
+    qToLittleEndian(v, b);
+    o.append(b, 2);
+}
+
+void AjouterLE32(QByteArray &o, quint32 v)
+{
+    char b[4];
+    qToLittleEndian(v, b);
     o.append(b, 4);
 }
 
@@ -492,16 +490,15 @@ QByteArray JpegForge(quint16 largeur, quint16 hauteur)
 QByteArray GifForge(quint16 largeur, quint16 hauteur)
 {
     QByteArray o("GIF89a");
-    auto le16 = [&o](quint16 v) { o.append(static_cast<char>(v & 0xff)).append(static_cast<char>(v >> 8)); };
-    le16(largeur);
-    le16(hauteur);
+    AjouterLE16(o, largeur);
+    AjouterLE16(o, hauteur);
     o.append("\x80\x00\x00", 3);              // global palette of 2 colours
     o.append("\x00\x00\x00\xff\xff\xff", 6);
     o.append('\x2c');
-    le16(0);
-    le16(0);
-    le16(largeur);
-    le16(hauteur);
+    AjouterLE16(o, 0);
+    AjouterLE16(o, 0);
+    AjouterLE16(o, largeur);
+    AjouterLE16(o, hauteur);
     o.append('\x00');
     o.append("\x02\x02\x44\x01\x00\x3b", 6); // a tiny LZW stream and the trailer
     return o;
@@ -510,26 +507,21 @@ QByteArray GifForge(quint16 largeur, quint16 hauteur)
 QByteArray TiffForge(quint32 largeur, quint32 hauteur)
 {
     QByteArray o("II*\0", 4);
-    auto le16 = [&o](quint16 v) { o.append(static_cast<char>(v & 0xff)).append(static_cast<char>(v >> 8)); };
-    auto le32 = [&o](quint32 v) {
-        for (int i = 0; i < 4; ++i)
-            o.append(static_cast<char>((v >> (8 * i)) & 0xff));
-    };
-    le32(8);
+    AjouterLE32(o, 8);
     struct Entree { quint16 tag, type; quint32 n, valeur; };
     const Entree entrees[] = {
         {256, 4, 1, largeur}, {257, 4, 1, hauteur}, {258, 3, 1, 8}, {259, 3, 1, 1},
         {262, 3, 1, 1},       {273, 4, 1, 200},     {277, 3, 1, 1}, {278, 4, 1, hauteur},
         {279, 4, 1, 16},
     };
-    le16(static_cast<quint16>(std::size(entrees)));
+    AjouterLE16(o, static_cast<quint16>(std::size(entrees)));
     for (const Entree &e : entrees) {
-        le16(e.tag);
-        le16(e.type);
-        le32(e.n);
-        le32(e.valeur);
+        AjouterLE16(o, e.tag);
+        AjouterLE16(o, e.type);
+        AjouterLE32(o, e.n);
+        AjouterLE32(o, e.valeur);
     }
-    le32(0);
+    AjouterLE32(o, 0);
     o.append(QByteArray(300 - o.size(), '\0'));
     return o;
 }
@@ -537,40 +529,26 @@ QByteArray TiffForge(quint32 largeur, quint32 hauteur)
 QByteArray BmpForge(qint32 largeur, qint32 hauteur)
 {
     QByteArray o("BM");
-    auto le32 = [&o](quint32 v) {
-        for (int i = 0; i < 4; ++i)
-            o.append(static_cast<char>((v >> (8 * i)) & 0xff));
-    };
-    auto le16 = [&o](quint16 v) { o.append(static_cast<char>(v & 0xff)).append(static_cast<char>(v >> 8)); };
-    le32(54 + 64);
-    le32(0);
-    le32(54);
-    le32(40);
-    le32(static_cast<quint32>(largeur));
-    le32(static_cast<quint32>(hauteur));
-    le16(1);
-    le16(24);
-    le32(0);
-    le32(0);
-    le32(2835);
-    le32(2835);
-    le32(0);
-    le32(0);
+    AjouterLE32(o, 54 + 64);
+    AjouterLE32(o, 0);
+    AjouterLE32(o, 54);
+    AjouterLE32(o, 40);
+    AjouterLE32(o, static_cast<quint32>(largeur));
+    AjouterLE32(o, static_cast<quint32>(hauteur));
+    AjouterLE16(o, 1);
+    AjouterLE16(o, 24);
+    AjouterLE32(o, 0);
+    AjouterLE32(o, 0);
+    AjouterLE32(o, 2835);
+    AjouterLE32(o, 2835);
+    AjouterLE32(o, 0);
+    AjouterLE32(o, 0);
     o.append(QByteArray(64, '\x7f'));
     return o;
 }
 
-struct CasEnteteGeant {
-    const char *nom;
-    const char *fichier;
-    QByteArray (*contenu)();
-    const char *extraitMessage;
-};
-
-void PrintTo(const CasEnteteGeant &c, std::ostream *os)
-{
-    *os << c.nom;
-}
+// A forged file and a part of the message that refuses it.
+using CasEnteteGeant = CasFichierMauvais;
 
 const CasEnteteGeant kEntetesGeants[] = {
     {"PNG wider than 32767", "large.png", [] { return PngForge(40000, 10); }, "au plus 32767 pixels de côté"},
@@ -605,12 +583,6 @@ TEST_P(EnteteGeant, is_refused_from_its_header_with_a_french_message)
 }
 
 INSTANTIATE_TEST_SUITE_P(Entetes, EnteteGeant, ::testing::ValuesIn(kEntetesGeants),
-                         [](const auto &info) {
-                             std::string n = info.param.nom;
-                             for (char &ch : n)
-                                 if (!std::isalnum(static_cast<unsigned char>(ch)))
-                                     ch = '_';
-                             return n;
-                         });
+                         NomDuCas());
 
 } // namespace

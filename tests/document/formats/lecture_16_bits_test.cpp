@@ -8,6 +8,7 @@
 // PPM files by hand.
 
 #include "document/formats/lecteur_image.h"
+#include "support/fichier_essai.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -188,10 +189,7 @@ TEST(Pnm16, grey_and_colour_maps_of_16_bits_follow_the_same_rule)
     QTemporaryDir dossier;
     for (const int echantillons : {1, 3}) {
         const QString chemin = dossier.filePath(echantillons == 1 ? QStringLiteral("rampe.pgm") : QStringLiteral("rampe.ppm"));
-        QFile f(chemin);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(Pnm(echantillons));
-        f.close();
+        ASSERT_TRUE(EcrireFichier(chemin, Pnm(echantillons)));
         const QImage image = LireImage(chemin);
         ASSERT_EQ(image.size(), QSize(kLargeur, kHauteur));
         std::string premier;

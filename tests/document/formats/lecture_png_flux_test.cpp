@@ -118,28 +118,20 @@ INSTANTIATE_TEST_SUITE_P(
 // An Adam7-interlaced RGB stream written with libpng itself.
 QByteArray EnPngEntrelace(const QImage &image)
 {
-    std::vector<unsigned char> sortie;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    png_set_write_fn(
-        png, &sortie,
-        [](png_structp p, png_bytep d, size_t n) {
-            auto *v = static_cast<std::vector<unsigned char> *>(png_get_io_ptr(p));
-            v->insert(v->end(), d, d + n);
-        },
-        [](png_structp) {});
-    png_set_IHDR(png, info, image.width(), image.height(), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_ADAM7,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    png_set_bgr(png);
-    png_set_filler(png, 0, PNG_FILLER_AFTER);
-    std::vector<png_bytep> lignes;
-    for (int y = 0; y < image.height(); ++y)
-        lignes.push_back(const_cast<png_bytep>(image.constScanLine(y)));
-    png_write_image(png, lignes.data());
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
-    return QByteArray(reinterpret_cast<const char *>(sortie.data()), static_cast<qsizetype>(sortie.size()));
+    libpng_essai::Ecriture e;
+    e.largeur = image.width();
+    e.hauteur = image.height();
+    e.entrelace = true;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *ligne = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        std::vector<png_byte> echantillons;
+        for (int x = 0; x < image.width(); ++x)
+            echantillons.insert(echantillons.end(), {static_cast<png_byte>(qRed(ligne[x])),
+                                                     static_cast<png_byte>(qGreen(ligne[x])),
+                                                     static_cast<png_byte>(qBlue(ligne[x]))});
+        e.lignes.push_back(std::move(echantillons));
+    }
+    return libpng_essai::Ecrire(e);
 }
 
 TEST(LecturePngFlux, UnFluxEntrelaceDonneChaquePixel)

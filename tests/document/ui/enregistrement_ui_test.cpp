@@ -18,7 +18,10 @@
 #include "drawing/dessin.h"
 #include "drawing/reglages_dessin.h"
 #include "support/capture.h"
+#include "support/codes_essai.h"
+#include "support/echelles_essai.h"
 #include "support/essai_cadre.h"
+#include "support/fichier_essai.h"
 #include "support/pilote_dialogues.h"
 
 #include <QAction>
@@ -87,23 +90,12 @@ void Repondre(TSavePictureDialogsg &d, const ChoixEnregistrement &c, const char 
 
 TEchelle EchelleMm()
 {
-    TEchelle e;
-    e.Definie = 1;
-    e.Mode = 0;
-    e.Facteur = 0.25;
-    e.Unite = QStringLiteral("mm");
-    return e;
+    return echelle_essai::Longueur(0.25, "mm");
 }
 
 TCodeCouleur CodeTemperature()
 {
-    TCodeCouleur c;
-    c.Definie = 1;
-    c.TypeCodage = 2;
-    c.CouleurMin = 0x000000;
-    c.CouleurMax = 0x00FFFF;
-    c.ValeurMin = 10;
-    c.ValeurMax = 40;
+    TCodeCouleur c = code_essai::DeuxCouleurs(0x000000, 0x00FFFF, 10, 40);
     c.Grandeur = QStringLiteral("Température");
     c.UniteCode = QStringLiteral("°C");
     return c;
@@ -350,10 +342,7 @@ TEST_F(EnregistrementCadre, UnFichierExistantNEstRemplaceQuApresConfirmation)
     TMDIChild *fenetre = OuvrirPhoto();
     ASSERT_NE(fenetre, nullptr);
     const QString cible = Chemin(QStringLiteral("ancien.kpt"));
-    QFile f(cible);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("contenu precieux");
-    f.close();
+    ASSERT_TRUE(EcrireFichier(cible, "contenu precieux"));
     const ChoixEnregistrement choix{QStringLiteral("Fichiers Kaptori"), QStringLiteral("ancien"), {}, {}};
 
     // "Non" brings the dialog back; cancelling it then keeps the old file.

@@ -19,6 +19,7 @@
 #include "document/formats/lecteur_image.h"
 #include "drawing/reglages_dessin.h"
 #include "support/capture.h"
+#include "support/codes_essai.h"
 #include "support/essai_cadre.h"
 #include "support/pilote_dialogues.h"
 
@@ -143,13 +144,7 @@ TEST_F(ParcoursDocument, UnTravailDessineEtEtalonneSeRetrouveApresEnregistrement
     // The photo, with the colour code the teacher left beside it.
     const QString photo = Chemin(QStringLiteral("photo.jpg"));
     ASSERT_TRUE(QFile::copy(qEnvironmentVariable("KAPTORI_DATA") + QStringLiteral("/photo.jpg"), photo));
-    TCodeCouleur code;
-    code.Definie = 1;
-    code.TypeCodage = 2;
-    code.CouleurMin = 0x000000;
-    code.CouleurMax = 0xFFFF00;
-    code.ValeurMin = 0;
-    code.ValeurMax = 100;
+    TCodeCouleur code = code_essai::DeuxCouleurs(0x000000, 0xFFFF00, 0, 100);
     code.Grandeur = QStringLiteral("Humidité");
     code.UniteCode = QStringLiteral("%");
     EcrireCodeAnnexe(photo, code);

@@ -7,6 +7,7 @@
 #include "document/ui/fenetre_document.h"
 #include "drawing/ui/gestion_dessins.h"
 #include "drawing/reglages_dessin.h"
+#include "support/essai_cadre.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,27 +25,19 @@
 
 namespace {
 
-class OutilsDessin : public ::testing::Test {
+class OutilsDessin : public EssaiCadre {
 protected:
     void SetUp() override
     {
-        DefinirIntercepteurMessages([this](TypeMessage, const QString &texte, BoutonsMessage) {
-            messages.append(texte);
-            return reponse;
-        });
+        EssaiCadre::SetUp();
+        if (HasFatalFailure())
+            return;
         ReglagesDessinProgramme() = ReglagesDessin{};
-        cadre = std::make_unique<TMainForm>();
-        cadre->resize(1100, 800);
-        cadre->show();
-        ASSERT_TRUE(cadre->OuvrirImage(qEnvironmentVariable("KAPTORI_DATA") + QStringLiteral("/photo.jpg"), 0));
-        fenetre = cadre->DocumentActif();
+        CreerCadre(1100, 800);
+        ASSERT_TRUE(cadre_->OuvrirImage(qEnvironmentVariable("KAPTORI_DATA") + QStringLiteral("/photo.jpg"), 0));
+        fenetre = cadre_->DocumentActif();
         ASSERT_NE(fenetre, nullptr);
         QApplication::processEvents();
-    }
-    void TearDown() override
-    {
-        cadre.reset();
-        DefinirIntercepteurMessages({});
     }
 
     ImageDocument &doc() { return fenetre->document(); }
@@ -56,7 +49,7 @@ protected:
         return QPoint(static_cast<int>(o.x() + pixel.x() * z), static_cast<int>(o.y() + pixel.y() * z));
     }
 
-    void Outil(int n) { cadre->boutonsOutils[static_cast<std::size_t>(n)]->trigger(); }
+    void Outil(int n) { cadre_->boutonsOutils[static_cast<std::size_t>(n)]->trigger(); }
 
     void Glisser(QPoint de, QPoint a, Qt::MouseButton bouton = Qt::LeftButton)
     {
@@ -74,13 +67,10 @@ protected:
     {
         const QString dossier = qEnvironmentVariable("KAPTORI_CAPTURES");
         if (!dossier.isEmpty())
-            cadre->grab().save(dossier + QLatin1Char('/') + QLatin1String(nom) + QStringLiteral(".png"));
+            cadre_->grab().save(dossier + QLatin1Char('/') + QLatin1String(nom) + QStringLiteral(".png"));
     }
 
-    std::unique_ptr<TMainForm> cadre;
     TMDIChild *fenetre = nullptr;
-    QStringList messages;
-    QMessageBox::StandardButton reponse = QMessageBox::Ok;
 };
 
 TEST_F(OutilsDessin, EachToolShowsItsOwnStatusText)
@@ -90,7 +80,7 @@ TEST_F(OutilsDessin, EachToolShowsItsOwnStatusText)
                               "outil : pipette", "outil : sélection",      "outil : compteur"};
     for (int i = 0; i < 10; ++i) {
         Outil(i);
-        EXPECT_EQ(cadre->TextePanneau(1), QString::fromUtf8(attendus[i])) << i;
+        EXPECT_EQ(cadre_->TextePanneau(1), QString::fromUtf8(attendus[i])) << i;
         EXPECT_EQ(doc().outilCourant, i);
     }
 }
@@ -99,34 +89,34 @@ TEST_F(OutilsDessin, TheLineToolShowsItsStyleAndArrowButtonsOnly)
 {
     Outil(1);
     auto visible = [this](QToolButton *b) {
-        for (QAction *a : cadre->BarreChoix->actions())
-            if (cadre->BarreChoix->widgetForAction(a) == b)
+        for (QAction *a : cadre_->BarreChoix->actions())
+            if (cadre_->BarreChoix->widgetForAction(a) == b)
                 return a->isVisible();
         return false;
     };
-    EXPECT_TRUE(visible(cadre->boutonStyleTrait));
-    EXPECT_TRUE(visible(cadre->boutonFleche));
-    EXPECT_FALSE(visible(cadre->boutonRemplissage));
+    EXPECT_TRUE(visible(cadre_->boutonStyleTrait));
+    EXPECT_TRUE(visible(cadre_->boutonFleche));
+    EXPECT_FALSE(visible(cadre_->boutonRemplissage));
     Outil(6);
-    EXPECT_TRUE(visible(cadre->boutonRemplissage));
-    EXPECT_TRUE(visible(cadre->boutonModeRemplissage));
-    EXPECT_FALSE(visible(cadre->boutonFleche));
+    EXPECT_TRUE(visible(cadre_->boutonRemplissage));
+    EXPECT_TRUE(visible(cadre_->boutonModeRemplissage));
+    EXPECT_FALSE(visible(cadre_->boutonFleche));
 }
 
 TEST_F(OutilsDessin, DrawingEveryToolOnThePhotoMakesElementsThatUndoRemoves)
 {
-    cadre->choixEpaisseur->setValue(2);
-    cadre->menuFleche->actions()[2]->trigger();
+    cadre_->choixEpaisseur->setValue(2);
+    cadre_->menuFleche->actions()[2]->trigger();
     Outil(0);
     Glisser({20, 20}, {120, 60});
     Outil(1);
     Glisser({30, 100}, {200, 140});
     Outil(2);
-    cadre->menuStyleTrait->actions()[1]->trigger();
-    cadre->menuRemplissage->actions()[5]->trigger();
+    cadre_->menuStyleTrait->actions()[1]->trigger();
+    cadre_->menuRemplissage->actions()[5]->trigger();
     Glisser({150, 20}, {260, 90});
-    cadre->menuForme->actions()[1]->trigger();
-    cadre->menuRemplissage->actions()[4]->trigger();
+    cadre_->menuForme->actions()[1]->trigger();
+    cadre_->menuRemplissage->actions()[4]->trigger();
     Glisser({320, 120}, {360, 120});
     Outil(3);
     Glisser({40, 40}, {90, 40});
@@ -144,9 +134,9 @@ TEST_F(OutilsDessin, DrawingEveryToolOnThePhotoMakesElementsThatUndoRemoves)
     EXPECT_EQ(doc().dessins.ElementNumero(1)->Epaisseur, 2);
     EXPECT_EQ(doc().dessins.ElementNumero(2)->Motif, 5);
     EXPECT_EQ(doc().dessins.ElementNumero(3)->Rayon, 40);
-    EXPECT_TRUE(cadre->actAnnuler->isEnabled());
+    EXPECT_TRUE(cadre_->actAnnuler->isEnabled());
 
-    cadre->actAnnuler->trigger();
+    cadre_->actAnnuler->trigger();
     EXPECT_EQ(doc().dessins.Nombre(), 4);
     Capture("apres_annuler");
 }
@@ -167,7 +157,7 @@ TEST_F(OutilsDessin, DeletingAnElementGoesThroughGestionDesDessins)
                 d->accept();
             }
     });
-    cadre->actSupprimerElement->trigger();
+    cadre_->actSupprimerElement->trigger();
     EXPECT_EQ(titre, QStringLiteral("Gestion des dessins"));
     ASSERT_EQ(doc().dessins.Nombre(), 1);
     EXPECT_EQ(doc().dessins.NomNumero(0), QStringLiteral("Trait 2"));
@@ -177,14 +167,14 @@ TEST_F(OutilsDessin, ErasingTheDrawingsAsksFirst)
 {
     Outil(2);
     Glisser({30, 100}, {200, 140});
-    reponse = QMessageBox::Cancel;
-    cadre->actEffacerTraces->trigger();
-    EXPECT_EQ(messages.value(0), QStringLiteral("Les tracés ne pourront être récupérés"));
+    reponse_ = QMessageBox::Cancel;
+    cadre_->actEffacerTraces->trigger();
+    EXPECT_EQ(messages_.value(0), QStringLiteral("Les tracés ne pourront être récupérés"));
     EXPECT_EQ(doc().dessins.Nombre(), 1);
-    reponse = QMessageBox::Ok;
-    cadre->actEffacerTraces->trigger();
+    reponse_ = QMessageBox::Ok;
+    cadre_->actEffacerTraces->trigger();
     EXPECT_TRUE(doc().dessins.EstVide());
-    EXPECT_FALSE(cadre->actAnnuler->isEnabled());
+    EXPECT_FALSE(cadre_->actAnnuler->isEnabled());
 }
 
 TEST_F(OutilsDessin, ThePipetteTakesThePenColourFromThePhoto)
@@ -192,7 +182,7 @@ TEST_F(OutilsDessin, ThePipetteTakesThePenColourFromThePhoto)
     Outil(7);
     const QRgb pixel = doc().image.pixel(50, 50);
     Glisser({50, 50}, {50, 50});
-    EXPECT_EQ(cadre->CouleurCrayon, pixel);
+    EXPECT_EQ(cadre_->CouleurCrayon, pixel);
 }
 
 TEST_F(OutilsDessin, TheSelectionToolShowsItsRectangle)
@@ -201,7 +191,7 @@ TEST_F(OutilsDessin, TheSelectionToolShowsItsRectangle)
     QApplication::processEvents();
     EXPECT_TRUE(doc().selectionVisible);
     EXPECT_FALSE(doc().selection.isEmpty());
-    EXPECT_TRUE(cadre->actCopierSelection->isEnabled());
+    EXPECT_TRUE(cadre_->actCopierSelection->isEnabled());
     Capture("selection");
     Outil(0);
     EXPECT_FALSE(doc().selectionVisible);

@@ -13,6 +13,7 @@
 #include "drawing/reglages_dessin.h"
 #include "measure/outil_mesure.h"
 #include "measure/ui/res_i_r.h"
+#include "support/essai_cadre.h"
 #include "support/pilote_dialogues.h"
 #include "support/separateur.h"
 #include "table/ui/choix_series.h"
@@ -44,24 +45,16 @@ void Capturer(QWidget *w, const char *nom)
         w->grab().save(dossier + QLatin1Char('/') + QLatin1String(nom) + QStringLiteral(".png"));
 }
 
-class LumiereDansLeCadre : public ::testing::Test {
+class LumiereDansLeCadre : public EssaiCadre {
 protected:
     void SetUp() override
     {
+        EssaiCadre::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_TRUE(dossier.isValid());
-        DefinirIntercepteurMessages([this](TypeMessage, const QString &texte, BoutonsMessage) {
-            messages.append(texte);
-            return QMessageBox::Ok;
-        });
         ReglagesDessinProgramme() = ReglagesDessin{};
-        cadre = std::make_unique<TMainForm>();
-        cadre->resize(1100, 800);
-        cadre->show();
-    }
-    void TearDown() override
-    {
-        cadre.reset();
-        DefinirIntercepteurMessages({});
+        CreerCadre(1100, 800);
     }
 
     // A 200 × 150 picture, white on its left half and grey 128 on its right.
@@ -74,19 +67,19 @@ protected:
                 image.setPixel(x, y, droite);
         const QString chemin = dossier.filePath(nom);
         ASSERT_TRUE(image.save(chemin));
-        ASSERT_TRUE(cadre->OuvrirImage(chemin, 0));
-        fenetre = cadre->DocumentActif();
+        ASSERT_TRUE(cadre_->OuvrirImage(chemin, 0));
+        fenetre = cadre_->DocumentActif();
         ASSERT_NE(fenetre, nullptr);
-        cadre->Zoom11();
-        cadre->ZoomAugmenter();
+        cadre_->Zoom11();
+        cadre_->ZoomAugmenter();
         QApplication::processEvents();
-        cadre->boutonsOutils[ImageDocument::OutilMesure]->trigger();
+        cadre_->boutonsOutils[ImageDocument::OutilMesure]->trigger();
     }
 
     ImageDocument &doc() { return fenetre->document(); }
     void ChoisirMode(int mode)
     {
-        for (QAction *a : cadre->menuMesures->actions())
+        for (QAction *a : cadre_->menuMesures->actions())
             if (a->isCheckable() && a->data().toInt() == mode)
                 a->trigger();
     }
@@ -107,7 +100,7 @@ protected:
         }
         QTest::mouseRelease(w, Qt::LeftButton, {}, Ecran(a));
     }
-    TRes_I_r *Fenetre() { return cadre->findChild<TRes_I_r *>(); }
+    TRes_I_r *Fenetre() { return cadre_->findChild<TRes_I_r *>(); }
     QStringList Nettes()
     {
         QStringList t;
@@ -118,9 +111,7 @@ protected:
 
     SeparateurTemporaire sep{QLatin1Char(',')};
     QTemporaryDir dossier;
-    std::unique_ptr<TMainForm> cadre;
     TMDIChild *fenetre = nullptr;
-    QStringList messages;
 };
 
 TEST_F(LumiereDansLeCadre, a_zero_on_the_blank_then_a_backwards_rectangle_on_the_grey)
@@ -180,9 +171,9 @@ TEST_F(LumiereDansLeCadre, what_is_coloured_is_measured_at_once_and_the_mode_ret
 TEST_F(LumiereDansLeCadre, three_lengths_sent_from_a_typed_x_give_three_lines)
 {
     Ouvrir(QStringLiteral("longueurs.png"));
-    ASSERT_TRUE(cadre->actMesuresMultiples->isEnabled());
-    cadre->actMesuresMultiples->trigger();
-    auto *panneau = cadre->findChild<Saisie_Mult *>();
+    ASSERT_TRUE(cadre_->actMesuresMultiples->isEnabled());
+    cadre_->actMesuresMultiples->trigger();
+    auto *panneau = cadre_->findChild<Saisie_Mult *>();
     ASSERT_NE(panneau, nullptr);
     EXPECT_TRUE(panneau->isVisible());
     EXPECT_TRUE(panneau->MesureY1->text().startsWith(QStringLiteral("longueur (")));
@@ -193,14 +184,14 @@ TEST_F(LumiereDansLeCadre, three_lengths_sent_from_a_typed_x_give_three_lines)
         QTest::mouseClick(panneau->envoyer, Qt::LeftButton);
     }
     EXPECT_EQ(panneau->ValXSM->text(), QStringLiteral("13"));
-    const TableauResultats &t = cadre->TableauModif->tableau();
+    const TableauResultats &t = cadre_->TableauModif->tableau();
     ASSERT_EQ(t.NbLignes(), 6);
     EXPECT_EQ(t.Cellule(0, 2), QStringLiteral("10"));
     EXPECT_EQ(t.Cellule(0, 4), QStringLiteral("12"));
     EXPECT_EQ(t.Cellule(1, 4), QStringLiteral("30")); // 30 pixels with the default scale
-    EXPECT_TRUE(cadre->TableauModif->isVisible());
-    Capturer(cadre.get(), "mesures_multiples_cadre");
-    Capturer(cadre->TableauModif, "mesures_multiples_tableau");
+    EXPECT_TRUE(cadre_->TableauModif->isVisible());
+    Capturer(cadre_.get(), "mesures_multiples_cadre");
+    Capturer(cadre_->TableauModif, "mesures_multiples_tableau");
 }
 
 TEST_F(LumiereDansLeCadre, a_series_over_three_chosen_pictures_fills_the_table)
@@ -230,10 +221,10 @@ TEST_F(LumiereDansLeCadre, a_series_over_three_chosen_pictures_fills_the_table)
          })});
     EXPECT_TRUE(ok);
     EXPECT_EQ(lignes, (QStringList{" 1 a.png", " 2 b.png", " 3 c.png"}));
-    EXPECT_EQ(cadre->TableauModif->tableau().LignesTexte(),
+    EXPECT_EQ(cadre_->TableauModif->tableau().LignesTexte(),
               (QStringList{"Absorption (%)", "temps\tA (R)", "min\t%", "0\t49,8", "5\t80", "10\t49,8"}));
-    EXPECT_TRUE(cadre->TableauModif->isVisible());
-    Capturer(cadre->TableauModif, "serie_tableau");
+    EXPECT_TRUE(cadre_->TableauModif->isVisible());
+    Capturer(cadre_->TableauModif, "serie_tableau");
 }
 
 } // namespace

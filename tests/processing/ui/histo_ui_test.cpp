@@ -15,6 +15,7 @@
 #include "processing/ui/fen_f_c.h"
 #include "processing/ui/graphique_histogramme.h"
 #include "processing/ui/histo.h"
+#include "support/essai_cadre.h"
 #include "support/capture.h"
 #include "support/pilote_dialogues.h"
 
@@ -48,45 +49,34 @@ QPushButton *BoutonNomme(QWidget &fenetre, const QString &texte)
     return nullptr;
 }
 
-class HistogrammesDansLeCadre : public ::testing::Test {
+class HistogrammesDansLeCadre : public EssaiCadre {
 protected:
     void SetUp() override
     {
-        DefinirIntercepteurMessages([this](TypeMessage, const QString &texte, BoutonsMessage) {
-            messages.append(texte);
-            return reponse;
-        });
+        EssaiCadre::SetUp();
+        if (HasFatalFailure())
+            return;
         ReglagesDessinProgramme() = ReglagesDessin{};
-        cadre = std::make_unique<TMainForm>();
-        cadre->resize(1100, 800);
-        cadre->show();
-    }
-    void TearDown() override
-    {
-        cadre.reset();
-        DefinirIntercepteurMessages({});
+        CreerCadre(1100, 800);
     }
     TMDIChild *Ouvrir(const char *nom)
     {
-        EXPECT_TRUE(cadre->OuvrirImage(FichierDonnee(nom), 0));
+        EXPECT_TRUE(cadre_->OuvrirImage(FichierDonnee(nom), 0));
         QApplication::processEvents();
-        return cadre->DocumentActif();
+        return cadre_->DocumentActif();
     }
-    int NombreDocuments() const { return static_cast<int>(cadre->Documents().size()); }
+    int NombreDocuments() const { return static_cast<int>(cadre_->Documents().size()); }
 
-    std::unique_ptr<TMainForm> cadre;
-    QStringList messages;
-    QMessageBox::StandardButton reponse = QMessageBox::Ok;
 };
 
 TEST_F(HistogrammesDansLeCadre, BlurredPhotoWithPreviewOpensAModifieDocumentWithTheScale)
 {
-    EXPECT_FALSE(cadre->actHistogrammes->isEnabled());
+    EXPECT_FALSE(cadre_->actHistogrammes->isEnabled());
     TMDIChild *photo = Ouvrir("photo.jpg");
     ASSERT_NE(photo, nullptr);
-    ASSERT_TRUE(cadre->actHistogrammes->isEnabled());
+    ASSERT_TRUE(cadre_->actHistogrammes->isEnabled());
     const QImage source = photo->document().image;
-    const bool fait = PiloteDialogues::Executer(cadre->actHistogrammes, {PiloteDialogues::Quand<THisto>([&](THisto &d) {
+    const bool fait = PiloteDialogues::Executer(cadre_->actHistogrammes, {PiloteDialogues::Quand<THisto>([&](THisto &d) {
         auto *onglets = d.findChild<QTabWidget *>(QStringLiteral("onglets"));
         EXPECT_EQ(onglets->tabText(onglets->currentIndex()), QStringLiteral("filtres"));
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Histogrammes des trois composantes"));
@@ -102,7 +92,7 @@ TEST_F(HistogrammesDansLeCadre, BlurredPhotoWithPreviewOpensAModifieDocumentWith
         d.accept();
     })});
     ASSERT_TRUE(fait);
-    TMDIChild *resultat = cadre->DocumentActif();
+    TMDIChild *resultat = cadre_->DocumentActif();
     ASSERT_NE(resultat, photo);
     EXPECT_EQ(resultat->windowTitle(), QStringLiteral("Modifié"));
     EXPECT_EQ(resultat->document().image, AppliquerFiltre(source, FiltreConvolution::Flou));
@@ -115,7 +105,7 @@ TEST_F(HistogrammesDansLeCadre, MarkerSetsTheLimitsAndOkWithoutChangeMakesNoDocu
     Ouvrir("scene.lan");
     const int avant = NombreDocuments();
     LimitesComposantes limites;
-    const bool fait = PiloteDialogues::Executer(cadre->actHistogrammes, {PiloteDialogues::Quand<THisto>([&](THisto &d) {
+    const bool fait = PiloteDialogues::Executer(cadre_->actHistogrammes, {PiloteDialogues::Quand<THisto>([&](THisto &d) {
         TGraphiqueHistogramme *g = d.graphique(ComposanteBleue);
         TRepereV *r = d.repere(ComposanteBleue);
         const int pl = g->GaucheTrace();
@@ -147,28 +137,28 @@ TEST_F(HistogrammesDansLeCadre, RainbowCodeAsksAbandonAndYesEndsTheCommand)
     TMDIChild *photo = Ouvrir("photo.jpg");
     photo->document().codeCouleur.Definie = 1;
     photo->document().codeCouleur.TypeCodage = CodageArcEnCiel;
-    reponse = QMessageBox::Yes;
+    reponse_ = QMessageBox::Yes;
     const int avant = NombreDocuments();
-    cadre->actHistogrammes->trigger();
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].endsWith(QStringLiteral("Abandon ?")));
+    cadre_->actHistogrammes->trigger();
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_[0].endsWith(QStringLiteral("Abandon ?")));
     EXPECT_EQ(NombreDocuments(), avant);
 }
 
 TEST_F(HistogrammesDansLeCadre, GreyDecompositionOpensBleuVertRouge)
 {
-    TMDIChild *f = cadre->CreerDocument(QStringLiteral("source"));
+    TMDIChild *f = cadre_->CreerDocument(QStringLiteral("source"));
     QImage image(10, 10, QImage::Format_ARGB32);
     image.fill(qRgb(200, 100, 50));
     f->document().image = image;
     f->Rafraichir();
-    cadre->SynchroniserDocument();
+    cadre_->SynchroniserDocument();
     QApplication::processEvents();
     const int avant = NombreDocuments();
-    cadre->actDecompositionGrises->trigger();
+    cadre_->actDecompositionGrises->trigger();
     QApplication::processEvents();
     EXPECT_EQ(NombreDocuments(), avant + 3);
-    TMDIChild *rouge = cadre->DocumentActif();
+    TMDIChild *rouge = cadre_->DocumentActif();
     EXPECT_EQ(rouge->windowTitle(), QStringLiteral("Rouge"));
     EXPECT_EQ(rouge->document().image.pixel(3, 3), qRgb(200, 200, 200));
     EXPECT_EQ(rouge->document().echelle.Facteur, f->document().echelle.Facteur);
@@ -177,8 +167,8 @@ TEST_F(HistogrammesDansLeCadre, GreyDecompositionOpensBleuVertRouge)
 TEST_F(HistogrammesDansLeCadre, OneChannelChosenShowsGreyWithStretchTwentyAndItsDesignation)
 {
     TMDIChild *lan = Ouvrir("scene.lan");
-    ASSERT_TRUE(cadre->actCanauxAffiches->isVisible());
-    const bool fait = PiloteDialogues::Executer(cadre->actCanauxAffiches, {PiloteDialogues::Quand<TChoix_canaux>([&](TChoix_canaux &d) {
+    ASSERT_TRUE(cadre_->actCanauxAffiches->isVisible());
+    const bool fait = PiloteDialogues::Executer(cadre_->actCanauxAffiches, {PiloteDialogues::Quand<TChoix_canaux>([&](TChoix_canaux &d) {
         EXPECT_EQ(d.listes[0]->count(), 4);
         EXPECT_EQ(d.listes[0]->currentRow(), lan->document().canalBleu);
         d.listes[0]->setCurrentRow(3);
@@ -204,13 +194,13 @@ TEST_F(HistogrammesDansLeCadre, OneChannelChosenShowsGreyWithStretchTwentyAndIts
 
 TEST_F(HistogrammesDansLeCadre, FalseColourExerciseFromFilesKeepsThreeDocuments)
 {
-    ASSERT_TRUE(cadre->actFaussesCouleurs->isEnabled());
+    ASSERT_TRUE(cadre_->actFaussesCouleurs->isEnabled());
     const int avant = NombreDocuments();
     QImage infra(320, 240, QImage::Format_ARGB32);
     infra.fill(qRgb(200, 200, 200));
     QImage couleur(160, 120, QImage::Format_ARGB32); // not 320 × 240: drawn scaled
     couleur.fill(qRgb(100, 150, 50));
-    const bool fait = PiloteDialogues::Executer(cadre->actFaussesCouleurs, {PiloteDialogues::Quand<TFen_f_c>([&](TFen_f_c &d) {
+    const bool fait = PiloteDialogues::Executer(cadre_->actFaussesCouleurs, {PiloteDialogues::Quand<TFen_f_c>([&](TFen_f_c &d) {
         EXPECT_TRUE(d.modeCamera->isEnabled()); // the frame gives its acquisition
         d.modeFichiers->setChecked(true);
         EXPECT_EQ(d.guide->count(), 3); // "Combinaison" and "Fin" hidden
@@ -233,7 +223,7 @@ TEST_F(HistogrammesDansLeCadre, FalseColourExerciseFromFilesKeepsThreeDocuments)
     })});
     ASSERT_TRUE(fait);
     ASSERT_EQ(NombreDocuments(), avant + 3);
-    TMDIChild *resultat = cadre->DocumentActif();
+    TMDIChild *resultat = cadre_->DocumentActif();
     EXPECT_EQ(resultat->windowTitle(), QStringLiteral("fausses couleurs"));
     // Calibrated: every component white, so the result is (IR, red, green) = (255, 255, 255).
     EXPECT_EQ(resultat->document().image.pixel(300, 200), qRgb(255, 255, 255));

@@ -15,6 +15,7 @@
 #include "plot/ui/vue_graphe.h"
 #include "support/capture.h"
 #include "support/essai_cadre.h"
+#include "support/fichier_essai.h"
 #include "support/pilote_dialogues.h"
 #include "support/separateur.h"
 #include "table/ui/choix_tableau.h"
@@ -227,9 +228,7 @@ TEST_F(TableauCadre, GraphIsSavedOnlyWhenReplacingIsAccepted)
     fenetre->RafraichirGraphe();
     const QString chemin = Chemin(QStringLiteral("courbe.gif"));
     {
-        QFile f(chemin);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("ancien");
+        ASSERT_TRUE(EcrireFichier(chemin, "ancien"));
     }
     QString filtreChoisi;
     fenetre->DemanderNomFichier = [&](const QString &, const QString &, const QString &filtre, const QString &) {
