@@ -51,6 +51,22 @@ std::vector<LigneEnregistree> LignesEnregistrement(const Animation &animation, c
         else
             lignes.push_back({NomImagePng(cheminListe, i), true});
     }
+    // The picture written for one frame never takes the place of the file
+    // another frame is named by (film1.PNG opened again and saved into
+    // film.anm beside a new frame 1): that frame is written as well.
+    for (bool change = true; change;) {
+        change = false;
+        for (std::size_t i = 0; i < lignes.size() && !change; ++i) {
+            if (lignes[i].png)
+                continue;
+            for (const LigneEnregistree &autre : lignes)
+                if (autre.png && autre.nom.compare(lignes[i].nom, Qt::CaseInsensitive) == 0) {
+                    lignes[i] = {NomImagePng(cheminListe, static_cast<int>(i)), true};
+                    change = true;
+                    break;
+                }
+        }
+    }
     return lignes;
 }
 

@@ -6,6 +6,8 @@
 // survives the list's encoding. Any other frame is written as a PNG picture
 // beside the list, named after it: the list's name without its extension,
 // the frame index from 0 and ".PNG" (serie3.PNG for frame 3 of serie.anm).
+// A frame whose file has the name such a picture takes is written as a
+// picture too, so that no frame's file is replaced by another frame.
 
 #include "animation/animation.h"
 

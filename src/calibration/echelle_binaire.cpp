@@ -206,11 +206,6 @@ std::optional<TEchelle> LireEchelleBinaireAnnexe(const QString &nomImage)
 
 bool EcrireEchelleBinaireAnnexe(const QString &nomImage, const TEchelle &echelle)
 {
-    const QString nom = NomFichierEchelleBinaire(nomImage);
-    QFile::remove(nom);
-    QFile f(nom);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray octets = EchelleEnBinaire(echelle);
-    return f.write(octets) == octets.size() && f.flush();
+    // Through a temporary file: a failed write keeps the former scale whole.
+    return EcrireFichierSur(NomFichierEchelleBinaire(nomImage), EchelleEnBinaire(echelle));
 }

@@ -30,6 +30,7 @@ inline constexpr int TailleEchelleBinaire = 168;
 // Only its first TailleEchelleBinaire bytes are read.
 [[nodiscard]] std::optional<TEchelle> LireEchelleBinaireAnnexe(const QString &nomImage);
 
-// Replaces the ".ech" file beside a picture by the image of the scale;
-// false when it could not be written (the caller may ignore it).
+// Replaces the ".ech" file beside a picture by the image of the scale,
+// through a temporary file renamed over it; false when it could not be
+// written, the former file then left as it was (the caller may ignore it).
 bool EcrireEchelleBinaireAnnexe(const QString &nomImage, const TEchelle &echelle);

@@ -37,7 +37,10 @@ void EcrireFichierSurFlux(const QString &chemin, const std::function<void(QIODev
         fichier.cancelWriting();
         throw;
     }
-    if (fichier.error() != QFileDevice::NoError) {
+    // The last bytes may still sit in the file's buffer: they are written
+    // now, so that a full disk is seen here. The rename that commit() makes
+    // would not notice it, and would put a cut file in place of the former.
+    if (!fichier.flush() || fichier.error() != QFileDevice::NoError) {
         const QString raison = fichier.errorString();
         fichier.cancelWriting();
         throw ErreurFichier(QCoreApplication::translate("Enregistrement", "Erreur d'écriture du fichier %1 : %2")

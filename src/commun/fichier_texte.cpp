@@ -133,7 +133,9 @@ bool EcrireFichierSur(const QString &chemin, const QByteArray &octets)
     QSaveFile f(chemin);
     if (!f.open(QIODevice::WriteOnly))
         return false;
-    if (f.write(octets) != octets.size()) {
+    // flush() writes what the buffer still holds: a full disk is seen here,
+    // before commit() renames a cut file over the former one.
+    if (f.write(octets) != octets.size() || !f.flush()) {
         f.cancelWriting();
         return false;
     }

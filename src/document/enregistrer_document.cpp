@@ -64,13 +64,15 @@ void TerminerEnregistrement(ImageDocument &document, const QString &chemin, cons
 {
     document.nomFichier = chemin;
     document.titre = chemin;
-    document.MarquerEnregistre();
     if (FormatSelonExtension(chemin) != FormatEnregistrement::Kpt && options.annexes) {
         if (document.echelle.Definie)
             EcrireEchelleAnnexe(chemin, document.echelle);
         if (document.codeCouleur.Definie)
             EcrireCodeAnnexe(chemin, document.codeCouleur);
     }
+    // Only now is everything in files: a side-file that could not be written
+    // leaves the document unsaved, so that closing it still asks.
+    document.MarquerEnregistre();
 }
 
 int EnregistrerDocument(ImageDocument &document, const QString &chemin, const OptionsEnregistrement &options,

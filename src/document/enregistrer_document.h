@@ -53,8 +53,9 @@ using EcrivainFichier = void (*)(const QString &chemin, const std::function<void
 // another thread. EcrireEnregistrement writes the file and returns the count
 // above; it only reads the document, so it may run while the document is
 // read elsewhere but modified nowhere. TerminerEnregistrement, once it has
-// succeeded, gives the document its new name and caption, marks it saved and
-// writes the side-files of a picture.
+// succeeded, gives the document its new name and caption, writes the
+// side-files of a picture and then marks the document saved: a side-file
+// that fails throws and leaves the document marked as modified.
 [[nodiscard]] int EcrireEnregistrement(const ImageDocument &document, const QString &chemin,
                                        const OptionsEnregistrement &options,
                                        EcrivainFichier ecrivain = EcrireFichierSurFlux);

@@ -113,6 +113,15 @@ int TableauResultats::DerniereLigneDonnees() const
     return NbLignes() - 1 - (totaux_ ? 1 : 0);
 }
 
+bool TableauResultats::ContientDesValeurs() const
+{
+    for (int l = fixes_; l <= DerniereLigneDonnees(); ++l)
+        for (int c = 0; c <= DerniereColonneDonnees(); ++c)
+            if (!Cellule(c, l).trimmed().isEmpty())
+                return true;
+    return false;
+}
+
 void TableauResultats::CalculerTotaux()
 {
     if (!totaux_ || colonnes_ < 3)

@@ -90,6 +90,9 @@ public:
     // totals row: the last data cell.
     [[nodiscard]] int DerniereColonneDonnees() const;
     [[nodiscard]] int DerniereLigneDonnees() const;
+    // A data cell (below the header rows, left of the computed columns,
+    // above the totals row) holds something other than blanks.
+    [[nodiscard]] bool ContientDesValeurs() const;
 
     // ---- Text: the caption, then every row's cells joined by TAB; every
     // line ends with CR LF.

@@ -174,6 +174,25 @@ TEST_F(ListeAnimationEssai, FramesThatTheirFileWouldNotGiveBackAreWrittenAsPng)
     EXPECT_EQ(animation.FichiersAnimation()[3], QString());
 }
 
+TEST_F(ListeAnimationEssai, APictureWrittenForOneFrameNeverReplacesTheFileOfAnother)
+{
+    // film1.PNG, from an earlier save, opened again as the first frame; a
+    // picture in no file as the second, which saving names film1.PNG.
+    ASSERT_TRUE(Degrade(8, 8, 50).save(Chemin("film1.PNG"), "PNG"));
+    auto ancienne = Ouvrir(Chemin("film1.PNG"));
+    ImageDocument nouvelle;
+    nouvelle.image = Degrade(8, 8, 2);
+    const Animation animation = ConstruireAnimation({ancienne.get(), &nouvelle});
+    EXPECT_EQ(EnregistrerAnimation(animation, Chemin("film.anm")), (QStringList{"film0.PNG", "film1.PNG"}));
+
+    const Animation relue = ChargerAnimation(Chemin("film.anm"));
+    ASSERT_EQ(relue.nombre(), 2);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(relue.images[i].image.convertToFormat(QImage::Format_RGB32),
+                  animation.images[i].image.convertToFormat(QImage::Format_RGB32))
+            << "frame " << i;
+}
+
 TEST_F(ListeAnimationEssai, AFailedSaveLeavesTheOldListAndNoNewPicture)
 {
     EcrireOctets(Chemin("film.anm"), "ancienne\r\nliste\r\n");

@@ -3,6 +3,11 @@
 
 #include "calibration/echelle_binaire.h"
 #include "support/echelles_essai.h"
+#include "support/disque_plein.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -128,6 +133,32 @@ TEST(EchelleBinaire, a_length_byte_beyond_its_slot_is_cut_to_twenty)
     const TEchelle lue = BinaireEnEchelle(b);
     EXPECT_EQ(lue.Definie, 1);
     EXPECT_EQ(lue.Unite, QStringLiteral("abcdefghijklmnopqrst"));
+}
+
+TEST(EchelleBinaire, a_full_disk_leaves_the_former_ech_file_whole)
+{
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    const QString image = dossier.filePath(QStringLiteral("graphe.bmp"));
+    TEchelle ancienne = EchelleParDefaut();
+    ancienne.Unite = QStringLiteral("mm");
+    ASSERT_TRUE(EcrireEchelleBinaireAnnexe(image, ancienne));
+    const QString nom = NomFichierEchelleBinaire(image);
+    QFile f(nom);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray avant = f.readAll();
+    f.close();
+    ASSERT_EQ(avant.size(), TailleEchelleBinaire);
+
+    TEchelle nouvelle = EchelleParDefaut();
+    nouvelle.Unite = QStringLiteral("km");
+    {
+        const DisquePlein plein(100);
+        EXPECT_FALSE(EcrireEchelleBinaireAnnexe(image, nouvelle));
+    }
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), avant) << "the former scale, byte for byte";
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{QStringLiteral("graphe.ech")});
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "commun/erreur.h"
 #include "commun/ecriture_sure.h"
 #include "support/fichier_essai.h"
+#include "support/disque_plein.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
 
 namespace {
 
@@ -79,5 +83,37 @@ TEST_F(EcritureSure, UnDossierInexistantDonneUneErreurEnFrancais)
         EXPECT_TRUE(e.message().startsWith(QStringLiteral("Impossible de créer le fichier"))) << e.what();
     }
 }
+
+// A disk that fills up while the last bytes wait in the file's buffer: the
+// rename must not put a cut file in place of the former one.
+struct CasDisquePlein {
+    const char *nom;
+    qint64 taille; // bytes written in one go; the disk takes 100
+};
+
+void PrintTo(const CasDisquePlein &c, std::ostream *os) { *os << c.nom; }
+
+class DisquePleinEnEcrivant : public EcritureSure, public ::testing::WithParamInterface<CasDisquePlein> {};
+
+TEST_P(DisquePleinEnEcrivant, LaisseLAncienFichierIntactEtDonneUneErreur)
+{
+    const QByteArray nouveau(GetParam().taille, 'n');
+    {
+        const DisquePlein plein(100);
+        EXPECT_THROW(EcrireFichierSurFlux(chemin_,
+                                          [&](QIODevice &d) { EcrireOctets(d, nouveau.constData(), nouveau.size()); }),
+                     ErreurFichier);
+    }
+    EXPECT_EQ(Contenu(), QByteArray("ancien contenu"));
+    EXPECT_EQ(Fichiers(), QStringList{QStringLiteral("travail.kpt")});
+}
+
+const CasDisquePlein kDisquesPleins[] = {
+    {"petit_fichier_reste_dans_le_tampon", 168},
+    {"grand_fichier_ecrit_directement", 200000},
+};
+
+INSTANTIATE_TEST_SUITE_P(Ecriture, DisquePleinEnEcrivant, ::testing::ValuesIn(kDisquesPleins),
+                         [](const auto &info) { return std::string(info.param.nom); });
 
 } // namespace

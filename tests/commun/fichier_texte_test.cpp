@@ -1,5 +1,7 @@
 #include "commun/fichier_texte.h"
+#include "support/disque_plein.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -47,6 +49,19 @@ TEST(FichierTexte, failed_write_keeps_the_old_file)
     ASSERT_TRUE(EcrireFichierTexte(chemin, {QStringLiteral("ancien")}));
     EXPECT_FALSE(EcrireFichierTexte(dossier.filePath(QStringLiteral("absent/t.txt")), {QStringLiteral("x")}));
     EXPECT_EQ(LireFichierTexte(chemin), QStringList{QStringLiteral("ancien")});
+}
+
+TEST(FichierTexte, a_full_disk_keeps_the_old_file_and_leaves_no_temporary_file)
+{
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("t.txt"));
+    ASSERT_TRUE(EcrireFichierTexte(chemin, {QStringLiteral("ancien")}));
+    {
+        const DisquePlein plein(100);
+        EXPECT_FALSE(EcrireFichierTexte(chemin, {QString(150, QLatin1Char('n'))}));
+    }
+    EXPECT_EQ(LireFichierTexte(chemin), QStringList{QStringLiteral("ancien")});
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{QStringLiteral("t.txt")});
 }
 
 } // namespace

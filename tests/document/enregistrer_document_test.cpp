@@ -160,6 +160,26 @@ TEST_F(Enregistrement, UnEchecEnCoursDEcritureLaisseLAncienFichierEtLAncienNom)
     EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files), QStringList{QStringLiteral("travail.kpt")});
 }
 
+TEST_F(Enregistrement, UneAnnexeQuiNePeutEtreEcriteLaisseLeDocumentAEnregistrer)
+{
+    // photo.sca is a folder holding a file: the scale cannot be written.
+    const QString sca = Chemin(QStringLiteral("photo.sca"));
+    ASSERT_TRUE(QDir().mkdir(sca));
+    QFile dedans(sca + QStringLiteral("/garde.txt"));
+    ASSERT_TRUE(dedans.open(QIODevice::WriteOnly));
+    dedans.close();
+    document_.MarquerEnregistre();
+    document_.echelle.Facteur = 0.25;
+    document_.echelle.Unite = QStringLiteral("mm");
+    ASSERT_TRUE(document_.Modifie());
+
+    const QString chemin = Chemin(QStringLiteral("photo.png"));
+    EXPECT_THROW((void)EnregistrerDocument(document_, chemin, options_), ErreurFichier);
+    EXPECT_TRUE(QFile::exists(chemin)) << "the picture itself is written";
+    EXPECT_EQ(document_.nomFichier, chemin);
+    EXPECT_TRUE(document_.Modifie()) << "the scale is in no file: closing must still ask";
+}
+
 TEST_F(Enregistrement, UnDocumentSansFondRouvertDonneSaCouleurDeFondAuProgramme)
 {
     const QString chemin = Chemin(QStringLiteral("nouveau.kpt"));

@@ -81,9 +81,14 @@ void TMainForm::BrancherEchelle()
             return;
         const bool ajoutee = ExecuterCommande(this, [g, &nomEchelle, &doc] { g->liste.ajouter(nomEchelle, doc.echelle); });
         if (ajoutee && g->nom->Enregistre->isChecked()) {
-            // Writing the list is a convenience: a failure leaves the list in memory.
+            // The user asked for the file: a failure is told, and the scale
+            // stays in the list in memory (the former file stays whole).
             QDir().mkpath(DossierEcriture);
-            (void)EcrireEchellesStandard(DossierEcriture + NomFichierEchellesStandard, g->liste);
+            const QString chemin = DossierEcriture + NomFichierEchellesStandard;
+            if (!EcrireEchellesStandard(chemin, g->liste))
+                MessageAvertissement(this, tr("Impossible d'enregistrer la liste des échelles dans le fichier %1."
+                                              "\rL'échelle reste dans la liste jusqu'à la fin du programme.")
+                                               .arg(QDir::toNativeSeparators(chemin)));
         }
     };
 

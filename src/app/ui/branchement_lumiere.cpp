@@ -344,6 +344,14 @@ void GestionLumiere::Serie()
                                                  "le rectangle de mesure, en mode « Lumière sur un rectangle »."));
         return;
     }
+    // The series replaces the whole table: values in no file are not lost without a word.
+    if (cadre_->TableauModif->DonneesNonEnregistrees()
+        && AfficherMessage(cadre_, TypeMessage::Avertissement,
+                           TMainForm::tr("Le tableau des résultats contient des valeurs qui ne sont dans aucun "
+                                         "fichier : la série va les remplacer.\rContinuer ?"),
+                           BoutonsMessage::OuiNon)
+               != QMessageBox::Yes)
+        return;
     // The active window comes last, the one furthest back first.
     documents.removeAll(actif);
     documents << actif;

@@ -6,11 +6,13 @@
 #include "app/ui/dialogue_ouverture.h"
 #include "app/ui/main_window.h"
 #include "document/ui/fenetre_document.h"
+#include "schema/noms_schema.h"
 #include "schema/ui/choix_images.h"
 #include "schema/ui/schema1.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QPointer>
 
@@ -63,12 +65,40 @@ void TMainForm::BrancherSchema()
         if (Schema1->Tag != 1)
             return;
         Schema1->Tag = 0;
-        const TMDIChild *actif = DocumentActif();
-        const TEchelle echelle = actif ? actif->document().echelle : Schema1->echelleSchema;
-        auto doc = std::make_unique<ImageDocument>();
-        doc->titre = tr("Schéma");
-        doc->image = Schema1->imageSchema().convertToFormat(QImage::Format_ARGB32);
-        doc->echelle = echelle;
-        MontrerNouveauDocument(std::move(doc));
+        TransfererSchema();
     });
+}
+
+void TMainForm::TransfererSchema()
+{
+    const TMDIChild *actif = DocumentActif();
+    const TEchelle echelle = actif ? actif->document().echelle : Schema1->echelleSchema;
+    auto doc = std::make_unique<ImageDocument>();
+    doc->titre = tr("Schéma");
+    doc->image = Schema1->imageSchema().convertToFormat(QImage::Format_ARGB32);
+    doc->echelle = echelle;
+    MontrerNouveauDocument(std::move(doc));
+    Schema1->MarquerSchemaConserve();
+}
+
+bool TMainForm::ConfirmerFermetureSchema()
+{
+    if (Schema1 == nullptr || !Schema1->SchemaNonEnregistre())
+        return true;
+    const bool avecFichier = !Schema1->NomImageDocument.isEmpty();
+    const QString question =
+        avecFichier ? tr("Enregistrer le schéma dans %1 ?")
+                          .arg(QFileInfo(NomFichierSchema(Schema1->NomImageDocument)).fileName())
+                    : tr("Le schéma n'est enregistré dans aucun fichier.\r"
+                         "Le transférer dans une nouvelle image, pour l'enregistrer ?");
+    switch (AfficherMessage(Schema1->isVisible() ? static_cast<QWidget *>(Schema1) : this, TypeMessage::Confirmation,
+                            question, BoutonsMessage::OuiNonAnnuler)) {
+    case QMessageBox::Yes:
+        if (avecFichier)
+            return Schema1->EnregistrerSchema();
+        TransfererSchema();
+        return true;
+    case QMessageBox::No: return true;
+    default: return false;
+    }
 }

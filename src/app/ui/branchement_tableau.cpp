@@ -24,7 +24,7 @@ ServicesTableau ServicesDuCadre()
                                BoutonsMessage::OuiNon)
                == QMessageBox::Yes;
     };
-    s.Executer = [](QWidget *parent, const std::function<void()> &commande) { ExecuterCommande(parent, commande); };
+    s.Executer = [](QWidget *parent, const std::function<void()> &commande) { return ExecuterCommande(parent, commande); };
     s.ImprimerImage = [](QWidget *parent, double rapport, const QImage &image) {
         ImprimerImage(parent, rapport, [image] { return image; }, image);
     };
@@ -41,4 +41,20 @@ void TMainForm::BrancherTableau()
     TableauModif->services = ServicesDuCadre();
     actTableau->setEnabled(true);
     connect(actTableau, &QAction::triggered, this, [this] { TableauModif->Montrer(SepDecimal(), SepAutre()); });
+}
+
+bool TMainForm::ConfirmerFermetureTableau()
+{
+    if (TableauModif == nullptr || !TableauModif->DonneesNonEnregistrees())
+        return true;
+    // The table shows, so that the user sees what the question is about.
+    TableauModif->show();
+    TableauModif->raise();
+    switch (AfficherMessage(TableauModif, TypeMessage::Confirmation,
+                            tr("Enregistrer les valeurs du tableau « %1 » ?").arg(TableauModif->windowTitle()),
+                            BoutonsMessage::OuiNonAnnuler)) {
+    case QMessageBox::Yes: return TableauModif->EnregistrerTableau();
+    case QMessageBox::No: return true;
+    default: return false;
+    }
 }

@@ -584,14 +584,23 @@ void TMainForm::showEvent(QShowEvent *event)
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    // Each document whose work is not in a file is asked about in turn;
-    // "Annuler" (or a cancelled save) stops the quitting with every document
-    // still open.
+    // The schema first (without a picture file it becomes a document), then
+    // each document whose work is not in a file, then the results table;
+    // "Annuler" (or a cancelled or failed save) stops the quitting with
+    // everything still open.
+    if (!ConfirmerFermetureSchema()) {
+        event->ignore();
+        return;
+    }
     for (TMDIChild *document : Documents()) {
         if (!ConfirmerFermeture(document)) {
             event->ignore();
             return;
         }
+    }
+    if (!ConfirmerFermetureTableau()) {
+        event->ignore();
+        return;
     }
     fermetureConfirmee_ = true;
     zone_->closeAllSubWindows();

@@ -109,6 +109,17 @@ public:
     // "Enregistrer les modifications de « nom » ?" (Oui / Non / Annuler); Oui
     // runs "Enregistrer sous". True when the document may close.
     bool ConfirmerFermeture(TMDIChild *fenetre);
+    // Before quitting, for the work held outside documents. The results
+    // table whose values are in no file asks "Enregistrer les valeurs du
+    // tableau « titre » ?"; Oui runs its "le &Tableau". A schema that changed
+    // since it was last saved asks to be saved beside its picture or, without
+    // a picture file, to be handed over as a new document "Schéma", which is
+    // then asked about with the others. True when quitting may go on.
+    bool ConfirmerFermetureTableau();
+    bool ConfirmerFermetureSchema();
+    // "&Transférer": the schema becomes a new document "Schéma" with the
+    // active document's scale.
+    void TransfererSchema();
     void Nouveau();
     void Ouvrir();
     void CollerCommeNouvelleImage();

@@ -184,6 +184,7 @@ TSchema1::TSchema1(QWidget *parent) : QMainWindow(parent)
 
     Document->image = SchemaBlanc({1, 1});
     schema->image = SchemaBlanc({1, 1});
+    schemaConserve_ = schema->image;
     copies.NouveauDocument(Document->image);
     copies.CopieSchema = schema->image;
     ChoisirOutil(0);
@@ -272,6 +273,7 @@ void TSchema1::OuvrirDepuisDocument(const QImage &image, const QString &nomFichi
     raise();
     activateWindow();
     schema->image = SchemaBlanc(Document->image.size());
+    schemaConserve_ = schema->image;
     copies.CopieSchema = schema->image;
     copies.NouveauDocument(Document->image);
     actParametres->setChecked(false);

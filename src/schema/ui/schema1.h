@@ -98,9 +98,17 @@ public:
     // stopped first. The result replaces the schema when it is done.
     void Amorcer();
     [[nodiscard]] bool AmorcageEnCours() const { return enAttente_; }
+    // "&Ouvrir un schéma": a file that cannot be read is told and changes
+    // neither picture.
     void OuvrirSchema(const QString &chemin);
     void OuvrirFichierImage(const QString &chemin);
-    void EnregistrerSchema();
+    // "comme fichier &Schéma": true once the file is written.
+    bool EnregistrerSchema();
+    // The schema differs from the one last opened, saved, reset or handed
+    // to the frame: quitting would lose it.
+    [[nodiscard]] bool SchemaNonEnregistre() const;
+    // The schema as it is now is kept elsewhere (handed to the frame).
+    void MarquerSchemaConserve();
     void Annuler();
 
     // ---- Controls
@@ -202,6 +210,7 @@ private:
     void DeplacementDocument(QPoint p, Qt::MouseButtons boutons);
     void RelachementDocument(QPoint p, Qt::MouseButton bouton);
     bool glisse_ = false; // a press started on this picture and is held
+    QImage schemaConserve_; // the schema as last opened, saved, reset or handed over
 
     std::thread travail_;
     std::atomic<bool> annuler_{false};

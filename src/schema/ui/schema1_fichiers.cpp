@@ -20,25 +20,33 @@ void TSchema1::OuvrirSchema(const QString &chemin)
     ArreterAmorcage();
     ChargementEnCours = true;
     const bool modeSchema = EstFichierSchema(chemin);
-    NomImageDocument = modeSchema ? CompagnonDeSchema(chemin) : chemin;
-    MettreAJourActions();
-    QString fautif = NomImageDocument;
+    const QString nomImage = modeSchema ? CompagnonDeSchema(chemin) : chemin;
+    // Both pictures are read before anything is replaced: a missing,
+    // damaged or cut file leaves the schema in progress and its picture as
+    // they were.
+    QString fautif = nomImage;
+    QImage image;
+    QImage nouveau;
+    TEchelle echelle;
     try {
-        const auto doc = OuvrirDocument(NomImageDocument, 5);
-        Document->image = doc->image.convertToFormat(QImage::Format_RGB32);
-        echelleSchema = doc->echelle;
-        schema->image = SchemaBlanc(Document->image.size());
+        const auto doc = OuvrirDocument(nomImage, 5);
+        image = doc->image.convertToFormat(QImage::Format_RGB32);
+        echelle = doc->echelle;
+        nouveau = SchemaBlanc(image.size());
         if (modeSchema) {
             fautif = chemin;
-            schema->image = LireSchema(chemin, Document->image.size());
+            nouveau = LireSchema(chemin, image.size());
         }
     } catch (const ErreurKaptori &) {
-        Document->Actualiser();
-        schema->Actualiser();
         if (Avertir)
             Avertir(tr("Fichier %1 non trouvé").arg(fautif));
         return;
     }
+    NomImageDocument = nomImage;
+    MettreAJourActions();
+    Document->image = std::move(image);
+    echelleSchema = echelle;
+    schema->image = std::move(nouveau);
     copies.NouveauDocument(Document->image);
     deroul_doc->setValue(0);
     DisposerSchema();
@@ -47,6 +55,7 @@ void TSchema1::OuvrirSchema(const QString &chemin)
     ChargementEnCours = false;
     copies.AppuiSurDocument(schema->image, Document->image);
     schema->Actualiser();
+    schemaConserve_ = schema->image;
 }
 
 void TSchema1::OuvrirFichierImage(const QString &chemin)
@@ -73,16 +82,29 @@ void TSchema1::OuvrirFichierImage(const QString &chemin)
     }
 }
 
-void TSchema1::EnregistrerSchema()
+bool TSchema1::EnregistrerSchema()
 {
     if (NomImageDocument.isEmpty())
-        return;
+        return false;
     const QString chemin = NomFichierSchema(NomImageDocument);
     try {
         EcrireSchema(chemin, schema->image);
         StatusLine->setText(tr("Schéma enregistré dans %1").arg(chemin));
+        schemaConserve_ = schema->image;
+        return true;
     } catch (const ErreurKaptori &e) {
         if (Avertir)
             Avertir(e.message());
     }
+    return false;
+}
+
+bool TSchema1::SchemaNonEnregistre() const
+{
+    return !schema->image.isNull() && schema->image != schemaConserve_;
+}
+
+void TSchema1::MarquerSchemaConserve()
+{
+    schemaConserve_ = schema->image;
 }

@@ -18,9 +18,11 @@ ServicesTableau ServicesTableau::ParDefaut()
     s.Executer = [](QWidget *parent, const std::function<void()> &commande) {
         try {
             commande();
+            return true;
         } catch (const ErreurKaptori &e) {
             QMessageBox::critical(parent, QObject::tr("Kaptori"), e.message());
         }
+        return false;
     };
     s.ImprimerImage = [](QWidget *, double, const QImage &) {};
     return s;

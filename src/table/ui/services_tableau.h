@@ -15,8 +15,9 @@ struct ServicesTableau {
     // A question with Yes and No (a warning, or an information when
     // `information`); true for Yes.
     std::function<bool(QWidget *parent, const QString &texte, bool information)> PoserQuestion;
-    // Runs a command; a file or decoding error ends it and is shown.
-    std::function<void(QWidget *parent, const std::function<void()> &commande)> Executer;
+    // Runs a command; a file or decoding error ends it and is shown. False
+    // when the command was ended by an error.
+    std::function<bool(QWidget *parent, const std::function<void()> &commande)> Executer;
     // Prints a picture of this height/width ratio through the print choices.
     std::function<void(QWidget *parent, double rapport, const QImage &image)> ImprimerImage;
 

@@ -348,13 +348,22 @@ QString TTableauModif::NomFichier(const QString &titre, const QString &filtres, 
     return dialogue.selectedFiles().first();
 }
 
-void TTableauModif::EnregistrerTableau()
+bool TTableauModif::DonneesNonEnregistrees() const
+{
+    return tableau_.ContientDesValeurs() && tableau_.TexteTableau() != texteEnregistre_;
+}
+
+bool TTableauModif::EnregistrerTableau()
 {
     const QString chemin = NomFichier(tr("Enregistrer le tableau"), tr("texte (*.TXT);;autre (*.*)"),
                                       tr("texte (*.TXT)"), QStringLiteral("Txt"));
     if (chemin.isEmpty())
-        return;
-    services.Executer(this, [&] { EnregistrerTexteTableau(chemin, tableau_); });
+        return false;
+    const QString texte = tableau_.TexteTableau();
+    if (!services.Executer(this, [&] { EnregistrerTexteTableau(chemin, tableau_); }))
+        return false;
+    texteEnregistre_ = texte;
+    return true;
 }
 
 void TTableauModif::EnregistrerGraphique()

@@ -55,8 +55,14 @@ public:
     // measurements, a light series): caption, menus and graph follow it.
     void ReglageApplique();
 
+    // The values typed or sent since the table text was last saved are in
+    // no file: a data cell holds something and the text differs from the
+    // one last written.
+    [[nodiscard]] bool DonneesNonEnregistrees() const;
+
     // The commands of the menus, for the frame and the tests.
-    void EnregistrerTableau();
+    // "le &Tableau": true once the text is written (false for Cancel or a failure).
+    bool EnregistrerTableau();
     void EnregistrerGraphique();
     void ImprimerTableau();
     void ImprimerGraphique();
@@ -132,6 +138,7 @@ private:
                                      const QString &suffixe);
 
     TableauResultats tableau_;
+    QString texteEnregistre_; // the text last written to a file
     ModeleGrilleTableau *modele_ = nullptr;
     TChoix_T *choix_ = nullptr;
     int affichage_ = 0;

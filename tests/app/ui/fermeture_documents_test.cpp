@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QFile>
@@ -152,6 +153,43 @@ TEST_F(FermetureCadre, OuiEnregistreSousPuisFermeEtAnnulerLEnregistrementGardeLe
     const ContenuDocument lu = LireFichierDocument(Chemin(QStringLiteral("plan_trace.kpt")));
     EXPECT_EQ(lu.dessins.Nombre(), 1);
     EXPECT_EQ(messages_.size(), 2);
+}
+
+TEST_F(FermetureCadre, UnEnregistrementQuiEchoueGardeLaFenetreOuverteEtSonTravail)
+{
+    TMDIChild *fenetre = Ouvrir(QStringLiteral("plan.png"));
+    ASSERT_NE(fenetre, nullptr);
+    AjouterTrait(fenetre->document());
+    // plan_trace.kpt is a folder holding a file: the document file cannot take its place.
+    const QString cible = Chemin(QStringLiteral("plan_trace.kpt"));
+    ASSERT_TRUE(QDir().mkdir(cible));
+    QFile dedans(cible + QStringLiteral("/garde.txt"));
+    ASSERT_TRUE(dedans.open(QIODevice::WriteOnly));
+    dedans.close();
+    reponse_ = QMessageBox::Yes; // save, and replace what is there
+
+    auto nommer = [](TSavePictureDialogsg &d) {
+        auto *nom = d.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(nom, nullptr);
+        nom->setText(QStringLiteral("plan_trace"));
+        QTest::keyClick(nom, Qt::Key_Return);
+    };
+    ASSERT_TRUE(PiloteDialogues::Executer(cadre_->actFermer, {PiloteDialogues::Quand<TSavePictureDialogsg>(nommer)}));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(NombreDocuments(), 1) << messages_.join(QLatin1Char('\n')).toStdString();
+    ASSERT_GE(messages_.size(), 2);
+    EXPECT_TRUE(messages_.last().contains(QStringLiteral("plan_trace.kpt"))) << messages_.last().toStdString();
+    EXPECT_TRUE(fenetre->document().Modifie());
+    EXPECT_EQ(fenetre->document().dessins.Nombre(), 1);
+
+    // Quitting: the same failure keeps the program open.
+    messages_.clear();
+    QAction quitter;
+    bool accepte = true;
+    QObject::connect(&quitter, &QAction::triggered, [&] { accepte = Quitter(); });
+    ASSERT_TRUE(PiloteDialogues::Executer(&quitter, {PiloteDialogues::Quand<TSavePictureDialogsg>(nommer)}));
+    EXPECT_FALSE(accepte);
+    EXPECT_EQ(NombreDocuments(), 1);
 }
 
 TEST_F(FermetureCadre, UnDocumentEnregistreDepuisSonDernierChangementSeFermeSansQuestion)

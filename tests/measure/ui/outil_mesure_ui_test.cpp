@@ -30,6 +30,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -708,6 +709,27 @@ TEST_F(ListeEchellesDansLeCadre, the_twenty_first_scale_is_written_to_the_list_a
                                           "l'échelle « de trop » n'y est pas ajoutée."));
     EXPECT_EQ(Liste(), vingtEtUne);
     EXPECT_EQ(EchelleEnTexte(doc().echelle), QStringLiteral("<SCALE=0;0,25;mm;>")); // the document keeps it
+}
+
+TEST_F(ListeEchellesDansLeCadre, a_list_file_that_cannot_be_written_is_told_and_the_scale_stays_in_the_list)
+{
+    // The list's name is taken by a folder holding a file: the list cannot be written there.
+    const QString liste = dossier.filePath(QStringLiteral("mesechelles.txt"));
+    ASSERT_TRUE(QFile::remove(liste));
+    ASSERT_TRUE(QDir().mkdir(liste));
+    QFile dedans(liste + QStringLiteral("/garde.txt"));
+    ASSERT_TRUE(dedans.open(QIODevice::WriteOnly));
+    dedans.close();
+
+    Calibrer(QStringLiteral("photo à 0,25"));
+    ASSERT_EQ(messages.size(), 1) << messages.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Impossible d'enregistrer la liste des échelles dans le fichier ")))
+        << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].endsWith(
+        QStringLiteral("mesechelles.txt.\rL'échelle reste dans la liste jusqu'à la fin du programme.")))
+        << messages[0].toStdString();
+    EXPECT_TRUE(QFileInfo(liste).isDir());
+    EXPECT_EQ(EchelleEnTexte(doc().echelle), QStringLiteral("<SCALE=0;0,25;mm;>"));
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
 #include <QMdiArea>
@@ -67,6 +68,14 @@ protected:
         return *cadre_;
     }
     TSchema1 &Schema() { return *Cadre().Schema1; }
+
+    // The frame's close box; true when the program may end.
+    bool Quitter()
+    {
+        QCloseEvent evenement;
+        QCoreApplication::sendEvent(&Cadre(), &evenement);
+        return evenement.isAccepted();
+    }
 
     // A grey picture saved as PNG and opened in the frame.
     QString OuvrirPhoto(const QString &nom, QSize taille = {40, 30}, QRgb couleur = qRgb(128, 128, 128))
@@ -254,6 +263,97 @@ TEST_F(FenetreSchema, TransferCreatesASchemaDocumentWithTheActiveScale)
     Cadre().actSchema->trigger();
     Schema().actAbandonner->trigger();
     EXPECT_EQ(Cadre().Documents().size(), avant + 1);
+}
+
+// The whole schema painted black with the paint pot, as a pupil's work.
+void PeindreEnNoir(TSchema1 &s)
+{
+    s.ChoisirOutil(6);
+    Souris(s.schema, QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton);
+    Souris(s.schema, QEvent::MouseButtonRelease, {3, 3}, Qt::NoButton);
+}
+
+TEST_F(FenetreSchema, ADamagedSchemaFileLeavesTheSchemaInProgressAndItsPicture)
+{
+    const QString photo = OuvrirPhoto(QStringLiteral("photo.png"));
+    Cadre().actSchema->trigger();
+    TSchema1 &s = Schema();
+    PeindreEnNoir(s);
+    ASSERT_EQ(Comptes(s.imageSchema(), qRgb(0, 0, 0)), 40 * 30);
+
+    // Another picture whose schema file was cut short.
+    QImage autre(20, 10, QImage::Format_RGB32);
+    autre.fill(Qt::red);
+    ASSERT_TRUE(autre.save(Chemin(QStringLiteral("autre.png"))));
+    const QString coupe = Chemin(QStringLiteral("autre.sng"));
+    EcrireSchema(coupe, SchemaBlanc(QSize(20, 10)));
+    ASSERT_TRUE(QFile::resize(coupe, 200));
+
+    s.DemanderFichier = [&](const QString &, const QStringList &) { return coupe; };
+    s.actOuvrirSchema->trigger();
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_EQ(messages_.front(), QString::fromUtf8("Fichier %1 non trouvé").arg(coupe));
+    EXPECT_EQ(s.imageSchema().size(), QSize(40, 30));
+    EXPECT_EQ(Comptes(s.imageSchema(), qRgb(0, 0, 0)), 40 * 30) << "the schema in progress is whole";
+    EXPECT_EQ(s.imageDocument().size(), QSize(40, 30));
+    EXPECT_EQ(s.imageDocument().pixel(0, 0), qRgb(128, 128, 128));
+    EXPECT_EQ(s.NomImageDocument, photo) << "saving still goes beside the picture in use";
+}
+
+TEST_F(FenetreSchema, QuittingWithAnUnsavedSchemaAsksAndOuiSavesItBesideItsPicture)
+{
+    OuvrirPhoto(QStringLiteral("photo.png"));
+    Cadre().actSchema->trigger();
+    TSchema1 &s = Schema();
+    EXPECT_FALSE(s.SchemaNonEnregistre()) << "a blank schema holds no work";
+    PeindreEnNoir(s);
+
+    reponse_ = QMessageBox::Cancel;
+    EXPECT_FALSE(Quitter());
+    EXPECT_EQ(messages_, QStringList{QString::fromUtf8("Enregistrer le schéma dans photo.sng ?")});
+    EXPECT_EQ(Comptes(s.imageSchema(), qRgb(0, 0, 0)), 40 * 30);
+
+    messages_.clear();
+    reponse_ = QMessageBox::Yes;
+    EXPECT_TRUE(Quitter());
+    EXPECT_EQ(messages_, QStringList{QString::fromUtf8("Enregistrer le schéma dans photo.sng ?")});
+    const QImage lu = LireSchema(Chemin(QStringLiteral("photo.sng")), QSize(40, 30));
+    EXPECT_EQ(Comptes(lu, qRgb(0, 0, 0)), 40 * 30);
+    EXPECT_FALSE(s.SchemaNonEnregistre());
+}
+
+TEST_F(FenetreSchema, ASchemaWithoutAPictureFileIsHandedOverAsADocumentThatIsAskedAbout)
+{
+    TMDIChild *f = Cadre().CreerDocument(QStringLiteral("Nouveau1"));
+    auto doc = std::make_unique<ImageDocument>();
+    doc->image = QImage(20, 10, QImage::Format_ARGB32);
+    doc->image.fill(Qt::red);
+    f->RemplacerDocument(std::move(doc));
+    f->document().MarquerEnregistre();
+    reponse_ = QMessageBox::Yes; // "Il vaut mieux enregistrer l'image avant."
+    Cadre().actSchema->trigger();
+    TSchema1 &s = Schema();
+    ASSERT_TRUE(s.isVisible());
+    PeindreEnNoir(s);
+    messages_.clear();
+
+    // Oui to the schema, Annuler to the new document's question.
+    const QString transfert = QString::fromUtf8(
+        "Le schéma n'est enregistré dans aucun fichier.\rLe transférer dans une nouvelle image, pour l'enregistrer ?");
+    DefinirIntercepteurMessages([&](TypeMessage, const QString &texte, BoutonsMessage) {
+        messages_.append(texte);
+        return texte == transfert ? QMessageBox::Yes : QMessageBox::Cancel;
+    });
+    EXPECT_FALSE(Quitter());
+    EXPECT_EQ(messages_, (QStringList{transfert, QString::fromUtf8("Enregistrer les modifications de « Schéma » ?")}));
+    ASSERT_EQ(Cadre().Documents().size(), 2);
+    const TMDIChild *nouveau = Cadre().DocumentActif();
+    EXPECT_EQ(Comptes(nouveau->document().image, qRgb(0, 0, 0)), 20 * 10);
+
+    // Asked again, the schema is in a document now: only that document asks.
+    messages_.clear();
+    EXPECT_FALSE(Quitter());
+    EXPECT_EQ(messages_, QStringList{QString::fromUtf8("Enregistrer les modifications de « Schéma » ?")});
 }
 
 TEST_F(FenetreSchema, APhotoPrimesToContoursOnWhite)

@@ -27,6 +27,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QFile>
 #include <QLabel>
@@ -515,6 +516,120 @@ TEST_F(TableauCadre, DisplayModesShowTableGraphOrBoth)
     fenetre->actTout->trigger();
     EXPECT_TRUE(fenetre->PanTab->isVisible());
     EXPECT_TRUE(fenetre->xyGraph1->isVisible());
+}
+
+// Quitting the program never loses the values of the table without a word:
+// values in no file ask "Enregistrer les valeurs du tableau « titre » ?";
+// Annuler, a cancelled save or a failed one keep the program open.
+class QuitterAvecTableau : public TableauCadre {
+protected:
+    // The frame's close box; true when the program may end.
+    bool Quitter()
+    {
+        QCloseEvent evenement;
+        QCoreApplication::sendEvent(cadre_.get(), &evenement);
+        return evenement.isAccepted();
+    }
+    void Remplir()
+    {
+        ASSERT_TRUE(Ouvrir(DeuxVariables));
+        Aller(0, 2);
+        for (const char *v : {"0", "0", "20", "1", "4.9", "21"})
+            Taper(QString::fromLatin1(v));
+        fenetre->hide();
+    }
+    const QString question = QStringLiteral("Enregistrer les valeurs du tableau « Chute » ?");
+};
+
+TEST_F(QuitterAvecTableau, AnnulerKeepsTheProgramAndTheValuesNonLetsItEnd)
+{
+    Remplir();
+    const QString avant = fenetre->tableau().TexteTableau();
+    reponse_ = QMessageBox::Cancel;
+    EXPECT_FALSE(Quitter());
+    EXPECT_EQ(messages_, QStringList{question});
+    EXPECT_TRUE(fenetre->isVisible()) << "the table shows what is asked about";
+    EXPECT_EQ(fenetre->tableau().TexteTableau(), avant);
+
+    messages_.clear();
+    reponse_ = QMessageBox::No;
+    EXPECT_TRUE(Quitter());
+    EXPECT_EQ(messages_, QStringList{question});
+}
+
+TEST_F(QuitterAvecTableau, OuiSavesTheTextAndAFailedOrCancelledSaveKeepsTheProgramOpen)
+{
+    Remplir();
+    reponse_ = QMessageBox::Yes;
+    fenetre->DemanderNomFichier = [](const QString &, const QString &, const QString &, const QString &) {
+        return QString();
+    };
+    EXPECT_FALSE(Quitter()) << "the save dialog cancelled";
+
+    messages_.clear();
+    const QString absent = Chemin(QStringLiteral("absent/chute.txt"));
+    fenetre->DemanderNomFichier = [&](const QString &, const QString &, const QString &, const QString &) {
+        return absent;
+    };
+    EXPECT_FALSE(Quitter()) << "a folder that does not exist";
+    ASSERT_EQ(messages_.size(), 2);
+    EXPECT_TRUE(messages_[1].startsWith(QStringLiteral("Impossible de créer le fichier"))) << messages_[1].toStdString();
+
+    messages_.clear();
+    const QString chemin = Chemin(QStringLiteral("chute.txt"));
+    fenetre->DemanderNomFichier = [&](const QString &, const QString &, const QString &, const QString &) {
+        return chemin;
+    };
+    EXPECT_TRUE(Quitter());
+    EXPECT_EQ(messages_, QStringList{question});
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(DecoderTexte(f.readAll()), fenetre->tableau().TexteTableau());
+}
+
+TEST_F(QuitterAvecTableau, ASavedFreshOrClearedTableEndsWithoutAQuestion)
+{
+    EXPECT_TRUE(Quitter()) << "a fresh table holds nothing";
+    EXPECT_TRUE(messages_.isEmpty());
+
+    Remplir();
+    const QString chemin = Chemin(QStringLiteral("chute.txt"));
+    fenetre->DemanderNomFichier = [&](const QString &, const QString &, const QString &, const QString &) {
+        return chemin;
+    };
+    fenetre->actEnregistrerTableau->trigger();
+    ASSERT_TRUE(QFile::exists(chemin));
+    EXPECT_TRUE(Quitter());
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join(QLatin1Char('\n')).toStdString();
+
+    // A value typed after the save is in no file.
+    fenetre->show();
+    Aller(1, 3);
+    Taper(QStringLiteral("5"));
+    reponse_ = QMessageBox::Cancel;
+    EXPECT_FALSE(Quitter());
+    EXPECT_EQ(messages_, QStringList{question});
+
+    messages_.clear();
+    reponse_ = QMessageBox::Yes; // "Etes-vous sûr de vouloir effacer les données ?"
+    PiloteDialogues::Executer(fenetre->actToutEffacer, {PiloteDialogues::Quand<TChoix_T>([](TChoix_T &d) { d.reject(); })});
+    messages_.clear();
+    EXPECT_TRUE(Quitter());
+    EXPECT_TRUE(messages_.isEmpty()) << messages_.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(QuitterAvecTableau, TheCloseBoxHidesTheTableAndKeepsItsValues)
+{
+    Remplir();
+    fenetre->show();
+    const QString avant = fenetre->tableau().TexteTableau();
+    EXPECT_TRUE(fenetre->close());
+    EXPECT_FALSE(fenetre->isVisible());
+    EXPECT_TRUE(messages_.isEmpty());
+    EXPECT_EQ(cadre_->TableauModif, fenetre);
+    EXPECT_EQ(fenetre->tableau().TexteTableau(), avant);
+    fenetre->actFermer->trigger();
+    EXPECT_EQ(fenetre->tableau().TexteTableau(), avant);
 }
 
 TEST(Tableau1, SelectedRowsAreTheCaptionTheHeadersAndTheSelection)
