@@ -235,16 +235,16 @@ TEST_F(LumiereDansLeCadre, a_series_asks_before_replacing_values_that_are_in_no_
     Glisser({120, 20}, {160, 60});
     TRes_I_r *f = Fenetre();
     ASSERT_NE(f, nullptr);
-    TableauResultats &t = cadre->TableauModif->tableau();
+    TableauResultats &t = cadre_->TableauModif->tableau();
     t.DefinirCellule(0, 2, QStringLiteral("1"));
     t.DefinirCellule(1, 2, QStringLiteral("12,5"));
     const QString avant = t.TexteTableau();
-    messages.clear();
+    messages_.clear();
 
     // Answered with something other than Oui: no dialog, the table as it was.
     EXPECT_TRUE(PiloteDialogues::Executer(f->actSeries, {}));
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(messages[0], QStringLiteral("Le tableau des résultats contient des valeurs qui ne sont dans aucun "
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_EQ(messages_[0], QStringLiteral("Le tableau des résultats contient des valeurs qui ne sont dans aucun "
                                           "fichier : la série va les remplacer.\rContinuer ?"));
     EXPECT_EQ(t.TexteTableau(), avant);
 }
