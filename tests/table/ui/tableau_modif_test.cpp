@@ -45,6 +45,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 namespace {
 
 class TableauCadre : public EssaiCadre {
@@ -632,15 +635,20 @@ TEST_F(QuitterAvecTableau, TheCloseBoxHidesTheTableAndKeepsItsValues)
     EXPECT_EQ(fenetre->tableau().TexteTableau(), avant);
 }
 
+// The grid of a red profile: its two header rows, then rows 2 to n − 1
+// holding the row number and the value made of it.
+std::vector<QStringList> GrillePositionRouge(int n, const std::function<QString(int)> &valeur)
+{
+    std::vector<QStringList> lignes{{"position", "rouge"}, {"mm", "%"}};
+    for (int r = 2; r < n; ++r)
+        lignes.push_back({QString::number(r), valeur(r)});
+    return lignes;
+}
+
 TEST(Tableau1, SelectedRowsAreTheCaptionTheHeadersAndTheSelection)
 {
     TTableau1 f;
-    std::vector<QStringList> lignes;
-    lignes.push_back({"position", "rouge"});
-    lignes.push_back({"mm", "%"});
-    for (int r = 2; r < 130; ++r)
-        lignes.push_back({QString::number(r), QString::number(2 * r)});
-    f.DefinirGrille(lignes);
+    f.DefinirGrille(GrillePositionRouge(130, [](int r) { return QString::number(2 * r); }));
     f.SelectionnerLignes(50, 120);
     const QStringList texte = f.Texte(true).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(texte.size(), 1 + 2 + 71);
@@ -654,12 +662,7 @@ TEST(Tableau1, SelectedRowsAreTheCaptionTheHeadersAndTheSelection)
 TEST(Tableau1, CopiedSelectionPastesTheSameRowsAsTextAndAsTable)
 {
     TTableau1 f;
-    std::vector<QStringList> lignes;
-    lignes.push_back({"position", "rouge"});
-    lignes.push_back({"mm", "%"});
-    for (int r = 2; r < 30; ++r)
-        lignes.push_back({QString::number(r), QStringLiteral("v%1").arg(r)});
-    f.DefinirGrille(lignes);
+    f.DefinirGrille(GrillePositionRouge(30, [](int r) { return QStringLiteral("v%1").arg(r); }));
     f.SelectionnerLignes(10, 12);
     f.actCopierSelection->trigger();
     const QMimeData *donnees = QApplication::clipboard()->mimeData();
