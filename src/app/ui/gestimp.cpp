@@ -5,6 +5,7 @@
 #include "app/ui/gestion_erreurs.h"
 #include "app/impression.h"
 #include "commun/nombres.h"
+#include "commun/ui/boutons_dialogue.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -183,11 +184,7 @@ Tgestimp::Tgestimp(QWidget *parent) : QDialog(parent)
     avertissement->hide();
     verifier->hide();
 
-    auto *boutons = new QDialogButtonBox(this);
-    boutons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    boutons->addButton(tr("Annuler"), QDialogButtonBox::RejectRole);
-    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *boutons = BoutonsOkAnnuler(this, tr("OK"), tr("Annuler"));
 
     auto *gauche = new QVBoxLayout;
     auto *li = new QHBoxLayout;

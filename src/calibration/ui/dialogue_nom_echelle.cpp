@@ -1,4 +1,5 @@
 #include "calibration/ui/dialogue_nom_echelle.h"
+#include "commun/ui/boutons_dialogue.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -29,12 +30,8 @@ TNomEch::TNomEch(QWidget *parent) : QDialog(parent)
     l->addSpacing(8);
     l->addWidget(titreNom_);
     l->addWidget(NomEchelle);
-    auto *boutons = new QDialogButtonBox(this);
-    boutons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    boutons->addButton(tr("Abandonner"), QDialogButtonBox::RejectRole);
+    auto *boutons = BoutonsOkAnnuler(this, tr("OK"), tr("Abandonner"));
     l->addWidget(boutons);
-    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     for (QRadioButton *b : {non, RadioButton1, Enregistre})
         connect(b, &QRadioButton::toggled, this, &TNomEch::MettreAJour);
     Preparer();

@@ -1,4 +1,5 @@
 #include "processing/ui/combilog.h"
+#include "commun/ui/boutons_dialogue.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,12 +41,8 @@ TCombilog::TCombilog(QWidget *parent) : QDialog(parent)
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     description->setMargin(4);
     l->addWidget(description);
-    auto *boutons = new QDialogButtonBox(this);
-    boutons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    boutons->addButton(tr("Abandonner"), QDialogButtonBox::RejectRole);
+    auto *boutons = BoutonsOkAnnuler(this, tr("OK"), tr("Abandonner"));
     l->addWidget(boutons);
-    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto montrer = [this](int i) {
         if (i >= 0 && i < NbMethodesLogiques)
             description->setText(QCoreApplication::translate("TCombilog", MethodesLogiques()[static_cast<std::size_t>(i)].description));

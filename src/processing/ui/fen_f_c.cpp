@@ -1,6 +1,7 @@
 #include "processing/ui/fen_f_c.h"
 
 #include "commun/erreur.h"
+#include "commun/ui/boutons_dialogue.h"
 #include "document/formats/lecteur_image.h"
 #include "processing/ui/signalement.h"
 
@@ -205,12 +206,8 @@ TFen_f_c::TFen_f_c(QWidget *parent) : QDialog(parent)
     df->addWidget(groupe);
     df->addStretch(1);
 
-    auto *boutons = new QDialogButtonBox(this);
-    boutons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    boutons->addButton(tr("Annuler"), QDialogButtonBox::RejectRole);
+    auto *boutons = BoutonsOkAnnuler(this, tr("OK"), tr("Annuler"));
     gauche->addWidget(boutons);
-    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *grille = new QGridLayout;
     principale->addLayout(grille);

@@ -1,6 +1,7 @@
 #include "processing/ui/histo.h"
 
 #include "commun/erreur.h"
+#include "commun/ui/boutons_dialogue.h"
 #include "drawing/ui/repere_v.h"
 #include "processing/repere_limites.h"
 #include "processing/ui/graphique_histogramme.h"
@@ -128,9 +129,7 @@ THisto::THisto(QWidget *parent) : QDialog(parent)
 
     apercu_ = new QCheckBox(tr("Aperçu"), this);
     gauche->addWidget(apercu_);
-    auto *boutons = new QDialogButtonBox(this);
-    boutons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    boutons->addButton(tr("Annuler"), QDialogButtonBox::RejectRole);
+    auto *boutons = BoutonsOkAnnuler(this, tr("OK"), tr("Annuler"));
     gauche->addWidget(boutons);
     imageApercu_ = new QLabel(this);
     imageApercu_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -152,8 +151,6 @@ THisto::THisto(QWidget *parent) : QDialog(parent)
         connect(r, &TRepereV::OnChange, this, [this, k] { RepereChange(k); });
     }
 
-    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(apercu_, &QCheckBox::toggled, this, [this] { MettreAJourApercu(); });
     connect(couleur_, &QToolButton::clicked, this, [this] {
         if (!travail_)

@@ -1,4 +1,5 @@
 #include "processing/ui/param_ag.h"
+#include "commun/ui/boutons_dialogue.h"
 
 #include "document/formats/lecteur_image.h"
 
@@ -43,12 +44,8 @@ TParam_ag::TParam_ag(QWidget *parent) : QDialog(parent)
     lh->addWidget(aDroite);
     l->addWidget(vertical);
     l->addWidget(horizontal);
-    auto *boutons = new QDialogButtonBox(this);
-    boutons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    boutons->addButton(tr("Abandonner"), QDialogButtonBox::RejectRole);
+    auto *boutons = BoutonsOkAnnuler(this, tr("OK"), tr("Abandonner"));
     l->addWidget(boutons);
-    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto activer = [this](bool centre) {
         for (QRadioButton *b : {enHaut, enBas, aGauche, aDroite})
             b->setEnabled(!centre);

@@ -1,4 +1,5 @@
 #include "schema/ui/choix_images.h"
+#include "commun/ui/boutons_dialogue.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -23,12 +24,8 @@ TChoix_images::TChoix_images(QWidget *parent) : QDialog(parent)
     Liste_images->setObjectName(QStringLiteral("Liste_images"));
     Liste_images->setMinimumWidth(260);
     disposition->addWidget(Liste_images);
-    auto *boutons = new QDialogButtonBox(this);
-    boutons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    boutons->addButton(tr("Abandonner"), QDialogButtonBox::RejectRole);
+    auto *boutons = BoutonsOkAnnuler(this, tr("OK"), tr("Abandonner"));
     disposition->addWidget(boutons);
-    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void TChoix_images::Remplir(const QList<QPair<QString, QPointer<QObject>>> &fenetres)
