@@ -3,6 +3,7 @@
 #include "calibration/decodage_couleur.h"
 #include "commun/erreur.h"
 #include "commun/nombres.h"
+#include "commun/processeur.h"
 #include "commun/travail_parallele.h"
 
 #include <QCoreApplication>
@@ -218,8 +219,7 @@ KAPTORI_CIBLE int AlignerTableauAvx512(QRgb *ligne, int largeur, const OctetsMas
 
 bool AvecAvx512()
 {
-    static const bool avec = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw")
-        && __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512cd");
+    static const bool avec = AvecAvx512Vbmi() && __builtin_cpu_supports("avx512cd");
     return avec;
 }
 

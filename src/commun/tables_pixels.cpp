@@ -1,5 +1,7 @@
 #include "commun/tables_pixels.h"
 
+#include "commun/processeur.h"
+
 #if defined(__x86_64__) && defined(__GNUC__)
 #include <immintrin.h>
 #define KAPTORI_LARGE 1
@@ -63,13 +65,6 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi"))) int Avx512(const std::uin
     return x;
 }
 
-bool AvecAvx512()
-{
-    static const bool avec = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw")
-        && __builtin_cpu_supports("avx512vbmi");
-    return avec;
-}
-
 } // namespace
 
 #endif
@@ -79,7 +74,7 @@ void AppliquerTablesPixels(const std::uint32_t *source, std::uint32_t *dest, int
 {
     int fait = 0;
 #if defined(KAPTORI_LARGE)
-    if (AvecAvx512())
+    if (AvecAvx512Vbmi())
         fait = Avx512(source, dest, n, rouge, vert, bleu);
 #endif
     Simple(source + fait, dest + fait, n - fait, rouge, vert, bleu);

@@ -2,6 +2,7 @@
 
 #include "commun/tables_pixels.h"
 #include "commun/travail_parallele.h"
+#include "commun/processeur.h"
 #include "processing/image_resultat.h"
 
 #include <QRgb>
@@ -86,8 +87,8 @@ __attribute__((target("avx512f,avx512bw,prefer-vector-width=512"))) void LigneAf
 void LigneAffineRapide(const QRgb *s1, const QRgb *s2, QRgb *d, int w, const Affine f)
 {
 #if defined(__x86_64__) && defined(__GNUC__)
-    static const bool avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
-    static const bool avx2 = __builtin_cpu_supports("avx2");
+    const bool avx512 = AvecAvx512Bw();
+    const bool avx2 = AvecAvx2();
     if (avx512) {
         LigneAffineAvx512(s1, s2, d, w, f);
         return;

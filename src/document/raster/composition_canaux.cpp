@@ -1,5 +1,7 @@
 #include "document/raster/composition_canaux.h"
 
+#include "commun/processeur.h"
+
 #if defined(__x86_64__) && defined(__GNUC__)
 #include <immintrin.h>
 #define KAPTORI_LARGE 1
@@ -62,13 +64,6 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi"))) int LigneAvx512(
     return x;
 }
 
-bool AvecAvx512()
-{
-    static const bool avec = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw")
-        && __builtin_cpu_supports("avx512vbmi");
-    return avec;
-}
-
 } // namespace
 
 #endif
@@ -77,7 +72,7 @@ CompositeurCanaux::CompositeurCanaux(const std::array<TableAffichage, 3> &tables
     : tables_(tables), large_(large)
 {
 #if defined(KAPTORI_LARGE)
-    large_ = large_ && AvecAvx512();
+    large_ = large_ && AvecAvx512Vbmi();
 #else
     large_ = false;
 #endif

@@ -2,6 +2,7 @@
 
 #include "document/raster/canal.h"
 #include "commun/travail_parallele.h"
+#include "commun/processeur.h"
 
 #include <algorithm>
 #include <bit>
@@ -146,8 +147,8 @@ __attribute__((target("avx2"))) int CompterAvx2(const std::uint8_t *p, int n, co
 JeuComparaisons JeuDisponible(JeuComparaisons jeu)
 {
 #if defined(KAPTORI_LARGE)
-    static const bool avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
-    static const bool avx2 = __builtin_cpu_supports("avx2");
+    const bool avx512 = AvecAvx512Bw();
+    const bool avx2 = AvecAvx2();
     if (jeu == JeuComparaisons::Avx512 && !avx512)
         jeu = JeuComparaisons::Avx2;
     if (jeu == JeuComparaisons::Avx2 && !avx2)
