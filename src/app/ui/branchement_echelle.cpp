@@ -151,11 +151,13 @@ void TMainForm::BrancherEchelle()
             ImageDocument *doc = &f->document();
             g->surface->Lier(doc, mode, [f] { f->Redessiner(); });
             connect(f, &QObject::destroyed, g->surface, [g, doc] { g->surface->Delier(doc); });
+        } else {
+            // Only the surface and object modes work in the surface window.
+            g->surface->hide();
         }
         // The band mode shows the profile window on the active document; the
         // profile and surface windows never show together.
         if (mode == MesureLumiereBande) {
-            g->surface->hide();
             if (Tableau1) {
                 g->profil->tableau = Tableau1;
                 g->profil->services = Tableau1->services;

@@ -20,6 +20,7 @@
 #include "drawing/ui/gestion_dessins.h"
 #include "drawing/reglages_dessin.h"
 #include "measure/outil_mesure.h"
+#include "measure/ui/fenetre_surface.h"
 #include "measure/ui/mesu_courbe.h"
 #include "plot/ui/vue_graphe.h"
 #include "support/pilote_dialogues.h"
@@ -238,6 +239,22 @@ TEST_F(MesureDansLeCadre, the_band_mode_shows_the_profile_window_which_measures_
 
     ChoisirMode(MesureCourante);
     EXPECT_FALSE(profil->isVisible());
+}
+
+TEST_F(MesureDansLeCadre, the_surface_window_shows_only_in_the_surface_and_object_modes)
+{
+    Outil(ImageDocument::OutilMesure);
+    auto *surface = cadre->findChild<TMesursurf *>();
+    ASSERT_NE(surface, nullptr);
+    for (const int mode : {MesureCourante, MesureLumiereRectangle, MesureLumiereBande, MesureAngle,
+                           MesureLumiereColore}) {
+        ChoisirMode(MesureSurface);
+        ASSERT_TRUE(surface->isVisible());
+        ChoisirMode(mode);
+        EXPECT_FALSE(surface->isVisible()) << "mode " << mode;
+    }
+    ChoisirMode(MesureDelimitation);
+    EXPECT_TRUE(surface->isVisible());
 }
 
 TEST_F(MesureDansLeCadre, a_measured_line_is_discarded_when_a_drawing_tool_presses_next)
@@ -733,3 +750,4 @@ TEST_F(ListeEchellesDansLeCadre, a_list_file_that_cannot_be_written_is_told_and_
 }
 
 } // namespace
+
