@@ -163,6 +163,9 @@ ReactionMesure DeplacerMesure(ImageDocument &doc, QPoint p, bool boutonGauche, c
         m.texteMesure = TexteLongueur(doc.echelle, m.pointAppui, p);
         r.afficherTexte = true;
         r.longueur = LongueurMesuree(doc.echelle, m.pointAppui, p);
+    } else {
+        // The band's line follows the pointer; the readout stays the position.
+        LirePositionDans(doc, p, r);
     }
     if (TraceUnSegment(doc.modeMesure)) {
         RedessinerSegments(doc, p, plume);

@@ -101,7 +101,12 @@ TEST_F(OutilMesureTest, band_mode_takes_and_draws_its_line_whatever_the_scale)
 {
     doc_.echelle = TexteEnEchelle(QStringLiteral("<SCALE=3;100;100;de;0;0,5;cm;>"));
     doc_.modeMesure = MesureLumiereBande;
-    glisser({10, 20}, {60, 30});
+    (void)AppuyerMesure(doc_, {10, 20}, plume_);
+    (void)DeplacerMesure(doc_, {90, 100}, true, plume_);
+    // The readout is the position under the pointer, as without a button.
+    EXPECT_EQ(doc_.mesure.texteMesure, QStringLiteral("R=5 cm  A=-180°"));
+    (void)DeplacerMesure(doc_, {60, 30}, true, plume_);
+    (void)RelacherMesure(doc_, {60, 30}, plume_);
     EXPECT_EQ(doc_.mesure.pointAppui, QPoint(10, 20));
     EXPECT_EQ(doc_.mesure.pointCourant, QPoint(60, 30));
     EXPECT_GT(qAlpha(provisoire(10, 20)), 0);
