@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -27,10 +29,15 @@ namespace {
 // Unit and name edits hold at most 19 characters.
 constexpr int kLongueurEdit = 19;
 
+// Unit and name edits. The scale's text form separates its fields with ";"
+// and ends at ">": a unit holding either would come back from a saved file
+// cut, or with the fields after it shifted and the whole scale lost, so they
+// cannot be typed.
 QLineEdit *EditTexte(QWidget *parent)
 {
     auto *e = new QLineEdit(parent);
     e->setMaxLength(kLongueurEdit);
+    e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^;>]*")), e));
     return e;
 }
 

@@ -119,6 +119,39 @@ TEST(FenetreEchelle, a_photo_calibrated_by_a_segment_gives_lengths)
     EXPECT_EQ(TexteLongueur(e, {10, 10}, {13, 14}), QStringLiteral("1.25 mm"));
 }
 
+TEST(FenetreEchelle, units_and_names_cannot_hold_the_separators_of_the_saved_text)
+{
+    TCre_ech fenetre;
+    fenetre.Ouvrir(Echantillon("graphe.png"), EchelleParDefaut());
+    for (QLineEdit *edit : {fenetre.unite_long, fenetre.unite, fenetre.nom_X, fenetre.Nom_Y, fenetre.Nom_Z,
+                            fenetre.unite_r}) {
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("m;s>h"));
+        EXPECT_EQ(edit->text(), QStringLiteral("msh")) << edit->objectName().toStdString();
+    }
+
+    // A graph scale with a typed unit comes back whole from its saved text.
+    QTest::mouseClick(fenetre.Rep_cart, Qt::LeftButton);
+    fenetre.ChoisirReperage(1);
+    fenetre.unite->clear();
+    QTest::keyClicks(fenetre.unite, QStringLiteral("t;s"));
+    fenetre.AppuiImage({40, 150});
+    fenetre.dpoint->setChecked(true);
+    fenetre.AppuiImage({360, 150});
+    fenetre.valeur_P1->setText(QStringLiteral("4"));
+    fenetre.ChoisirReperage(2);
+    fenetre.ppoint->setChecked(true);
+    fenetre.AppuiImage({150, 260});
+    fenetre.dpoint->setChecked(true);
+    fenetre.AppuiImage({150, 80});
+    fenetre.valeur_P1->setText(QStringLiteral("3"));
+    fenetre.Transferer();
+    const TEchelle e = fenetre.EchelleTransferee();
+    ASSERT_EQ(e.Definie, 1);
+    EXPECT_EQ(e.UniteX, QStringLiteral("ts"));
+    EXPECT_EQ(TexteEnEchelle(EchelleEnTexte(e)).Definie, 1);
+}
+
 TEST(FenetreEchelle, a_length_of_zero_or_below_is_refused_with_a_french_message)
 {
     for (const char *valeur : {"0", "-50", "0,0"}) {
