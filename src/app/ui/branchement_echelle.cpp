@@ -214,7 +214,11 @@ void TMainForm::BrancherEchelle()
             g->surface->ClicImage(p.x(), p.y(), ReglagesDessinProgramme().Pointe);
     };
     outil.deplacement = [this, apres, plume](ImageDocument &doc, QPoint p, Qt::MouseButtons boutons) {
-        apres(doc, DeplacerMesure(doc, p, boutons.testFlag(Qt::LeftButton), plume(doc)));
+        const ReactionMesure r = DeplacerMesure(doc, p, boutons.testFlag(Qt::LeftButton), plume(doc));
+        apres(doc, r);
+        // The multiple-measurement panel follows the length as the status bar does.
+        if (r.longueur)
+            MesureMultipleLongueur(doc, *r.longueur);
         // The light rectangle follows the pointer whatever the scale.
         if (doc.modeMesure == MesureLumiereRectangle && boutons.testFlag(Qt::LeftButton))
             LumiereGlisser(doc, p);

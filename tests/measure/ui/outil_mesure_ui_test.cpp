@@ -25,6 +25,7 @@
 #include "plot/ui/vue_graphe.h"
 #include "support/pilote_dialogues.h"
 #include "support/separateur.h"
+#include "table/ui/saisie_mult.h"
 
 #include <QAction>
 #include <QApplication>
@@ -255,6 +256,24 @@ TEST_F(MesureDansLeCadre, the_surface_window_shows_only_in_the_surface_and_objec
     }
     ChoisirMode(MesureDelimitation);
     EXPECT_TRUE(surface->isVisible());
+}
+
+TEST_F(MesureDansLeCadre, with_multiple_measurements_the_panel_follows_the_length_while_dragging)
+{
+    cadre->actMesuresMultiples->trigger();
+    auto *panneau = cadre->findChild<Saisie_Mult *>();
+    ASSERT_NE(panneau, nullptr);
+    Outil(ImageDocument::OutilMesure);
+    QTest::mousePress(Vue(), Qt::LeftButton, {}, Ecran({100, 100}));
+    const QPoint p = Ecran({130, 140}); // 50 pixels of 0,25 mm
+    QMouseEvent mouvement(QEvent::MouseMove, p, Vue()->mapToGlobal(p), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(Vue(), &mouvement);
+    EXPECT_EQ(Panneau4(), QStringLiteral("12,5 mm"));
+    EXPECT_TRUE(panneau->valeurY1Transf->text().startsWith(QStringLiteral("12,5")))
+        << panneau->valeurY1Transf->text().toStdString();
+    QTest::mouseRelease(Vue(), Qt::LeftButton, {}, Ecran({130, 100}));
+    EXPECT_TRUE(panneau->valeurY1Transf->text().startsWith(QStringLiteral("7,5")))
+        << panneau->valeurY1Transf->text().toStdString();
 }
 
 TEST_F(MesureDansLeCadre, a_measured_line_is_discarded_when_a_drawing_tool_presses_next)
