@@ -113,6 +113,7 @@ void LirePositionDans(ImageDocument &doc, QPoint p, ReactionMesure &r)
     r.afficherTexte = true;
     r.erreurRayon = l.erreurRayon;
     r.erreurAngle = l.erreurAngle;
+    r.repereLu = l.valeursRepere.has_value();
 }
 
 } // namespace

@@ -40,6 +40,7 @@ struct ReactionMesure {
     bool erreurAngle = false;   // show "erreur de calcul d'angle"
     bool coucheModifiee = false; // the provisional layer changed
     std::optional<double> longueur; // scaled length of the current segment (multiple measurements)
+    bool repereLu = false; // the cartesian readout computed ValeursRepere here (inside the frame)
 };
 
 // Press at p: outside the angle mode the position readout runs (it empties

@@ -206,8 +206,12 @@ void TMainForm::BrancherEchelle()
     outil.appui = [this, apres, plume, g](ImageDocument &doc, QPoint p, Qt::MouseButton bouton) {
         if (bouton != Qt::LeftButton)
             return;
-        apres(doc, AppuyerMesure(doc, p, plume(doc)));
-        MesureMultipleAppui(doc);
+        const ReactionMesure r = AppuyerMesure(doc, p, plume(doc));
+        apres(doc, r);
+        // Outside a graph's frame nothing is read, and the values of the
+        // last point read inside it are not the point pressed.
+        if (r.repereLu)
+            MesureMultipleAppui(doc);
         // A click on the bound document fills conditions from the zone under the pen tip.
         if ((doc.modeMesure == MesureSurface || doc.modeMesure == MesureDelimitation) && g->surface->Document() == &doc
             && g->surface->isVisible())

@@ -391,6 +391,25 @@ TEST_F(MesureDansLeCadre, a_graph_scale_with_two_y_axes_reads_positions_under_th
     EXPECT_TRUE(doc().dessins.EstVide());
 }
 
+TEST_F(MesureDansLeCadre, a_press_outside_the_graph_frame_captures_no_curve_point)
+{
+    doc().echelle = TexteEnEchelle(QStringLiteral("<SCALE=1;40;20;380;262;40;0,0125;s;1;-0,01667;m;260;>"));
+    ASSERT_EQ(doc().echelle.Definie, 1);
+    Outil(ImageDocument::OutilMesure);
+    cadre->actMesuresMultiples->trigger();
+    auto *panneau = cadre->findChild<Saisie_Mult *>();
+    ASSERT_NE(panneau, nullptr);
+    QTest::mouseClick(Vue(), Qt::LeftButton, {}, Ecran({200, 140}));
+    EXPECT_EQ(panneau->ValCY1->text(), QStringLiteral("2 m"));
+
+    // The pointer leaves the frame through (380, 80), then presses to its right.
+    Survoler({380, 80});
+    Survoler({400, 80});
+    QTest::mouseClick(Vue(), Qt::LeftButton, {}, Ecran({400, 80}));
+    EXPECT_EQ(Panneau4(), QString());
+    EXPECT_EQ(panneau->ValCY1->text(), QStringLiteral("2 m")) << "the point clicked last inside the frame";
+}
+
 TEST_F(MesureDansLeCadre, polar_and_triangle_scales_read_under_the_pointer)
 {
     Outil(ImageDocument::OutilMesure);
