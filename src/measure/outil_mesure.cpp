@@ -25,10 +25,12 @@ bool TraceUnSegment(int mode)
     return mode != MesureLumiereRectangle;
 }
 
-// The band of the intensity profile takes its line whatever the scale.
+// The band of the intensity profile takes its line whatever the scale, and
+// the angle between two segments is pixel geometry, whatever the scale too:
+// with a graph's or a polar scale the angle mode would otherwise do nothing.
 bool SuitLaLigne(const ImageDocument &doc)
 {
-    return EchelleDeLongueur(doc) || doc.modeMesure == MesureLumiereBande;
+    return EchelleDeLongueur(doc) || doc.modeMesure == MesureLumiereBande || doc.modeMesure == MesureAngle;
 }
 
 std::int16_t Coord(int v)
@@ -148,7 +150,7 @@ ReactionMesure DeplacerMesure(ImageDocument &doc, QPoint p, bool boutonGauche, c
         return r;
     }
     if (!boutonGauche) {
-        if (!EchelleDeLongueur(doc))
+        if (!EchelleDeLongueur(doc) && doc.modeMesure != MesureAngle)
             LirePositionDans(doc, p, r);
         return r;
     }
