@@ -104,11 +104,12 @@ void TMainForm::BrancherEchelle()
                                                            g->demande->indexChoisi(), g->liste);
         if (r.annulee)
             return;
-        if (!r.ouvrirFenetre) {
+        if (r.ouvrirFenetre)
+            ouvrirFenetre(doc);
+        else
             doc.echelle = r.echelle;
-            return;
-        }
-        ouvrirFenetre(doc);
+        // What follows the scale (the length unit of the multiple measurements) follows the new one.
+        SynchroniserDocument();
     });
 
     // After an acquisition, the same dialog with the device's resolution: the

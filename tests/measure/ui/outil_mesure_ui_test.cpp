@@ -276,6 +276,25 @@ TEST_F(MesureDansLeCadre, with_multiple_measurements_the_panel_follows_the_lengt
         << panneau->valeurY1Transf->text().toStdString();
 }
 
+TEST_F(MesureDansLeCadre, a_new_scale_relabels_the_length_of_the_multiple_measurements)
+{
+    doc().echelle = EchelleParDefaut();
+    Outil(ImageDocument::OutilMesure);
+    cadre->actMesuresMultiples->trigger();
+    auto *panneau = cadre->findChild<Saisie_Mult *>();
+    ASSERT_NE(panneau, nullptr);
+    ChoisirMode(MesureCourante);
+    ASSERT_EQ(panneau->MesureY1->text(), QStringLiteral("longueur (pixels)"));
+    SurDialogue<Tdemandpi>([](Tdemandpi *demande) {
+        demande->Scan->setChecked(true);
+        demande->resolution->setValue(254);
+        demande->accept();
+    });
+    cadre->actEchelle->trigger();
+    ASSERT_EQ(EchelleEnTexte(doc().echelle), QStringLiteral("<SCALE=0;0,1;mm;>"));
+    EXPECT_EQ(panneau->MesureY1->text(), QStringLiteral("longueur (mm)"));
+}
+
 TEST_F(MesureDansLeCadre, a_measured_line_is_discarded_when_a_drawing_tool_presses_next)
 {
     Outil(ImageDocument::OutilMesure);
