@@ -38,6 +38,13 @@ void TravailEchelle::Ouvrir(QSize tailleImage, const TEchelle &e)
     uniteLongueur = definie && e.Mode == TEchelle::Longueur ? e.Unite : QString();
     segmentDebut = segmentFin = QPoint(0, 0);
 
+    // The axis points kept from an earlier picture come inside this one, as
+    // the position edits show them: a point left beyond a smaller picture
+    // would be used where the window shows another position.
+    for (std::size_t a = 0; a < axes.size(); ++a)
+        for (PointAxe &point : axes[a].points)
+            point.position = Borne(point.position, 0, (a == AxeX ? w : h) - 1);
+
     if (definie && e.Mode == TEchelle::Cartesien) {
         cadreX1 = 0;
         cadreY1 = 0;

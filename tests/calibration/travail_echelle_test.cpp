@@ -179,6 +179,27 @@ TEST(TravailEchelle, opening_on_a_cartesian_scale_starts_each_axis_at_its_origin
     EXPECT_EQ(t.axes[2].unite, QStringLiteral("V"));
 }
 
+TEST(TravailEchelle, axis_points_kept_from_a_larger_picture_come_inside_the_new_one)
+{
+    TravailEchelle t;
+    t.Ouvrir(QSize(400, 300), EchelleParDefaut());
+    t.ChangerMode(TEchelle::Cartesien);
+    t.axes[0].points[1] = {350, QStringLiteral("10")};
+    t.axes[1].points[1] = {250, QStringLiteral("5")};
+    t.Ouvrir(QSize(100, 80), EchelleParDefaut());
+    EXPECT_EQ(t.axes[0].points[1].position, 99);
+    EXPECT_EQ(t.axes[1].points[1].position, 79);
+    EXPECT_EQ(t.axes[0].points[1].valeur, QStringLiteral("10")); // the value stays
+
+    // What the window shows is what the scale is computed from.
+    t.ChangerMode(TEchelle::Cartesien);
+    t.axes[0].points[0] = {0, QStringLiteral("0")};
+    t.axes[1].points[0] = {0, QStringLiteral("0")};
+    const TEchelle e = t.Transferer();
+    ASSERT_EQ(e.Definie, 1);
+    EXPECT_DOUBLE_EQ(e.FacteurX, 10.0 / 99);
+}
+
 TEST(TravailEchelle, opening_on_a_triangle_keeps_its_corner_and_side)
 {
     const TEchelle tri = TexteEnEchelle(QStringLiteral("<SCALE=2;30;250;200;1;sable;limon;argile;>"));
