@@ -57,9 +57,10 @@ ReactionMesure DeplacerMesure(ImageDocument &document, QPoint p, bool boutonGauc
 
 // Release at p with a length scale (with any scale in the angle and band
 // modes): the finished segment stays on the provisional layer (with an
-// arrowhead in the angle mode). In the angle mode a first segment is accepted when it spans more than 9 pixels in x or y;
-// a second one gives the angle and, when the lines cross inside the image,
-// the pen's stamp at the crossing.
+// arrowhead in the angle mode). In the angle mode a first segment is
+// accepted when it spans more than 9 pixels in x or y; a second one gives
+// the angle and, when the lines cross inside the image, the pen's stamp at
+// the crossing.
 ReactionMesure RelacherMesure(ImageDocument &document, QPoint p, const PlumeMesure &plume);
 
 // True while the angle mode holds an accepted first segment: the provisional
