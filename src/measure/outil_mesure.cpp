@@ -25,12 +25,10 @@ bool TraceUnSegment(int mode)
     return mode != MesureLumiereRectangle;
 }
 
-// The band of the intensity profile takes its line whatever the scale, and
-// the angle between two segments is pixel geometry, whatever the scale too:
-// with a graph's or a polar scale the angle mode would otherwise do nothing.
+// The band of the intensity profile takes its line whatever the scale.
 bool SuitLaLigne(const ImageDocument &doc)
 {
-    return EchelleDeLongueur(doc) || doc.modeMesure == MesureLumiereBande || doc.modeMesure == MesureAngle;
+    return EchelleDeLongueur(doc) || doc.modeMesure == MesureLumiereBande;
 }
 
 std::int16_t Coord(int v)
@@ -150,7 +148,7 @@ ReactionMesure DeplacerMesure(ImageDocument &doc, QPoint p, bool boutonGauche, c
         return r;
     }
     if (!boutonGauche) {
-        if (!EchelleDeLongueur(doc) && doc.modeMesure != MesureAngle)
+        if (!EchelleDeLongueur(doc))
             LirePositionDans(doc, p, r);
         return r;
     }

@@ -50,17 +50,15 @@ ReactionMesure AppuyerMesure(ImageDocument &document, QPoint p, const PlumeMesur
 
 // Move to p. With a cartesian, triangular or polar scale the position is read
 // with or without a button; with a length scale, while the left button is
-// down, the length from the press point shows and the segment is redrawn.
-// The angle mode works alike whatever the scale: the segment is redrawn and,
-// once the first segment is accepted, the angle with it shows.
+// down, the length from the press point shows and the segment is redrawn
+// (in the angle mode, the angle with the first segment once it is accepted).
 ReactionMesure DeplacerMesure(ImageDocument &document, QPoint p, bool boutonGauche, const PlumeMesure &plume);
 
-// Release at p with a length scale (with any scale in the angle and band
-// modes): the finished segment stays on the provisional layer (with an
-// arrowhead in the angle mode). In the angle mode a first segment is
-// accepted when it spans more than 9 pixels in x or y; a second one gives
-// the angle and, when the lines cross inside the image, the pen's stamp at
-// the crossing.
+// Release at p with a length scale (with any scale in the band mode): the
+// finished segment stays on the provisional layer (with an arrowhead in the
+// angle mode). In the angle mode a first segment is accepted when it spans
+// more than 9 pixels in x or y; a second one gives the angle and, when the
+// lines cross inside the image, the pen's stamp at the crossing.
 ReactionMesure RelacherMesure(ImageDocument &document, QPoint p, const PlumeMesure &plume);
 
 // True while the angle mode holds an accepted first segment: the provisional

@@ -140,29 +140,6 @@ TEST_F(OutilMesureTest, angle_of_two_segments_shows_both_angles_and_stamps_the_c
     EXPECT_DOUBLE_EQ(doc_.mesure.dernierAngle, 90);
 }
 
-TEST_F(OutilMesureTest, the_angle_mode_measures_on_a_graph_or_polar_scale_as_on_a_length_scale)
-{
-    for (const char *texte : {"<SCALE=1;0;0;120;100;0;0,5;s;1;-2;m;100;>", "<SCALE=3;60;50;de;0;0,5;cm;>"}) {
-        doc_ = ImageDocument{};
-        doc_.image = QImage(120, 100, QImage::Format_ARGB32);
-        doc_.image.fill(0xFFFFFFFF);
-        doc_.PreparerRafraichissement(255);
-        doc_.echelle = TexteEnEchelle(QString::fromLatin1(texte));
-        ASSERT_EQ(doc_.echelle.Definie, 1) << texte;
-        doc_.modeMesure = MesureAngle;
-        glisser({10, 50}, {60, 50});
-        ASSERT_TRUE(AttendSecondSegment(doc_)) << texte;
-        EXPECT_EQ(provisoire(15, 50), 0xFFFF0000) << texte;
-        (void)AppuyerMesure(doc_, {30, 80}, plume_);
-        (void)DeplacerMesure(doc_, {30, 20}, true, plume_);
-        (void)RelacherMesure(doc_, {30, 20}, plume_);
-        EXPECT_EQ(doc_.mesure.texteMesure, QStringLiteral("90° (90°)")) << texte;
-        // Moving on without a button keeps the angle, not the position.
-        (void)DeplacerMesure(doc_, {100, 10}, false, plume_);
-        EXPECT_EQ(doc_.mesure.texteMesure, QStringLiteral("90° (90°)")) << texte;
-    }
-}
-
 TEST_F(OutilMesureTest, the_stamp_marks_a_crossing_away_from_both_segments)
 {
     doc_.modeMesure = MesureAngle;
