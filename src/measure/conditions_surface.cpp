@@ -254,7 +254,9 @@ std::optional<QString> ConditionsSurface::PreparerGroupes(bool ajouterFermante)
 {
     VerificationParentheses v = VerifierParentheses(parentheses_);
     if (v.etat == VerificationParentheses::OuvranteNonFermee && ajouterFermante) {
-        parentheses_.back() = Fermante;
+        // A ")" added on the very condition that opens the group closes a
+        // group of one condition, which groups nothing: the "(" goes.
+        parentheses_.back() = v.condition == NbConditions() ? SansParenthese : Fermante;
         v = VerifierParentheses(parentheses_);
     }
     if (v.etat != VerificationParentheses::Correct)

@@ -70,6 +70,40 @@ TEST(VerifierParentheses, GivesTheWindowsMessages)
     EXPECT_EQ(voisines, (std::vector<int>{0, 0, 0}));
 }
 
+// "L'ajouter à le fin?" answered Yes: the ")" goes on the last condition and
+// the measurement goes on, also when the open "(" is on that last condition.
+struct CasFermanteAjoutee {
+    const char *nom;
+    std::vector<int> parentheses;
+    std::vector<int> attendues;
+    std::size_t groupes;
+};
+void PrintTo(const CasFermanteAjoutee &c, std::ostream *os)
+{
+    *os << c.nom;
+}
+class FermanteAjoutee : public testing::TestWithParam<CasFermanteAjoutee> {};
+TEST_P(FermanteAjoutee, GroupsWithoutARefusal)
+{
+    const CasFermanteAjoutee &c = GetParam();
+    ConditionsSurface s;
+    std::vector<TCondicoul> conditions;
+    for (std::size_t i = 0; i < c.parentheses.size(); ++i)
+        conditions.push_back(Cond(2, 10, 20));
+    s.DefinirConditions(conditions, c.parentheses);
+    EXPECT_EQ(s.PreparerGroupes(true), std::nullopt);
+    EXPECT_EQ(s.Parentheses(), c.attendues);
+    EXPECT_EQ(s.Groupes().size(), c.groupes);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Parentheses, FermanteAjoutee,
+    testing::Values(CasFermanteAjoutee{"open_on_the_first_of_three", {Ouvrante, SansParenthese, SansParenthese},
+                                       {Ouvrante, SansParenthese, Fermante}, 1},
+                    CasFermanteAjoutee{"open_on_the_only_condition", {Ouvrante}, {SansParenthese}, 1},
+                    CasFermanteAjoutee{"open_on_the_last_of_three", {SansParenthese, SansParenthese, Ouvrante},
+                                       {SansParenthese, SansParenthese, SansParenthese}, 3}),
+    [](const auto &info) { return std::string(info.param.nom); });
+
 TEST(ConstruireGroupes, GroupsFromOpeningToClosingParenthesis)
 {
     const std::vector<TCondicoul> c{Cond(0, 1, 2), Cond(1, 3, 4), Cond(2, 5, 6), Cond(4, 7, 8)};
