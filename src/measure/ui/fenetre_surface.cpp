@@ -312,12 +312,7 @@ TMesursurf::TMesursurf(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowS
         panneauModes->hide();
     });
     connect(BChoixOK, &QPushButton::clicked, this, [this] {
-        options.TailleMin = TailleMin->value();
-        options.ResuStat = ResuStat->isChecked();
-        options.TraceLargeur = TraceLargeur->isChecked();
-        options.Marquer = Marquer->isChecked();
-        options.RegroupEmboites = RegroupEmboites->isChecked();
-        options.CompteIncomplets = CompteIncomplets->isChecked();
+        LireOptions();
         boiteChoix->hide();
         panneauModes->show();
         BCopier->setVisible(typeMesure_ == MesureDelimitation && options.ResuStat);
@@ -389,6 +384,16 @@ void TMesursurf::MettreAJourTailleMin()
     TailleMiniE->setVisible(!uniteMesure_.isEmpty());
     TailleMiniE->setText(tr("Taille minimale : ") + FormatGeneral(TailleMin->value() * facteurMesure_, 4)
                          + QLatin1Char(' ') + uniteMesure_);
+}
+
+void TMesursurf::LireOptions()
+{
+    options.TailleMin = TailleMin->value();
+    options.ResuStat = ResuStat->isChecked();
+    options.TraceLargeur = TraceLargeur->isChecked();
+    options.Marquer = Marquer->isChecked();
+    options.RegroupEmboites = RegroupEmboites->isChecked();
+    options.CompteIncomplets = CompteIncomplets->isChecked();
 }
 
 void TMesursurf::Reduire(bool reduite)

@@ -69,6 +69,8 @@ void TMesursurf::Mesurer()
     Labinstruct->hide();
     Labinstruct2->hide();
     if (typeMesure_ == MesureDelimitation) {
+        // The options as they are ticked, also while their box is still open.
+        LireOptions();
         // A long measurement shows its progress (the progress is only
         // reported after half a second).
         std::unique_ptr<QProgressDialog> avancement;

@@ -151,6 +151,25 @@ TEST_F(SurfaceDansLeCadre, ObjectsWithDetailsAndMarksFillTheTableToCopy)
     Capturer(s, "objets_tableau");
 }
 
+// "Mesurer" pressed while the options box is still open measures with the
+// options ticked in it.
+TEST_F(SurfaceDansLeCadre, ObjectsAreMeasuredWithTheOptionsTickedInTheOpenBox)
+{
+    TMesursurf *s = Choisir(MesureDelimitation);
+    s->actChoixDivers->trigger();
+    s->ResuStat->setChecked(true);
+    s->TailleMin->setValue(20);
+    s->ChoixMode->setCurrentIndex(1);
+    Cliquer({170, 170});
+    s->conditions.pas = DixUnites;
+    for (int i = 0; i < 3; ++i)
+        s->BAgrandir->click();
+    s->Mesurer();
+    EXPECT_TRUE(s->Resusurf->isVisible());
+    EXPECT_TRUE(s->TableauTailles->isVisible());
+    EXPECT_EQ(s->TableauTailles->item(1, 4)->text(), QString("mm") + QChar(0x00B2));
+}
+
 TEST_F(SurfaceDansLeCadre, TheOnlyConditionStaysWhenAlwaysTrueAndEverythingIsCounted)
 {
     TMesursurf *s = Choisir(MesureSurface);
