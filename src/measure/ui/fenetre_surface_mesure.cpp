@@ -46,9 +46,13 @@ void TMesursurf::Mesurer()
         if (const auto refus = conditions.SupprimerCondition(n)) {
             demander(QMessageBox::Warning, *refus, QMessageBox::Ok);
             ++n;
+        } else {
+            // The tabs follow at once: an Abort further on must not leave a
+            // tab showing the deleted condition, whose values the next
+            // storing would write over the condition that took its place.
+            ReconstruireOnglets(std::min(ongletAffiche_, conditions.NbConditions() - 1));
         }
     }
-    ReconstruireOnglets(std::min(ongletAffiche_, conditions.NbConditions() - 1));
     VerificationParentheses v = conditions.VerifierParenthesesCourantes();
     bool ajouter = false;
     if (v.etat == VerificationParentheses::OuvranteNonFermee) {

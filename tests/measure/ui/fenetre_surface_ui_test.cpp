@@ -180,6 +180,43 @@ TEST_F(SurfaceDansLeCadre, TheOnlyConditionStaysWhenAlwaysTrueAndEverythingIsCou
     EXPECT_TRUE(s->resultat->text().startsWith("960000 pixels sur 960000")) << s->resultat->text().toStdString();
 }
 
+// C1 "Rouge 0..255" deleted at "Mesurer", then Abort at C3: the tabs and
+// the shown condition follow the deletion, and measuring again keeps
+// "Verte 10..20" as it was.
+TEST_F(SurfaceDansLeCadre, AbortAfterADeletionLeavesTheOtherConditionsIntact)
+{
+    TMesursurf *s = Choisir(MesureSurface);
+    TCondicoul rouge, verte, bleue;
+    rouge.Composante = 2;
+    rouge.Maxi = 255;
+    verte.Composante = 1;
+    verte.Mini = 10;
+    verte.Maxi = 20;
+    bleue.Composante = 0;
+    bleue.Maxi = 255;
+    s->conditions.DefinirConditions({rouge, verte, bleue}, {});
+    s->conditions.SauverAnnulation();
+    s->BAnnule->setEnabled(true);
+    s->BAnnule->click(); // shows the list in its tabs
+    ASSERT_EQ(s->onglets->count(), 3);
+    ASSERT_EQ(s->ChoixComposante->currentText(), "Rouge");
+    QStringList reponses;
+    s->demander = [&](QMessageBox::Icon, const QString &texte, QMessageBox::StandardButtons) {
+        reponses.append(texte);
+        return reponses.size() == 1 ? QMessageBox::Yes : QMessageBox::Abort;
+    };
+    s->Mesurer();
+    ASSERT_EQ(reponses.size(), 2);
+    EXPECT_EQ(reponses[1], "Condition C2 inutile (toujours vraie) !\rSupprimer la condition ?");
+    ASSERT_EQ(s->conditions.NbConditions(), 2);
+    EXPECT_EQ(s->onglets->count(), 2);
+    EXPECT_EQ(s->ChoixComposante->currentText(), "Verte");
+    s->demander = [](QMessageBox::Icon, const QString &, QMessageBox::StandardButtons) { return QMessageBox::Yes; };
+    s->Mesurer();
+    ASSERT_EQ(s->conditions.NbConditions(), 1);
+    EXPECT_EQ(s->conditions.Conditions()[0], verte);
+}
+
 TEST_F(SurfaceDansLeCadre, The31stConditionIsRefused)
 {
     TMesursurf *s = Choisir(MesureSurface);
