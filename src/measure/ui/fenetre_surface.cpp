@@ -272,6 +272,8 @@ TMesursurf::TMesursurf(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowS
         conditions.RAZ();
         BInclure->setChecked(true);
         BExclure->setChecked(false);
+        // Emptied in the table and in what "C&opier le tableau" copies.
+        tableau_.DefinirCellule(1, 2, QString());
         if (TableauTailles->item(2, 1))
             TableauTailles->item(2, 1)->setText(QString());
         ReconstruireOnglets(0);

@@ -170,6 +170,27 @@ TEST_F(SurfaceDansLeCadre, ObjectsAreMeasuredWithTheOptionsTickedInTheOpenBox)
     EXPECT_EQ(s->TableauTailles->item(1, 4)->text(), QString("mm") + QChar(0x00B2));
 }
 
+// "RAZ" empties the first mean of the table; the copy shows it emptied too.
+TEST_F(SurfaceDansLeCadre, TheCopyAfterAResetMatchesTheTable)
+{
+    TMesursurf *s = Choisir(MesureDelimitation);
+    s->ResuStat->setChecked(true);
+    s->ChoixMode->setCurrentIndex(1);
+    Cliquer({170, 170});
+    s->conditions.pas = DixUnites;
+    for (int i = 0; i < 3; ++i)
+        s->BAgrandir->click();
+    s->Mesurer();
+    ASSERT_FALSE(s->TableauTailles->item(2, 1)->text().isEmpty());
+    s->BRAZ->click();
+    EXPECT_TRUE(s->TableauTailles->item(2, 1)->text().isEmpty());
+    s->BCopier->click();
+    const QStringList lignes = QGuiApplication::clipboard()->text().split("\r\n");
+    ASSERT_GT(lignes.size(), 3);
+    EXPECT_TRUE(lignes[3].section('\t', 1, 1).isEmpty()) << lignes[3].toStdString();
+    EXPECT_EQ(lignes[3].section('\t', 2, 2), s->TableauTailles->item(2, 2)->text());
+}
+
 TEST_F(SurfaceDansLeCadre, TheOnlyConditionStaysWhenAlwaysTrueAndEverythingIsCounted)
 {
     TMesursurf *s = Choisir(MesureSurface);
