@@ -365,6 +365,9 @@ ResultatObjets MesurerObjets(ImageDocument &document, const TTableaudeTableaudeC
 {
     document.CreerCoucheProvisoire(document.alphaProvisoire);
     const PlansCanaux plans = PlansDuDocument(document);
+    // The objects coloured and outlined are a measurement: the next press
+    // discards them instead of merging them into the drawing.
+    document.etatDessin.LigneMesure = true;
     EchelleObjets echelle{document.echelle.Facteur, document.echelle.Unite};
     return MesurerObjets(document.image, &plans, groupes, options, echelle, document.coucheProvisoire, tableau,
                          progression);

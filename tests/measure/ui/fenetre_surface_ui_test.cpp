@@ -191,6 +191,35 @@ TEST_F(SurfaceDansLeCadre, TheCopyAfterAResetMatchesTheTable)
     EXPECT_EQ(lignes[3].section('\t', 2, 2), s->TableauTailles->item(2, 2)->text());
 }
 
+// On a document that has a drawing layer, the surface coloured by "Mesurer"
+// (or the objects outlined) is discarded by the next press on the image,
+// never merged into the drawing.
+TEST_F(SurfaceDansLeCadre, TheNextPressDiscardsTheMeasuredColouring)
+{
+    ImageDocument &doc = fenetre->document();
+    auto nonTransparents = [](const QImage &couche) {
+        int n = 0;
+        for (int y = 0; y < couche.height(); ++y) {
+            const auto *ligne = reinterpret_cast<const QRgb *>(couche.constScanLine(y));
+            for (int x = 0; x < couche.width(); ++x)
+                n += qAlpha(ligne[x]) > 0;
+        }
+        return n;
+    };
+    for (const int mode : {MesureSurface, MesureDelimitation}) {
+        doc.CreerCoucheDessin();
+        doc.coucheDessin.fill(Qt::transparent);
+        TMesursurf *s = Choisir(mode);
+        s->ChoixMode->setCurrentIndex(0); // "Manuel": no click before
+        s->ChoixValmax->setValue(100);
+        s->Mesurer();
+        ASSERT_GT(nonTransparents(doc.coucheProvisoire), 1000) << mode;
+        Cliquer({20, 20});
+        EXPECT_EQ(nonTransparents(doc.coucheDessin), 0) << mode;
+        EXPECT_EQ(nonTransparents(doc.coucheProvisoire), 0) << mode;
+    }
+}
+
 TEST_F(SurfaceDansLeCadre, TheOnlyConditionStaysWhenAlwaysTrueAndEverythingIsCounted)
 {
     TMesursurf *s = Choisir(MesureSurface);
