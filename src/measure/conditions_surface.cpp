@@ -117,10 +117,9 @@ VerificationParentheses VerifierParentheses(std::vector<int> &parentheses)
         } else if (p == Fermante) {
             if (ouverte < 0)
                 return {VerificationParentheses::FermanteSeule, i + 1};
-            if (ouverte == i - 1) {
-                parentheses[static_cast<std::size_t>(i - 1)] = SansParenthese;
-                parentheses[static_cast<std::size_t>(i)] = SansParenthese;
-            }
+            // A "(" closed on the very next condition keeps its marks: the
+            // pair is a group of two, linked to what comes before as a whole
+            // ("et non (A ou B)" is not "et non A ou B").
             ouverte = -1;
         }
     }
@@ -254,7 +253,9 @@ std::optional<QString> ConditionsSurface::PreparerGroupes(bool ajouterFermante)
 {
     VerificationParentheses v = VerifierParentheses(parentheses_);
     if (v.etat == VerificationParentheses::OuvranteNonFermee && ajouterFermante) {
-        parentheses_.back() = Fermante;
+        // A ")" added on the very condition that opens the group closes a
+        // group of one condition, which groups nothing: the "(" goes.
+        parentheses_.back() = v.condition == NbConditions() ? SansParenthese : Fermante;
         v = VerifierParentheses(parentheses_);
     }
     if (v.etat != VerificationParentheses::Correct)

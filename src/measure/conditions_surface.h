@@ -43,8 +43,8 @@ enum Parenthese : int { SansParenthese = 0, Ouvrante = 1, Fermante = 2 };
 [[nodiscard]] bool ConditionImpossible(const TCondicoul &c);
 [[nodiscard]] bool ConditionToujoursVraie(const TCondicoul &c);
 
-// Result of the parenthesis check. On success the marks of a "(" closed on
-// the very next condition are removed (such a pair groups nothing).
+// Result of the parenthesis check: one level of parentheses, every "("
+// closed by a ")" on a later condition.
 struct VerificationParentheses {
     enum Etat { Correct, DeuxiemeOuvrante, FermanteSeule, OuvranteNonFermee } etat = Correct;
     int condition = 0; // number of the condition at fault, from 1

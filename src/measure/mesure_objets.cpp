@@ -263,6 +263,7 @@ ResultatObjets MesurerObjets(const QImage &imageSource, const PlansCanaux *canau
                     continue;
                 if (options.ResuStat)
                     o.surface += objets[k].surface;
+                o.pixelsInclus += objets[k].pixels + objets[k].pixelsInclus;
                 o.etiquettes.insert(o.etiquettes.end(), objets[k].etiquettes.begin(), objets[k].etiquettes.end());
                 o.boite |= objets[k].boite;
                 retirer[k] = true;
@@ -279,7 +280,8 @@ ResultatObjets MesurerObjets(const QImage &imageSource, const PlansCanaux *canau
                 continue;
             incomplet[i] = true;
             ++resultat.incomplets;
-            resultat.pixelsTotal -= objets[i].pixels;
+            // The nested objects merged into it are left out with it.
+            resultat.pixelsTotal -= objets[i].pixels + objets[i].pixelsInclus;
             const ObjetMesure &o = objets[i];
             // Erased to fully transparent white, so that nothing reading the
             // layer's alpha (light values) counts them. With the label image
@@ -363,6 +365,9 @@ ResultatObjets MesurerObjets(ImageDocument &document, const TTableaudeTableaudeC
 {
     document.CreerCoucheProvisoire(document.alphaProvisoire);
     const PlansCanaux plans = PlansDuDocument(document);
+    // The objects coloured and outlined are a measurement: the next press
+    // discards them instead of merging them into the drawing.
+    document.etatDessin.LigneMesure = true;
     EchelleObjets echelle{document.echelle.Facteur, document.echelle.Unite};
     return MesurerObjets(document.image, &plans, groupes, options, echelle, document.coucheProvisoire, tableau,
                          progression);

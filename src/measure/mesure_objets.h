@@ -37,6 +37,7 @@ inline constexpr int TailleMinMaxi = 1000;
 
 struct ObjetMesure {
     int pixels = 0;
+    std::int64_t pixelsInclus = 0; // pixels of the nested objects merged into it
     QPoint germe;
     QRect boite;                  // bounding box of the object grown from the seed
     std::vector<QPoint> contour;  // simplified with detailed results

@@ -56,6 +56,9 @@ ResultatSurface MesurerSurface(ImageDocument &document, const TTableaudeTableaud
 {
     document.CreerCoucheProvisoire(document.alphaProvisoire);
     const PlansCanaux plans = PlansDuDocument(document);
+    // The coloured surface is a measurement: the next press discards it
+    // instead of merging it into the drawing.
+    document.etatDessin.LigneMesure = true;
     return MesurerSurface(document.image, &plans, groupes, couleur, document.echelle.Facteur, document.echelle.Unite,
                           document.coucheProvisoire);
 }

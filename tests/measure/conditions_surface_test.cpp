@@ -65,10 +65,82 @@ TEST(VerifierParentheses, GivesTheWindowsMessages)
     EXPECT_EQ(VerifierParentheses(seule).Message(), "Condition C2\r parenthèse ) sans ( correspondante");
     std::vector<int> ouverte{Ouvrante, SansParenthese};
     EXPECT_EQ(VerifierParentheses(ouverte).Message(), "Condition C1 parenthèse ( sans ) correspondante\rL'ajouter à le fin?");
-    std::vector<int> voisines{Ouvrante, Fermante, SansParenthese};
+    std::vector<int> voisines{SansParenthese, Ouvrante, Fermante};
     EXPECT_EQ(VerifierParentheses(voisines).etat, VerificationParentheses::Correct);
-    EXPECT_EQ(voisines, (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(voisines, (std::vector<int>{SansParenthese, Ouvrante, Fermante}));
 }
+
+// "Rouge 1..2 et non (Verte 3..4 ou Bleue 0..9)": the two conditions in
+// parentheses are one group, so black (blue 0) is not selected, as it would
+// be if the group were read "(Rouge et non Verte) ou Bleue".
+TEST(ConstruireGroupes, ATwoConditionGroupIsLinkedAsAWhole)
+{
+    std::vector<int> parentheses{SansParenthese, Ouvrante, Fermante};
+    ASSERT_EQ(VerifierParentheses(parentheses).etat, VerificationParentheses::Correct);
+    const auto groupes =
+        ConstruireGroupes({Cond(2, 1, 2, 3), Cond(1, 3, 4, 1), Cond(0, 0, 9)}, parentheses);
+    ASSERT_EQ(groupes.size(), 2u);
+    EXPECT_FALSE(TesterPixel(qRgb(0, 0, 0), nullptr, 0, groupes));
+    EXPECT_FALSE(TesterPixel(qRgb(1, 200, 5), nullptr, 0, groupes));
+    EXPECT_TRUE(TesterPixel(qRgb(1, 200, 20), nullptr, 0, groupes));
+}
+
+// A document of two channels: a click includes channel values 10..20 and
+// 30..40, a click in exclusion mode leaves out 12..14 and 32..34. A pixel
+// whose channels are 11 and 31 lies in the first zone only and is selected;
+// one at 13 and 33 is left out; 13 and 31 is outside the left-out zone.
+TEST(ConditionsSurface, ExcludingTwoChannelsLeavesOutTheirZoneOnly)
+{
+    ConditionsSurface s;
+    s.DefinirNbCanaux(2);
+    s.RAZ();
+    ASSERT_FALSE(s.AjouterConditionsCanaux({10, 30}, {20, 40}));
+    s.modeInclure = false;
+    ASSERT_FALSE(s.AjouterConditionsCanaux({12, 32}, {14, 34}));
+    ASSERT_EQ(s.PreparerGroupes(), std::nullopt);
+    auto selectionne = [&](std::uint8_t c0, std::uint8_t c1) {
+        const std::uint8_t canaux[2] = {c0, c1};
+        return TesterPixel(qRgb(0, 0, 0), canaux, 2, s.Groupes());
+    };
+    EXPECT_TRUE(selectionne(11, 31));
+    EXPECT_FALSE(selectionne(13, 33));
+    EXPECT_TRUE(selectionne(13, 31));
+    EXPECT_FALSE(selectionne(5, 33));
+}
+
+// "L'ajouter à le fin?" answered Yes: the ")" goes on the last condition and
+// the measurement goes on, also when the open "(" is on that last condition.
+struct CasFermanteAjoutee {
+    const char *nom;
+    std::vector<int> parentheses;
+    std::vector<int> attendues;
+    std::size_t groupes;
+};
+void PrintTo(const CasFermanteAjoutee &c, std::ostream *os)
+{
+    *os << c.nom;
+}
+class FermanteAjoutee : public testing::TestWithParam<CasFermanteAjoutee> {};
+TEST_P(FermanteAjoutee, GroupsWithoutARefusal)
+{
+    const CasFermanteAjoutee &c = GetParam();
+    ConditionsSurface s;
+    std::vector<TCondicoul> conditions;
+    for (std::size_t i = 0; i < c.parentheses.size(); ++i)
+        conditions.push_back(Cond(2, 10, 20));
+    s.DefinirConditions(conditions, c.parentheses);
+    EXPECT_EQ(s.PreparerGroupes(true), std::nullopt);
+    EXPECT_EQ(s.Parentheses(), c.attendues);
+    EXPECT_EQ(s.Groupes().size(), c.groupes);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Parentheses, FermanteAjoutee,
+    testing::Values(CasFermanteAjoutee{"open_on_the_first_of_three", {Ouvrante, SansParenthese, SansParenthese},
+                                       {Ouvrante, SansParenthese, Fermante}, 1},
+                    CasFermanteAjoutee{"open_on_the_only_condition", {Ouvrante}, {SansParenthese}, 1},
+                    CasFermanteAjoutee{"open_on_the_last_of_three", {SansParenthese, SansParenthese, Ouvrante},
+                                       {SansParenthese, SansParenthese, SansParenthese}, 3}),
+    [](const auto &info) { return std::string(info.param.nom); });
 
 TEST(ConstruireGroupes, GroupsFromOpeningToClosingParenthesis)
 {

@@ -169,6 +169,27 @@ TEST(MesurerObjets, CountsObjectsCutByTheEdgeApart)
     EXPECT_EQ(sansRegrouper.provisoire.pixel(6, 23), 0x00FFFFFFu);
 }
 
+// A ring cut by the left edge along its whole height, with a disc inside:
+// merged into the ring, the disc is left out with it, and so are its pixels.
+TEST(MesurerObjets, AnIncompleteRingLeavesOutTheDiscMergedIntoIt)
+{
+    QImage image = Blanche(40, 30);
+    Rectangle(image, 0, 2, 20, 4);
+    Rectangle(image, 0, 22, 20, 24);
+    Rectangle(image, 0, 5, 2, 21);
+    Rectangle(image, 18, 5, 20, 21);
+    Rectangle(image, 8, 11, 12, 15);
+    Rectangle(image, 30, 10, 33, 13); // a complete square beside it
+    for (const bool details : {false, true}) {
+        OptionsObjets o;
+        o.ResuStat = details;
+        const Mesure m = Mesurer(image, o);
+        EXPECT_EQ(m.r.resultat, "1 objet (+1 incomplet)");
+        EXPECT_EQ(m.r.pixelsTotal, 16);
+        EXPECT_EQ(m.r.resusurf, "Surface totale : 16 pixels<sup>2</sup> (sans les objets incomplets)");
+    }
+}
+
 TEST(MesurerObjets, StatisticsStartAtTheFirstValue)
 {
     DefinirSepDecimal(',');

@@ -272,6 +272,8 @@ TMesursurf::TMesursurf(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowS
         conditions.RAZ();
         BInclure->setChecked(true);
         BExclure->setChecked(false);
+        // Emptied in the table and in what "C&opier le tableau" copies.
+        tableau_.DefinirCellule(1, 2, QString());
         if (TableauTailles->item(2, 1))
             TableauTailles->item(2, 1)->setText(QString());
         ReconstruireOnglets(0);
@@ -312,12 +314,7 @@ TMesursurf::TMesursurf(QWidget *parent) : QDialog(parent, Qt::Tool | Qt::WindowS
         panneauModes->hide();
     });
     connect(BChoixOK, &QPushButton::clicked, this, [this] {
-        options.TailleMin = TailleMin->value();
-        options.ResuStat = ResuStat->isChecked();
-        options.TraceLargeur = TraceLargeur->isChecked();
-        options.Marquer = Marquer->isChecked();
-        options.RegroupEmboites = RegroupEmboites->isChecked();
-        options.CompteIncomplets = CompteIncomplets->isChecked();
+        LireOptions();
         boiteChoix->hide();
         panneauModes->show();
         BCopier->setVisible(typeMesure_ == MesureDelimitation && options.ResuStat);
@@ -389,6 +386,16 @@ void TMesursurf::MettreAJourTailleMin()
     TailleMiniE->setVisible(!uniteMesure_.isEmpty());
     TailleMiniE->setText(tr("Taille minimale : ") + FormatGeneral(TailleMin->value() * facteurMesure_, 4)
                          + QLatin1Char(' ') + uniteMesure_);
+}
+
+void TMesursurf::LireOptions()
+{
+    options.TailleMin = TailleMin->value();
+    options.ResuStat = ResuStat->isChecked();
+    options.TraceLargeur = TraceLargeur->isChecked();
+    options.Marquer = Marquer->isChecked();
+    options.RegroupEmboites = RegroupEmboites->isChecked();
+    options.CompteIncomplets = CompteIncomplets->isChecked();
 }
 
 void TMesursurf::Reduire(bool reduite)

@@ -83,6 +83,8 @@ private:
     void ChangerOnglet(int n);
     void AfficherTableau(const ::TableauTailles &tableau);
     void MettreAJourTailleMin();
+    // The options as the box " Choix de limitation et de tracé " shows them.
+    void LireOptions();
     void CopierTableau();
 
     ImageDocument *document_ = nullptr;

@@ -46,9 +46,13 @@ void TMesursurf::Mesurer()
         if (const auto refus = conditions.SupprimerCondition(n)) {
             demander(QMessageBox::Warning, *refus, QMessageBox::Ok);
             ++n;
+        } else {
+            // The tabs follow at once: an Abort further on must not leave a
+            // tab showing the deleted condition, whose values the next
+            // storing would write over the condition that took its place.
+            ReconstruireOnglets(std::min(ongletAffiche_, conditions.NbConditions() - 1));
         }
     }
-    ReconstruireOnglets(std::min(ongletAffiche_, conditions.NbConditions() - 1));
     VerificationParentheses v = conditions.VerifierParenthesesCourantes();
     bool ajouter = false;
     if (v.etat == VerificationParentheses::OuvranteNonFermee) {
@@ -69,6 +73,8 @@ void TMesursurf::Mesurer()
     Labinstruct->hide();
     Labinstruct2->hide();
     if (typeMesure_ == MesureDelimitation) {
+        // The options as they are ticked, also while their box is still open.
+        LireOptions();
         // A long measurement shows its progress (the progress is only
         // reported after half a second).
         std::unique_ptr<QProgressDialog> avancement;

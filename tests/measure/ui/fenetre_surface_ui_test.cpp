@@ -151,6 +151,75 @@ TEST_F(SurfaceDansLeCadre, ObjectsWithDetailsAndMarksFillTheTableToCopy)
     Capturer(s, "objets_tableau");
 }
 
+// "Mesurer" pressed while the options box is still open measures with the
+// options ticked in it.
+TEST_F(SurfaceDansLeCadre, ObjectsAreMeasuredWithTheOptionsTickedInTheOpenBox)
+{
+    TMesursurf *s = Choisir(MesureDelimitation);
+    s->actChoixDivers->trigger();
+    s->ResuStat->setChecked(true);
+    s->TailleMin->setValue(20);
+    s->ChoixMode->setCurrentIndex(1);
+    Cliquer({170, 170});
+    s->conditions.pas = DixUnites;
+    for (int i = 0; i < 3; ++i)
+        s->BAgrandir->click();
+    s->Mesurer();
+    EXPECT_TRUE(s->Resusurf->isVisible());
+    EXPECT_TRUE(s->TableauTailles->isVisible());
+    EXPECT_EQ(s->TableauTailles->item(1, 4)->text(), QString("mm") + QChar(0x00B2));
+}
+
+// "RAZ" empties the first mean of the table; the copy shows it emptied too.
+TEST_F(SurfaceDansLeCadre, TheCopyAfterAResetMatchesTheTable)
+{
+    TMesursurf *s = Choisir(MesureDelimitation);
+    s->ResuStat->setChecked(true);
+    s->ChoixMode->setCurrentIndex(1);
+    Cliquer({170, 170});
+    s->conditions.pas = DixUnites;
+    for (int i = 0; i < 3; ++i)
+        s->BAgrandir->click();
+    s->Mesurer();
+    ASSERT_FALSE(s->TableauTailles->item(2, 1)->text().isEmpty());
+    s->BRAZ->click();
+    EXPECT_TRUE(s->TableauTailles->item(2, 1)->text().isEmpty());
+    s->BCopier->click();
+    const QStringList lignes = QGuiApplication::clipboard()->text().split("\r\n");
+    ASSERT_GT(lignes.size(), 3);
+    EXPECT_TRUE(lignes[3].section('\t', 1, 1).isEmpty()) << lignes[3].toStdString();
+    EXPECT_EQ(lignes[3].section('\t', 2, 2), s->TableauTailles->item(2, 2)->text());
+}
+
+// On a document that has a drawing layer, the surface coloured by "Mesurer"
+// (or the objects outlined) is discarded by the next press on the image,
+// never merged into the drawing.
+TEST_F(SurfaceDansLeCadre, TheNextPressDiscardsTheMeasuredColouring)
+{
+    ImageDocument &doc = fenetre->document();
+    auto nonTransparents = [](const QImage &couche) {
+        int n = 0;
+        for (int y = 0; y < couche.height(); ++y) {
+            const auto *ligne = reinterpret_cast<const QRgb *>(couche.constScanLine(y));
+            for (int x = 0; x < couche.width(); ++x)
+                n += qAlpha(ligne[x]) > 0;
+        }
+        return n;
+    };
+    for (const int mode : {MesureSurface, MesureDelimitation}) {
+        doc.CreerCoucheDessin();
+        doc.coucheDessin.fill(Qt::transparent);
+        TMesursurf *s = Choisir(mode);
+        s->ChoixMode->setCurrentIndex(0); // "Manuel": no click before
+        s->ChoixValmax->setValue(100);
+        s->Mesurer();
+        ASSERT_GT(nonTransparents(doc.coucheProvisoire), 1000) << mode;
+        Cliquer({20, 20});
+        EXPECT_EQ(nonTransparents(doc.coucheDessin), 0) << mode;
+        EXPECT_EQ(nonTransparents(doc.coucheProvisoire), 0) << mode;
+    }
+}
+
 TEST_F(SurfaceDansLeCadre, TheOnlyConditionStaysWhenAlwaysTrueAndEverythingIsCounted)
 {
     TMesursurf *s = Choisir(MesureSurface);
@@ -159,6 +228,43 @@ TEST_F(SurfaceDansLeCadre, TheOnlyConditionStaysWhenAlwaysTrueAndEverythingIsCou
     EXPECT_EQ(questions[0], "Condition C1 inutile (toujours vraie) !\rSupprimer la condition ?");
     EXPECT_EQ(questions[1], "Une condition au minimum !");
     EXPECT_TRUE(s->resultat->text().startsWith("960000 pixels sur 960000")) << s->resultat->text().toStdString();
+}
+
+// C1 "Rouge 0..255" deleted at "Mesurer", then Abort at C3: the tabs and
+// the shown condition follow the deletion, and measuring again keeps
+// "Verte 10..20" as it was.
+TEST_F(SurfaceDansLeCadre, AbortAfterADeletionLeavesTheOtherConditionsIntact)
+{
+    TMesursurf *s = Choisir(MesureSurface);
+    TCondicoul rouge, verte, bleue;
+    rouge.Composante = 2;
+    rouge.Maxi = 255;
+    verte.Composante = 1;
+    verte.Mini = 10;
+    verte.Maxi = 20;
+    bleue.Composante = 0;
+    bleue.Maxi = 255;
+    s->conditions.DefinirConditions({rouge, verte, bleue}, {});
+    s->conditions.SauverAnnulation();
+    s->BAnnule->setEnabled(true);
+    s->BAnnule->click(); // shows the list in its tabs
+    ASSERT_EQ(s->onglets->count(), 3);
+    ASSERT_EQ(s->ChoixComposante->currentText(), "Rouge");
+    QStringList reponses;
+    s->demander = [&](QMessageBox::Icon, const QString &texte, QMessageBox::StandardButtons) {
+        reponses.append(texte);
+        return reponses.size() == 1 ? QMessageBox::Yes : QMessageBox::Abort;
+    };
+    s->Mesurer();
+    ASSERT_EQ(reponses.size(), 2);
+    EXPECT_EQ(reponses[1], "Condition C2 inutile (toujours vraie) !\rSupprimer la condition ?");
+    ASSERT_EQ(s->conditions.NbConditions(), 2);
+    EXPECT_EQ(s->onglets->count(), 2);
+    EXPECT_EQ(s->ChoixComposante->currentText(), "Verte");
+    s->demander = [](QMessageBox::Icon, const QString &, QMessageBox::StandardButtons) { return QMessageBox::Yes; };
+    s->Mesurer();
+    ASSERT_EQ(s->conditions.NbConditions(), 1);
+    EXPECT_EQ(s->conditions.Conditions()[0], verte);
 }
 
 TEST_F(SurfaceDansLeCadre, The31stConditionIsRefused)
