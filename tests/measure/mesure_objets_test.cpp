@@ -154,8 +154,9 @@ TEST(MesurerObjets, CountsObjectsCutByTheEdgeApart)
     const QRect gardes[] = {QRect(10, 5, 4, 4), QRect(20, 5, 4, 4), QRect(10, 20, 4, 4)};
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 40; ++x)
-            if (std::none_of(std::begin(gardes), std::end(gardes), [&](const QRect &r) { return r.contains(x, y); }))
+            if (std::none_of(std::begin(gardes), std::end(gardes), [&](const QRect &r) { return r.contains(x, y); })) {
                 ASSERT_EQ(m.provisoire.pixel(x, y), 0x00FFFFFFu) << x << "," << y;
+            }
     EXPECT_EQ(m.provisoire.pixel(11, 6), o.CouleurSurface);
 
     o.CompteIncomplets = true;
