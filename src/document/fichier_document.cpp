@@ -2,6 +2,7 @@
 
 #include "commun/erreur.h"
 #include "commun/fichier_texte.h"
+#include "commun/raison_fichier.h"
 #include "calibration/echelle_flux.h"
 #include "document/formats/decodeurs_image.h"
 #include "document/formats/ecriture_bmp.h"
@@ -118,7 +119,7 @@ QByteArray ResteDuFlux(QIODevice &flux)
     }
     QByteArray octets = flux.read(restant);
     if (octets.size() != restant)
-        throw ErreurFichier(Tr("Erreur de lecture du fichier : %1").arg(flux.errorString()));
+        throw ErreurFichier(Tr("Erreur de lecture du fichier : %1").arg(RaisonFichier(flux.errorString())));
     return octets;
 }
 
@@ -241,12 +242,12 @@ ContenuDocument LireFichierDocument(const QString &chemin)
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly))
         throw ErreurFichier(Tr("Impossible d'ouvrir le fichier %1 : %2")
-                                .arg(QDir::toNativeSeparators(chemin), fichier.errorString()));
+                                .arg(QDir::toNativeSeparators(chemin), RaisonFichier(fichier.errorString())));
     try {
         return LireDocumentFlux(fichier);
     } catch (const ErreurFichier &) {
         throw ErreurFichier(Tr("Erreur de lecture du fichier %1 : %2")
-                                .arg(QDir::toNativeSeparators(chemin), fichier.errorString()));
+                                .arg(QDir::toNativeSeparators(chemin), RaisonFichier(fichier.errorString())));
     } catch (const ErreurDecodage &e) {
         throw ErreurDecodage(Tr("Le document %1 est illisible : %2").arg(QDir::toNativeSeparators(chemin), e.message()));
     }
