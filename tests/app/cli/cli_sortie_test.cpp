@@ -108,6 +108,23 @@ TEST_F(SortieCli, a_fifo_is_written_in_place_and_stays_a_fifo)
         << "petite.png, reference.rgba and the FIFO, no temporary file";
 }
 
+TEST_F(SortieCli, a_picture_converted_into_a_fifo_gets_no_side_files_beside_it)
+{
+    // A stream has no folder of its own: for /dev/null the side-files would
+    // land in /dev as ".sca" and ".ccc".
+    const QString fifo = dossier_.filePath(QStringLiteral("tube.png"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QProcess lecteur;
+    lecteur.start(QStringLiteral("cat"), {fifo});
+    ASSERT_TRUE(lecteur.waitForStarted());
+    const Resultat r = Lancer({QStringLiteral("convert"), photo_, fifo}, dossier_.path());
+    ASSERT_TRUE(lecteur.waitForFinished(60000));
+    ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
+    EXPECT_TRUE(lecteur.readAllStandardOutput().startsWith("\x89PNG"));
+    EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name),
+              (QStringList{QStringLiteral("petite.png"), QStringLiteral("tube.png")}));
+}
+
 TEST_F(SortieCli, a_regular_file_is_replaced_whole)
 {
     const QString chemin = dossier_.filePath(QStringLiteral("sortie.rgba"));
