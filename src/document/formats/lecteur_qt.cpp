@@ -70,6 +70,18 @@ QImage EnHuitBits(QImage image)
     return huit;
 }
 
+// Why Qt's reader gave no picture, in French: its own text is English unless
+// Qt's translation is installed, which the command line never does.
+QString RaisonLecteur(const QImageReader &lecteur)
+{
+    switch (lecteur.error()) {
+    case QImageReader::InvalidDataError: return tr("données de l'image illisibles");
+    case QImageReader::UnsupportedFormatError: return tr("format non pris en charge");
+    case QImageReader::DeviceError: return tr("erreur de lecture");
+    default: return tr("erreur inconnue");
+    }
+}
+
 // An uncompressed BMP must hold all its rows: Qt's reader would give a cut
 // file with its missing rows blank, as if nothing were wrong. Run-length and
 // embedded JPEG or PNG data have no fixed size and are left to the reader.
@@ -134,7 +146,7 @@ QImage DecoderAvecQt(const QByteArray &octets, const QByteArray &format)
     QImage image = lecteur.read();
     if (image.isNull())
         throw ErreurDecodage(tr("fichier %1 endommagé ou tronqué (%2).")
-                                 .arg(QString::fromLatin1(nom), lecteur.errorString()));
+                                 .arg(QString::fromLatin1(nom), RaisonLecteur(lecteur)));
     VerifierTailleImage(image.width(), image.height(), octets.size(), 0.0, nom.constData());
     image = EnHuitBits(std::move(image));
     image.convertTo(QImage::Format_ARGB32);

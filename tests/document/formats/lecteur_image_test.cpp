@@ -338,6 +338,8 @@ const CasFichierMauvais kFichiersMauvais[] = {
     {"truncated BMP", "moitie.bmp", [] { return Moitie(BmpValide()); }, "BMP endommagé ou tronqué"},
     {"BMP short of its last row", "ligne.bmp", [] { return BmpValide().chopped(1); }, "BMP endommagé ou tronqué"},
     {"truncated BMP named .ico", "moitie.ico", [] { return Moitie(BmpValide()); }, "BMP endommagé ou tronqué"},
+    {"truncated icon", "moitie.ico", [] { return EcrireAvecQt(Mire(32, 32, true), "ico").left(1000); },
+     "fichier ICO endommagé ou tronqué (données de l'image illisibles)."},
     {"header of a JPEG only", "entete.jpg", [] { return JpegValide().left(20); }, "JPEG endommagé ou tronqué"},
     {"random bytes named .gif", "hasard.gif", Hasard, "GIF endommagé ou tronqué"},
     {"random bytes named .png", "hasard.png", Hasard, "PNG endommagé ou tronqué"},
