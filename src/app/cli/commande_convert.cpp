@@ -74,6 +74,9 @@ int CommandeConvert(const QStringList &arguments, QTextStream &, QTextStream &er
     }
 
     const auto document = OuvrirDocument(fichiers.at(0), 0);
+    // What the program warns about in a box (a raster file short of pixels).
+    for (const QString &avertissement : document->avertissementsOuverture)
+        erreurs << avertissement << QLatin1Char('\n');
     // As the document window's refresh does: a document without a scale of
     // its own gets the default one.
     if (!document->echelle.Definie)
