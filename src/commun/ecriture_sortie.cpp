@@ -2,6 +2,7 @@
 
 #include "commun/ecriture_sure.h"
 #include "commun/erreur.h"
+#include "commun/raison_fichier.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,7 +23,7 @@ void EcrireSurAppareil(QFile &sortie, const QString &nom, const std::function<vo
 {
     ecrire(sortie);
     if (!sortie.flush() || sortie.error() != QFileDevice::NoError)
-        throw ErreurFichier(Tr("Erreur d'écriture du fichier %1 : %2").arg(nom, sortie.errorString()));
+        throw ErreurFichier(Tr("Erreur d'écriture du fichier %1 : %2").arg(nom, RaisonEcriture(sortie.errorString())));
 }
 
 } // namespace
@@ -44,7 +45,7 @@ void EcrireSortie(const QString &chemin, const std::function<void(QIODevice &)> 
         std::fflush(stdout);
         QFile sortie;
         if (!sortie.open(fileno(stdout), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
-            throw ErreurFichier(Tr("Impossible d'écrire sur la sortie standard : %1").arg(sortie.errorString()));
+            throw ErreurFichier(Tr("Impossible d'écrire sur la sortie standard : %1").arg(RaisonFichier(sortie.errorString())));
         EcrireSurAppareil(sortie, Tr("sortie standard"), ecrire);
         return;
     }
@@ -53,7 +54,7 @@ void EcrireSortie(const QString &chemin, const std::function<void(QIODevice &)> 
         QFile sortie(chemin);
         if (!sortie.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             throw ErreurFichier(Tr("Impossible d'ouvrir %1 en écriture : %2")
-                                    .arg(QDir::toNativeSeparators(chemin), sortie.errorString()));
+                                    .arg(QDir::toNativeSeparators(chemin), RaisonFichier(sortie.errorString())));
         EcrireSurAppareil(sortie, QDir::toNativeSeparators(chemin), ecrire);
         return;
     }

@@ -1,6 +1,7 @@
 #include "commun/ecriture_sure.h"
 
 #include "commun/erreur.h"
+#include "commun/raison_fichier.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,7 +20,7 @@ void EcrireOctets(QIODevice &sortie, const char *octets, qint64 n)
 {
     if (n > 0 && sortie.write(octets, n) != n)
         throw ErreurFichier(QCoreApplication::translate("Enregistrement", "Erreur d'écriture du fichier : %1")
-                                .arg(sortie.errorString()));
+                                .arg(RaisonEcriture(sortie.errorString())));
 }
 
 void EcrireFichierSurFlux(const QString &chemin, const std::function<void(QIODevice &)> &ecrire)
@@ -30,7 +31,7 @@ void EcrireFichierSurFlux(const QString &chemin, const std::function<void(QIODev
     fichier.setDirectWriteFallback(false);
     if (!fichier.open(QIODevice::WriteOnly))
         throw ErreurFichier(QCoreApplication::translate("Enregistrement", "Impossible de créer le fichier %1 : %2")
-                                .arg(Natif(chemin), fichier.errorString()));
+                                .arg(Natif(chemin), RaisonFichier(fichier.errorString())));
     try {
         ecrire(fichier);
     } catch (...) {
@@ -41,12 +42,12 @@ void EcrireFichierSurFlux(const QString &chemin, const std::function<void(QIODev
     // now, so that a full disk is seen here. The rename that commit() makes
     // would not notice it, and would put a cut file in place of the former.
     if (!fichier.flush() || fichier.error() != QFileDevice::NoError) {
-        const QString raison = fichier.errorString();
+        const QString raison = RaisonEcriture(fichier.errorString());
         fichier.cancelWriting();
         throw ErreurFichier(QCoreApplication::translate("Enregistrement", "Erreur d'écriture du fichier %1 : %2")
                                 .arg(Natif(chemin), raison));
     }
     if (!fichier.commit())
         throw ErreurFichier(QCoreApplication::translate("Enregistrement", "Impossible d'enregistrer le fichier %1 : %2")
-                                .arg(Natif(chemin), fichier.errorString()));
+                                .arg(Natif(chemin), RaisonFichier(fichier.errorString())));
 }

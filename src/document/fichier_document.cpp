@@ -2,6 +2,7 @@
 
 #include "commun/erreur.h"
 #include "commun/fichier_texte.h"
+#include "commun/raison_fichier.h"
 #include "calibration/echelle_flux.h"
 #include "document/formats/decodeurs_image.h"
 #include "document/formats/ecriture_bmp.h"
@@ -105,25 +106,6 @@ void EcrireChampImage(QIODevice &flux, const QImage &image, CodageImage codage, 
     EcrireU32(flux, couleurFond);
 }
 
-// An uncompressed BMP must hold all its rows: the picture reader would show
-// a cut file with its missing rows blank.
-void VerifierBmpComplet(const QByteArray &champ)
-{
-    const auto *p = reinterpret_cast<const uchar *>(champ.constData());
-    if (champ.size() < 34 || p[0] != 'B' || p[1] != 'M')
-        return; // the picture reader refuses it
-    const qint64 debutPixels = qFromLittleEndian<std::uint32_t>(p + 10);
-    const qint64 largeur = qFromLittleEndian<std::int32_t>(p + 18);
-    const qint64 hauteur = qAbs(static_cast<qint64>(qFromLittleEndian<std::int32_t>(p + 22)));
-    const qint64 bits = qFromLittleEndian<std::uint16_t>(p + 28);
-    const std::uint32_t compression = qFromLittleEndian<std::uint32_t>(p + 30);
-    if (compression != 0 && compression != 3)
-        return; // run-length data has no fixed size
-    const qint64 octetsLigne = (largeur * bits + 31) / 32 * 4;
-    if (largeur > 0 && octetsLigne > 0 && debutPixels + octetsLigne * hauteur > champ.size())
-        throw ErreurDecodage(Tr("fichier tronqué (%1).").arg(Tr("image")));
-}
-
 // The rest of the device: the bytes in place when they are already in memory,
 // a single read of the field otherwise.
 QByteArray ResteDuFlux(QIODevice &flux)
@@ -137,7 +119,7 @@ QByteArray ResteDuFlux(QIODevice &flux)
     }
     QByteArray octets = flux.read(restant);
     if (octets.size() != restant)
-        throw ErreurFichier(Tr("Erreur de lecture du fichier : %1").arg(flux.errorString()));
+        throw ErreurFichier(Tr("Erreur de lecture du fichier : %1").arg(RaisonFichier(flux.errorString())));
     return octets;
 }
 
@@ -148,11 +130,7 @@ QImage LireChampImage(QIODevice &flux, CodageImage codage)
     switch (codage) {
     case CodageImage::Png: return DecoderPngFlux(flux, flux.bytesAvailable());
     case CodageImage::Jpg: return DecoderJpeg(ResteDuFlux(flux));
-    case CodageImage::Bmp: {
-        const QByteArray champ = ResteDuFlux(flux);
-        VerifierBmpComplet(champ);
-        return DecoderAvecQt(champ, QByteArrayLiteral("bmp"));
-    }
+    case CodageImage::Bmp: return DecoderAvecQt(ResteDuFlux(flux), QByteArrayLiteral("bmp"));
     case CodageImage::Non: break;
     }
     return {};
@@ -264,12 +242,12 @@ ContenuDocument LireFichierDocument(const QString &chemin)
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly))
         throw ErreurFichier(Tr("Impossible d'ouvrir le fichier %1 : %2")
-                                .arg(QDir::toNativeSeparators(chemin), fichier.errorString()));
+                                .arg(QDir::toNativeSeparators(chemin), RaisonFichier(fichier.errorString())));
     try {
         return LireDocumentFlux(fichier);
     } catch (const ErreurFichier &) {
         throw ErreurFichier(Tr("Erreur de lecture du fichier %1 : %2")
-                                .arg(QDir::toNativeSeparators(chemin), fichier.errorString()));
+                                .arg(QDir::toNativeSeparators(chemin), RaisonFichier(fichier.errorString())));
     } catch (const ErreurDecodage &e) {
         throw ErreurDecodage(Tr("Le document %1 est illisible : %2").arg(QDir::toNativeSeparators(chemin), e.message()));
     }

@@ -2,6 +2,7 @@
 
 #include "commun/erreur.h"
 #include "commun/fichier_texte.h"
+#include "commun/raison_fichier.h"
 
 #include <QCoreApplication>
 #include <QtEndian>
@@ -52,7 +53,7 @@ public:
     void vider(QIODevice &flux)
     {
         if (flux.write(octets_) != octets_.size())
-            throw ErreurFichier(Tr("Erreur d'écriture des dessins : %1").arg(flux.errorString()));
+            throw ErreurFichier(Tr("Erreur d'écriture des dessins : %1").arg(RaisonEcriture(flux.errorString())));
         octets_.clear();
     }
 

@@ -3,8 +3,8 @@
 // file) and saves it to OUT as "Enregistrer sous" does: in the format OUT's
 // extension names, flattened with its drawn elements for a picture, with the
 // scale and colour-code side-files beside it. OUT "-" writes the file's bytes
-// (BMP, having no extension) on the standard output without side-files; a
-// device or FIFO is written in place. --codage is the encoding of the
+// (BMP, having no extension) on the standard output; a device or FIFO is
+// written in place; neither gets side-files. --codage is the encoding of the
 // image inside a ".kpt" file ("png" by default, lossless), --qualite the JPEG quality
 // from 50 to 100 (90 by default).
 
@@ -74,13 +74,17 @@ int CommandeConvert(const QStringList &arguments, QTextStream &, QTextStream &er
     }
 
     const auto document = OuvrirDocument(fichiers.at(0), 0);
+    // What the program warns about in a box (a raster file short of pixels).
+    for (const QString &avertissement : document->avertissementsOuverture)
+        erreurs << avertissement << QLatin1Char('\n');
     // As the document window's refresh does: a document without a scale of
     // its own gets the default one.
     if (!document->echelle.Definie)
         document->echelle = EchelleParDefaut();
     options.couleurFond = ReglagesDessinProgramme().CouleurFondDessin;
-    // On the standard output there is no folder for side-files.
-    options.annexes = GenreDeSortie(fichiers.at(1)) != GenreSortie::SortieStandard;
+    // A stream (the standard output, a device such as /dev/null, a FIFO) has
+    // no folder of its own for side-files.
+    options.annexes = GenreDeSortie(fichiers.at(1)) == GenreSortie::FichierOrdinaire;
     if (EnregistrerDocument(*document, fichiers.at(1), options, EcrireSortie) > 0)
         erreurs << MessageRemplissagesCanaux() << QLatin1Char('\n');
     return 0;

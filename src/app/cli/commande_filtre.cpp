@@ -217,7 +217,7 @@ int CommandeFiltre(const QStringList &arguments, QTextStream &, QTextStream &err
     options.codage = CodageImage::Png;
     options.qualite = 90; // convert's default JPEG quality
     options.couleurFond = ReglagesDessinProgramme().CouleurFondDessin;
-    options.annexes = GenreDeSortie(fichiers.at(1)) != GenreSortie::SortieStandard;
+    options.annexes = GenreDeSortie(fichiers.at(1)) == GenreSortie::FichierOrdinaire;
     (void)EnregistrerDocument(*resultat, fichiers.at(1), options, EcrireSortie);
     return 0;
 }

@@ -2,7 +2,8 @@
 //   format: <reader>
 //   taille: <width>x<height>
 //   canaux: <channel names separated by ", "> (empty for ordinary pictures)
-// followed by the document's scale and colour code in their text forms.
+// followed by the document's scale and colour code in their text forms. The
+// warnings of opening (a raster file short of pixels) go to standard error.
 
 #include "app/cli/commandes_cli.h"
 #include "calibration/echelle.h"
@@ -20,6 +21,9 @@ int CommandeInfo(const QStringList &arguments, QTextStream &sortie, QTextStream 
     const QString &chemin = arguments.first();
     const QString format = NomLecteur(chemin);
     const auto document = OuvrirDocument(chemin, 0);
+    // What the program warns about in a box (a raster file short of pixels).
+    for (const QString &avertissement : document->avertissementsOuverture)
+        erreurs << avertissement << QLatin1Char('\n');
 
     QStringList canaux;
     for (const TCanal &canal : document->canaux)

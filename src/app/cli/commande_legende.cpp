@@ -83,7 +83,7 @@ int CommandeLegende(const QStringList &arguments, QTextStream &sortie, QTextStre
     }
     OptionsEnregistrement options;
     options.couleurFond = fond;
-    options.annexes = GenreDeSortie(fichiers.at(1)) != GenreSortie::SortieStandard;
+    options.annexes = GenreDeSortie(fichiers.at(1)) == GenreSortie::FichierOrdinaire;
     (void)EnregistrerDocument(*document, fichiers.at(1), options, EcrireSortie);
     sortie << QStringLiteral("taille: %1x%2\n").arg(document->largeur()).arg(document->hauteur());
     return 0;

@@ -142,7 +142,7 @@ int CommandeRecolorer(const QStringList &arguments, QTextStream &sortie, QTextSt
         RecolorerDocument(*couleurs, aligner, gris);
     }
     OptionsEnregistrement options;
-    options.annexes = GenreDeSortie(fichiers.at(1)) != GenreSortie::SortieStandard;
+    options.annexes = GenreDeSortie(fichiers.at(1)) == GenreSortie::FichierOrdinaire;
     (void)EnregistrerDocument(*couleurs, fichiers.at(1), options, EcrireSortie);
     return 0;
 }

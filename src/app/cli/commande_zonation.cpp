@@ -119,7 +119,7 @@ int CommandeZonation(const QStringList &arguments, QTextStream &sortie, QTextStr
     resultat.echelle = source->echelle.Definie ? source->echelle : EchelleParDefaut();
     OptionsEnregistrement options;
     options.couleurFond = p.fond;
-    options.annexes = GenreDeSortie(fichiers.at(2)) != GenreSortie::SortieStandard;
+    options.annexes = GenreDeSortie(fichiers.at(2)) == GenreSortie::FichierOrdinaire;
     (void)EnregistrerDocument(resultat, fichiers.at(2), options, EcrireSortie);
     const CategoriesZonation &c = r.categories;
     const std::int64_t total = static_cast<std::int64_t>(r.image.width()) * r.image.height();

@@ -12,6 +12,7 @@
 #include "app/ui/taille_nouvelle_image.h"
 #include "document/ui/fenetre_document.h"
 #include "document/ouverture_document.h"
+#include "processing/ui/choix_canaux.h"
 
 #include <QAction>
 #include <QApplication>
@@ -121,7 +122,13 @@ void TMainForm::Ouvrir()
     DialogueOuverture dialogue(this, avecGif_);
     if (dialogue.exec() != QDialog::Accepted)
         return;
-    const int etirement = dialogue.imageBrute() ? 0 : EtirementCanaux;
+    // Raster files are stretched as the channel dialog's stretch list (and
+    // its box "Ne pas étirer") stands, unless "Image sat. brute" is checked.
+    int etirement = EtirementCanaux;
+    if (const auto *canaux = findChild<TChoix_canaux *>())
+        etirement = canaux->Choix().etirement;
+    if (dialogue.imageBrute())
+        etirement = 0;
     for (const QString &chemin : dialogue.selectedFiles()) {
         if (!QFileInfo(chemin).isFile())
             return;

@@ -11,6 +11,7 @@
 #include "document/ui/fenetre_document.h"
 #include "drawing/dessin_fichier.h"
 #include "drawing/reglages_dessin.h"
+#include "processing/ui/multicompt.h"
 
 #include <QAction>
 #include <QDir>
@@ -101,6 +102,10 @@ bool TMainForm::EnregistrerSous(TMDIChild *fenetre)
     // The caption follows the document's name, which changes only once
     // the file is written.
     fenetre->DefinirTitre(document.titre);
+    // The document's counting window is captioned with the file's name, without its folders.
+    if (ecrit)
+        if (auto *compteur = fenetre->findChild<TMulticompt *>(QStringLiteral("Compteur"), Qt::FindDirectChildrenOnly))
+            compteur->setWindowTitle(QFileInfo(chemin).fileName());
     return ecrit;
 }
 

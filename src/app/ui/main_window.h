@@ -83,7 +83,8 @@ public:
     // The command line kept for the first activation.
     void DefinirLigneCommande(const QStringList &arguments) { ligneCommande_ = arguments; }
     // Stretch parameter handed to raster files opened by "&Ouvrir" when the
-    // raw-image box is not checked; the channel dialog keeps it up to date.
+    // raw-image box is not checked and there is no channel dialog, whose
+    // stretch list says it otherwise.
     int EtirementCanaux = 5;
 
     // One-time part of the first activation: caption from "kpr.cfg", command

@@ -1,6 +1,7 @@
 #include "document/formats/ecriture_jpeg.h"
 
 #include "commun/erreur.h"
+#include "commun/raison_fichier.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
@@ -134,7 +135,7 @@ void EcrireJpeg(const QImage &image, int qualite, QIODevice &sortie)
         return;
     if (etat.erreurEcriture)
         throw ErreurFichier(QCoreApplication::translate("Enregistrement", "Erreur d'écriture du fichier : %1")
-                                .arg(sortie.errorString()));
+                                .arg(RaisonEcriture(sortie.errorString())));
     throw ErreurDecodage(QCoreApplication::translate("Enregistrement", "Image JPEG impossible à écrire : %1")
                              .arg(QString::fromLatin1(etat.message)));
 }

@@ -1,6 +1,7 @@
 #include "document/formats/ecriture_png.h"
 
 #include "commun/erreur.h"
+#include "commun/raison_fichier.h"
 #include "commun/travail_parallele.h"
 #include "document/formats/filtres_png.h"
 
@@ -139,7 +140,7 @@ std::uint32_t Crc(std::uint32_t crc, const void *octets, std::size_t n)
 void EcrireOctets(QIODevice &sortie, const void *octets, std::size_t n)
 {
     if (sortie.write(static_cast<const char *>(octets), static_cast<qint64>(n)) != static_cast<qint64>(n))
-        throw ErreurFichier(Tr("Erreur d'écriture du fichier : %1").arg(sortie.errorString()));
+        throw ErreurFichier(Tr("Erreur d'écriture du fichier : %1").arg(RaisonEcriture(sortie.errorString())));
 }
 
 void EcrireU32(std::uint8_t *p, std::uint32_t v)

@@ -9,6 +9,9 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImageReader>
+#include <QtEndian>
+
+#include <cstdint>
 
 namespace {
 
@@ -67,6 +70,50 @@ QImage EnHuitBits(QImage image)
     return huit;
 }
 
+// Why Qt's reader gave no picture, in French: its own text is English unless
+// Qt's translation is installed, which the command line never does.
+QString RaisonLecteur(const QImageReader &lecteur)
+{
+    switch (lecteur.error()) {
+    case QImageReader::InvalidDataError: return tr("données de l'image illisibles");
+    case QImageReader::UnsupportedFormatError: return tr("format non pris en charge");
+    case QImageReader::DeviceError: return tr("erreur de lecture");
+    default: return tr("erreur inconnue");
+    }
+}
+
+// An uncompressed BMP must hold all its rows: Qt's reader would give a cut
+// file with its missing rows blank, as if nothing were wrong. Run-length and
+// embedded JPEG or PNG data have no fixed size and are left to the reader.
+void VerifierBmpComplet(const QByteArray &octets)
+{
+    const auto *p = reinterpret_cast<const uchar *>(octets.constData());
+    if (octets.size() < 26 || p[0] != 'B' || p[1] != 'M')
+        return; // Qt's reader refuses it
+    const qint64 debutPixels = qFromLittleEndian<std::uint32_t>(p + 10);
+    const std::uint32_t tailleEntete = qFromLittleEndian<std::uint32_t>(p + 14);
+    qint64 largeur = 0;
+    qint64 hauteur = 0;
+    qint64 bits = 0;
+    if (tailleEntete == 12) { // the old header: 16-bit sizes, no compression
+        largeur = qFromLittleEndian<std::uint16_t>(p + 18);
+        hauteur = qFromLittleEndian<std::uint16_t>(p + 20);
+        bits = qFromLittleEndian<std::uint16_t>(p + 24);
+    } else if (tailleEntete >= 40 && octets.size() >= 34) {
+        largeur = qFromLittleEndian<std::int32_t>(p + 18);
+        hauteur = qAbs(static_cast<qint64>(qFromLittleEndian<std::int32_t>(p + 22)));
+        bits = qFromLittleEndian<std::uint16_t>(p + 28);
+        const std::uint32_t compression = qFromLittleEndian<std::uint32_t>(p + 30);
+        if (compression != 0 && compression != 3 && compression != 6)
+            return;
+    } else {
+        return;
+    }
+    const qint64 octetsLigne = (largeur * bits + 31) / 32 * 4;
+    if (largeur > 0 && octetsLigne > 0 && debutPixels + octetsLigne * hauteur > octets.size())
+        throw ErreurDecodage(tr("fichier BMP endommagé ou tronqué (il manque des lignes de pixels)."));
+}
+
 } // namespace
 
 QImage DecoderAvecQt(const QByteArray &octets, const QByteArray &format)
@@ -86,6 +133,8 @@ QImage DecoderAvecQt(const QByteArray &octets, const QByteArray &format)
     const QSize annoncee = lecteur.size();
     if (annoncee.isValid())
         VerifierTailleImage(annoncee.width(), annoncee.height(), octets.size(), PixelsParOctet(format), nom.constData());
+    if (format == "bmp")
+        VerifierBmpComplet(octets);
     // Qt's allocation ceiling follows the same bound, for the formats whose
     // size Qt cannot tell before reading.
     int limiteMo = kLimiteAllocationMo;
@@ -97,7 +146,7 @@ QImage DecoderAvecQt(const QByteArray &octets, const QByteArray &format)
     QImage image = lecteur.read();
     if (image.isNull())
         throw ErreurDecodage(tr("fichier %1 endommagé ou tronqué (%2).")
-                                 .arg(QString::fromLatin1(nom), lecteur.errorString()));
+                                 .arg(QString::fromLatin1(nom), RaisonLecteur(lecteur)));
     VerifierTailleImage(image.width(), image.height(), octets.size(), 0.0, nom.constData());
     image = EnHuitBits(std::move(image));
     image.convertTo(QImage::Format_ARGB32);

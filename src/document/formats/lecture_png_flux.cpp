@@ -1,6 +1,7 @@
 #include "document/formats/lecture_png_flux.h"
 
 #include "commun/erreur.h"
+#include "commun/raison_fichier.h"
 #include "commun/grandes_pages.h"
 #include "document/formats/decodeurs_image.h"
 #include "document/formats/filtres_png.h"
@@ -61,7 +62,7 @@ public:
         while (voulu > 0) {
             const qint64 lus = flux_.read(d, voulu);
             if (lus < 0)
-                throw ErreurFichier(Tr("Erreur de lecture du fichier : %1").arg(flux_.errorString()));
+                throw ErreurFichier(Tr("Erreur de lecture du fichier : %1").arg(RaisonFichier(flux_.errorString())));
             if (lus == 0)
                 Endommage();
             d += lus;

@@ -3,6 +3,7 @@
 // closing of an encoder, and a palette picture's colour map and rows.
 
 #include "commun/erreur.h"
+#include "commun/raison_fichier.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
@@ -86,7 +87,7 @@ inline void Terminer(Encodeur &gif, bool reussi, const Etat &etat, int erreurOuv
         return;
     if (etat.erreurEcriture)
         throw ErreurFichier(QCoreApplication::translate("Enregistrement", "Erreur d'écriture du fichier : %1")
-                                .arg(etat.sortie->errorString()));
+                                .arg(RaisonEcriture(etat.sortie->errorString())));
     throw ErreurDecodage(QCoreApplication::translate("Enregistrement", "Image GIF impossible à écrire (erreur %1)")
                              .arg(gif ? gif->Error : erreur));
 }

@@ -7,6 +7,7 @@
 #include "calibration/echelle_annexe.h"
 #include "document/fichier_document.h"
 #include "document/formats/lecteur_image.h"
+#include "document/raster/fichiers_raster_test.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,14 +24,21 @@ namespace {
 struct Resultat {
     int statut = -1;
     QString erreurs;
+    QString sortie;
 };
+
+Resultat Lancer(const QStringList &arguments)
+{
+    QProcess p;
+    p.start(QStringLiteral(KAPTORI_CLI), arguments);
+    EXPECT_TRUE(p.waitForFinished(120000));
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError()),
+            QString::fromUtf8(p.readAllStandardOutput())};
+}
 
 Resultat Convertir(const QStringList &arguments)
 {
-    QProcess p;
-    p.start(QStringLiteral(KAPTORI_CLI), QStringList{QStringLiteral("convert")} + arguments);
-    EXPECT_TRUE(p.waitForFinished(120000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError())};
+    return Lancer(QStringList{QStringLiteral("convert")} + arguments);
 }
 
 QString Photo()
@@ -83,6 +91,32 @@ TEST(CommandeConvert, LaQualiteChoisieEstCelleDuJpegEcrit)
     ASSERT_EQ(Convertir({Photo(), q100, QStringLiteral("--qualite"), QStringLiteral("100")}).statut, 0);
     EXPECT_EQ(pasContinu(q50), 16); // libjpeg's table at 100 %
     EXPECT_EQ(pasContinu(q100), 1);
+}
+
+// A raster file that lacks pixel bytes opens with its missing pixels at 0,
+// as in the program, where a warning box says so: the command says it on the
+// error stream and still does its work.
+TEST(CommandeConvert, UnFichierRasterIncompletEstConvertiAvecSonAvertissement)
+{
+    QTemporaryDir dossier;
+    const QString court = dossier.filePath(QStringLiteral("court.lan"));
+    fixtures::Ecrire(court, fixtures::Lan(4, 4, 4, 40, [](qint64) { return 3; }));
+    const QString png = dossier.filePath(QStringLiteral("court.png"));
+    const Resultat r = Convertir({court, png});
+    ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
+    EXPECT_TRUE(r.erreurs.contains(QStringLiteral("incomplet"))) << r.erreurs.toStdString();
+    EXPECT_EQ(LireImage(png).size(), QSize(4, 4));
+}
+
+TEST(CommandeInfo, UnFichierRasterIncompletDonneSesLignesEtSonAvertissement)
+{
+    QTemporaryDir dossier;
+    const QString court = dossier.filePath(QStringLiteral("court.lan"));
+    fixtures::Ecrire(court, fixtures::Lan(4, 4, 4, 40, [](qint64) { return 3; }));
+    const Resultat r = Lancer({QStringLiteral("info"), court});
+    ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
+    EXPECT_TRUE(r.sortie.startsWith(QStringLiteral("format: raster LAN\ntaille: 4x4\n"))) << r.sortie.toStdString();
+    EXPECT_TRUE(r.erreurs.contains(QStringLiteral("incomplet"))) << r.erreurs.toStdString();
 }
 
 struct CasRefus {

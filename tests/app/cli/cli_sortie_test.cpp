@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include <sys/stat.h>
@@ -107,6 +108,44 @@ TEST_F(SortieCli, a_fifo_is_written_in_place_and_stays_a_fifo)
     EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 3)
         << "petite.png, reference.rgba and the FIFO, no temporary file";
 }
+
+// The commands that save a picture with its side-files, each writing into a
+// FIFO: a stream has no folder of its own (for /dev/null the side-files
+// would land in /dev as ".sca" and ".ccc").
+struct CasFlux {
+    const char *nom;
+    QStringList avant; // the command and the arguments before the input
+    QStringList apres; // the arguments after the output
+};
+
+void PrintTo(const CasFlux &c, std::ostream *os) { *os << c.nom; }
+
+class FluxSansAnnexes : public SortieCli, public ::testing::WithParamInterface<CasFlux> {};
+
+TEST_P(FluxSansAnnexes, a_picture_saved_into_a_fifo_gets_no_side_files_beside_it)
+{
+    const CasFlux &c = GetParam();
+    const QString fifo = dossier_.filePath(QStringLiteral("tube.png"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QProcess lecteur;
+    lecteur.start(QStringLiteral("cat"), {fifo});
+    ASSERT_TRUE(lecteur.waitForStarted());
+    const Resultat r = Lancer(c.avant + QStringList{photo_, fifo} + c.apres, dossier_.path());
+    ASSERT_TRUE(lecteur.waitForFinished(60000));
+    ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
+    EXPECT_TRUE(lecteur.readAllStandardOutput().startsWith("\x89PNG"));
+    EXPECT_EQ(QDir(dossier_.path()).entryList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name),
+              (QStringList{QStringLiteral("petite.png"), QStringLiteral("tube.png")}));
+}
+
+const CasFlux kFlux[] = {
+    {"convert", {QStringLiteral("convert")}, {}},
+    {"filtre", {QStringLiteral("filtre")}, {QStringLiteral("--operation"), QStringLiteral("flou")}},
+    {"legende", {QStringLiteral("legende")}, {QStringLiteral("--couleurs")}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Commandes, FluxSansAnnexes, ::testing::ValuesIn(kFlux),
+                         [](const auto &info) { return std::string(info.param.nom); });
 
 TEST_F(SortieCli, a_regular_file_is_replaced_whole)
 {

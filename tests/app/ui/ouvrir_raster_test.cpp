@@ -6,17 +6,24 @@
 // of the frame and of the panel.
 
 #include "app/ui/boites_message.h"
+#include "app/ui/dialogue_ouverture.h"
 #include "app/ui/main_window.h"
 #include "calibration/ui/panneau_decodage.h"
 #include "document/ui/fenetre_document.h"
 #include "document/raster/fichiers_raster_test.h"
+#include "processing/ui/choix_canaux.h"
 #include "support/capture.h"
 #include "support/essai_cadre.h"
+#include "support/pilote_dialogues.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QDockWidget>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,6 +34,7 @@
 #include <cmath>
 #include <memory>
 #include <ostream>
+#include <string>
 
 namespace {
 
@@ -224,6 +232,53 @@ TEST_F(OuvrirRaster, incomplete_file_opens_and_its_warning_is_shown_once)
     EXPECT_TRUE(boites_.front().texte.contains(QStringLiteral("incomplet")));
     EXPECT_TRUE(cadre_->Documents().front()->document().avertissementsOuverture.isEmpty());
 }
+
+// "Ouvrir" stretches a raster file as the channel dialog's stretch list says,
+// unless "Image sat. brute" is checked.
+struct CasEtirementOuverture {
+    const char *nom;
+    bool nePasEtirer;  // the channel dialog's box
+    int ligne;         // its stretch list's row: 0 "95 %" .. 3 "99,8 %"
+    bool imageBrute;   // the open dialog's box
+    int attendu;
+};
+
+void PrintTo(const CasEtirementOuverture &c, std::ostream *os) { *os << c.nom; }
+
+class EtirementOuverture : public OuvrirRaster, public ::testing::WithParamInterface<CasEtirementOuverture> {};
+
+TEST_P(EtirementOuverture, the_next_raster_opened_takes_the_stretch_of_the_channel_dialog)
+{
+    const CasEtirementOuverture &c = GetParam();
+    ASSERT_NE(OuvrirScene(5), nullptr);
+    ASSERT_TRUE(PiloteDialogues::Executer(cadre_->actCanauxAffiches,
+                                          {PiloteDialogues::Quand<TChoix_canaux>([&](TChoix_canaux &d) {
+                                              d.nePasEtirer->setChecked(c.nePasEtirer);
+                                              d.etirements->setCurrentIndex(c.ligne);
+                                              QMetaObject::invokeMethod(d.findChild<QDialogButtonBox *>(), "accepted");
+                                          })}));
+    const QString seconde = Scene(QStringLiteral("seconde.lan"));
+    ASSERT_TRUE(PiloteDialogues::Executer(cadre_->actOuvrir,
+                                          {PiloteDialogues::Quand<DialogueOuverture>([&](DialogueOuverture &d) {
+                                              d.caseBrute->setChecked(c.imageBrute);
+                                              d.selectFile(seconde);
+                                              QMetaObject::invokeMethod(&d, "accept");
+                                          })}));
+    ASSERT_EQ(cadre_->Documents().size(), 2);
+    EXPECT_EQ(cadre_->DocumentActif()->document().nomFichier, seconde);
+    EXPECT_EQ(cadre_->DocumentActif()->document().etirement, c.attendu);
+}
+
+const CasEtirementOuverture kEtirementsOuverture[] = {
+    {"95_pour_cent", false, 0, false, 50},
+    {"98_pour_cent", false, 1, false, 20},
+    {"99_8_pour_cent", false, 3, false, 2},
+    {"ne_pas_etirer", true, 0, false, 0},
+    {"image_brute", false, 0, true, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Listes, EtirementOuverture, ::testing::ValuesIn(kEtirementsOuverture),
+                         [](const auto &info) { return std::string(info.param.nom); });
 
 TEST_F(OuvrirRaster, failing_reader_leaves_no_window_and_shows_a_french_error)
 {

@@ -17,6 +17,7 @@
 #include "document/formats/lecteur_image.h"
 #include "drawing/dessin.h"
 #include "drawing/reglages_dessin.h"
+#include "processing/ui/multicompt.h"
 #include "support/capture.h"
 #include "support/codes_essai.h"
 #include "support/echelles_essai.h"
@@ -325,6 +326,20 @@ TEST_P(EnregistrerSousDansLeCadre, EcritLeFichierChoisiEtSesFichiersAnnexes)
 
 INSTANTIATE_TEST_SUITE_P(Formats, EnregistrerSousDansLeCadre, ::testing::ValuesIn(kCas),
                          [](const auto &info) { return info.param.nom; });
+
+TEST_F(EnregistrementCadre, LaFenetreDeComptagePrendLeNomDuFichierSansSesDossiers)
+{
+    TMDIChild *fenetre = OuvrirPhoto();
+    ASSERT_NE(fenetre, nullptr);
+    cadre_->actComptage->trigger();
+    auto *compteur = fenetre->findChild<TMulticompt *>(QStringLiteral("Compteur"), Qt::FindDirectChildrenOnly);
+    ASSERT_NE(compteur, nullptr);
+    const ChoixEnregistrement choix{QStringLiteral("Fichiers Kaptori"), QStringLiteral("compté"), {}, {}};
+    ASSERT_TRUE(pilote.Executer(cadre_->actEnregistrerSous,
+                                {Pilote::Quand<TSavePictureDialogsg>([&](TSavePictureDialogsg &d) { Repondre(d, choix); })}));
+    EXPECT_EQ(fenetre->windowTitle(), Chemin(QStringLiteral("compté.kpt")));
+    EXPECT_EQ(compteur->windowTitle(), QStringLiteral("compté.kpt"));
+}
 
 TEST_F(EnregistrementCadre, AnnulerNEcritRienEtLaisseLeNomDuDocument)
 {
