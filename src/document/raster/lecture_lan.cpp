@@ -117,7 +117,10 @@ LectureRaster FichierLan::Lire()
     const bool incomplet = !avertissement_.isEmpty();
     if (incomplet)
         lecture.avertissements << avertissement_;
-    lecture.affichage = {1, 2, 3};
+    // Bands 2, 3 and 4 are the usual false-colour composite; a single-band
+    // scene has none of them and shows its only band in grey, instead of
+    // an empty picture.
+    lecture.affichage = bandes_ > 1 ? std::array<int, 3>{1, 2, 3} : std::array<int, 3>{0, -1, -1};
     const FormeLan forme{bandes_, largeur_, hauteur_};
     BlocLan bloc = NouveauBloc(forme.octetsLigne() * hauteur_, incomplet);
     LireBloc(fichier_, forme, bloc, incomplet);

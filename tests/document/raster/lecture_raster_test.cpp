@@ -104,6 +104,16 @@ TEST_F(Raster, seven_band_lan_band_3_row_1_starts_at_offset_155_and_shows_tm_2_3
     EXPECT_EQ(l.affichage, (std::array<int, 3>{1, 2, 3}));
 }
 
+TEST_F(Raster, single_band_lan_opens_showing_its_band_in_grey)
+{
+    const QString chemin = Poser(QStringLiteral("une.lan"), Lan(1, 3, 2, 6, [](qint64 o) { return o == 129 ? 200 : 10; }));
+    ImageDocument document;
+    EXPECT_TRUE(ChargerRaster(document, chemin, 0).isEmpty());
+    ASSERT_EQ(document.image.size(), QSize(3, 2));
+    EXPECT_EQ(document.image.pixel(1, 0), 0xFFC8C8C8u);
+    EXPECT_EQ(document.image.pixel(0, 1), 0xFF0A0A0Au);
+}
+
 TEST_F(Raster, lan_wider_than_7169_is_refused_naming_the_limit)
 {
     const QString large = Poser(QStringLiteral("large.lan"), Lan(1, 7170, 1, 7170, [](qint64) { return 1; }));
