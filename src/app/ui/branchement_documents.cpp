@@ -120,8 +120,12 @@ bool TMainForm::OuvrirFichier(const QString &chemin, int etirement)
 void TMainForm::Ouvrir()
 {
     DialogueOuverture dialogue(this, avecGif_);
+    if (!dossierOuverture_.isEmpty() && QFileInfo(dossierOuverture_).isDir())
+        dialogue.setDirectory(dossierOuverture_);
     if (dialogue.exec() != QDialog::Accepted)
         return;
+    if (!dialogue.selectedFiles().isEmpty())
+        dossierOuverture_ = QFileInfo(dialogue.selectedFiles().front()).absolutePath();
     // Raster files are stretched as the channel dialog's stretch list (and
     // its box "Ne pas étirer") stands, unless "Image sat. brute" is checked.
     int etirement = EtirementCanaux;

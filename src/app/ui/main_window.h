@@ -372,6 +372,7 @@ private:
     QList<QAction *> actionsFenetres_;
     QStringList ligneCommande_;
     bool premiereActivation_ = true;
-    bool avecGif_ = false;
-    bool fermetureConfirmee_ = false;  // quitting: every document has been asked about  // the open dialog offers GIF from the first activation on
+    bool avecGif_ = false;             // the open dialog offers GIF from the first activation on
+    bool fermetureConfirmee_ = false;  // quitting: every document has been asked about
+    QString dossierOuverture_;         // the open dialog starts where the last file was opened from
 };

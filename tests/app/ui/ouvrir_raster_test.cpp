@@ -22,6 +22,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QDockWidget>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -279,6 +280,24 @@ const CasEtirementOuverture kEtirementsOuverture[] = {
 
 INSTANTIATE_TEST_SUITE_P(Listes, EtirementOuverture, ::testing::ValuesIn(kEtirementsOuverture),
                          [](const auto &info) { return std::string(info.param.nom); });
+
+TEST_F(OuvrirRaster, the_open_dialog_starts_in_the_folder_of_the_last_file_opened)
+{
+    const QString scene = Scene(QStringLiteral("premiere.lan"));
+    QString dossierMontre;
+    const auto ouvrir = [&](const QString &chemin) {
+        return PiloteDialogues::Executer(cadre_->actOuvrir,
+                                         {PiloteDialogues::Quand<DialogueOuverture>([&](DialogueOuverture &d) {
+                                             dossierMontre = d.directory().absolutePath();
+                                             d.selectFile(chemin);
+                                             QMetaObject::invokeMethod(&d, "accept");
+                                         })});
+    };
+    ASSERT_TRUE(ouvrir(scene));
+    ASSERT_TRUE(ouvrir(Scene(QStringLiteral("seconde.lan"))));
+    EXPECT_EQ(dossierMontre, QFileInfo(scene).absolutePath());
+    EXPECT_EQ(cadre_->Documents().size(), 2);
+}
 
 TEST_F(OuvrirRaster, failing_reader_leaves_no_window_and_shows_a_french_error)
 {
