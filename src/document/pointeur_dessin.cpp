@@ -213,7 +213,9 @@ ResultatPointeur AppuiPointeur(ImageDocument &doc, ReglagesDessin &r, QPoint p, 
         return res;
     }
 
-    if (!e.LigneMesure && !doc.coucheDessin.isNull())
+    // A drawing left on the provisional layer is merged, creating the
+    // drawing layer when a legend was placed before any drawing tool made it.
+    if (!e.LigneMesure && (!doc.coucheDessin.isNull() || e.NonFusionne))
         doc.FusionnerProvisoire();
     doc.CreerCoucheProvisoire();
     if (e.ModeZones) {
@@ -226,6 +228,7 @@ ResultatPointeur AppuiPointeur(ImageDocument &doc, ReglagesDessin &r, QPoint p, 
     if (!(g && g->garderProvisoire && g->garderProvisoire(doc)))
         doc.coucheProvisoire.fill(Qt::transparent);
     e.LigneMesure = false;
+    e.DernierProvisoire = false;
     e.ZoneProvisoire = QRect();
     e.NonFusionne = outil == Crayon || outil == Ligne || outil == Forme || outil == Texte || outil == Pipette
                     || outil == 10;
@@ -351,8 +354,10 @@ ResultatPointeur RelachementPointeur(ImageDocument &doc, ReglagesDessin &r, QPoi
         RetirerProvisoire(doc, res);
         std::unique_ptr<TDessin> d = ElementDuGeste(doc, r, outil, e.PointDepart, p);
         DessinerProvisoire(doc, *d, r, res);
-        if (!e.ModeZones)
+        if (!e.ModeZones) {
             AjouterElementNomme(doc, std::move(d));
+            e.DernierProvisoire = true;
+        }
         break;
     }
     case Pot:
