@@ -93,13 +93,28 @@ TEST_F(DessinDocument, UndoAfterAFillRebuildsTheDrawingLayer)
     EXPECT_EQ(doc.coucheDessin.pixel(10, 10), 0xFF0000FFu) << "the rectangle is drawn again";
 }
 
-TEST_F(DessinDocument, AGestureEndingOutsideTheImageIsClampedIntoIt)
+TEST_F(DessinDocument, ALineEndingOutsideTheImageKeepsItsDirection)
 {
     Geste(1, {10, 10}, {500, -70});
     ASSERT_EQ(doc.dessins.Nombre(), 1);
     const TDessin &d = *doc.dessins.ElementNumero(0);
-    EXPECT_EQ(d.X2, 59);
-    EXPECT_EQ(d.Y2, 0);
+    EXPECT_EQ(QPoint(d.X1, d.Y1), QPoint(10, 10));
+    EXPECT_EQ(QPoint(d.X2, d.Y2), QPoint(500, -70));
+}
+
+TEST_F(DessinDocument, APencilStrokeThatLeavesTheImageDrawsNothingAlongItsBorder)
+{
+    doc.outilCourant = 0;
+    AppuiPointeur(doc, reglages, {10, 5}, Qt::LeftButton);
+    for (QPoint p : {QPoint(-20, 5), QPoint(-20, 35), QPoint(10, 35)})
+        DeplacementPointeur(doc, reglages, p, Qt::LeftButton);
+    RelachementPointeur(doc, reglages, {10, 35}, Qt::LeftButton);
+    ASSERT_EQ(doc.dessins.Nombre(), 1);
+    const TDessin &d = *doc.dessins.ElementNumero(0);
+    ASSERT_EQ(d.Trace.listes.front().size(), 5u);
+    EXPECT_EQ(d.Trace.listes.front()[2], (TPointFixe{-20 * 65536, 35 * 65536}));
+    EXPECT_EQ(qAlpha(doc.coucheProvisoire.pixel(0, 20)), 0) << "the stroke ran outside the image there";
+    EXPECT_NE(qAlpha(doc.coucheProvisoire.pixel(5, 35)), 0);
 }
 
 TEST_F(DessinDocument, DeletingAMiddleElementRebuildsFromTheOthers)
