@@ -87,9 +87,11 @@ std::unique_ptr<TDessin> ElementDuGeste(const ImageDocument &doc, const Reglages
             d->X2 = Court(b.x());
             d->Y2 = Court(b.y());
         } else {
+            // The centre stays where the circle was dragged from, as its
+            // radius was measured from there.
             d->Genre = GenreCercle;
-            d->XAncre = Court(a.x());
-            d->YAncre = Court(a.y());
+            d->XAncre = Court(p0.x());
+            d->YAncre = Court(p0.y());
             const double dx = p.x() - p0.x(), dy = p.y() - p0.y();
             d->Rayon = static_cast<std::int16_t>(std::clamp<double>(std::nearbyint(std::sqrt(dx * dx + dy * dy)), 0, 32767));
         }

@@ -102,6 +102,17 @@ TEST_F(DessinDocument, ALineEndingOutsideTheImageKeepsItsDirection)
     EXPECT_EQ(QPoint(d.X2, d.Y2), QPoint(500, -70));
 }
 
+TEST_F(DessinDocument, ACircleCentredOutsideTheImageKeepsItsCentre)
+{
+    reglages.FormeRectangle = false;
+    Geste(2, {-10, 20}, {10, 20});
+    ASSERT_EQ(doc.dessins.Nombre(), 1);
+    const TDessin &d = *doc.dessins.ElementNumero(0);
+    EXPECT_EQ(QPoint(d.XAncre, d.YAncre), QPoint(-10, 20));
+    EXPECT_EQ(d.Rayon, 20);
+    EXPECT_NE(qAlpha(doc.coucheProvisoire.pixel(10, 20)), 0) << "the circle passes where it was dragged";
+}
+
 TEST_F(DessinDocument, APencilStrokeThatLeavesTheImageDrawsNothingAlongItsBorder)
 {
     doc.outilCourant = 0;
