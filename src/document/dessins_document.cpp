@@ -111,13 +111,14 @@ bool SupprimerElement(ImageDocument &doc, int i, const ContexteDessin &contexte)
     if (i < 0 || i >= n)
         return doc.dessins.EstVide();
     doc.dessins.Retirer(i);
-    if (i == n - 1 && doc.etatDessin.NonFusionne) {
+    if (i == n - 1 && doc.etatDessin.NonFusionne && doc.etatDessin.DernierProvisoire) {
         if (!doc.coucheProvisoire.isNull())
             doc.coucheProvisoire.fill(Qt::transparent);
     } else {
         ReconstruireCalque(doc, contexte);
     }
     doc.etatDessin.NonFusionne = false;
+    doc.etatDessin.DernierProvisoire = false;
     doc.etatDessin.LigneMesure = false;
     return doc.dessins.EstVide();
 }
@@ -140,12 +141,13 @@ void EffacerTout(ImageDocument &doc)
     const int n = doc.dessins.Nombre();
     if (n == 0)
         return;
-    const bool seulProvisoire = n == 1 && doc.etatDessin.NonFusionne;
+    const bool seulProvisoire = n == 1 && doc.etatDessin.NonFusionne && doc.etatDessin.DernierProvisoire;
     doc.dessins.Vider();
     if (!seulProvisoire && !doc.coucheDessin.isNull())
         doc.coucheDessin.fill(Qt::transparent);
     if (!doc.coucheProvisoire.isNull())
         doc.coucheProvisoire.fill(Qt::transparent);
     doc.etatDessin.NonFusionne = false;
+    doc.etatDessin.DernierProvisoire = false;
     doc.etatDessin.LigneMesure = false;
 }

@@ -103,6 +103,7 @@ bool ImageDocument::CreerCoucheProvisoire(int alphaMaitre)
 
 void ImageDocument::FusionnerProvisoire()
 {
+    etatDessin.DernierProvisoire = false;
     CreerCoucheDessin();
     if (!CouchePresente(coucheProvisoire, image.size())) {
         CreerCoucheProvisoire(alphaProvisoire);

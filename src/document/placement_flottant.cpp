@@ -55,6 +55,9 @@ bool ValiderPlacement(ImageDocument &doc, bool confirme, bool transparent)
             element->YAncre = Court(coin.y());
             element->Transparent = transparent;
             AjouterElementNomme(doc, std::move(element));
+            etat.DernierProvisoire = true;
+        } else {
+            etat.DernierProvisoire = false;
         }
         etat.NonFusionne = true;
         place = true;

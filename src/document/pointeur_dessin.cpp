@@ -35,14 +35,15 @@ QRect ZonePointe(QPoint p)
     return QRect(p.x() - DecalagePointe, p.y() - DecalagePointe, 25, 25);
 }
 
-TPointFixe Fixe(QPoint p)
-{
-    return {p.x() * UnPixelFixe, p.y() * UnPixelFixe};
-}
-
 std::int16_t Court(int v)
 {
     return static_cast<std::int16_t>(std::clamp(v, -32768, 32767));
+}
+
+// A stroke point in 16.16 fixed point, within the pixels that can hold.
+TPointFixe Fixe(QPoint p)
+{
+    return {Court(p.x()) * UnPixelFixe, Court(p.y()) * UnPixelFixe};
 }
 
 // The element of the gesture from P0 to P, with the settings of the moment.
@@ -56,23 +57,23 @@ std::unique_ptr<TDessin> ElementDuGeste(const ImageDocument &doc, const Reglages
     d->Opacite = static_cast<std::uint8_t>(std::clamp(r.OpaciteDessin, 0, 255));
     const QPoint a = BornerDansImage(p0, taille), b = BornerDansImage(p, taille);
     switch (outil) {
-    case Crayon: {
+    // A stroke or a line keeps the points it was drawn through, also outside
+    // the image (rendering clips): brought into the image, a line would turn
+    // and a stroke would run along the image's border.
+    case Crayon:
         d->Genre = GenreCrayon;
-        d->X1 = Court(a.x());
-        d->Y1 = Court(a.y());
-        d->X2 = Court(b.x());
-        d->Y2 = Court(b.y());
-        auto &points = d->Trace.listes.front();
-        for (const TPointFixe &q : doc.etatDessin.TraceEnCours.listes.front())
-            points.push_back(Fixe(BornerDansImage(QPoint(q.x >> 16, q.y >> 16), taille)));
+        d->X1 = Court(p0.x());
+        d->Y1 = Court(p0.y());
+        d->X2 = Court(p.x());
+        d->Y2 = Court(p.y());
+        d->Trace.listes.front() = doc.etatDessin.TraceEnCours.listes.front();
         break;
-    }
     case Ligne:
         d->Genre = GenreTrait;
-        d->X1 = Court(a.x());
-        d->Y1 = Court(a.y());
-        d->X2 = Court(b.x());
-        d->Y2 = Court(b.y());
+        d->X1 = Court(p0.x());
+        d->Y1 = Court(p0.y());
+        d->X2 = Court(p.x());
+        d->Y2 = Court(p.y());
         d->Fleche = static_cast<std::uint8_t>(doc.styleFleche);
         d->Style = static_cast<std::uint8_t>(doc.styleTrait);
         break;
@@ -86,9 +87,11 @@ std::unique_ptr<TDessin> ElementDuGeste(const ImageDocument &doc, const Reglages
             d->X2 = Court(b.x());
             d->Y2 = Court(b.y());
         } else {
+            // The centre stays where the circle was dragged from, as its
+            // radius was measured from there.
             d->Genre = GenreCercle;
-            d->XAncre = Court(a.x());
-            d->YAncre = Court(a.y());
+            d->XAncre = Court(p0.x());
+            d->YAncre = Court(p0.y());
             const double dx = p.x() - p0.x(), dy = p.y() - p0.y();
             d->Rayon = static_cast<std::int16_t>(std::clamp<double>(std::nearbyint(std::sqrt(dx * dx + dy * dy)), 0, 32767));
         }
@@ -213,7 +216,9 @@ ResultatPointeur AppuiPointeur(ImageDocument &doc, ReglagesDessin &r, QPoint p, 
         return res;
     }
 
-    if (!e.LigneMesure && !doc.coucheDessin.isNull())
+    // A drawing left on the provisional layer is merged, creating the
+    // drawing layer when a legend was placed before any drawing tool made it.
+    if (!e.LigneMesure && (!doc.coucheDessin.isNull() || e.NonFusionne))
         doc.FusionnerProvisoire();
     doc.CreerCoucheProvisoire();
     if (e.ModeZones) {
@@ -226,6 +231,7 @@ ResultatPointeur AppuiPointeur(ImageDocument &doc, ReglagesDessin &r, QPoint p, 
     if (!(g && g->garderProvisoire && g->garderProvisoire(doc)))
         doc.coucheProvisoire.fill(Qt::transparent);
     e.LigneMesure = false;
+    e.DernierProvisoire = false;
     e.ZoneProvisoire = QRect();
     e.NonFusionne = outil == Crayon || outil == Ligne || outil == Forme || outil == Texte || outil == Pipette
                     || outil == 10;
@@ -351,8 +357,10 @@ ResultatPointeur RelachementPointeur(ImageDocument &doc, ReglagesDessin &r, QPoi
         RetirerProvisoire(doc, res);
         std::unique_ptr<TDessin> d = ElementDuGeste(doc, r, outil, e.PointDepart, p);
         DessinerProvisoire(doc, *d, r, res);
-        if (!e.ModeZones)
+        if (!e.ModeZones) {
             AjouterElementNomme(doc, std::move(d));
+            e.DernierProvisoire = true;
+        }
         break;
     }
     case Pot:

@@ -162,9 +162,19 @@ void LireConditions(Lecteur &l, TDessin &d)
     }
 }
 
+// A 16-bit point is a signed pixel: 16.16 fixed point reaches no further
+// than -32768..32767 pixels, so the two readings of the 16 bits only differ
+// where the unsigned one could not be held; the signed one keeps a stroke
+// that left the image by the left or the top where it was drawn.
 std::uint16_t PixelArrondi(std::int32_t fixe)
 {
-    return static_cast<std::uint16_t>(static_cast<std::int64_t>(std::nearbyint(fixe / 65536.0)));
+    const double pixel = std::clamp(std::nearbyint(fixe / 65536.0), -32768.0, 32767.0);
+    return static_cast<std::uint16_t>(static_cast<std::int16_t>(pixel));
+}
+
+std::int32_t FixeDePixel(std::uint16_t pixel)
+{
+    return static_cast<std::int32_t>(static_cast<std::int16_t>(pixel)) * UnPixelFixe;
 }
 
 void EcrirePolygone(Ecrivain &e, const TDessin &d)
@@ -211,8 +221,8 @@ void LirePolygone(Lecteur &l, TDessin &d)
                 p.x = l.i32();
                 p.y = l.i32();
             } else {
-                p.x = static_cast<std::int32_t>(l.u16()) * UnPixelFixe;
-                p.y = static_cast<std::int32_t>(l.u16()) * UnPixelFixe;
+                p.x = FixeDePixel(l.u16());
+                p.y = FixeDePixel(l.u16());
             }
             points.push_back(p);
         }

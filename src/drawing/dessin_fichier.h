@@ -8,7 +8,8 @@
 // Reserve1, Couleur, CouleurFond (4 bytes); then per kind: texts (5) and
 // legends (7) their font and lines or unit; fills (6) and zone fills (9)
 // their conditions, where only the low byte of each upper bound is kept;
-// pencil strokes (0) and zone fills (9) their polygon.
+// pencil strokes (0) and zone fills (9) their polygon, whose 16-bit points
+// are signed pixels.
 
 #include "drawing/liste_dessins.h"
 

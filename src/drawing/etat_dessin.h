@@ -14,6 +14,10 @@ struct EtatDessin {
     TPolygone TraceEnCours;      // points of the pencil stroke being drawn
     bool ModeZones = false;      // zone delimitation: no element is made, merges paint CouleurZone
     bool NonFusionne = false;    // the provisional layer holds a drawing not merged yet
+    // The last element of the list is drawn on the provisional layer only:
+    // deleting it then only needs that layer cleared. Any merge, and any
+    // press that starts something else there, ends it.
+    bool DernierProvisoire = false;
     bool LigneMesure = false;    // the provisional layer shows a measurement, never merged
     TTableaudeTableaudeCondicoul ConditionsRemplissage; // of the last paint-bucket press
     QRgb CouleurZone = 0xFF000000;

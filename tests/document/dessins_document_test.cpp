@@ -3,9 +3,13 @@
 
 #include "document/document_blanc_essai.h"
 #include "document/dessins_document.h"
+#include "document/placement_flottant.h"
 #include "document/pointeur_dessin.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
 
 namespace {
 
@@ -89,13 +93,39 @@ TEST_F(DessinDocument, UndoAfterAFillRebuildsTheDrawingLayer)
     EXPECT_EQ(doc.coucheDessin.pixel(10, 10), 0xFF0000FFu) << "the rectangle is drawn again";
 }
 
-TEST_F(DessinDocument, AGestureEndingOutsideTheImageIsClampedIntoIt)
+TEST_F(DessinDocument, ALineEndingOutsideTheImageKeepsItsDirection)
 {
     Geste(1, {10, 10}, {500, -70});
     ASSERT_EQ(doc.dessins.Nombre(), 1);
     const TDessin &d = *doc.dessins.ElementNumero(0);
-    EXPECT_EQ(d.X2, 59);
-    EXPECT_EQ(d.Y2, 0);
+    EXPECT_EQ(QPoint(d.X1, d.Y1), QPoint(10, 10));
+    EXPECT_EQ(QPoint(d.X2, d.Y2), QPoint(500, -70));
+}
+
+TEST_F(DessinDocument, ACircleCentredOutsideTheImageKeepsItsCentre)
+{
+    reglages.FormeRectangle = false;
+    Geste(2, {-10, 20}, {10, 20});
+    ASSERT_EQ(doc.dessins.Nombre(), 1);
+    const TDessin &d = *doc.dessins.ElementNumero(0);
+    EXPECT_EQ(QPoint(d.XAncre, d.YAncre), QPoint(-10, 20));
+    EXPECT_EQ(d.Rayon, 20);
+    EXPECT_NE(qAlpha(doc.coucheProvisoire.pixel(10, 20)), 0) << "the circle passes where it was dragged";
+}
+
+TEST_F(DessinDocument, APencilStrokeThatLeavesTheImageDrawsNothingAlongItsBorder)
+{
+    doc.outilCourant = 0;
+    AppuiPointeur(doc, reglages, {10, 5}, Qt::LeftButton);
+    for (QPoint p : {QPoint(-20, 5), QPoint(-20, 35), QPoint(10, 35)})
+        DeplacementPointeur(doc, reglages, p, Qt::LeftButton);
+    RelachementPointeur(doc, reglages, {10, 35}, Qt::LeftButton);
+    ASSERT_EQ(doc.dessins.Nombre(), 1);
+    const TDessin &d = *doc.dessins.ElementNumero(0);
+    ASSERT_EQ(d.Trace.listes.front().size(), 5u);
+    EXPECT_EQ(d.Trace.listes.front()[2], (TPointFixe{-20 * 65536, 35 * 65536}));
+    EXPECT_EQ(qAlpha(doc.coucheProvisoire.pixel(0, 20)), 0) << "the stroke ran outside the image there";
+    EXPECT_NE(qAlpha(doc.coucheProvisoire.pixel(5, 35)), 0);
 }
 
 TEST_F(DessinDocument, DeletingAMiddleElementRebuildsFromTheOthers)
@@ -144,6 +174,76 @@ TEST_F(DessinDocument, ThePaintBucketUpToThePenColourUsesTheBackgroundColour)
     EXPECT_EQ(pot.conditions[1][0].Mini, 0x30 - 15);
     EXPECT_EQ(pot.conditions[1][2].Mini, 1);
     EXPECT_EQ(pot.conditions[1][2].Maxi, 0x10 + 15);
+}
+
+// Deleting the last element only clears the provisional layer when that
+// layer still holds it. Once it has been merged (by "Supprimer un élément",
+// by saving, by the context menu) or a later press left something else
+// there (the pipette, a text dialog cancelled, a pasted picture), the
+// element is on the drawing layer and deleting it must rebuild that layer.
+struct CasApresTrait {
+    const char *nom;
+    std::function<void(ImageDocument &, ReglagesDessin &)> ensuite;
+};
+void PrintTo(const CasApresTrait &c, std::ostream *os) { *os << c.nom; }
+
+class SuppressionApresFusion : public DessinDocument, public ::testing::WithParamInterface<CasApresTrait> {};
+
+TEST_P(SuppressionApresFusion, DeletingTheLastElementTakesItOffTheDrawingLayer)
+{
+    Geste(1, {5, 5}, {40, 5});
+    GetParam().ensuite(doc, reglages);
+    SupprimerElement(doc, doc.dessins.Nombre() - 1, reglages.Contexte());
+    EXPECT_TRUE(doc.dessins.EstVide());
+    EXPECT_EQ(Peints(doc.coucheDessin), 0);
+    EXPECT_EQ(Peints(doc.coucheProvisoire), 0);
+}
+
+const CasApresTrait CasApresTraits[] = {
+    {"layers merged", [](ImageDocument &d, ReglagesDessin &) { d.FusionnerProvisoire(); }},
+    {"pipette pressed",
+     [](ImageDocument &d, ReglagesDessin &r) {
+         d.outilCourant = 7;
+         AppuiPointeur(d, r, {20, 20}, Qt::LeftButton);
+         DeplacementPointeur(d, r, {25, 20}, Qt::LeftButton);
+         RelachementPointeur(d, r, {25, 20}, Qt::LeftButton);
+         d.coucheProvisoire.fill(Qt::transparent); // the pipette's own paint is not at issue
+     }},
+    {"text dialog cancelled",
+     [](ImageDocument &d, ReglagesDessin &r) {
+         d.outilCourant = 4;
+         AppuiPointeur(d, r, {20, 20}, Qt::LeftButton);
+         RelachementPointeur(d, r, {20, 20}, Qt::LeftButton);
+     }},
+    {"picture pasted then taken back",
+     [](ImageDocument &d, ReglagesDessin &) {
+         QImage collage(4, 4, QImage::Format_ARGB32);
+         collage.fill(0xFF00FF00u);
+         CommencerPlacement(d, PlacementCollage, collage, {30, 30}, false);
+         ValiderPlacement(d, true, false);
+         d.coucheProvisoire.fill(Qt::transparent);
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cas, SuppressionApresFusion, ::testing::ValuesIn(CasApresTraits));
+
+TEST_F(DessinDocument, ALegendPlacedOnADocumentWithoutDrawingLayerStaysAtTheNextPress)
+{
+    ImageDocument neuf;
+    neuf.image = QImage(60, 40, QImage::Format_ARGB32);
+    neuf.image.fill(0xFFFFFFFFu);
+    ASSERT_TRUE(neuf.coucheDessin.isNull());
+    QImage legende(10, 6, QImage::Format_ARGB32);
+    legende.fill(0xFF000000u);
+    auto element = std::make_unique<TDessin>();
+    element->Genre = GenreLegende;
+    element->Opacite = 255;
+    CommencerPlacement(neuf, PlacementLegende, legende, {5, 5}, false, std::move(element));
+    ASSERT_TRUE(ValiderPlacement(neuf, true, false));
+    ASSERT_EQ(neuf.outilCourant, ImageDocument::OutilMesure);
+    AppuiPointeur(neuf, reglages, {50, 30}, Qt::LeftButton);
+    ASSERT_FALSE(neuf.coucheDessin.isNull());
+    EXPECT_EQ(neuf.coucheDessin.pixel(8, 8), 0xFF000000u) << "the legend is merged, not wiped";
 }
 
 TEST_F(DessinDocument, EraseAllEmptiesTheListAndBothLayers)

@@ -208,6 +208,39 @@ TEST(EnregistrementDessin, RoundsSixteenBitPointsHalvesToEven)
     EXPECT_TRUE(lu.Trace.listes[1].empty());
 }
 
+// A 16-bit point holds a signed pixel: a stroke that left the image by the
+// left or the top comes back where it was, and a pixel past the 16.16 range
+// is kept at its edge instead of wrapping to the other side.
+struct CasPoint16 {
+    const char *nom;
+    TPointFixe point; // as drawn
+    const char *octets;
+    TPointFixe lu;    // as read back
+};
+void PrintTo(const CasPoint16 &c, std::ostream *os) { *os << c.nom; }
+
+const CasPoint16 CasPoints16[] = {
+    {"left of and above the image", {-5 * 65536, -1 * 65536}, "fbff ffff", {-5 * 65536, -1 * 65536}},
+    {"on the last storable pixel", {32767 * 65536, 0}, "ff7f 0000", {32767 * 65536, 0}},
+    {"past the last storable pixel", {2147483647, -2147483647 - 1}, "ff7f 0080", {32767 * 65536, -32768 * 65536}},
+};
+
+class PointSeizeBits : public ::testing::TestWithParam<CasPoint16> {};
+
+TEST_P(PointSeizeBits, IsWrittenAsASignedPixelAndReadBack)
+{
+    TDessin d = Crayon();
+    d.Trace.listes = {{GetParam().point}};
+    const QByteArray octets = Ecrit(d);
+    EXPECT_EQ(octets.right(4).toHex(' '), Hex(GetParam().octets).toHex(' '));
+    const TDessin lu = Lu(octets);
+    ASSERT_EQ(lu.Trace.listes.size(), 1u);
+    ASSERT_EQ(lu.Trace.listes[0].size(), 1u);
+    EXPECT_EQ(lu.Trace.listes[0][0], GetParam().lu);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bornes, PointSeizeBits, ::testing::ValuesIn(CasPoints16));
+
 TEST(EnregistrementDessin, RefusesAKindOutOfRange)
 {
     for (int genre : {4, 10, 255}) {
