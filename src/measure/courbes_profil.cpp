@@ -90,10 +90,22 @@ void TCourbesProfil::ReconstruireGraphe()
     AxeGraphe &y = Graphe.Axe(AxeId::Y);
     double maxY = 100;
     if (Converti) {
-        y.reglage.Min = Conversion.ConvMin;
-        maxY = Conversion.ConvMax;
+        // A variable calibrated to fall upwards has its top value below its
+        // bottom one, and a point given the reference's value gives one value
+        // only; the graph draws an axis from its lower bound up, so both are
+        // put in order and a single value gets a span around it. The
+        // picture's scale follows the axis drawn.
+        double bas = std::min(Conversion.ConvMin, Conversion.ConvMax);
+        double haut = std::max(Conversion.ConvMin, Conversion.ConvMax);
+        if (!(haut > bas)) {
+            const double demi = std::max(1.0, std::abs(bas)) / 2;
+            bas -= demi;
+            haut += demi;
+        }
+        y.reglage.Min = bas;
+        maxY = haut;
         y.titre = Conversion.ConvNom + QStringLiteral(" (") + Conversion.ConvUnite + QStringLiteral(")");
-        e.FacteurY[0] = -(Conversion.ConvMax - Conversion.ConvMin) / HauteurTraceProfil;
+        e.FacteurY[0] = -(haut - bas) / HauteurTraceProfil;
         e.UniteY[0] = CouperTexteEchelle(Conversion.ConvUnite + QStringLiteral(" (") + Conversion.ConvNom
                                          + QStringLiteral(")"));
     } else if (Mode() == ModeProfil::DensiteOptique) {

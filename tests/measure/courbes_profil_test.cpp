@@ -74,6 +74,32 @@ TEST_F(CourbesProfilTest, ConversionExampleMapsAFullBandTo75)
     EXPECT_FALSE(m_.Convertir(200, 1, 200, 0, {}, {}));
 }
 
+// A variable calibrated to fall as the curve rises (a point above the zero
+// given a negative value) still gets an axis that holds its curve: the
+// bounds in order, the curve's values readable at their rows.
+TEST_F(CourbesProfilTest, ConversionFallingUpwardsShowsItsCurveOnAnOrderedAxis)
+{
+    m_.SommesCourbe.canaux[0][7] = 255;
+    ASSERT_TRUE(m_.Convertir(125, -50, LigneBasProfil, 0, QStringLiteral("T"), QStringLiteral("K")));
+    EXPECT_NEAR(m_.Graphe.TrouverSerie(1)->YDuPoint(7), -75, 1e-9);
+    const AxeCalcule &y = m_.Graphe.Axe(AxeId::Y).affiche;
+    EXPECT_DOUBLE_EQ(y.Min, -75);
+    EXPECT_DOUBLE_EQ(y.Max, 0);
+    EXPECT_EQ(m_.TextePosition(QPoint(MargeGaucheProfil + 7, LigneBasProfil)),
+              QStringLiteral("Position (mm) : 7  T (K) : -75"));
+    EXPECT_DOUBLE_EQ(m_.EchelleGraphe.FacteurY[0], -75.0 / 300);
+}
+
+// A point given the reference's value makes every converted value equal: the
+// axis still spans that value instead of keeping the former quantity's range.
+TEST_F(CourbesProfilTest, ConversionToOneValueCentresTheAxisOnIt)
+{
+    ASSERT_TRUE(m_.Convertir(125, 0, LigneBasProfil, 0, QStringLiteral("T"), QStringLiteral("K")));
+    const AxeCalcule &y = m_.Graphe.Axe(AxeId::Y).affiche;
+    EXPECT_LT(y.Min, 0);
+    EXPECT_GT(y.Max, 0);
+}
+
 TEST_F(CourbesProfilTest, ChosenValuesAreInsertedInPositionOrder)
 {
     m_.CommencerValeursChoisies();
