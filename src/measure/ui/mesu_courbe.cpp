@@ -369,6 +369,10 @@ void TMesu_Courbe::Mesurer()
     if (!doc)
         return;
     modele.Zeros = {};
+    // The curves on the graph keep the positions they were drawn with until a
+    // new profile replaces them.
+    const double facteurTrace = modele.Facteur;
+    const QString uniteTrace = modele.Unite;
     if (!modele.PrendreEchelle(doc->echelle)) {
         QMessageBox::warning(this, windowTitle(),
                              tr("L'échelle du document a un facteur de longueur nul ou négatif : les positions ne "
@@ -378,8 +382,11 @@ void TMesu_Courbe::Mesurer()
     const EtatProfil etat = EchantillonnerProfil(*doc, (ch_larg->value() - 1) / 2);
     if (etat == EtatProfil::LigneTropLongue)
         QMessageBox::warning(this, windowTitle(), MessageProfil(etat));
-    if (etat != EtatProfil::Echantillonne)
+    if (etat != EtatProfil::Echantillonne) {
+        modele.Facteur = facteurTrace;
+        modele.Unite = uniteTrace;
         return;
+    }
     modele.SommesCourbe.canaux = doc->SommesProfil;
     modele.SommesCourbe.n = doc->LongueurProfil;
     Reconstruire();

@@ -208,6 +208,28 @@ TEST_F(MesuCourbeTest, LimitsBandGivesTheSurfaceReadout)
     EXPECT_TRUE(fenetre_.position->text().isEmpty());
 }
 
+// "Mesurer" on a line too short changes nothing: the curves drawn keep the
+// positions they were drawn with, though the document's scale changed since.
+TEST_F(MesuCourbeTest, MeasuringATooShortLineKeepsThePositionsOfTheCurve)
+{
+    mesurer();
+    fenetre_.surf->setChecked(true);
+    fenetre_.limites->move(130, -1);
+    emit fenetre_.limites->OnChange();
+    const QString surface = fenetre_.position->text();
+    doc_.echelle.Facteur = 0.5;
+    doc_.echelle.Unite = QStringLiteral("mm");
+    doc_.mesure.pointCourant = doc_.mesure.pointAppui + QPoint(3, 0);
+    mesurer();
+    fenetre_.actComplet->trigger();
+    EXPECT_EQ(tableau_.grille->item(1, 0)->text(), QStringLiteral("pixels"));
+    EXPECT_EQ(tableau_.grille->item(5, 0)->text(), QStringLiteral("3"));
+    fenetre_.surf->setChecked(true);
+    fenetre_.limites->move(130, -1);
+    emit fenetre_.limites->OnChange();
+    EXPECT_EQ(fenetre_.position->text(), surface);
+}
+
 TEST_F(MesuCourbeTest, SavesGifWithScaAndBmpWithEch)
 {
     mesurer();
