@@ -49,6 +49,30 @@ QFont PetitePolice(const QFont &base)
     return f;
 }
 
+// A label breaks its lines only between words, so a word wider than the
+// panel would show cut at both ends: the text goes in the label's own font
+// or, when one of its words is too wide, in the largest smaller size that
+// holds it. Nothing is measured when the text does not change.
+void EcrireAjuste(QLabel *l, const QString &texte, const QFont &police, int largeur)
+{
+    if (l->text() == texte)
+        return;
+    QFont f = police;
+    const QStringList mots = texte.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const auto tropLarge = [&] {
+        const QFontMetrics m(f);
+        for (const QString &mot : mots)
+            if (m.horizontalAdvance(mot) > largeur)
+                return true;
+        return false;
+    };
+    while (f.pointSizeF() > 4.5 && tropLarge())
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    if (f != l->font())
+        l->setFont(f);
+    l->setText(texte);
+}
+
 } // namespace
 
 // ---- ZoneSignature -------------------------------------------------------
@@ -183,6 +207,9 @@ Decodcoul::Decodcoul(QWidget *parent) : QFrame(parent)
     valcoul->setWordWrap(true);
     unitecoul = Etiquette(QString(), EchCdegr);
     unitecoul->setWordWrap(true);
+    policeSignif_ = signif->font();
+    policeValeur_ = valcoul->font();
+    policeUnite_ = unitecoul->font();
     deg->addWidget(signif);
     deg->addWidget(valcoul);
     deg->addWidget(unitecoul);
@@ -246,8 +273,9 @@ void Decodcoul::AfficherCode(const TCodeCouleur &code)
     blocSignature_->setVisible(false);
     pile_->setCurrentWidget(EchCdegr);
     copisign->setEnabled(false);
-    signif->setText(code.Grandeur.isEmpty() ? tr("Valeur") : code.Grandeur);
-    unitecoul->setText(code.UniteCode.isEmpty() ? QString() : QStringLiteral("(%1)").arg(code.UniteCode));
+    EcrireAjuste(signif, code.Grandeur.isEmpty() ? tr("Valeur") : code.Grandeur, policeSignif_, LargeurTexte());
+    EcrireAjuste(unitecoul, code.UniteCode.isEmpty() ? QString() : QStringLiteral("(%1)").arg(code.UniteCode),
+                 policeUnite_, LargeurTexte());
 }
 
 void Decodcoul::AfficherLecture(const LectureDecodage &l, const PixelLu &pixel)
@@ -276,7 +304,7 @@ void Decodcoul::AfficherLecture(const LectureDecodage &l, const PixelLu &pixel)
         }
         // A colour that decodes to nothing shows no value, not the last one.
         if (l.valeur.decodable)
-            valcoul->setText(l.valeur.texte);
+            EcrireAjuste(valcoul, l.valeur.texte, policeValeur_, LargeurTexte());
         else
             valcoul->clear();
         return;
@@ -289,6 +317,12 @@ void Decodcoul::ViderSignature()
     sign_->DefinirBarres({0, 0, 0});
     for (QLabel *valeur : valeursC_)
         valeur->clear();
+}
+
+int Decodcoul::LargeurTexte() const
+{
+    const QMargins marges = layout()->contentsMargins();
+    return LargeurPanneau - 2 * frameWidth() - marges.left() - marges.right();
 }
 
 QString Decodcoul::texteValeur() const
