@@ -184,6 +184,7 @@ Decodcoul::Decodcoul(QWidget *parent) : QFrame(parent)
         c3->addSpacing(3);
     }
     c3->addStretch(1);
+    policeNom_ = nomsC_[0]->font();
     pile_->addWidget(EchC3C);
 
     EchCdegr = new QWidget(pile_);
@@ -265,7 +266,7 @@ void Decodcoul::AfficherCode(const TCodeCouleur &code)
         copisign->setEnabled(true);
         sign_->DefinirCouleurs(code.CouleurC);
         for (std::size_t k = 0; k < 3; ++k) {
-            nomsC_[k]->setText(code.NomC[k]);
+            EcrireAjuste(nomsC_[k], code.NomC[k], policeNom_, LargeurTexte());
             Colorer(nomsC_[k], code.CouleurC[k]);
         }
         return;

@@ -108,7 +108,9 @@ private:
     QLabel *signif = nullptr;
     QLabel *valcoul = nullptr;
     QLabel *unitecoul = nullptr;
-    // Fonts of the quantity, value and unit before any long word shrank them.
+    // Fonts of the channel names, quantity, value and unit before any long
+    // word shrank them.
+    QFont policeNom_;
     QFont policeSignif_;
     QFont policeValeur_;
     QFont policeUnite_;
