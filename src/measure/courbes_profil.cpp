@@ -106,6 +106,11 @@ void TCourbesProfil::ReconstruireGraphe()
         maxY = haut;
         y.titre = Conversion.ConvNom + QStringLiteral(" (") + Conversion.ConvUnite + QStringLiteral(")");
         e.FacteurY[0] = -(haut - bas) / HauteurTraceProfil;
+        // The bottom row holds the axis minimum, which a conversion seldom
+        // puts at 0: the origin is the row where the variable is 0, as for
+        // the graph of the results table, so that the picture's scale reads
+        // the values the axis shows.
+        e.OrigineY[0] -= ArrondiBorne(bas / e.FacteurY[0], -1000000000, 1000000000);
         e.UniteY[0] = CouperTexteEchelle(Conversion.ConvUnite + QStringLiteral(" (") + Conversion.ConvNom
                                          + QStringLiteral(")"));
     } else if (Mode() == ModeProfil::DensiteOptique) {
@@ -188,6 +193,9 @@ bool TCourbesProfil::DefinirMaximum(double valeur)
         return false;
     y.reglage.Max = valeur;
     EchelleGraphe.FacteurY[0] = -(valeur - y.reglage.Min) / HauteurTraceProfil;
+    // The bottom row keeps the axis minimum (0 unless a conversion is in force).
+    EchelleGraphe.OrigineY[0] = LigneBasProfil
+                                - ArrondiBorne(y.reglage.Min / EchelleGraphe.FacteurY[0], -1000000000, 1000000000);
     Graphe.Redessiner();
     return true;
 }

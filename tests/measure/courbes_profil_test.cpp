@@ -90,6 +90,23 @@ TEST_F(CourbesProfilTest, ConversionFallingUpwardsShowsItsCurveOnAnOrderedAxis)
     EXPECT_DOUBLE_EQ(m_.EchelleGraphe.FacteurY[0], -75.0 / 300);
 }
 
+// The picture of a converted graph is saved with its scale: reading a row of
+// the plot area with it gives the value the axis shows there, also when the
+// bottom of the axis is not 0.
+TEST_F(CourbesProfilTest, ScaleOfAConvertedGraphReadsTheAxisValues)
+{
+    // 50 at row 125 and 10 at row 225: -30 at the bottom row, 90 at the top.
+    ASSERT_TRUE(m_.Convertir(125, 50, 225, 10, QStringLiteral("T"), QStringLiteral("K")));
+    const TEchelle &e = m_.EchelleGraphe;
+    const auto lue = [&e](int ligne) { return (ligne - e.OrigineY[0]) * e.FacteurY[0]; };
+    EXPECT_NEAR(lue(LigneBasProfil), -30, 1e-9);
+    EXPECT_NEAR(lue(MargeHautProfil), 90, 1e-9);
+    EXPECT_NEAR(lue(125), 50, 1e-9);
+    ASSERT_TRUE(m_.DefinirMaximum(150));
+    EXPECT_NEAR(lue(LigneBasProfil), -30, 1e-9);
+    EXPECT_NEAR(lue(MargeHautProfil), 150, 1e-9);
+}
+
 // A point given the reference's value makes every converted value equal: the
 // axis still spans that value instead of keeping the former quantity's range.
 TEST_F(CourbesProfilTest, ConversionToOneValueCentresTheAxisOnIt)
