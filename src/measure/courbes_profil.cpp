@@ -273,6 +273,7 @@ void TCourbesProfil::PoserEnTetes()
 void TCourbesProfil::GrilleComplete()
 {
     ValeursChoisies = false;
+    echantillonsChoisis_.clear();
     const std::vector<int> series = SeriesDeGrille();
     const int n = N();
     Grille.assign(std::size_t(n) + 3, QStringList(int(series.size()) + 1, QString()));
@@ -290,6 +291,7 @@ void TCourbesProfil::GrilleComplete()
 void TCourbesProfil::CommencerValeursChoisies()
 {
     ValeursChoisies = true;
+    echantillonsChoisis_.clear();
     Grille.assign(3, QStringList(int(SeriesDeGrille().size()) + 1, QString()));
     PoserEnTetes();
 }
@@ -324,6 +326,9 @@ bool TCourbesProfil::AjouterValeurChoisie(QPoint pixel)
         ligne[k + 1] = FormatGeneral(s ? s->YDuPoint(i) : 0.0, 3);
     }
     Grille.insert(Grille.begin() + r, ligne);
+    echantillonsChoisis_.insert(echantillonsChoisis_.begin()
+                                    + std::min<std::ptrdiff_t>(r - 2, std::ptrdiff_t(echantillonsChoisis_.size())),
+                                i);
     return true;
 }
 
@@ -337,10 +342,16 @@ void TCourbesProfil::RafraichirGrille()
     }
     PoserEnTetes();
     const std::vector<int> series = SeriesDeGrille();
+    const bool echantillonsConnus = echantillonsChoisis_.size() + 3 == Grille.size();
     for (std::size_t r = 2; r + 1 < Grille.size(); ++r) {
-        bool ok = false;
-        const double x = TexteEnReel(Grille[r][0], &ok);
-        const int i = ok ? int(std::nearbyint(x / Facteur)) : 0;
+        int i = 0;
+        if (echantillonsConnus) {
+            i = echantillonsChoisis_[r - 2];
+        } else {
+            bool ok = false;
+            const double x = TexteEnReel(Grille[r][0], &ok);
+            i = ok ? int(std::nearbyint(x / Facteur)) : 0;
+        }
         for (int k = 0; k < int(series.size()); ++k)
             Grille[r][k + 1] = FormatGeneral(Quantite(series[std::size_t(k)] - 1, i), 3);
     }

@@ -135,6 +135,29 @@ TEST_F(CourbesProfilTest, ChosenValuesAreInsertedInPositionOrder)
     EXPECT_EQ(m_.Grille[4][1], QStringLiteral("84,3"));
 }
 
+// A chosen value keeps the sample it was chosen at: on a profile longer than
+// 999 samples its position cell shows 3 digits only ("1,23E3" for sample
+// 1234), and a channel choice must not move the row to sample 1230.
+TEST(CourbesProfilLong, ChosenValuesKeepTheirSampleOnALongProfile)
+{
+    SeparateurTemporaire sep{QLatin1Char(',')};
+    TCourbesProfil m;
+    m.SommesCourbe.n = 1500;
+    for (auto &c : m.SommesCourbe.canaux)
+        c.assign(1501, 0);
+    for (int i = 0; i <= 1500; ++i)
+        m.SommesCourbe.canaux[0][std::size_t(i)] = std::uint16_t(i * 7 % 256);
+    m.CanalProfil = CanalRouge;
+    m.Redessiner();
+    m.CommencerValeursChoisies();
+    ASSERT_TRUE(m.AjouterValeurChoisie(QPoint(MargeGaucheProfil + 1234, 100)));
+    EXPECT_EQ(m.Grille[2], (QStringList{"1,23E3", "74,5"})); // red 190 at sample 1234
+    m.CanalProfil = CanalVert;
+    m.TracerCourbes();
+    m.RafraichirGrille();
+    EXPECT_EQ(m.Grille[2], (QStringList{"1,23E3", "74,5", "0"}));
+}
+
 TEST_F(CourbesProfilTest, OpticalDensityAxisAndScaleOfThePicture)
 {
     m_.ModeAbsorption = true;
