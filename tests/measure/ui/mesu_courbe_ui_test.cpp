@@ -168,6 +168,23 @@ TEST_F(MesuCourbeTest, ZeroPlacedOnTheGraphOffsetsTheCurve)
     EXPECT_NEAR(fenetre_.modele.Zeros[CanalTout], 20, 1e-9);
 }
 
+// Closing the "Zéro" window by its frame abandons the zero as its second
+// button does: the top panel and the menus are usable again.
+TEST_F(MesuCourbeTest, ClosingTheZeroWindowAbandonsTheZero)
+{
+    mesurer();
+    fenetre_.actZero->trigger();
+    presser({100, 265});
+    ASSERT_TRUE(fenetre_.Tzero->isVisible());
+    fenetre_.Tzero->close();
+    EXPECT_FALSE(fenetre_.SaisieZero);
+    EXPECT_FALSE(fenetre_.repereZero->isVisible());
+    EXPECT_TRUE(fenetre_.panneaux->isEnabled());
+    EXPECT_TRUE(fenetre_.menuGraphique->menuAction()->isEnabled());
+    EXPECT_TRUE(fenetre_.menuFichier->menuAction()->isEnabled());
+    EXPECT_EQ(fenetre_.modele.Zeros[CanalTout], 0);
+}
+
 TEST_F(MesuCourbeTest, ConversionOnOnePointThenCancelled)
 {
     QTest::mouseClick(fenetre_.rouge, Qt::LeftButton);
