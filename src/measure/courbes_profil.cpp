@@ -305,8 +305,17 @@ bool TCourbesProfil::AjouterValeurChoisie(QPoint pixel)
     if (!cadre.contains(pixel))
         return false;
     const double p = Graphe.ValeurX(pixel.x());
+    const int i = pixel.x() - MargeGaucheProfil;
     int r = int(Grille.size()) - 1;
-    while (r > 2) {
+    // The rows' own samples order them where the position texts, at 3
+    // digits, cannot (1231 and 1234 both read "1,23E3").
+    const bool echantillonsConnus = echantillonsChoisis_.size() + 3 == Grille.size();
+    while (r > 2 && echantillonsConnus) {
+        if (echantillonsChoisis_[std::size_t(r) - 3] <= i)
+            break;
+        --r;
+    }
+    while (r > 2 && !echantillonsConnus) {
         bool ok = false;
         const double v = TexteEnReel(Grille[std::size_t(r) - 1][0], &ok);
         if (!ok) {
@@ -320,7 +329,6 @@ bool TCourbesProfil::AjouterValeurChoisie(QPoint pixel)
     const std::vector<int> series = SeriesDeGrille();
     QStringList ligne(int(series.size()) + 1, QString());
     ligne[0] = FormatGeneral(p, 3);
-    const int i = pixel.x() - MargeGaucheProfil;
     for (int k = 0; k < int(series.size()); ++k) {
         const SerieGraphe *s = Graphe.TrouverSerie(series[std::size_t(k)]);
         ligne[k + 1] = FormatGeneral(s ? s->YDuPoint(i) : 0.0, 3);

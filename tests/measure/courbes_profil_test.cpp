@@ -156,6 +156,10 @@ TEST(CourbesProfilLong, ChosenValuesKeepTheirSampleOnALongProfile)
     m.TracerCourbes();
     m.RafraichirGrille();
     EXPECT_EQ(m.Grille[2], (QStringList{"1,23E3", "74,5", "0"}));
+    // Sample 1231 shows the same position text but comes before 1234.
+    ASSERT_TRUE(m.AjouterValeurChoisie(QPoint(MargeGaucheProfil + 1231, 100)));
+    EXPECT_EQ(m.Grille[2], (QStringList{"1,23E3", "66,3", "0"})); // red 169
+    EXPECT_EQ(m.Grille[3], (QStringList{"1,23E3", "74,5", "0"}));
 }
 
 TEST_F(CourbesProfilTest, OpticalDensityAxisAndScaleOfThePicture)
