@@ -38,12 +38,13 @@ Bornes BornesLog(Bornes b, bool log, int pas)
 }
 
 // A ";" inside a text would shift the fields that follow it in the text
-// form, and a ">" would end the text there: neither may enter a code.
+// form: it may not enter a code. A ">" may: the text form ends at its last
+// one, and labels such as "> 191" (the top class of a grey-level code) are
+// kept as the user reads them.
 QString Court(const QString &t)
 {
     QString r = t;
     r.remove(QLatin1Char(';'));
-    r.remove(QLatin1Char('>'));
     return r.left(LongueurMaxTexteCode);
 }
 

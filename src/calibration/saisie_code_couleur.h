@@ -41,8 +41,8 @@ struct SaisieCodeCouleur {
 // (0..255 for channels and two colours, 0..1020 for the rainbow). A
 // logarithmic scale whose minimum is 0 or below starts at maximum / 1020
 // (rainbow) or maximum / 255 (two colours), one step of the scale above 0.
-// Texts lose the characters ";" and ">", which would break the text form,
-// and are cut to 20 characters; the count is kept to 4..16.
+// Texts lose the character ";", which would break the text form, and are
+// cut to 20 characters; the count is kept to 4..16.
 [[nodiscard]] TCodeCouleur CodeDeSaisie(const SaisieCodeCouleur &saisie);
 
 // The window's controls for a code (the inverse of CodeDeSaisie for the

@@ -90,10 +90,27 @@ void TCourbesProfil::ReconstruireGraphe()
     AxeGraphe &y = Graphe.Axe(AxeId::Y);
     double maxY = 100;
     if (Converti) {
-        y.reglage.Min = Conversion.ConvMin;
-        maxY = Conversion.ConvMax;
+        // A variable calibrated to fall upwards has its top value below its
+        // bottom one, and a point given the reference's value gives one value
+        // only; the graph draws an axis from its lower bound up, so both are
+        // put in order and a single value gets a span around it. The
+        // picture's scale follows the axis drawn.
+        double bas = std::min(Conversion.ConvMin, Conversion.ConvMax);
+        double haut = std::max(Conversion.ConvMin, Conversion.ConvMax);
+        if (!(haut > bas)) {
+            const double demi = std::max(1.0, std::abs(bas)) / 2;
+            bas -= demi;
+            haut += demi;
+        }
+        y.reglage.Min = bas;
+        maxY = haut;
         y.titre = Conversion.ConvNom + QStringLiteral(" (") + Conversion.ConvUnite + QStringLiteral(")");
-        e.FacteurY[0] = -(Conversion.ConvMax - Conversion.ConvMin) / HauteurTraceProfil;
+        e.FacteurY[0] = -(haut - bas) / HauteurTraceProfil;
+        // The bottom row holds the axis minimum, which a conversion seldom
+        // puts at 0: the origin is the row where the variable is 0, as for
+        // the graph of the results table, so that the picture's scale reads
+        // the values the axis shows.
+        e.OrigineY[0] -= ArrondiBorne(bas / e.FacteurY[0], -1000000000, 1000000000);
         e.UniteY[0] = CouperTexteEchelle(Conversion.ConvUnite + QStringLiteral(" (") + Conversion.ConvNom
                                          + QStringLiteral(")"));
     } else if (Mode() == ModeProfil::DensiteOptique) {
@@ -176,6 +193,9 @@ bool TCourbesProfil::DefinirMaximum(double valeur)
         return false;
     y.reglage.Max = valeur;
     EchelleGraphe.FacteurY[0] = -(valeur - y.reglage.Min) / HauteurTraceProfil;
+    // The bottom row keeps the axis minimum (0 unless a conversion is in force).
+    EchelleGraphe.OrigineY[0] = LigneBasProfil
+                                - ArrondiBorne(y.reglage.Min / EchelleGraphe.FacteurY[0], -1000000000, 1000000000);
     Graphe.Redessiner();
     return true;
 }
@@ -253,6 +273,7 @@ void TCourbesProfil::PoserEnTetes()
 void TCourbesProfil::GrilleComplete()
 {
     ValeursChoisies = false;
+    echantillonsChoisis_.clear();
     const std::vector<int> series = SeriesDeGrille();
     const int n = N();
     Grille.assign(std::size_t(n) + 3, QStringList(int(series.size()) + 1, QString()));
@@ -270,6 +291,7 @@ void TCourbesProfil::GrilleComplete()
 void TCourbesProfil::CommencerValeursChoisies()
 {
     ValeursChoisies = true;
+    echantillonsChoisis_.clear();
     Grille.assign(3, QStringList(int(SeriesDeGrille().size()) + 1, QString()));
     PoserEnTetes();
 }
@@ -283,8 +305,17 @@ bool TCourbesProfil::AjouterValeurChoisie(QPoint pixel)
     if (!cadre.contains(pixel))
         return false;
     const double p = Graphe.ValeurX(pixel.x());
+    const int i = pixel.x() - MargeGaucheProfil;
     int r = int(Grille.size()) - 1;
-    while (r > 2) {
+    // The rows' own samples order them where the position texts, at 3
+    // digits, cannot (1231 and 1234 both read "1,23E3").
+    const bool echantillonsConnus = echantillonsChoisis_.size() + 3 == Grille.size();
+    while (r > 2 && echantillonsConnus) {
+        if (echantillonsChoisis_[std::size_t(r) - 3] <= i)
+            break;
+        --r;
+    }
+    while (r > 2 && !echantillonsConnus) {
         bool ok = false;
         const double v = TexteEnReel(Grille[std::size_t(r) - 1][0], &ok);
         if (!ok) {
@@ -298,12 +329,14 @@ bool TCourbesProfil::AjouterValeurChoisie(QPoint pixel)
     const std::vector<int> series = SeriesDeGrille();
     QStringList ligne(int(series.size()) + 1, QString());
     ligne[0] = FormatGeneral(p, 3);
-    const int i = pixel.x() - MargeGaucheProfil;
     for (int k = 0; k < int(series.size()); ++k) {
         const SerieGraphe *s = Graphe.TrouverSerie(series[std::size_t(k)]);
         ligne[k + 1] = FormatGeneral(s ? s->YDuPoint(i) : 0.0, 3);
     }
     Grille.insert(Grille.begin() + r, ligne);
+    echantillonsChoisis_.insert(echantillonsChoisis_.begin()
+                                    + std::min<std::ptrdiff_t>(r - 2, std::ptrdiff_t(echantillonsChoisis_.size())),
+                                i);
     return true;
 }
 
@@ -317,10 +350,16 @@ void TCourbesProfil::RafraichirGrille()
     }
     PoserEnTetes();
     const std::vector<int> series = SeriesDeGrille();
+    const bool echantillonsConnus = echantillonsChoisis_.size() + 3 == Grille.size();
     for (std::size_t r = 2; r + 1 < Grille.size(); ++r) {
-        bool ok = false;
-        const double x = TexteEnReel(Grille[r][0], &ok);
-        const int i = ok ? int(std::nearbyint(x / Facteur)) : 0;
+        int i = 0;
+        if (echantillonsConnus) {
+            i = echantillonsChoisis_[r - 2];
+        } else {
+            bool ok = false;
+            const double x = TexteEnReel(Grille[r][0], &ok);
+            i = ok ? int(std::nearbyint(x / Facteur)) : 0;
+        }
         for (int k = 0; k < int(series.size()); ++k)
             Grille[r][k + 1] = FormatGeneral(Quantite(series[std::size_t(k)] - 1, i), 3);
     }

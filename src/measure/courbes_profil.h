@@ -96,4 +96,9 @@ private:
     void PoserEnTetes();
     // Columns of the grid after the position: series numbers 1..4.
     [[nodiscard]] std::vector<int> SeriesDeGrille() const;
+
+    // Sample of each chosen row (rows 2.. of Grille, in order): the position
+    // cell holds 3 significant digits only, too few to find the sample of a
+    // profile longer than 999 samples again.
+    std::vector<int> echantillonsChoisis_;
 };

@@ -89,7 +89,7 @@ TEST(CodeDeSaisie, rainbow_takes_the_key_colours_of_its_order)
     EXPECT_EQ(c.CouleurFin, CouleurRvb(0, 255, 0));
 }
 
-TEST(CodeDeSaisie, table_keeps_its_entries_and_drops_characters_that_break_the_text)
+TEST(CodeDeSaisie, table_keeps_its_entries_and_drops_the_field_separator)
 {
     SaisieCodeCouleur s = SaisieParDefaut();
     s.type = CodageTableau;
@@ -103,7 +103,7 @@ TEST(CodeDeSaisie, table_keeps_its_entries_and_drops_characters_that_break_the_t
     EXPECT_EQ(c.NbCouleurs, 4);
     EXPECT_EQ(c.Grandeur, QStringLiteral("Altitude en mètres"));
     EXPECT_EQ(c.Libelle[0], QStringLiteral("<10"));
-    EXPECT_EQ(c.Libelle[3], QStringLiteral("1000"));
+    EXPECT_EQ(c.Libelle[3], QStringLiteral(">1000"));
     EXPECT_EQ(c.CouleurTable[3], CouleurRvb(1, 2, 3));
     EXPECT_EQ(TexteEnCode(CodeEnTexte(c)), c);
 }
@@ -123,6 +123,22 @@ TEST(RemplirSaisie, gives_back_the_code_it_was_filled_from)
     SaisieCodeCouleur s = SaisieParDefaut();
     RemplirSaisie(s, c);
     EXPECT_EQ(s.maxDeuxCouleurs, QStringLiteral("12,5"));
+    EXPECT_EQ(CodeDeSaisie(s), c);
+}
+
+// The grey-level classes give their top class the label "> v": opening
+// such a code in the window and pressing OK must not rename it.
+TEST(RemplirSaisie, a_class_code_opened_and_validated_keeps_its_labels)
+{
+    TCodeCouleur c;
+    c.Definie = 1;
+    c.TypeCodage = CodageTableau;
+    c.NbCouleurs = 4;
+    c.Grandeur = QStringLiteral("Gris");
+    c.Libelle = {QStringLiteral("< 64"), QStringLiteral("64 - 128"), QStringLiteral("128 - 191"), QStringLiteral("> 191")};
+    c.CouleurTable = {1, 2, 3, 4};
+    SaisieCodeCouleur s = SaisieParDefaut();
+    RemplirSaisie(s, c);
     EXPECT_EQ(CodeDeSaisie(s), c);
 }
 

@@ -74,6 +74,49 @@ TEST_F(CourbesProfilTest, ConversionExampleMapsAFullBandTo75)
     EXPECT_FALSE(m_.Convertir(200, 1, 200, 0, {}, {}));
 }
 
+// A variable calibrated to fall as the curve rises (a point above the zero
+// given a negative value) still gets an axis that holds its curve: the
+// bounds in order, the curve's values readable at their rows.
+TEST_F(CourbesProfilTest, ConversionFallingUpwardsShowsItsCurveOnAnOrderedAxis)
+{
+    m_.SommesCourbe.canaux[0][7] = 255;
+    ASSERT_TRUE(m_.Convertir(125, -50, LigneBasProfil, 0, QStringLiteral("T"), QStringLiteral("K")));
+    EXPECT_NEAR(m_.Graphe.TrouverSerie(1)->YDuPoint(7), -75, 1e-9);
+    const AxeCalcule &y = m_.Graphe.Axe(AxeId::Y).affiche;
+    EXPECT_DOUBLE_EQ(y.Min, -75);
+    EXPECT_DOUBLE_EQ(y.Max, 0);
+    EXPECT_EQ(m_.TextePosition(QPoint(MargeGaucheProfil + 7, LigneBasProfil)),
+              QStringLiteral("Position (mm) : 7  T (K) : -75"));
+    EXPECT_DOUBLE_EQ(m_.EchelleGraphe.FacteurY[0], -75.0 / 300);
+}
+
+// The picture of a converted graph is saved with its scale: reading a row of
+// the plot area with it gives the value the axis shows there, also when the
+// bottom of the axis is not 0.
+TEST_F(CourbesProfilTest, ScaleOfAConvertedGraphReadsTheAxisValues)
+{
+    // 50 at row 125 and 10 at row 225: -30 at the bottom row, 90 at the top.
+    ASSERT_TRUE(m_.Convertir(125, 50, 225, 10, QStringLiteral("T"), QStringLiteral("K")));
+    const TEchelle &e = m_.EchelleGraphe;
+    const auto lue = [&e](int ligne) { return (ligne - e.OrigineY[0]) * e.FacteurY[0]; };
+    EXPECT_NEAR(lue(LigneBasProfil), -30, 1e-9);
+    EXPECT_NEAR(lue(MargeHautProfil), 90, 1e-9);
+    EXPECT_NEAR(lue(125), 50, 1e-9);
+    ASSERT_TRUE(m_.DefinirMaximum(150));
+    EXPECT_NEAR(lue(LigneBasProfil), -30, 1e-9);
+    EXPECT_NEAR(lue(MargeHautProfil), 150, 1e-9);
+}
+
+// A point given the reference's value makes every converted value equal: the
+// axis still spans that value instead of keeping the former quantity's range.
+TEST_F(CourbesProfilTest, ConversionToOneValueCentresTheAxisOnIt)
+{
+    ASSERT_TRUE(m_.Convertir(125, 0, LigneBasProfil, 0, QStringLiteral("T"), QStringLiteral("K")));
+    const AxeCalcule &y = m_.Graphe.Axe(AxeId::Y).affiche;
+    EXPECT_LT(y.Min, 0);
+    EXPECT_GT(y.Max, 0);
+}
+
 TEST_F(CourbesProfilTest, ChosenValuesAreInsertedInPositionOrder)
 {
     m_.CommencerValeursChoisies();
@@ -90,6 +133,33 @@ TEST_F(CourbesProfilTest, ChosenValuesAreInsertedInPositionOrder)
     m_.RafraichirGrille();
     EXPECT_EQ(m_.Grille[0][1], QStringLiteral("absorp. (R)"));
     EXPECT_EQ(m_.Grille[4][1], QStringLiteral("84,3"));
+}
+
+// A chosen value keeps the sample it was chosen at: on a profile longer than
+// 999 samples its position cell shows 3 digits only ("1,23E3" for sample
+// 1234), and a channel choice must not move the row to sample 1230.
+TEST(CourbesProfilLong, ChosenValuesKeepTheirSampleOnALongProfile)
+{
+    SeparateurTemporaire sep{QLatin1Char(',')};
+    TCourbesProfil m;
+    m.SommesCourbe.n = 1500;
+    for (auto &c : m.SommesCourbe.canaux)
+        c.assign(1501, 0);
+    for (int i = 0; i <= 1500; ++i)
+        m.SommesCourbe.canaux[0][std::size_t(i)] = std::uint16_t(i * 7 % 256);
+    m.CanalProfil = CanalRouge;
+    m.Redessiner();
+    m.CommencerValeursChoisies();
+    ASSERT_TRUE(m.AjouterValeurChoisie(QPoint(MargeGaucheProfil + 1234, 100)));
+    EXPECT_EQ(m.Grille[2], (QStringList{"1,23E3", "74,5"})); // red 190 at sample 1234
+    m.CanalProfil = CanalVert;
+    m.TracerCourbes();
+    m.RafraichirGrille();
+    EXPECT_EQ(m.Grille[2], (QStringList{"1,23E3", "74,5", "0"}));
+    // Sample 1231 shows the same position text but comes before 1234.
+    ASSERT_TRUE(m.AjouterValeurChoisie(QPoint(MargeGaucheProfil + 1231, 100)));
+    EXPECT_EQ(m.Grille[2], (QStringList{"1,23E3", "66,3", "0"})); // red 169
+    EXPECT_EQ(m.Grille[3], (QStringList{"1,23E3", "74,5", "0"}));
 }
 
 TEST_F(CourbesProfilTest, OpticalDensityAxisAndScaleOfThePicture)

@@ -49,6 +49,30 @@ QFont PetitePolice(const QFont &base)
     return f;
 }
 
+// A label breaks its lines only between words, so a word wider than the
+// panel would show cut at both ends: the text goes in the label's own font
+// or, when one of its words is too wide, in the largest smaller size that
+// holds it. Nothing is measured when the text does not change.
+void EcrireAjuste(QLabel *l, const QString &texte, const QFont &police, int largeur)
+{
+    if (l->text() == texte)
+        return;
+    QFont f = police;
+    const QStringList mots = texte.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const auto tropLarge = [&] {
+        const QFontMetrics m(f);
+        for (const QString &mot : mots)
+            if (m.horizontalAdvance(mot) > largeur)
+                return true;
+        return false;
+    };
+    while (f.pointSizeF() > 4.5 && tropLarge())
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    if (f != l->font())
+        l->setFont(f);
+    l->setText(texte);
+}
+
 } // namespace
 
 // ---- ZoneSignature -------------------------------------------------------
@@ -160,6 +184,7 @@ Decodcoul::Decodcoul(QWidget *parent) : QFrame(parent)
         c3->addSpacing(3);
     }
     c3->addStretch(1);
+    policeNom_ = nomsC_[0]->font();
     pile_->addWidget(EchC3C);
 
     EchCdegr = new QWidget(pile_);
@@ -183,6 +208,9 @@ Decodcoul::Decodcoul(QWidget *parent) : QFrame(parent)
     valcoul->setWordWrap(true);
     unitecoul = Etiquette(QString(), EchCdegr);
     unitecoul->setWordWrap(true);
+    policeSignif_ = signif->font();
+    policeValeur_ = valcoul->font();
+    policeUnite_ = unitecoul->font();
     deg->addWidget(signif);
     deg->addWidget(valcoul);
     deg->addWidget(unitecoul);
@@ -238,7 +266,7 @@ void Decodcoul::AfficherCode(const TCodeCouleur &code)
         copisign->setEnabled(true);
         sign_->DefinirCouleurs(code.CouleurC);
         for (std::size_t k = 0; k < 3; ++k) {
-            nomsC_[k]->setText(code.NomC[k]);
+            EcrireAjuste(nomsC_[k], code.NomC[k], policeNom_, LargeurTexte());
             Colorer(nomsC_[k], code.CouleurC[k]);
         }
         return;
@@ -246,8 +274,9 @@ void Decodcoul::AfficherCode(const TCodeCouleur &code)
     blocSignature_->setVisible(false);
     pile_->setCurrentWidget(EchCdegr);
     copisign->setEnabled(false);
-    signif->setText(code.Grandeur.isEmpty() ? tr("Valeur") : code.Grandeur);
-    unitecoul->setText(code.UniteCode.isEmpty() ? QString() : QStringLiteral("(%1)").arg(code.UniteCode));
+    EcrireAjuste(signif, code.Grandeur.isEmpty() ? tr("Valeur") : code.Grandeur, policeSignif_, LargeurTexte());
+    EcrireAjuste(unitecoul, code.UniteCode.isEmpty() ? QString() : QStringLiteral("(%1)").arg(code.UniteCode),
+                 policeUnite_, LargeurTexte());
 }
 
 void Decodcoul::AfficherLecture(const LectureDecodage &l, const PixelLu &pixel)
@@ -276,7 +305,7 @@ void Decodcoul::AfficherLecture(const LectureDecodage &l, const PixelLu &pixel)
         }
         // A colour that decodes to nothing shows no value, not the last one.
         if (l.valeur.decodable)
-            valcoul->setText(l.valeur.texte);
+            EcrireAjuste(valcoul, l.valeur.texte, policeValeur_, LargeurTexte());
         else
             valcoul->clear();
         return;
@@ -289,6 +318,12 @@ void Decodcoul::ViderSignature()
     sign_->DefinirBarres({0, 0, 0});
     for (QLabel *valeur : valeursC_)
         valeur->clear();
+}
+
+int Decodcoul::LargeurTexte() const
+{
+    const QMargins marges = layout()->contentsMargins();
+    return LargeurPanneau - 2 * frameWidth() - marges.left() - marges.right();
 }
 
 QString Decodcoul::texteValeur() const

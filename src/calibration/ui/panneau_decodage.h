@@ -10,6 +10,7 @@
 #include "calibration/code_couleur.h"
 #include "calibration/lecture_pixel.h"
 
+#include <QFont>
 #include <QFrame>
 
 #include <array>
@@ -92,6 +93,9 @@ public:
     QAction *copisign = nullptr;
 
 private:
+    // Room for a line of text across the panel, inside its frame and margins.
+    [[nodiscard]] int LargeurTexte() const;
+
     QWidget *blocSignature_ = nullptr;
     ZoneSignature *sign_ = nullptr;
     QStackedWidget *pile_ = nullptr;
@@ -104,6 +108,12 @@ private:
     QLabel *signif = nullptr;
     QLabel *valcoul = nullptr;
     QLabel *unitecoul = nullptr;
+    // Fonts of the channel names, quantity, value and unit before any long
+    // word shrank them.
+    QFont policeNom_;
+    QFont policeSignif_;
+    QFont policeValeur_;
+    QFont policeUnite_;
     CouleurWin couleurInst_ = 0xFFFFFFFF;
     int typeCode_ = -1;
 };

@@ -177,7 +177,11 @@ TMesu_Courbe::TMesu_Courbe(QWidget *parent) : QMainWindow(parent, Qt::Window)
 
     // ---- Dialogs
     etal = new TEtal(this);
-    Tzero = new QWidget(this, Qt::Tool | Qt::WindowStaysOnTopHint);
+    // A dialog, so that closing it by its frame (or Escape) abandons the zero
+    // as its second button does, instead of leaving the window disabled.
+    auto *dialogueZero = new QDialog(this, Qt::Tool | Qt::WindowStaysOnTopHint);
+    dialogueZero->setModal(false);
+    Tzero = dialogueZero;
     Tzero->setWindowTitle(tr("Zéro"));
     auto *lz = new QVBoxLayout(Tzero);
     lz->addWidget(new QLabel(tr("Déplacer le repère \nsur le graphique \njusqu'au niveau du zéro.\nPuis cliquer sur OK.")));
@@ -238,6 +242,7 @@ TMesu_Courbe::TMesu_Courbe(QWidget *parent) : QMainWindow(parent, Qt::Window)
     });
     connect(okZero, &QPushButton::clicked, this, [this] { FinZero(true); });
     connect(abandonZero, &QPushButton::clicked, this, [this] { FinZero(false); });
+    connect(dialogueZero, &QDialog::rejected, this, [this] { FinZero(false); });
     connect(actConversion, &QAction::triggered, this, [this] {
         modele.Zeros = {};
         Reconstruire();
@@ -369,6 +374,10 @@ void TMesu_Courbe::Mesurer()
     if (!doc)
         return;
     modele.Zeros = {};
+    // The curves on the graph keep the positions they were drawn with until a
+    // new profile replaces them.
+    const double facteurTrace = modele.Facteur;
+    const QString uniteTrace = modele.Unite;
     if (!modele.PrendreEchelle(doc->echelle)) {
         QMessageBox::warning(this, windowTitle(),
                              tr("L'échelle du document a un facteur de longueur nul ou négatif : les positions ne "
@@ -378,8 +387,11 @@ void TMesu_Courbe::Mesurer()
     const EtatProfil etat = EchantillonnerProfil(*doc, (ch_larg->value() - 1) / 2);
     if (etat == EtatProfil::LigneTropLongue)
         QMessageBox::warning(this, windowTitle(), MessageProfil(etat));
-    if (etat != EtatProfil::Echantillonne)
+    if (etat != EtatProfil::Echantillonne) {
+        modele.Facteur = facteurTrace;
+        modele.Unite = uniteTrace;
         return;
+    }
     modele.SommesCourbe.canaux = doc->SommesProfil;
     modele.SommesCourbe.n = doc->LongueurProfil;
     Reconstruire();
@@ -447,6 +459,8 @@ void TMesu_Courbe::PoserZero(int ligne)
 
 void TMesu_Courbe::FinZero(bool ok)
 {
+    if (!SaisieZero)
+        return;
     const int ligne = repereZero->y();
     SaisieZero = false;
     repereZero->hide();

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 
 #include <gtest/gtest.h>
 
@@ -83,6 +84,55 @@ TEST(Decodcoul, a_scale_code_shows_the_value_and_none_off_the_scale)
     // No pixel read: the value and the channel values are emptied.
     panneau.ViderLecture();
     EXPECT_EQ(panneau.texteValeur(), QString());
+}
+
+// Every visible label of the panel shows each of its words whole.
+void ExpectMotsEntiers(Decodcoul &panneau)
+{
+    panneau.resize(Decodcoul::LargeurPanneau, 420);
+    (void)panneau.grab(); // lays the panel out
+    for (const QLabel *l : panneau.findChildren<QLabel *>()) {
+        if (!l->isVisibleTo(&panneau))
+            continue;
+        const QFontMetrics m(l->font());
+        for (const QString &mot : l->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            EXPECT_LE(m.horizontalAdvance(mot), l->contentsRect().width()) << mot.toStdString();
+    }
+}
+
+// The panel is 83 pixels wide and a label breaks lines only between words:
+// a quantity, a table label or a value made of one long word must still show
+// whole, not cut at both ends.
+TEST(Decodcoul, long_words_of_the_quantity_value_and_unit_show_whole)
+{
+    TCodeCouleur c;
+    c.Definie = 1;
+    c.TypeCodage = CodageTableau;
+    c.NbCouleurs = 4;
+    c.Grandeur = QStringLiteral("Évapotranspirations");
+    c.UniteCode = QStringLiteral("millimètres/jour");
+    c.Libelle = {QStringLiteral("Forêt-de-conifères"), QStringLiteral("-1,235E-100"), QStringLiteral("2"),
+                 QStringLiteral("3")};
+    c.CouleurTable = {CouleurRvb(1, 2, 3), CouleurRvb(4, 5, 6), CouleurRvb(7, 8, 9), CouleurRvb(10, 11, 12)};
+    Decodcoul panneau;
+    panneau.AfficherCode(c);
+    for (const PixelLu &p : {PixelLu{1, 2, 3}, PixelLu{4, 5, 6}}) {
+        panneau.AfficherLecture(LireDecodage(c, p), p);
+        ExpectMotsEntiers(panneau);
+    }
+    Capturer(panneau, "panneau_mots_longs");
+}
+
+TEST(Decodcoul, long_channel_names_show_whole)
+{
+    TCodeCouleur c = CodeParDefaut();
+    c.NomC = {QStringLiteral("Proche-infrarouge"), QStringLiteral("Vert"), QStringLiteral("Thermique-lointain")};
+    Decodcoul panneau;
+    panneau.AfficherCode(c);
+    const PixelLu p{10, 20, 30};
+    panneau.AfficherLecture(LireDecodage(c, p), p);
+    ExpectMotsEntiers(panneau);
+    Capturer(panneau, "panneau_noms_longs");
 }
 
 TEST(Decodcoul, an_undefined_code_covers_the_readout)

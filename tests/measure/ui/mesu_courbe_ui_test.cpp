@@ -168,6 +168,23 @@ TEST_F(MesuCourbeTest, ZeroPlacedOnTheGraphOffsetsTheCurve)
     EXPECT_NEAR(fenetre_.modele.Zeros[CanalTout], 20, 1e-9);
 }
 
+// Closing the "Zéro" window by its frame abandons the zero as its second
+// button does: the top panel and the menus are usable again.
+TEST_F(MesuCourbeTest, ClosingTheZeroWindowAbandonsTheZero)
+{
+    mesurer();
+    fenetre_.actZero->trigger();
+    presser({100, 265});
+    ASSERT_TRUE(fenetre_.Tzero->isVisible());
+    fenetre_.Tzero->close();
+    EXPECT_FALSE(fenetre_.SaisieZero);
+    EXPECT_FALSE(fenetre_.repereZero->isVisible());
+    EXPECT_TRUE(fenetre_.panneaux->isEnabled());
+    EXPECT_TRUE(fenetre_.menuGraphique->menuAction()->isEnabled());
+    EXPECT_TRUE(fenetre_.menuFichier->menuAction()->isEnabled());
+    EXPECT_EQ(fenetre_.modele.Zeros[CanalTout], 0);
+}
+
 TEST_F(MesuCourbeTest, ConversionOnOnePointThenCancelled)
 {
     QTest::mouseClick(fenetre_.rouge, Qt::LeftButton);
@@ -206,6 +223,28 @@ TEST_F(MesuCourbeTest, LimitsBandGivesTheSurfaceReadout)
     Capturer(&fenetre_, "profil_surface");
     fenetre_.surf->setChecked(false);
     EXPECT_TRUE(fenetre_.position->text().isEmpty());
+}
+
+// "Mesurer" on a line too short changes nothing: the curves drawn keep the
+// positions they were drawn with, though the document's scale changed since.
+TEST_F(MesuCourbeTest, MeasuringATooShortLineKeepsThePositionsOfTheCurve)
+{
+    mesurer();
+    fenetre_.surf->setChecked(true);
+    fenetre_.limites->move(130, -1);
+    emit fenetre_.limites->OnChange();
+    const QString surface = fenetre_.position->text();
+    doc_.echelle.Facteur = 0.5;
+    doc_.echelle.Unite = QStringLiteral("mm");
+    doc_.mesure.pointCourant = doc_.mesure.pointAppui + QPoint(3, 0);
+    mesurer();
+    fenetre_.actComplet->trigger();
+    EXPECT_EQ(tableau_.grille->item(1, 0)->text(), QStringLiteral("pixels"));
+    EXPECT_EQ(tableau_.grille->item(5, 0)->text(), QStringLiteral("3"));
+    fenetre_.surf->setChecked(true);
+    fenetre_.limites->move(130, -1);
+    emit fenetre_.limites->OnChange();
+    EXPECT_EQ(fenetre_.position->text(), surface);
 }
 
 TEST_F(MesuCourbeTest, SavesGifWithScaAndBmpWithEch)
