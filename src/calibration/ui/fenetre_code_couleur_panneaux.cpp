@@ -98,7 +98,7 @@ QWidget *TFenChCodcoul::CreerArcEnCiel()
     unite3C = EditTexte(w);
     Valmax3c = EditNombre(w);
     valmin3C = EditNombre(w);
-    logar3C = new QCheckBox(tr("échelle logaritmique"), w);
+    logar3C = new QCheckBox(tr("échelle logarithmique"), w);
     champs->addRow(tr("Grandeur représentée"), signif3C);
     champs->addRow(tr("Unité"), unite3C);
     champs->addRow(tr("Valeur maximale"), Valmax3c);
@@ -145,7 +145,7 @@ QWidget *TFenChCodcoul::CreerDeuxCouleurs()
     unite2C = EditTexte(w);
     valmax2C = EditNombre(w);
     valmin2C = EditNombre(w);
-    logar2C = new QCheckBox(tr("échelle logaritmique"), w);
+    logar2C = new QCheckBox(tr("échelle logarithmique"), w);
     champs->addRow(tr("Grandeur représentée"), signif2C);
     champs->addRow(tr("Unité"), unite2C);
     champs->addRow(tr("Valeur maximale"), valmax2C);
