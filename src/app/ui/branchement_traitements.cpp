@@ -114,6 +114,10 @@ void TMainForm::BrancherTraitements()
     // the view shows (the image and its layers).
     auto cadreChoisi = [](TMDIChild *f) {
         ImageDocument &doc = f->document();
+        // The frame as it is shown now: a turn or an enlarged canvas moved
+        // the picture under it, and what is cut is what the frame shows.
+        if (TEdShape *forme = FormeSelection(f))
+            emit forme->OnChange();
         if (!doc.coucheProvisoire.isNull())
             doc.coucheProvisoire.fill(Qt::transparent);
         doc.etatDessin.LigneMesure = false;
