@@ -68,7 +68,7 @@ QRect AjouterMarque(ImageDocument &doc, const TCompteurs &compteurs, int epaisse
 {
     const int categorie = compteurs.CompteurCourant;
     auto *liste = Liste(doc, categorie);
-    if (!liste)
+    if (!liste || !doc.image.rect().contains(p))
         return {};
     CouchePositionnee marque;
     marque.image = compteurs.ImageCategorie(categorie, epaisseurCrayon);
