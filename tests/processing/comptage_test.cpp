@@ -272,6 +272,11 @@ TEST(MarquesDocument, aPressOffThePictureCountsNothing)
     EXPECT_EQ(EffectifCategorie(doc, 1), 0);
     EXPECT_FALSE(AjouterMarque(doc, compteurs, 0, QPoint(taille.width() - 1, taille.height() - 1)).isEmpty());
     EXPECT_EQ(EffectifCategorie(doc, 1), 1);
+    // A drag from a press beside the picture leaves the mark placed before.
+    const QPointF place = doc.marquesComptage[0][0].position;
+    AjouterMarque(doc, compteurs, 0, QPoint(-5, 5));
+    EXPECT_TRUE(DeplacerDerniereMarque(doc, 1, QPoint(10, 10)).isEmpty());
+    EXPECT_EQ(doc.marquesComptage[0][0].position, place);
 }
 
 TEST(MarquesDocument, theLastMarkFollowsThePointerWhileDragged)
