@@ -50,9 +50,21 @@ inline std::uint32_t Op(std::uint32_t d, std::uint32_t s)
         return 0;
 }
 
+// The methods whose result does not read the source.
+template <MethodeLogique M>
+constexpr bool SansSource = M == MethodeLogique::PatInvert || M == MethodeLogique::PatCopy ||
+                            M == MethodeLogique::DstInvert || M == MethodeLogique::Whiteness ||
+                            M == MethodeLogique::Blackness;
+
 template <MethodeLogique M>
 void Appliquer(const QImage &d, const QImage &s, QImage &resultat, int w, int h)
 {
+    // A method that does not read the source covers the whole of image 1,
+    // whatever the size of image 2.
+    if constexpr (SansSource<M>) {
+        w = d.width();
+        h = d.height();
+    }
     const std::size_t reste = sizeof(QRgb) * static_cast<std::size_t>(d.width() - w);
     uchar *bits = resultat.bits();
     const qsizetype pas = resultat.bytesPerLine();
@@ -65,10 +77,17 @@ void Appliquer(const QImage &d, const QImage &s, QImage &resultat, int w, int h)
                 std::memcpy(lr, ld, sizeof(QRgb) * static_cast<std::size_t>(d.width()));
                 continue;
             }
-            const auto *ls = reinterpret_cast<const QRgb *>(s.constScanLine(y));
-            for (int x = 0; x < largeur; ++x) {
-                const std::uint32_t c = ld[x];
-                lr[x] = (Op<M>(c, ls[x]) & 0x00FFFFFFu) | (c & 0xFF000000u);
+            if constexpr (SansSource<M>) {
+                for (int x = 0; x < largeur; ++x) {
+                    const std::uint32_t c = ld[x];
+                    lr[x] = (Op<M>(c, 0) & 0x00FFFFFFu) | (c & 0xFF000000u);
+                }
+            } else {
+                const auto *ls = reinterpret_cast<const QRgb *>(s.constScanLine(y));
+                for (int x = 0; x < largeur; ++x) {
+                    const std::uint32_t c = ld[x];
+                    lr[x] = (Op<M>(c, ls[x]) & 0x00FFFFFFu) | (c & 0xFF000000u);
+                }
             }
             if (reste > 0)
                 std::memcpy(lr + w, ld + w, reste);

@@ -2,7 +2,9 @@
 // Logical combination of two pictures: image 2 (S) laid over image 1 (D)
 // with one of fifteen raster operations, bit by bit on each colour
 // component, the pattern P being plain white. The result has image 1's size
-// and alpha; outside a smaller image 2 it keeps image 1 as it is.
+// and alpha; outside a smaller image 2 it keeps image 1 as it is, except
+// for the methods that do not read image 2 (PatInvert, PatCopy, DstInvert,
+// Whiteness, Blackness), which cover the whole of image 1.
 
 #include <QImage>
 #include <QString>

@@ -70,6 +70,11 @@ QRect AjouterMarque(ImageDocument &doc, const TCompteurs &compteurs, int epaisse
     auto *liste = Liste(doc, categorie);
     if (!liste)
         return {};
+    if (!doc.image.rect().contains(p)) {
+        // No mark to drag into place: a drag from there moves none.
+        doc.derniereMarque[static_cast<std::size_t>(categorie - 1)] = -1;
+        return {};
+    }
     CouchePositionnee marque;
     marque.image = compteurs.ImageCategorie(categorie, epaisseurCrayon);
     marque.position = Coin(p);

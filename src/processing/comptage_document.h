@@ -29,7 +29,9 @@ void MasquerMarques(ImageDocument &doc);
 
 // A press of the counting tool at the image pixel p: a mark of the current
 // category, placed from (x - 13, y - 13), appended to its list and recorded
-// as the category's last mark. Returns the image rectangle to repaint.
+// as the category's last mark. Returns the image rectangle to repaint. A
+// press off the picture (the view's margin) puts no mark, leaves the
+// category without a last mark to drag and returns an empty rectangle.
 QRect AjouterMarque(ImageDocument &doc, const TCompteurs &compteurs, int epaisseurCrayon, QPoint p);
 
 // Dragging: the category's last mark is moved to stay centred on p. Returns

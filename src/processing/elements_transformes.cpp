@@ -1,6 +1,7 @@
 #include "processing/elements_transformes.h"
 
 #include "drawing/element_texte.h"
+#include "processing/dessiner_marque.h"
 #include "drawing/rendu_dessin.h"
 
 #include <algorithm>
@@ -80,4 +81,10 @@ void TransformerCouchePositionnee(CouchePositionnee &c, QSize taille, Transforma
     const double w = std::max(1, c.image.width()), h = std::max(1, c.image.height());
     const QPointF centre = TransformerPointReel(c.position + QPointF((w - 1) / 2, (h - 1) / 2), taille, t);
     c.position = centre - QPointF((w - 1) / 2, (h - 1) / 2);
+}
+
+void TransformerMarque(CouchePositionnee &marque, QSize taille, Transformation t)
+{
+    const QPointF centre(CentreMarque, CentreMarque);
+    marque.position = TransformerPointReel(marque.position + centre, taille, t) - centre;
 }

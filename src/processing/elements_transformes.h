@@ -18,6 +18,11 @@ void TransformerElement(TDessin &dessin, QSize taille, Transformation t);
 // The element moved by (dx, dy) pixels (coordinates kept in 16 bits).
 void DeplacerElement(TDessin &dessin, int dx, int dy);
 
-// A positioned layer (a counting mark, the floating layer) whose box is
-// centred on the transformed centre of its old box, upright.
+// A positioned layer (the floating layer) whose box is centred on the
+// transformed centre of its old box, upright.
 void TransformerCouchePositionnee(CouchePositionnee &couche, QSize taille, Transformation t);
+
+// A counting mark, upright, moved so that the pixel it was put on (its own
+// pixel (13, 13), not the middle of its 25 × 25 box) goes where the
+// transformation sends that pixel.
+void TransformerMarque(CouchePositionnee &marque, QSize taille, Transformation t);

@@ -17,3 +17,8 @@
 
 // The rectangle checked as RecadrerDocument checks it.
 void VerifierRectangle(const QRect &rectangle, QSize taille);
+
+// The rectangle of a left, top, width and height given as numbers, checked
+// the same way; one whose far side would pass the integers is refused as
+// lying outside the picture.
+[[nodiscard]] QRect RectangleVerifie(int gauche, int haut, int largeur, int hauteur, QSize taille);

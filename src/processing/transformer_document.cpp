@@ -63,7 +63,7 @@ bool TransformerDocument(ImageDocument &doc, Transformation t)
         TransformerElement(*doc.elementEnPlacement, taille, t);
     for (auto &categorie : doc.marquesComptage)
         for (CouchePositionnee &marque : categorie)
-            TransformerCouchePositionnee(marque, taille, t);
+            TransformerMarque(marque, taille, t);
     if (!doc.coucheFlottante.image.isNull())
         TransformerCouchePositionnee(doc.coucheFlottante, taille, t);
     doc.selection = TransformerRectangle(doc.selection, taille, t);

@@ -236,6 +236,30 @@ TEST(CombinaisonLogique, ExclusiveOrWithItselfIsBlackAndDstInvertIgnoresImage2)
     EXPECT_EQ(CombinerLogique(image, ImageUnie(12, 8, 0xFF445566), MethodeLogique::DstInvert), negatif);
 }
 
+// A method that does not read image 2 gives its result over the whole of
+// image 1, however small image 2 is ("cmDstInvert" gives the negative of
+// image 1 whatever image 2 is).
+class MethodesSansSource : public ::testing::TestWithParam<MethodeLogique> {};
+
+TEST_P(MethodesSansSource, CoverAllOfImage1WhenImage2IsSmaller)
+{
+    const DescriptionMethode &m = MethodesLogiques()[static_cast<std::size_t>(GetParam())];
+    const QImage d = ImageMotif(12, 8);
+    for (const QImage &s : {ImageUnie(5, 3, 0xFF445566), QImage()}) {
+        const QImage r = CombinerLogique(d, s, GetParam());
+        ASSERT_EQ(r.size(), d.size());
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 12; ++x)
+                ASSERT_EQ(r.pixel(x, y), (ParCode(m.code, d.pixel(x, y), 0) & 0xFFFFFF) | 0xFF000000)
+                    << m.nom << " " << x << "," << y << " image 2 of " << s.width() << "x" << s.height();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cinq, MethodesSansSource,
+                         ::testing::Values(MethodeLogique::PatInvert, MethodeLogique::PatCopy, MethodeLogique::DstInvert,
+                                           MethodeLogique::Whiteness, MethodeLogique::Blackness),
+                         [](const auto &info) { return std::string(MethodesLogiques()[static_cast<std::size_t>(info.param)].nom); });
+
 TEST(CombinaisonLogique, Image1OutsideASmallerImage2StaysAsItIs)
 {
     const QImage image = ImageMotif(12, 8);

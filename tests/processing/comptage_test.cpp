@@ -259,6 +259,26 @@ TEST(MarquesDocument, aPressPutsTheMarkCentredOnThePixelClicked)
     EXPECT_EQ(copie.pixel(31, 21), 0xFFFFFFFFu);
 }
 
+TEST(MarquesDocument, aPressOffThePictureCountsNothing)
+{
+    // A press beside the picture (the view's margin) is on no object: no
+    // mark, hidden off the picture, may swell the count.
+    ImageDocument doc = Document();
+    TCompteurs compteurs;
+    const QSize taille = doc.image.size();
+    for (const QPoint p : {QPoint(-1, 5), QPoint(5, -1), QPoint(taille.width(), 5), QPoint(5, taille.height()),
+                           QPoint(-200, -200)})
+        EXPECT_TRUE(AjouterMarque(doc, compteurs, 0, p).isEmpty()) << p.x() << "," << p.y();
+    EXPECT_EQ(EffectifCategorie(doc, 1), 0);
+    EXPECT_FALSE(AjouterMarque(doc, compteurs, 0, QPoint(taille.width() - 1, taille.height() - 1)).isEmpty());
+    EXPECT_EQ(EffectifCategorie(doc, 1), 1);
+    // A drag from a press beside the picture leaves the mark placed before.
+    const QPointF place = doc.marquesComptage[0][0].position;
+    AjouterMarque(doc, compteurs, 0, QPoint(-5, 5));
+    EXPECT_TRUE(DeplacerDerniereMarque(doc, 1, QPoint(10, 10)).isEmpty());
+    EXPECT_EQ(doc.marquesComptage[0][0].position, place);
+}
+
 TEST(MarquesDocument, theLastMarkFollowsThePointerWhileDragged)
 {
     ImageDocument doc = Document();
@@ -286,7 +306,7 @@ TEST(MarquesDocument, restylingChangesOnlyTheCurrentCategorysMarks)
 
 TEST(MarquesDocument, marksOfOneLookShareOnePicture)
 {
-    ImageDocument doc = Document();
+    ImageDocument doc = Document(100, 40);
     TCompteurs compteurs;
     for (int i = 0; i < 3; ++i)
         AjouterMarque(doc, compteurs, 0, QPoint(10 + 20 * i, 10));

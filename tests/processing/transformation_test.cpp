@@ -1,6 +1,7 @@
 // Symmetries and quarter turns of pictures and of documents: the layers,
 // channels, drawn elements and counting marks follow the picture.
 
+#include "processing/dessiner_marque.h"
 #include "processing/elements_transformes.h"
 #include "processing/transformation.h"
 #include "processing/transformer_document.h"
@@ -191,11 +192,13 @@ TEST_P(DocumentTourne, LayersAndChannelsKeepTheImageSize)
     EXPECT_EQ(c.ligne(static_cast<int>(p.y))[p.x], 7);
 }
 
-TEST_P(DocumentTourne, CountingMarksAndTextsStayUprightCentredWhereTheirCentreGoes)
+TEST_P(DocumentTourne, CountingMarksStayOnTheirPixelAndTextsUprightCentredWhereTheirCentreGoes)
 {
+    // A mark put on pixel (23, 33) lies at (10, 20): its own pixel (13, 13)
+    // is on the counted pixel, off the middle (12, 12) of its box.
     CouchePositionnee marque;
-    marque.image = QImage(5, 3, QImage::Format_ARGB32);
-    marque.position = QPointF(10, 20); // centre (12, 21)
+    marque.image = ImageMarque(3, 0xFFFF0000, Rond);
+    marque.position = QPointF(10, 20);
     doc.marquesComptage[2].push_back(marque);
     TexteAPlacer texte;
     texte.lignes = {QStringLiteral("Kaptori")};
@@ -206,8 +209,8 @@ TEST_P(DocumentTourne, CountingMarksAndTextsStayUprightCentredWhereTheirCentreGo
 
     TransformerDocument(doc, GetParam());
     const CouchePositionnee &m = doc.marquesComptage[2].front();
-    EXPECT_EQ(m.image.size(), QSize(5, 3));
-    EXPECT_EQ(m.position + QPointF(2, 1), TransformerPointReel({12, 21}, {80, 50}, GetParam()));
+    EXPECT_EQ(m.image, marque.image);
+    EXPECT_EQ(m.position + QPointF(13, 13), TransformerPointReel({23, 33}, {80, 50}, GetParam()));
     const TDessin &t = *doc.dessins.ElementNumero(3);
     const QPointF centre = TransformerPointReel(centreTexte, {80, 50}, GetParam());
     EXPECT_LE(std::abs(t.XAncre + (boite.width() - 1) / 2.0 - centre.x()), 0.5);

@@ -171,7 +171,7 @@ void Appliquer(std::unique_ptr<ImageDocument> &doc, const Operation &o, QRgb fon
             erreurs << MessageEchelleDecalee() << QLatin1Char('\n');
         break;
     case GenreOperation::Recadrer:
-        doc = RecadrerDocument(d, QRect(e[0], e[1], e[2], e[3]));
+        doc = RecadrerDocument(d, RectangleVerifie(e[0], e[1], e[2], e[3], d.image.size()));
         break;
     case GenreOperation::Redimensionner:
         doc = RedimensionnerDocument(d, o.reel, ReglagesDessinProgramme().Contexte());

@@ -114,6 +114,18 @@ void TMainForm::BrancherTraitements()
     // the view shows (the image and its layers).
     auto cadreChoisi = [](TMDIChild *f) {
         ImageDocument &doc = f->document();
+        // The frame as it is shown now: a turn or an enlarged canvas moved
+        // the picture under it, and what is cut is what the frame shows.
+        if (TEdShape *forme = FormeSelection(f))
+            emit forme->OnChange();
+        // A drawing the last gesture left on the provisional layer goes into
+        // the drawing layer, as the next press would put it: it is shown in
+        // the frame, so it is cut with the rest and stays on the source. A
+        // measured line is only cleared.
+        if (!doc.etatDessin.LigneMesure && doc.ProvisoireNonVide()) {
+            doc.FusionnerProvisoire();
+            doc.etatDessin.NonFusionne = false;
+        }
         if (!doc.coucheProvisoire.isNull())
             doc.coucheProvisoire.fill(Qt::transparent);
         doc.etatDessin.LigneMesure = false;

@@ -83,6 +83,7 @@ struct CasRefus {
     const char *name;
     QStringList arguments; // SORTIE is appended to the files
     bool combiner;
+    const char *message = nullptr; // a part of the French line, when checked
 };
 void PrintTo(const CasRefus &c, std::ostream *os) { *os << c.name; }
 
@@ -98,6 +99,8 @@ TEST_P(RefusTraitements, OneFrenchLineStatus1AndNoFile)
     const SortieCli r = LancerCliTexte(arguments);
     EXPECT_EQ(r.statut, 1);
     EXPECT_EQ(r.erreurs.count(QLatin1Char('\n')), 1) << r.erreurs.toStdString();
+    if (GetParam().message)
+        EXPECT_TRUE(r.erreurs.contains(QString::fromUtf8(GetParam().message))) << r.erreurs.toStdString();
     EXPECT_TRUE(r.sortie.isEmpty());
     EXPECT_FALSE(QFile::exists(sortie));
 }
@@ -113,6 +116,12 @@ INSTANTIATE_TEST_SUITE_P(
                                 QStringLiteral("redimensionner=500")},
                                false},
                       CasRefus{"cadre_a_cheval", {QStringLiteral("--operation"), QStringLiteral("recadrer=400,10,100,10")}, false},
+                      CasRefus{"cadre_au_bout_des_entiers",
+                               {QStringLiteral("--operation"), QStringLiteral("recadrer=2147483647,0,10,10")},
+                               false, "dépasse l'image de 480 × 320 pixels"},
+                      CasRefus{"cadre_vide_au_bas_des_entiers",
+                               {QStringLiteral("--operation"), QStringLiteral("recadrer=0,-2147483648,5,0")},
+                               false, "dépasse l'image de 480 × 320 pixels"},
                       CasRefus{"canevas_plus_petit", {QStringLiteral("--operation"), QStringLiteral("agrandir=479,400")}, false},
                       CasRefus{"blanc_sur_du_noir",
                                {QStringLiteral("--operation"), QStringLiteral("agrandir=500,320,haut-gauche"), QStringLiteral("--fond"),

@@ -258,6 +258,60 @@ TEST_F(TraitementsDansLeCadre, CroppingTheFrameMakesANewDocumentWithTheDrawings)
     EXPECT_EQ(f->document().outilCourant, ImageDocument::OutilMesure);
 }
 
+TEST_F(TraitementsDansLeCadre, ALineJustDrawnInTheFrameIsCutWithItAndStaysOnTheSource)
+{
+    // The line is still on the provisional layer when the frame is cut: it
+    // is part of what the frame shows ("Les dessins y seront incorporés au
+    // fond") and must not vanish from the source.
+    TMDIChild *f = Photo();
+    cadre_->boutonsOutils[1]->trigger();
+    Glisser(f, {110, 60}, {200, 60});
+    ImageDocument &doc = f->document();
+    const QRgb trait = doc.Aplatir().pixel(150, 60);
+    ASSERT_NE(trait, doc.image.pixel(150, 60));
+    cadre_->boutonsOutils[8]->trigger();
+    auto *forme = f->vue()->viewport()->findChild<TEdShape *>(QStringLiteral("selection"));
+    ASSERT_NE(forme, nullptr);
+    forme->setGeometry(Ecran(f, {100, 50}).x(), Ecran(f, {100, 50}).y(), 120, 80);
+    emit forme->OnChange();
+    ASSERT_EQ(doc.selection.topLeft(), QPoint(100, 50));
+    reponse_ = QMessageBox::Yes;
+    cadre_->actRecadrer->trigger();
+    TMDIChild *nouveau = cadre_->DocumentActif();
+    ASSERT_NE(nouveau, f);
+    EXPECT_EQ(nouveau->document().image.pixel(50, 10), trait);
+    EXPECT_EQ(doc.Aplatir().pixel(150, 60), trait);
+    // The line is still its element: undoing it takes it away.
+    cadre_->zoneDocuments()->setActiveSubWindow(f);
+    QApplication::processEvents();
+    cadre_->actAnnuler->trigger();
+    EXPECT_EQ(doc.Aplatir().pixel(150, 60), doc.image.pixel(150, 60));
+}
+
+TEST_F(TraitementsDansLeCadre, CroppingAfterATurnCutsWhatTheFrameShowsNow)
+{
+    // The frame stays where it is in the window while the picture turns
+    // under it: the crop takes the pixels the frame is over after the turn.
+    TMDIChild *f = Photo();
+    cadre_->boutonsOutils[8]->trigger();
+    auto *forme = f->vue()->viewport()->findChild<TEdShape *>(QStringLiteral("selection"));
+    ASSERT_NE(forme, nullptr);
+    forme->setGeometry(Ecran(f, {100, 50}).x(), Ecran(f, {100, 50}).y(), 120, 80);
+    emit forme->OnChange();
+    const QSize cadre = f->document().selection.size();
+    ASSERT_EQ(cadre, QSize(120, 80));
+    cadre_->actRotation90->trigger();
+    QApplication::processEvents();
+    const QPoint coin = f->PositionImage(forme->geometry().topLeft());
+    reponse_ = QMessageBox::Yes;
+    cadre_->actRecadrer->trigger();
+    TMDIChild *nouveau = cadre_->DocumentActif();
+    ASSERT_NE(nouveau, f);
+    const QImage &recadre = nouveau->document().image;
+    EXPECT_EQ(recadre.size(), cadre);
+    EXPECT_EQ(recadre, f->document().Aplatir().copy(QRect(coin, cadre)));
+}
+
 TEST_F(TraitementsDansLeCadre, ResizingToHalfGivesACopyWithTheLengthScaleDoubled)
 {
     TMDIChild *f = Photo();
