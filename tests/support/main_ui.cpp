@@ -1,8 +1,9 @@
-// Main of the widget test binaries: one offscreen QApplication per binary.
+// Main of the widget test binaries: one offscreen application object per
+// binary, the program's own.
 
+#include "app/ui/application_kaptori.h"
 #include "commun/nombres.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
 
 #include "support/fin_essais.h"
@@ -10,7 +11,7 @@
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    ApplicationKaptori app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KAPTORI_PRO"));
     DefinirSepDecimal(QLatin1Char('.'));
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,5 +1,6 @@
 // The desktop program: the frame, its start-up files and its command line.
 
+#include "app/ui/application_kaptori.h"
 #include "app/ui/main_window.h"
 #include "commun/nombres.h"
 #include "app/ui/traduction_qt.h"
@@ -9,7 +10,7 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    ApplicationKaptori app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KAPTORI_PRO"));
     // Ties the windows to the installed menu entry and its icon (Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral("kaptori"));

@@ -99,8 +99,9 @@ TEST_P(RefusTraitements, OneFrenchLineStatus1AndNoFile)
     const SortieCli r = LancerCliTexte(arguments);
     EXPECT_EQ(r.statut, 1);
     EXPECT_EQ(r.erreurs.count(QLatin1Char('\n')), 1) << r.erreurs.toStdString();
-    if (GetParam().message)
+    if (GetParam().message) {
         EXPECT_TRUE(r.erreurs.contains(QString::fromUtf8(GetParam().message))) << r.erreurs.toStdString();
+    }
     EXPECT_TRUE(r.sortie.isEmpty());
     EXPECT_FALSE(QFile::exists(sortie));
 }

@@ -1,3 +1,4 @@
+#include "app/ui/application_kaptori.h"
 #include "app/ui/boites_message.h"
 #include "commun/erreur.h"
 #include "app/ui/gestion_erreurs.h"
@@ -5,8 +6,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <new>
 
 namespace {
 
@@ -62,6 +66,35 @@ TEST(GestionErreurs, a_file_error_aborts_the_command_and_shows_its_message)
     EXPECT_EQ(etape, 1);
     EXPECT_EQ(vus, QStringList{QStringLiteral("Fichier non trouvé")});
     EXPECT_TRUE(ExecuterCommande(nullptr, [] {}));
+}
+
+// A command wired straight to a button that fails: the program goes on, the
+// error is told, and the next click works again.
+TEST(ApplicationKaptori, an_error_escaping_a_button_command_is_told_and_the_program_goes_on)
+{
+    ASSERT_NE(dynamic_cast<ApplicationKaptori *>(QCoreApplication::instance()), nullptr);
+    QStringList vus;
+    DefinirIntercepteurMessages([&](TypeMessage type, const QString &texte, BoutonsMessage) {
+        EXPECT_EQ(type, TypeMessage::Erreur);
+        vus << texte;
+        return QMessageBox::Ok;
+    });
+    QPushButton bouton(QStringLiteral("Griser"));
+    bouton.show();
+    int clics = 0;
+    QObject::connect(&bouton, &QPushButton::clicked, [&] {
+        ++clics;
+        if (clics == 1)
+            throw ErreurKaptori(QStringLiteral("Mémoire insuffisante pour une image de 9 × 9 pixels."));
+        if (clics == 2)
+            throw std::bad_alloc();
+    });
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(&bouton, Qt::LeftButton);
+    DefinirIntercepteurMessages({});
+    EXPECT_EQ(clics, 3);
+    EXPECT_EQ(vus, (QStringList{QStringLiteral("Mémoire insuffisante pour une image de 9 × 9 pixels."),
+                                QStringLiteral("Mémoire insuffisante")}));
 }
 
 } // namespace
