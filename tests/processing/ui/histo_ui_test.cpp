@@ -192,6 +192,24 @@ TEST_F(HistogrammesDansLeCadre, OneChannelChosenShowsGreyWithStretchTwentyAndIts
     EXPECT_EQ(qGreen(c), qBlue(c));
 }
 
+// Confirming the dialog without a change keeps the name of a channel shown
+// in grey, whatever the designation fields held before.
+TEST_F(HistogrammesDansLeCadre, ChannelShownInGreyKeepsItsNameWhenTheDialogIsConfirmedUnchanged)
+{
+    TMDIChild *lan = Ouvrir("scene.lan");
+    lan->document().AfficherCanaux(1, -1, -1, 0);
+    ASSERT_EQ(lan->document().codeCouleur.Grandeur, QStringLiteral("TM 2"));
+    const bool fait = PiloteDialogues::Executer(cadre_->actCanauxAffiches, {PiloteDialogues::Quand<TChoix_canaux>([&](TChoix_canaux &d) {
+        EXPECT_EQ(d.listes[0]->currentRow(), 1);
+        EXPECT_EQ(d.designations[0]->text(), QStringLiteral("TM 2"));
+        QMetaObject::invokeMethod(d.findChild<QDialogButtonBox *>(), "accepted");
+    })});
+    ASSERT_TRUE(fait);
+    EXPECT_EQ(lan->document().canalBleu, 1);
+    EXPECT_EQ(lan->document().codeCouleur.TypeCodage, CodageDeuxCouleurs);
+    EXPECT_EQ(lan->document().codeCouleur.Grandeur, QStringLiteral("TM 2"));
+}
+
 TEST_F(HistogrammesDansLeCadre, FalseColourExerciseFromFilesKeepsThreeDocuments)
 {
     ASSERT_TRUE(cadre_->actFaussesCouleurs->isEnabled());
