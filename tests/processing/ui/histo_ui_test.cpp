@@ -21,6 +21,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDockWidget>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -210,9 +211,12 @@ TEST_F(HistogrammesDansLeCadre, ChannelShownInGreyKeepsItsNameWhenTheDialogIsCon
     EXPECT_EQ(lan->document().codeCouleur.Grandeur, QStringLiteral("TM 2"));
 }
 
-TEST_F(HistogrammesDansLeCadre, FalseColourExerciseFromFilesKeepsThreeDocuments)
+TEST_F(HistogrammesDansLeCadre, FalseColourExerciseFromFilesKeepsThreeDocumentsAndShowsTheDecodingPanel)
 {
     ASSERT_TRUE(cadre_->actFaussesCouleurs->isEnabled());
+    auto *panneau = cadre_->findChild<QDockWidget *>(QStringLiteral("DockDecodcoul"));
+    ASSERT_NE(panneau, nullptr);
+    ASSERT_FALSE(panneau->isVisible());
     const int avant = NombreDocuments();
     QImage infra(320, 240, QImage::Format_ARGB32);
     infra.fill(qRgb(200, 200, 200));
@@ -246,6 +250,8 @@ TEST_F(HistogrammesDansLeCadre, FalseColourExerciseFromFilesKeepsThreeDocuments)
     // Calibrated: every component white, so the result is (IR, red, green) = (255, 255, 255).
     EXPECT_EQ(resultat->document().image.pixel(300, 200), qRgb(255, 255, 255));
     EXPECT_EQ(resultat->document().codeCouleur.NomC[2], QStringLiteral("Infra-Rouge"));
+    // As after opening a raster file: the kept pictures are read through their codes.
+    EXPECT_TRUE(panneau->isVisible());
 }
 
 } // namespace
