@@ -33,6 +33,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -131,6 +132,24 @@ TEST_F(HistogrammesDansLeCadre, MarkerSetsTheLimitsAndOkWithoutChangeMakesNoDocu
     EXPECT_NEAR(limites.haute[ComposanteBleue], 127, 1);
     EXPECT_EQ(limites.haute[ComposanteRouge], 255);
     EXPECT_EQ(NombreDocuments(), avant);
+}
+
+// The painting colour belongs to the window: a second opening keeps it.
+TEST_F(HistogrammesDansLeCadre, PaintingColourIsKeptFromOneOpeningToTheNext)
+{
+    Ouvrir("photo.jpg");
+    const auto ouvrir = [&](const std::function<void(THisto &)> &action) {
+        ASSERT_TRUE(PiloteDialogues::Executer(cadre_->actHistogrammes,
+                                              {PiloteDialogues::Quand<THisto>([&](THisto &d) {
+                                                  action(d);
+                                                  d.reject();
+                                              })}));
+    };
+    ouvrir([](THisto &d) {
+        EXPECT_EQ(d.travail()->Couleur, qRgb(0, 0, 0)); // black at start
+        d.travail()->Couleur = qRgb(255, 0, 0);
+    });
+    ouvrir([](THisto &d) { EXPECT_EQ(d.travail()->Couleur, qRgb(255, 0, 0)); });
 }
 
 TEST_F(HistogrammesDansLeCadre, RainbowCodeAsksAbandonAndYesEndsTheCommand)
