@@ -291,6 +291,7 @@ void TFen_f_c::Recommencer()
     for (TPlaceImage *p : places) {
         p->Montrer({});
         p->rectangleActif = false;
+        p->coin1 = p->coin2 = QPoint(); // no white-card rectangle drawn yet
     }
     infraRouge_ = couleur_ = resultat_ = {};
     composantes_ = {};

@@ -230,6 +230,34 @@ TEST_F(HistogrammesDansLeCadre, ChannelShownInGreyKeepsItsNameWhenTheDialogIsCon
     EXPECT_EQ(lan->document().codeCouleur.Grandeur, QStringLiteral("TM 2"));
 }
 
+// Each opening restarts the exercise: a white-card rectangle drawn in an
+// earlier one does not calibrate the new picture.
+TEST_F(HistogrammesDansLeCadre, FalseColourExerciseForgetsTheRectangleOfTheLastOpening)
+{
+    QImage infra(320, 240, QImage::Format_ARGB32);
+    infra.fill(qRgb(200, 100, 50));
+    const auto ouvrir = [&](const std::function<void(TFen_f_c &)> &action) {
+        ASSERT_TRUE(PiloteDialogues::Executer(cadre_->actFaussesCouleurs,
+                                              {PiloteDialogues::Quand<TFen_f_c>([&](TFen_f_c &d) {
+                                                  action(d);
+                                                  d.reject();
+                                              })}));
+    };
+    ouvrir([&](TFen_f_c &d) {
+        d.ChargerImage(true, infra);
+        d.places[0]->coin1 = QPoint(10, 10);
+        d.places[0]->coin2 = QPoint(40, 30);
+        d.blanc[0]->click();
+        EXPECT_FALSE(d.blanc[0]->isEnabled());
+    });
+    ouvrir([&](TFen_f_c &d) {
+        d.ChargerImage(true, infra);
+        d.blanc[0]->click(); // no rectangle drawn: nothing happens
+        EXPECT_TRUE(d.blanc[0]->isEnabled());
+        EXPECT_EQ(d.places[0]->grab().toImage().pixel(100, 100), qRgb(200, 100, 50));
+    });
+}
+
 TEST_F(HistogrammesDansLeCadre, FalseColourExerciseFromFilesKeepsThreeDocumentsAndShowsTheDecodingPanel)
 {
     ASSERT_TRUE(cadre_->actFaussesCouleurs->isEnabled());
