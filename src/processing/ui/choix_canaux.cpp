@@ -128,14 +128,16 @@ void TChoix_canaux::Preparer(const ImageDocument &document)
             designations[static_cast<std::size_t>(k)]->setText(code.NomC[static_cast<std::size_t>(k)]);
         }
     } else {
-        // A one-component code (a channel shown in grey) names its channel by
-        // its quantity; without a code the channel's own name stands. The
-        // field of a shown slot never keeps a designation typed for another
-        // document, which OK would otherwise give to this one.
+        // A one-component code over a single channel (shown in grey) names it
+        // by its quantity; otherwise each shown channel's own name stands.
+        // The field of a shown slot never keeps a designation typed for
+        // another document, which OK would otherwise give to this one.
+        const int montres = (places[0] >= 0) + (places[1] >= 0) + (places[2] >= 0);
         for (int k = 0; k < 3; ++k)
             if (places[k] >= 0 && places[k] < static_cast<int>(document.canaux.size()))
                 designations[static_cast<std::size_t>(k)]->setText(
-                    code.Definie ? code.Grandeur : document.canaux[static_cast<std::size_t>(places[k])].nom.left(20));
+                    code.Definie && montres == 1 ? code.Grandeur
+                                                 : document.canaux[static_cast<std::size_t>(places[k])].nom.left(20));
     }
     nePasEtirer->setChecked(document.etirement == 0);
     for (int i = 0; i < 4; ++i)
