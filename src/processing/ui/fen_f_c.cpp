@@ -317,8 +317,12 @@ void TFen_f_c::ChargerImage(bool infraRouge, const QImage &image)
     places[0]->Montrer(infraRouge ? infraRouge_ : couleur_);
     places[0]->rectangleActif = true;
     blanc[infraRouge ? 0 : 1]->setEnabled(true);
-    if (!infraRouge)
+    if (!infraRouge) {
+        // The components of the picture replaced no longer stand.
         decomposer->setEnabled(false);
+        suite->setEnabled(false);
+        suite->setText(tr("Suite"));
+    }
 }
 
 void TFen_f_c::Calibrer(bool infraRouge)

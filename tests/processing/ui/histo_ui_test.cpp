@@ -258,6 +258,27 @@ TEST_F(HistogrammesDansLeCadre, FalseColourExerciseForgetsTheRectangleOfTheLastO
     });
 }
 
+// A colour picture taken again must be calibrated and decomposed again
+// before "Suite": the channels would otherwise come from the one it replaced.
+TEST_F(HistogrammesDansLeCadre, FalseColourExerciseAsksForANewDecompositionAfterANewColourPicture)
+{
+    QImage image(320, 240, QImage::Format_ARGB32);
+    image.fill(qRgb(200, 150, 100));
+    ASSERT_TRUE(PiloteDialogues::Executer(cadre_->actFaussesCouleurs, {PiloteDialogues::Quand<TFen_f_c>([&](TFen_f_c &d) {
+        d.ChargerImage(true, image);
+        d.ChargerImage(false, image);
+        d.places[0]->coin1 = QPoint(10, 10);
+        d.places[0]->coin2 = QPoint(40, 30);
+        d.blanc[1]->click();
+        d.decomposer->click();
+        EXPECT_TRUE(d.suite->isEnabled());
+        d.ChargerImage(false, image);
+        EXPECT_FALSE(d.suite->isEnabled());
+        EXPECT_FALSE(d.decomposer->isEnabled());
+        d.reject();
+    })}));
+}
+
 TEST_F(HistogrammesDansLeCadre, FalseColourExerciseFromFilesKeepsThreeDocumentsAndShowsTheDecodingPanel)
 {
     ASSERT_TRUE(cadre_->actFaussesCouleurs->isEnabled());
