@@ -322,6 +322,14 @@ void TFen_f_c::ChargerImage(bool infraRouge, const QImage &image)
         decomposer->setEnabled(false);
         suite->setEnabled(false);
         suite->setText(tr("Suite"));
+    } else if (!canaux_[2].isNull()) {
+        // Nor does channel 3 of the infrared picture replaced, nor the
+        // combination made with it.
+        canaux_[2] = resultat_ = {};
+        operer[2]->setEnabled(!canaux_[1].isNull());
+        combiner->setEnabled(false);
+        combiner->setText(tr("Combiner"));
+        fin->setVisible(false);
     }
 }
 

@@ -279,6 +279,28 @@ TEST_F(HistogrammesDansLeCadre, FalseColourExerciseAsksForANewDecompositionAfter
     })}));
 }
 
+// Likewise an infrared picture taken again: channel 3 is made again from it
+// before the combination.
+TEST_F(HistogrammesDansLeCadre, FalseColourExerciseAsksForChannelThreeAgainAfterANewInfraredPicture)
+{
+    QImage image(320, 240, QImage::Format_ARGB32);
+    image.fill(qRgb(200, 150, 100));
+    ASSERT_TRUE(PiloteDialogues::Executer(cadre_->actFaussesCouleurs, {PiloteDialogues::Quand<TFen_f_c>([&](TFen_f_c &d) {
+        d.ChargerImage(true, image);
+        d.ChargerImage(false, image);
+        d.decomposer->setEnabled(true);
+        d.decomposer->click();
+        d.suite->click();
+        for (QPushButton *b : d.operer)
+            b->click();
+        ASSERT_TRUE(d.combiner->isEnabled());
+        d.ChargerImage(true, image);
+        EXPECT_FALSE(d.combiner->isEnabled());
+        EXPECT_TRUE(d.operer[2]->isEnabled());
+        d.reject();
+    })}));
+}
+
 TEST_F(HistogrammesDansLeCadre, FalseColourExerciseFromFilesKeepsThreeDocumentsAndShowsTheDecodingPanel)
 {
     ASSERT_TRUE(cadre_->actFaussesCouleurs->isEnabled());
