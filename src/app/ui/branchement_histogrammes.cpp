@@ -79,12 +79,13 @@ void TMainForm::BrancherHistogrammes()
     actFaussesCouleurs->setEnabled(true);
     auto *exercice = new TFen_f_c(this);
     exercice->Signaler = signaler;
-    connect(actFaussesCouleurs, &QAction::triggered, this, [exercice, ouvrirResultat] {
+    // Like the documents of a raster file, they open with the decoding panel shown.
+    connect(actFaussesCouleurs, &QAction::triggered, this, [this, exercice] {
         exercice->Recommencer();
         if (exercice->exec() != QDialog::Accepted)
             return;
         for (auto &d : exercice->Documents())
-            ouvrirResultat(std::move(d));
+            emit DocumentOuvert(MontrerNouveauDocument(std::move(d)), true);
     });
 
     for (const auto &[action, gris] : {std::pair{actDecompositionColorees, false}, std::pair{actDecompositionGrises, true}})

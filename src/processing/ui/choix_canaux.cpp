@@ -122,11 +122,23 @@ void TChoix_canaux::Preparer(const ImageDocument &document)
             utilises[static_cast<std::size_t>(k)]->setChecked(places[k] >= 0);
     }
     const TCodeCouleur &code = document.codeCouleur;
-    if (code.Definie && code.TypeCodage == CodageTroisCanaux)
+    if (code.Definie && code.TypeCodage == CodageTroisCanaux) {
         for (int k = 0; k < 3; ++k) {
             DefinirSymbole(k, code.CouleurC[static_cast<std::size_t>(k)]);
             designations[static_cast<std::size_t>(k)]->setText(code.NomC[static_cast<std::size_t>(k)]);
         }
+    } else {
+        // A one-component code over a single channel (shown in grey) names it
+        // by its quantity; otherwise each shown channel's own name stands.
+        // The field of a shown slot never keeps a designation typed for
+        // another document, which OK would otherwise give to this one.
+        const int montres = (places[0] >= 0) + (places[1] >= 0) + (places[2] >= 0);
+        for (int k = 0; k < 3; ++k)
+            if (places[k] >= 0 && places[k] < static_cast<int>(document.canaux.size()))
+                designations[static_cast<std::size_t>(k)]->setText(
+                    code.Definie && montres == 1 ? code.Grandeur
+                                                 : document.canaux[static_cast<std::size_t>(places[k])].nom.left(20));
+    }
     nePasEtirer->setChecked(document.etirement == 0);
     for (int i = 0; i < 4; ++i)
         if (Etirements[i] == document.etirement)

@@ -291,6 +291,7 @@ void TFen_f_c::Recommencer()
     for (TPlaceImage *p : places) {
         p->Montrer({});
         p->rectangleActif = false;
+        p->coin1 = p->coin2 = QPoint(); // no white-card rectangle drawn yet
     }
     infraRouge_ = couleur_ = resultat_ = {};
     composantes_ = {};
@@ -316,8 +317,20 @@ void TFen_f_c::ChargerImage(bool infraRouge, const QImage &image)
     places[0]->Montrer(infraRouge ? infraRouge_ : couleur_);
     places[0]->rectangleActif = true;
     blanc[infraRouge ? 0 : 1]->setEnabled(true);
-    if (!infraRouge)
+    if (!infraRouge) {
+        // The components of the picture replaced no longer stand.
         decomposer->setEnabled(false);
+        suite->setEnabled(false);
+        suite->setText(tr("Suite"));
+    } else if (!canaux_[2].isNull()) {
+        // Nor does channel 3 of the infrared picture replaced, nor the
+        // combination made with it.
+        canaux_[2] = resultat_ = {};
+        operer[2]->setEnabled(!canaux_[1].isNull());
+        combiner->setEnabled(false);
+        combiner->setText(tr("Combiner"));
+        fin->setVisible(false);
+    }
 }
 
 void TFen_f_c::Calibrer(bool infraRouge)

@@ -203,7 +203,11 @@ THisto::~THisto() = default;
 
 void THisto::Preparer(const ImageDocument &document, bool codeConservable)
 {
+    // The painting colour stays as last chosen; only the picture, the limits
+    // and the change mark start again.
+    const QRgb couleur = travail_ ? travail_->Couleur : QRgb{0xFF000000};
     travail_ = std::make_unique<TravailHisto>(document.image, codeConservable);
+    travail_->Couleur = couleur;
     source_ = std::make_unique<ImageDocument>();
     source_->echelle = document.echelle;
     source_->codeCouleur = document.codeCouleur;

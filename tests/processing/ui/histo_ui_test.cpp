@@ -21,6 +21,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDockWidget>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -32,6 +33,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -132,6 +134,24 @@ TEST_F(HistogrammesDansLeCadre, MarkerSetsTheLimitsAndOkWithoutChangeMakesNoDocu
     EXPECT_EQ(NombreDocuments(), avant);
 }
 
+// The painting colour belongs to the window: a second opening keeps it.
+TEST_F(HistogrammesDansLeCadre, PaintingColourIsKeptFromOneOpeningToTheNext)
+{
+    Ouvrir("photo.jpg");
+    const auto ouvrir = [&](const std::function<void(THisto &)> &action) {
+        ASSERT_TRUE(PiloteDialogues::Executer(cadre_->actHistogrammes,
+                                              {PiloteDialogues::Quand<THisto>([&](THisto &d) {
+                                                  action(d);
+                                                  d.reject();
+                                              })}));
+    };
+    ouvrir([](THisto &d) {
+        EXPECT_EQ(d.travail()->Couleur, qRgb(0, 0, 0)); // black at start
+        d.travail()->Couleur = qRgb(255, 0, 0);
+    });
+    ouvrir([](THisto &d) { EXPECT_EQ(d.travail()->Couleur, qRgb(255, 0, 0)); });
+}
+
 TEST_F(HistogrammesDansLeCadre, RainbowCodeAsksAbandonAndYesEndsTheCommand)
 {
     TMDIChild *photo = Ouvrir("photo.jpg");
@@ -192,9 +212,101 @@ TEST_F(HistogrammesDansLeCadre, OneChannelChosenShowsGreyWithStretchTwentyAndIts
     EXPECT_EQ(qGreen(c), qBlue(c));
 }
 
-TEST_F(HistogrammesDansLeCadre, FalseColourExerciseFromFilesKeepsThreeDocuments)
+// Confirming the dialog without a change keeps the name of a channel shown
+// in grey, whatever the designation fields held before.
+TEST_F(HistogrammesDansLeCadre, ChannelShownInGreyKeepsItsNameWhenTheDialogIsConfirmedUnchanged)
+{
+    TMDIChild *lan = Ouvrir("scene.lan");
+    lan->document().AfficherCanaux(1, -1, -1, 0);
+    ASSERT_EQ(lan->document().codeCouleur.Grandeur, QStringLiteral("TM 2"));
+    const bool fait = PiloteDialogues::Executer(cadre_->actCanauxAffiches, {PiloteDialogues::Quand<TChoix_canaux>([&](TChoix_canaux &d) {
+        EXPECT_EQ(d.listes[0]->currentRow(), 1);
+        EXPECT_EQ(d.designations[0]->text(), QStringLiteral("TM 2"));
+        QMetaObject::invokeMethod(d.findChild<QDialogButtonBox *>(), "accepted");
+    })});
+    ASSERT_TRUE(fait);
+    EXPECT_EQ(lan->document().canalBleu, 1);
+    EXPECT_EQ(lan->document().codeCouleur.TypeCodage, CodageDeuxCouleurs);
+    EXPECT_EQ(lan->document().codeCouleur.Grandeur, QStringLiteral("TM 2"));
+}
+
+// Each opening restarts the exercise: a white-card rectangle drawn in an
+// earlier one does not calibrate the new picture.
+TEST_F(HistogrammesDansLeCadre, FalseColourExerciseForgetsTheRectangleOfTheLastOpening)
+{
+    QImage infra(320, 240, QImage::Format_ARGB32);
+    infra.fill(qRgb(200, 100, 50));
+    const auto ouvrir = [&](const std::function<void(TFen_f_c &)> &action) {
+        ASSERT_TRUE(PiloteDialogues::Executer(cadre_->actFaussesCouleurs,
+                                              {PiloteDialogues::Quand<TFen_f_c>([&](TFen_f_c &d) {
+                                                  action(d);
+                                                  d.reject();
+                                              })}));
+    };
+    ouvrir([&](TFen_f_c &d) {
+        d.ChargerImage(true, infra);
+        d.places[0]->coin1 = QPoint(10, 10);
+        d.places[0]->coin2 = QPoint(40, 30);
+        d.blanc[0]->click();
+        EXPECT_FALSE(d.blanc[0]->isEnabled());
+    });
+    ouvrir([&](TFen_f_c &d) {
+        d.ChargerImage(true, infra);
+        d.blanc[0]->click(); // no rectangle drawn: nothing happens
+        EXPECT_TRUE(d.blanc[0]->isEnabled());
+        EXPECT_EQ(d.places[0]->grab().toImage().pixel(100, 100), qRgb(200, 100, 50));
+    });
+}
+
+// A colour picture taken again must be calibrated and decomposed again
+// before "Suite": the channels would otherwise come from the one it replaced.
+TEST_F(HistogrammesDansLeCadre, FalseColourExerciseAsksForANewDecompositionAfterANewColourPicture)
+{
+    QImage image(320, 240, QImage::Format_ARGB32);
+    image.fill(qRgb(200, 150, 100));
+    ASSERT_TRUE(PiloteDialogues::Executer(cadre_->actFaussesCouleurs, {PiloteDialogues::Quand<TFen_f_c>([&](TFen_f_c &d) {
+        d.ChargerImage(true, image);
+        d.ChargerImage(false, image);
+        d.places[0]->coin1 = QPoint(10, 10);
+        d.places[0]->coin2 = QPoint(40, 30);
+        d.blanc[1]->click();
+        d.decomposer->click();
+        EXPECT_TRUE(d.suite->isEnabled());
+        d.ChargerImage(false, image);
+        EXPECT_FALSE(d.suite->isEnabled());
+        EXPECT_FALSE(d.decomposer->isEnabled());
+        d.reject();
+    })}));
+}
+
+// Likewise an infrared picture taken again: channel 3 is made again from it
+// before the combination.
+TEST_F(HistogrammesDansLeCadre, FalseColourExerciseAsksForChannelThreeAgainAfterANewInfraredPicture)
+{
+    QImage image(320, 240, QImage::Format_ARGB32);
+    image.fill(qRgb(200, 150, 100));
+    ASSERT_TRUE(PiloteDialogues::Executer(cadre_->actFaussesCouleurs, {PiloteDialogues::Quand<TFen_f_c>([&](TFen_f_c &d) {
+        d.ChargerImage(true, image);
+        d.ChargerImage(false, image);
+        d.decomposer->setEnabled(true);
+        d.decomposer->click();
+        d.suite->click();
+        for (QPushButton *b : d.operer)
+            b->click();
+        ASSERT_TRUE(d.combiner->isEnabled());
+        d.ChargerImage(true, image);
+        EXPECT_FALSE(d.combiner->isEnabled());
+        EXPECT_TRUE(d.operer[2]->isEnabled());
+        d.reject();
+    })}));
+}
+
+TEST_F(HistogrammesDansLeCadre, FalseColourExerciseFromFilesKeepsThreeDocumentsAndShowsTheDecodingPanel)
 {
     ASSERT_TRUE(cadre_->actFaussesCouleurs->isEnabled());
+    auto *panneau = cadre_->findChild<QDockWidget *>(QStringLiteral("DockDecodcoul"));
+    ASSERT_NE(panneau, nullptr);
+    ASSERT_FALSE(panneau->isVisible());
     const int avant = NombreDocuments();
     QImage infra(320, 240, QImage::Format_ARGB32);
     infra.fill(qRgb(200, 200, 200));
@@ -228,6 +340,8 @@ TEST_F(HistogrammesDansLeCadre, FalseColourExerciseFromFilesKeepsThreeDocuments)
     // Calibrated: every component white, so the result is (IR, red, green) = (255, 255, 255).
     EXPECT_EQ(resultat->document().image.pixel(300, 200), qRgb(255, 255, 255));
     EXPECT_EQ(resultat->document().codeCouleur.NomC[2], QStringLiteral("Infra-Rouge"));
+    // As after opening a raster file: the kept pictures are read through their codes.
+    EXPECT_TRUE(panneau->isVisible());
 }
 
 } // namespace
