@@ -244,6 +244,10 @@ ResultatObjets MesurerObjets(const QImage &imageSource, const PlansCanaux *canau
             }
             for (int yy = boite.top(); yy <= boite.bottom() && !boite.isEmpty(); ++yy)
                 std::fill(Ligne(travail, yy) + boite.left(), Ligne(travail, yy) + boite.right() + 1, 0u);
+            // An object given up as too extended may leave its seed outside
+            // the box it had reached: the seed's pixel must not pass on to
+            // the next object.
+            Ligne(travail, y)[x] = 0u;
         }
     }
 
