@@ -188,6 +188,16 @@ QStringList LignesStyles(const std::vector<StyleDes> &styles)
     return lignes;
 }
 
+bool ConserverStylesRefuses(const QString &chemin)
+{
+    if (!QFileInfo::exists(chemin))
+        return true;
+    const QString copie = chemin + QStringLiteral(".bak");
+    if (QFileInfo::exists(copie) && !QFile::remove(copie))
+        return false;
+    return QFile::copy(chemin, copie);
+}
+
 void EcrireStyles(const QString &chemin, const std::vector<StyleDes> &styles)
 {
     if (!EcrireFichierTexte(chemin, LignesStyles(styles)))

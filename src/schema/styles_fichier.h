@@ -44,6 +44,12 @@ struct LectureStyles {
 // The file's lines for the styles, in list order.
 [[nodiscard]] QStringList LignesStyles(const std::vector<StyleDes> &styles);
 
+// Keeps the bytes of a file that was refused at reading under its name
+// followed by ".bak" (replacing an older copy), before a save puts the
+// window's list in its place; true when the copy is made or there is no
+// file to keep.
+[[nodiscard]] bool ConserverStylesRefuses(const QString &chemin);
+
 // Rewrites the whole file through the safe writer; throws ErreurFichier with
 // the French message and leaves the former file as it was on failure.
 void EcrireStyles(const QString &chemin, const std::vector<StyleDes> &styles);

@@ -193,8 +193,22 @@ void TSchema1::EnregistrerStyle()
     styles.push_back({nom, reglages.ParamCourant});
     ListeStyles->addItem(nom);
     ListeStyles->setCurrentIndex(ListeStyles->count() - 1);
+    const QString fichier = QString::fromUtf8(kNomFichierStyles);
+    if (stylesRefuses_) {
+        // The styles of a file that could not be read are not lost to the
+        // built-in ones the list shows.
+        if (!ConserverStylesRefuses(fichier)) {
+            if (Avertir)
+                Avertir(tr("Le fichier de styles %1 n'a pas pu être lu ni mis de côté : il n'est pas remplacé.")
+                            .arg(fichier)
+                        + tr("\nLe style reste dans la liste jusqu'à la fin du programme."));
+            return;
+        }
+        stylesRefuses_ = false;
+        StatusLine->setText(tr("Le fichier de styles illisible est conservé dans %1.bak.").arg(fichier));
+    }
     try {
-        EcrireStyles(QString::fromUtf8(kNomFichierStyles), styles);
+        EcrireStyles(fichier, styles);
     } catch (const ErreurKaptori &e) {
         if (Avertir)
             Avertir(e.message() + tr("\nLe style reste dans la liste jusqu'à la fin du programme."));
