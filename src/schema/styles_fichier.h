@@ -41,6 +41,10 @@ struct LectureStyles {
 // holds none. The file is never rewritten here.
 [[nodiscard]] LectureStyles LireStyles(const QString &chemin);
 
+// A style name as one line of the file: line breaks and other control
+// characters become blanks.
+[[nodiscard]] QString NomStyleSurUneLigne(const QString &nom);
+
 // The file's lines for the styles, in list order.
 [[nodiscard]] QStringList LignesStyles(const std::vector<StyleDes> &styles);
 

@@ -188,7 +188,7 @@ void TSchema1::AmorcageTermine(QImage resultat, int generation)
 void TSchema1::EnregistrerStyle()
 {
     PanStyleDes->setMinimumWidth(137);
-    const QString nom = nomstyle->text();
+    const QString nom = NomStyleSurUneLigne(nomstyle->text());
     nomstyle->hide();
     styles.push_back({nom, reglages.ParamCourant});
     ListeStyles->addItem(nom);

@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
@@ -267,6 +268,22 @@ TEST_F(FenetreSchema, SavingAStyleOverARefusedStylesFileKeepsThatFileAside)
     s.NvStyle->click();
     EXPECT_FALSE(QFile::exists(QStringLiteral("stylesdess.sty.bak")));
     EXPECT_EQ(LireStyles(QStringLiteral("stylesdess.sty")).styles.size(), 5u);
+}
+
+TEST_F(FenetreSchema, AStyleNameWithALineBreakSavesAsOneLine)
+{
+    OuvrirPhoto(QStringLiteral("photo.png"));
+    Cadre().actSchema->trigger();
+    TSchema1 &s = Schema();
+    s.actEnregistrerParametres->trigger();
+    s.nomstyle->clear();
+    QApplication::clipboard()->setText(QStringLiteral("ma\r\nclasse"));
+    s.nomstyle->paste();
+    s.NvStyle->click();
+    const LectureStyles lecture = LireStyles(QStringLiteral("stylesdess.sty"));
+    EXPECT_TRUE(lecture.raison.isEmpty()) << lecture.raison.toStdString();
+    ASSERT_EQ(lecture.styles.size(), 4u);
+    EXPECT_EQ(lecture.styles.back().nom, s.ListeStyles->itemText(3));
 }
 
 TEST_F(FenetreSchema, APrimingUnderWayNeverOverwritesTheSchemaOfANewOpening)
