@@ -346,9 +346,21 @@ TEST_F(FenetreSchema, ADamagedSchemaFileLeavesTheSchemaInProgressAndItsPicture)
     ASSERT_TRUE(QFile::resize(coupe, 200));
 
     s.DemanderFichier = [&](const QString &, const QStringList &) { return coupe; };
+    // The unsaved schema is asked about first; Non keeps it and opens nothing.
+    const QString question =
+        QString::fromUtf8("Le schéma en cours n'est pas enregistré.\rL'abandonner pour ouvrir autre.sng ?");
+    reponse_ = QMessageBox::No;
     s.actOuvrirSchema->trigger();
-    ASSERT_EQ(messages_.size(), 1);
-    EXPECT_EQ(messages_.front(), QString::fromUtf8("Fichier %1 non trouvé").arg(coupe));
+    EXPECT_EQ(messages_, QStringList{question});
+    EXPECT_FALSE(s.ChargementEnCours);
+    EXPECT_EQ(Comptes(s.imageSchema(), qRgb(0, 0, 0)), 40 * 30);
+
+    messages_.clear();
+    reponse_ = QMessageBox::Yes;
+    s.actOuvrirSchema->trigger();
+    ASSERT_EQ(messages_.size(), 2);
+    EXPECT_EQ(messages_.front(), question);
+    EXPECT_EQ(messages_.back(), QString::fromUtf8("Fichier %1 non trouvé").arg(coupe));
     EXPECT_EQ(s.imageSchema().size(), QSize(40, 30));
     EXPECT_EQ(Comptes(s.imageSchema(), qRgb(0, 0, 0)), 40 * 30) << "the schema in progress is whole";
     EXPECT_EQ(s.imageDocument().size(), QSize(40, 30));
