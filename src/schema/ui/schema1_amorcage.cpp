@@ -190,6 +190,14 @@ void TSchema1::EnregistrerStyle()
     PanStyleDes->setMinimumWidth(137);
     const QString nom = NomStyleSurUneLigne(nomstyle->text());
     nomstyle->hide();
+    // One more would make a file that is refused whole at the next start.
+    if (styles.size() >= static_cast<std::size_t>(kStylesMax)) {
+        if (Avertir)
+            Avertir(tr("La liste a déjà %1 styles, le plus que le fichier de styles accepte : le style n'est pas "
+                       "enregistré.")
+                        .arg(kStylesMax));
+        return;
+    }
     styles.push_back({nom, reglages.ParamCourant});
     ListeStyles->addItem(nom);
     ListeStyles->setCurrentIndex(ListeStyles->count() - 1);

@@ -286,6 +286,24 @@ TEST_F(FenetreSchema, AStyleNameWithALineBreakSavesAsOneLine)
     EXPECT_EQ(lecture.styles.back().nom, s.ListeStyles->itemText(3));
 }
 
+TEST_F(FenetreSchema, AStyleBeyondTheFilesLimitIsRefusedAndTheFileStaysReadable)
+{
+    std::vector<StyleDes> pleins(static_cast<std::size_t>(kStylesMax), StylesIntegres().front());
+    EcrireStyles(QStringLiteral("stylesdess.sty"), pleins);
+    OuvrirPhoto(QStringLiteral("photo.png"));
+    Cadre().actSchema->trigger();
+    TSchema1 &s = Schema();
+    ASSERT_EQ(s.ListeStyles->count(), kStylesMax);
+    s.actEnregistrerParametres->trigger();
+    s.NvStyle->click();
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_.front().contains(QStringLiteral("1000 styles"))) << messages_.front().toStdString();
+    EXPECT_EQ(s.ListeStyles->count(), kStylesMax);
+    const LectureStyles lecture = LireStyles(QStringLiteral("stylesdess.sty"));
+    EXPECT_FALSE(lecture.integres);
+    EXPECT_EQ(lecture.styles.size(), static_cast<std::size_t>(kStylesMax));
+}
+
 TEST_F(FenetreSchema, APrimingUnderWayNeverOverwritesTheSchemaOfANewOpening)
 {
     OuvrirPhoto(QStringLiteral("sombre.png"), {300, 200}, qRgb(50, 50, 50));
