@@ -168,12 +168,21 @@ LectureStyles LireStyles(const QString &chemin)
     return lecture;
 }
 
+QString NomStyleSurUneLigne(const QString &nom)
+{
+    QString ligne = nom;
+    for (QChar &c : ligne)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    return ligne;
+}
+
 QStringList LignesStyles(const std::vector<StyleDes> &styles)
 {
     QStringList lignes;
     for (const StyleDes &s : styles) {
         const TParamStyleDes &p = s.param;
-        lignes << s.nom << Joindre(p.Seuil) << Joindre(p.Degrad) << Joindre(p.Actif)
+        lignes << NomStyleSurUneLigne(s.nom) << Joindre(p.Seuil) << Joindre(p.Degrad) << Joindre(p.Actif)
                << QString::number(p.SeuilTeinteSat) << QString::number(p.GrouperRVB ? 1 : 0)
                << QString::number(p.ModeLum) << QString::number(p.MarquerNoir ? 1 : 0)
                << QString::number(p.SeuilNoir) << QString::number(p.DegradNoir)
@@ -186,6 +195,16 @@ QStringList LignesStyles(const std::vector<StyleDes> &styles)
         }
     }
     return lignes;
+}
+
+bool ConserverStylesRefuses(const QString &chemin)
+{
+    if (!QFileInfo::exists(chemin))
+        return true;
+    const QString copie = chemin + QStringLiteral(".bak");
+    if (QFileInfo::exists(copie) && !QFile::remove(copie))
+        return false;
+    return QFile::copy(chemin, copie);
 }
 
 void EcrireStyles(const QString &chemin, const std::vector<StyleDes> &styles)

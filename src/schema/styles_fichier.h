@@ -41,8 +41,18 @@ struct LectureStyles {
 // holds none. The file is never rewritten here.
 [[nodiscard]] LectureStyles LireStyles(const QString &chemin);
 
+// A style name as one line of the file: line breaks and other control
+// characters become blanks.
+[[nodiscard]] QString NomStyleSurUneLigne(const QString &nom);
+
 // The file's lines for the styles, in list order.
 [[nodiscard]] QStringList LignesStyles(const std::vector<StyleDes> &styles);
+
+// Keeps the bytes of a file that was refused at reading under its name
+// followed by ".bak" (replacing an older copy), before a save puts the
+// window's list in its place; true when the copy is made or there is no
+// file to keep.
+[[nodiscard]] bool ConserverStylesRefuses(const QString &chemin);
 
 // Rewrites the whole file through the safe writer; throws ErreurFichier with
 // the French message and leaves the former file as it was on failure.

@@ -110,6 +110,20 @@ INSTANTIATE_TEST_SUITE_P(
                     CasRefus{"far_too_many_styles", Repete(OctetsNormal(), kStylesMax + 1)}),
     [](const testing::TestParamInfo<CasRefus> &i) { return std::string(i.param.nom); });
 
+TEST(FichierStyles, ANameWithLineBreaksIsWrittenOnOneLineAndTheFileStillReads)
+{
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QString::fromUtf8(kNomFichierStyles));
+    std::vector<StyleDes> styles = StylesIntegres();
+    styles.push_back(styles.front());
+    styles.back().nom = QStringLiteral("ma\r\nclasse\t1");
+    EcrireStyles(chemin, styles);
+    const LectureStyles lu = LireStyles(chemin);
+    EXPECT_TRUE(lu.raison.isEmpty()) << lu.raison.toStdString();
+    ASSERT_EQ(lu.styles.size(), 4u);
+    EXPECT_EQ(lu.styles.back().nom, QStringLiteral("ma  classe 1"));
+}
+
 TEST(FichierStyles, AMissingFileGivesTheBuiltInsAndIsNotCreated)
 {
     QTemporaryDir dossier;

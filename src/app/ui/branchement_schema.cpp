@@ -49,6 +49,11 @@ void TMainForm::BrancherSchema()
         TMDIChild *actif = DocumentActif();
         if (!actif)
             return;
+        // The schema in progress (the window hidden by its title bar or
+        // "Abandonner") is replaced by a blank one: the user says first what
+        // becomes of it.
+        if (!ConfirmerFermetureSchema() || !Documents().contains(actif))
+            return;
         QList<QPair<QString, QPointer<QObject>>> entrees;
         const QList<TMDIChild *> documents = Documents();
         for (int i = 0; i < documents.size(); ++i)

@@ -309,6 +309,7 @@ void TSchema1::showEvent(QShowEvent *event)
     DisposerSchema();
     const LectureStyles lecture = LireStyles(QString::fromUtf8(kNomFichierStyles));
     styles = lecture.styles;
+    stylesRefuses_ = !lecture.raison.isEmpty();
     ListeStyles->clear();
     for (const StyleDes &s : styles)
         ListeStyles->addItem(s.nom);

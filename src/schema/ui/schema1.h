@@ -84,6 +84,9 @@ public:
     QFont fonteSchema;
     ReglagesAmorcage reglages;
     std::vector<StyleDes> styles;
+    // The styles file was refused at reading: its bytes are kept aside
+    // before the first style saved replaces it.
+    bool stylesRefuses_ = false;
 
     [[nodiscard]] const QImage &imageDocument() const;
     [[nodiscard]] const QImage &imageSchema() const;

@@ -188,13 +188,35 @@ void TSchema1::AmorcageTermine(QImage resultat, int generation)
 void TSchema1::EnregistrerStyle()
 {
     PanStyleDes->setMinimumWidth(137);
-    const QString nom = nomstyle->text();
+    const QString nom = NomStyleSurUneLigne(nomstyle->text());
     nomstyle->hide();
+    // One more would make a file that is refused whole at the next start.
+    if (styles.size() >= static_cast<std::size_t>(kStylesMax)) {
+        if (Avertir)
+            Avertir(tr("La liste a déjà %1 styles, le plus que le fichier de styles accepte : le style n'est pas "
+                       "enregistré.")
+                        .arg(kStylesMax));
+        return;
+    }
     styles.push_back({nom, reglages.ParamCourant});
     ListeStyles->addItem(nom);
     ListeStyles->setCurrentIndex(ListeStyles->count() - 1);
+    const QString fichier = QString::fromUtf8(kNomFichierStyles);
+    if (stylesRefuses_) {
+        // The styles of a file that could not be read are not lost to the
+        // built-in ones the list shows.
+        if (!ConserverStylesRefuses(fichier)) {
+            if (Avertir)
+                Avertir(tr("Le fichier de styles %1 n'a pas pu être lu ni mis de côté : il n'est pas remplacé.")
+                            .arg(fichier)
+                        + tr("\nLe style reste dans la liste jusqu'à la fin du programme."));
+            return;
+        }
+        stylesRefuses_ = false;
+        StatusLine->setText(tr("Le fichier de styles illisible est conservé dans %1.bak.").arg(fichier));
+    }
     try {
-        EcrireStyles(QString::fromUtf8(kNomFichierStyles), styles);
+        EcrireStyles(fichier, styles);
     } catch (const ErreurKaptori &e) {
         if (Avertir)
             Avertir(e.message() + tr("\nLe style reste dans la liste jusqu'à la fin du programme."));

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -28,8 +29,14 @@ void TSchema1::CreerMenus()
     actOuvrirSchema = action(fichier, tr("&Ouvrir un schéma"), [this] {
         const QString chemin = DemanderFichier(tr("Ouvrir un schéma"),
                                                {tr("Fichiers schéma (*.spg *.smp *.scx *.sng *.sif)")});
-        if (!chemin.isEmpty())
-            OuvrirSchema(chemin);
+        if (chemin.isEmpty())
+            return;
+        // The opened file takes the place of the schema in progress.
+        if (SchemaNonEnregistre() && Confirmer
+            && !Confirmer(tr("Le schéma en cours n'est pas enregistré.\rL'abandonner pour ouvrir %1 ?")
+                              .arg(QFileInfo(chemin).fileName())))
+            return;
+        OuvrirSchema(chemin);
     });
     QMenu *enregistrer = fichier->addMenu(tr("&Enregistrer le schéma"));
     actCommeFichierSchema = action(enregistrer, tr("comme fichier &Schéma"), [this] { EnregistrerSchema(); });

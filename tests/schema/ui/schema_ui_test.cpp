@@ -6,6 +6,7 @@
 #include "document/ui/fenetre_document.h"
 #include "schema/fichier_schema.h"
 #include "schema/reglages_amorcage.h"
+#include "schema/styles_fichier.h"
 #include "schema/ui/choix_images.h"
 #include "schema/ui/etimer.h"
 #include "schema/ui/schema1.h"
@@ -15,9 +16,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -230,6 +234,76 @@ TEST_F(FenetreSchema, PrimingWithTheFirstStyleMarksDarkGreyAndTheSlidersMoveTheM
     EXPECT_TRUE(s.minuterie->isActive());
 }
 
+TEST_F(FenetreSchema, SavingAStyleOverARefusedStylesFileKeepsThatFileAside)
+{
+    // A teacher's style with one value out of range: the list shows the
+    // built-in styles, and the file's bytes survive the next saved style.
+    QByteArray refuse = "classe\r\n300,20,20,20,20,20\r\n";
+    for (int i = 0; i < 17; ++i)
+        refuse += "0\r\n";
+    QFile fichier(QStringLiteral("stylesdess.sty"));
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+    fichier.write(refuse);
+    fichier.close();
+
+    OuvrirPhoto(QStringLiteral("photo.png"));
+    Cadre().actSchema->trigger();
+    TSchema1 &s = Schema();
+    ASSERT_EQ(s.ListeStyles->count(), 3);
+    s.actEnregistrerParametres->trigger();
+    s.nomstyle->setText(QStringLiteral("mien"));
+    s.NvStyle->click();
+
+    QFile copie(QStringLiteral("stylesdess.sty.bak"));
+    ASSERT_TRUE(copie.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copie.readAll(), refuse);
+    const LectureStyles lecture = LireStyles(QStringLiteral("stylesdess.sty"));
+    ASSERT_EQ(lecture.styles.size(), 4u);
+    EXPECT_EQ(lecture.styles.back().nom, QStringLiteral("mien"));
+
+    // The file now reads: a second style saved leaves the copy as it is.
+    ASSERT_TRUE(QFile::remove(QStringLiteral("stylesdess.sty.bak")));
+    s.actEnregistrerParametres->trigger();
+    s.nomstyle->setText(QStringLiteral("autre"));
+    s.NvStyle->click();
+    EXPECT_FALSE(QFile::exists(QStringLiteral("stylesdess.sty.bak")));
+    EXPECT_EQ(LireStyles(QStringLiteral("stylesdess.sty")).styles.size(), 5u);
+}
+
+TEST_F(FenetreSchema, AStyleNameWithALineBreakSavesAsOneLine)
+{
+    OuvrirPhoto(QStringLiteral("photo.png"));
+    Cadre().actSchema->trigger();
+    TSchema1 &s = Schema();
+    s.actEnregistrerParametres->trigger();
+    s.nomstyle->clear();
+    QApplication::clipboard()->setText(QStringLiteral("ma\r\nclasse"));
+    s.nomstyle->paste();
+    s.NvStyle->click();
+    const LectureStyles lecture = LireStyles(QStringLiteral("stylesdess.sty"));
+    EXPECT_TRUE(lecture.raison.isEmpty()) << lecture.raison.toStdString();
+    ASSERT_EQ(lecture.styles.size(), 4u);
+    EXPECT_EQ(lecture.styles.back().nom, s.ListeStyles->itemText(3));
+}
+
+TEST_F(FenetreSchema, AStyleBeyondTheFilesLimitIsRefusedAndTheFileStaysReadable)
+{
+    std::vector<StyleDes> pleins(static_cast<std::size_t>(kStylesMax), StylesIntegres().front());
+    EcrireStyles(QStringLiteral("stylesdess.sty"), pleins);
+    OuvrirPhoto(QStringLiteral("photo.png"));
+    Cadre().actSchema->trigger();
+    TSchema1 &s = Schema();
+    ASSERT_EQ(s.ListeStyles->count(), kStylesMax);
+    s.actEnregistrerParametres->trigger();
+    s.NvStyle->click();
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_.front().contains(QStringLiteral("1000 styles"))) << messages_.front().toStdString();
+    EXPECT_EQ(s.ListeStyles->count(), kStylesMax);
+    const LectureStyles lecture = LireStyles(QStringLiteral("stylesdess.sty"));
+    EXPECT_FALSE(lecture.integres);
+    EXPECT_EQ(lecture.styles.size(), static_cast<std::size_t>(kStylesMax));
+}
+
 TEST_F(FenetreSchema, APrimingUnderWayNeverOverwritesTheSchemaOfANewOpening)
 {
     OuvrirPhoto(QStringLiteral("sombre.png"), {300, 200}, qRgb(50, 50, 50));
@@ -290,9 +364,21 @@ TEST_F(FenetreSchema, ADamagedSchemaFileLeavesTheSchemaInProgressAndItsPicture)
     ASSERT_TRUE(QFile::resize(coupe, 200));
 
     s.DemanderFichier = [&](const QString &, const QStringList &) { return coupe; };
+    // The unsaved schema is asked about first; Non keeps it and opens nothing.
+    const QString question =
+        QString::fromUtf8("Le schéma en cours n'est pas enregistré.\rL'abandonner pour ouvrir autre.sng ?");
+    reponse_ = QMessageBox::No;
     s.actOuvrirSchema->trigger();
-    ASSERT_EQ(messages_.size(), 1);
-    EXPECT_EQ(messages_.front(), QString::fromUtf8("Fichier %1 non trouvé").arg(coupe));
+    EXPECT_EQ(messages_, QStringList{question});
+    EXPECT_FALSE(s.ChargementEnCours);
+    EXPECT_EQ(Comptes(s.imageSchema(), qRgb(0, 0, 0)), 40 * 30);
+
+    messages_.clear();
+    reponse_ = QMessageBox::Yes;
+    s.actOuvrirSchema->trigger();
+    ASSERT_EQ(messages_.size(), 2);
+    EXPECT_EQ(messages_.front(), question);
+    EXPECT_EQ(messages_.back(), QString::fromUtf8("Fichier %1 non trouvé").arg(coupe));
     EXPECT_EQ(s.imageSchema().size(), QSize(40, 30));
     EXPECT_EQ(Comptes(s.imageSchema(), qRgb(0, 0, 0)), 40 * 30) << "the schema in progress is whole";
     EXPECT_EQ(s.imageDocument().size(), QSize(40, 30));
@@ -320,6 +406,37 @@ TEST_F(FenetreSchema, QuittingWithAnUnsavedSchemaAsksAndOuiSavesItBesideItsPictu
     const QImage lu = LireSchema(Chemin(QStringLiteral("photo.sng")), QSize(40, 30));
     EXPECT_EQ(Comptes(lu, qRgb(0, 0, 0)), 40 * 30);
     EXPECT_FALSE(s.SchemaNonEnregistre());
+}
+
+TEST_F(FenetreSchema, SchemaAgainAsksAboutTheUnsavedSchemaBeforeBlankingIt)
+{
+    OuvrirPhoto(QStringLiteral("photo.png"));
+    Cadre().actSchema->trigger();
+    TSchema1 &s = Schema();
+    PeindreEnNoir(s);
+    s.close(); // the title bar only hides the window
+    ASSERT_FALSE(s.isVisible());
+    const QString question = QString::fromUtf8("Enregistrer le schéma dans photo.sng ?");
+
+    reponse_ = QMessageBox::Cancel;
+    Cadre().actSchema->trigger();
+    EXPECT_EQ(messages_, QStringList{question});
+    EXPECT_FALSE(s.isVisible());
+    EXPECT_EQ(Comptes(s.imageSchema(), qRgb(0, 0, 0)), 40 * 30) << "the schema in progress is whole";
+
+    messages_.clear();
+    reponse_ = QMessageBox::Yes;
+    Cadre().actSchema->trigger();
+    EXPECT_EQ(messages_, QStringList{question});
+    EXPECT_TRUE(s.isVisible());
+    EXPECT_EQ(Comptes(s.imageSchema(), qRgb(0, 0, 0)), 0) << "a blank schema for the new opening";
+    const QImage lu = LireSchema(Chemin(QStringLiteral("photo.sng")), QSize(40, 30));
+    EXPECT_EQ(Comptes(lu, qRgb(0, 0, 0)), 40 * 30);
+
+    // Nothing unsaved: no question.
+    messages_.clear();
+    Cadre().actSchema->trigger();
+    EXPECT_TRUE(messages_.isEmpty());
 }
 
 TEST_F(FenetreSchema, ASchemaWithoutAPictureFileIsHandedOverAsADocumentThatIsAskedAbout)
