@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QImage>
 
+#include <array>
 #include <functional>
 
 class QCheckBox;
@@ -55,11 +56,16 @@ private:
     void ChangerOrientation();
     void ChangerFormat();
     void ChangerGrille();
-    void LireChamps();
+    void LireChamps(int modifie); // index of the field typed in, left to spacing
     void Raz();
     void AfficherMarges();
+    void RetenirMarges();
 
     TMiseEnPage m_;
+    // Left, right, top, bottom as the user last set them (typed, centred or
+    // put back by "RAZ"), before the computation widened two of them to
+    // centre the grid: each new picture is laid out from these.
+    std::array<int, 4> margesChoisies_{10, 10, 10, 10};
     QImage apercu_;     // the picture as printed, layers included
     QImage apercuGris_; // the same in the grey levels printing uses
 

@@ -116,6 +116,37 @@ TEST(Tgestimp, a_field_that_is_not_a_number_stops_the_reading_of_the_fields_afte
     EXPECT_EQ(d.miseEnPage().MargeBas, 77);
 }
 
+TEST(Tgestimp, a_second_picture_of_other_proportions_is_laid_out_from_the_margins_chosen_not_the_widened_ones)
+{
+    // A 400 x 300 picture widens top and bottom to 77 mm; a 300 x 400 one
+    // printed next starts again from 10 mm all round: (297 - 20 - 253) div 2
+    // = 12 more at top and bottom, 190 x 253 mm. Printing the first picture
+    // again gives its own layout back.
+    Tgestimp d;
+    QString taille;
+    QStringList marges;
+    Montrer(d, 0.75, [] {});
+    Montrer(d, 4.0 / 3.0, [&] {
+        taille = Controle<QLabel>(d, "taille")->text();
+        marges = Marges(d);
+    });
+    EXPECT_EQ(taille, QStringLiteral("190 x 253"));
+    EXPECT_EQ(marges, (QStringList{"10", "10", "22", "22"}));
+    Montrer(d, 0.75, [&] { taille = Controle<QLabel>(d, "taille")->text(); });
+    EXPECT_EQ(taille, QStringLiteral("190 x 142"));
+
+    // A margin typed by the user is kept for the next picture; the widened
+    // ones shown beside it are not.
+    Montrer(d, 0.75, [&] {
+        QLineEdit *gauche = Controle<QLineEdit>(d, "margeGauche");
+        gauche->selectAll();
+        QTest::keyClicks(gauche, QStringLiteral("20"));
+    });
+    Montrer(d, 4.0 / 3.0, [&] { marges = Marges(d); });
+    // (210 - 30) wide gives 240 high, (297 - 20 - 240) div 2 = 18 more.
+    EXPECT_EQ(marges, (QStringList{"20", "10", "28", "28"}));
+}
+
 TEST(Tgestimp, landscape_turns_the_preview_and_puts_the_margins_back)
 {
     Tgestimp d;
