@@ -535,6 +535,19 @@ TEST_F(Cadre, AMinimisedDocumentChosenInTheWindowListIsRestored)
     EXPECT_EQ(f.DocumentActif(), premier);
 }
 
+TEST_F(Cadre, TheWindowListShowsACaptionWithAnAmpersandWhole)
+{
+    // "&" in a caption is a letter of the name, not the mark of a shortcut.
+    TMainForm &f = Cadre_();
+    f.show();
+    ASSERT_TRUE(f.OuvrirImage(Image(QStringLiteral("Tom & Jerry.png")), 2));
+    const QString titre = f.DocumentActif()->windowTitle();
+    ASSERT_TRUE(titre.endsWith(QStringLiteral("Tom & Jerry.png")));
+    emit f.menuFenetre->aboutToShow();
+    QAction *item = f.menuFenetre->actions().last();
+    EXPECT_EQ(item->iconText(), QStringLiteral("1 ") + titre);
+}
+
 TEST_F(Cadre, ArrangeAllPutsMovedIconsBackInRowsAlongTheBottom)
 {
     TMainForm &f = Cadre_();
