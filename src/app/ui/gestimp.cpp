@@ -373,14 +373,31 @@ bool Tgestimp::Executer(double rapport, const QImage &apercu)
     return exec() == QDialog::Accepted;
 }
 
+QString Tgestimp::DemanderFichierPdfParDialogue()
+{
+    // The ".pdf" is added by the dialog itself, so that the question before
+    // replacing a file is asked about the file really written.
+    QFileDialog dialogue(this, TextePdf());
+    dialogue.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setNameFilter(tr("Fichiers PDF (*.pdf)"));
+    dialogue.setDefaultSuffix(QStringLiteral("pdf"));
+    dialogue.setLabelText(QFileDialog::Accept, tr("&Enregistrer"));
+    dialogue.setLabelText(QFileDialog::Reject, tr("Annuler"));
+    dialogue.setLabelText(QFileDialog::FileName, tr("Nom du fichier :"));
+    dialogue.setLabelText(QFileDialog::FileType, tr("Type :"));
+    dialogue.setLabelText(QFileDialog::LookIn, tr("Dans :"));
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return {};
+    return dialogue.selectedFiles().first();
+}
+
 bool Tgestimp::Imprimer(const QImage &image)
 {
     bool imprime = false;
     ExecuterCommande(parentWidget(), [&] {
         if (imprimeEnPdf()) {
-            QString chemin = DemanderFichierPdf ? DemanderFichierPdf(this)
-                                                : QFileDialog::getSaveFileName(this, TextePdf(), QString(),
-                                                                               tr("Fichiers PDF (*.pdf)"));
+            QString chemin = DemanderFichierPdf ? DemanderFichierPdf(this) : DemanderFichierPdfParDialogue();
             if (chemin.isEmpty())
                 return;
             if (!chemin.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))

@@ -53,6 +53,7 @@ public:
     bool Verifier();
 
 private:
+    QString DemanderFichierPdfParDialogue();
     void ChangerOrientation();
     void ChangerFormat();
     void ChangerGrille();

@@ -5,13 +5,16 @@
 #include "app/ui/main_window.h"
 #include "document/ui/fenetre_document.h"
 #include "support/essai_cadre.h"
+#include "support/fichier_essai.h"
 #include "support/pilote_dialogues.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -211,6 +214,40 @@ TEST_F(ImpressionCadre, the_preview_of_imprimer_shows_the_drawings_over_the_pict
                                                                   d.reject();
                                                               })}));
     EXPECT_EQ(centre, qRgb(0, 0, 255));
+}
+
+TEST_F(ImpressionCadre, a_pdf_name_typed_without_its_extension_asks_before_replacing_the_file_of_that_name)
+{
+    QImage blanche(40, 30, QImage::Format_ARGB32);
+    blanche.fill(Qt::white);
+    ASSERT_TRUE(blanche.save(Chemin(QStringLiteral("feuille.png"))));
+    ASSERT_TRUE(EcrireFichier(Chemin(QStringLiteral("rapport.pdf")), "le rapport de la veille"));
+    cadre_ = std::make_unique<TMainForm>();
+    ASSERT_TRUE(cadre_->OuvrirImage(Chemin(QStringLiteral("feuille.png")), 0));
+    bool question = false;
+    const bool etapes = PiloteDialogues::Executer(
+        cadre_->actImprimer,
+        {PiloteDialogues::Quand<Tgestimp>([](Tgestimp &d) {
+             QComboBox *imprimante = Controle<QComboBox>(d, "imprimante");
+             imprimante->setCurrentIndex(imprimante->findText(Tgestimp::TextePdf()));
+             d.accept();
+         }),
+         PiloteDialogues::Quand<QFileDialog>([this](QFileDialog &d) {
+             d.setDirectory(Chemin(QString()));
+             d.selectFile(QStringLiteral("rapport"));
+             // Accepted outside this step, so that the question it asks is answered.
+             QMetaObject::invokeMethod(&d, "accept", Qt::QueuedConnection);
+         }),
+         PiloteDialogues::Quand<QMessageBox>([&question](QMessageBox &m) {
+             question = true;
+             m.button(QMessageBox::No)->click();
+         }),
+         PiloteDialogues::Quand<QFileDialog>([](QFileDialog &d) { d.reject(); })});
+    EXPECT_TRUE(question);
+    EXPECT_TRUE(etapes);
+    QFile ancien(Chemin(QStringLiteral("rapport.pdf")));
+    ASSERT_TRUE(ancien.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ancien.readAll(), QByteArray("le rapport de la veille"));
 }
 
 TEST(Tgestimp, cancel_returns_false)
