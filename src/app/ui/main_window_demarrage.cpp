@@ -92,7 +92,7 @@ void TMainForm::LireFichiersDemarrage()
         if (ligne.isEmpty())
             continue;
         if (ExtensionMajuscule(ligne.trimmed()) == QLatin1String(".CFM")) {
-            FichierConfigEnAttente = DossierProgramme + ligne.trimmed();
+            FichierConfigEnAttente = CheminAide(ligne, DossierProgramme);
             continue;
         }
         const qsizetype virgule = ligne.indexOf(QLatin1Char(','));

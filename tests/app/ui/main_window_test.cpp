@@ -248,6 +248,17 @@ TEST_F(Cadre, HelpFileWithOneEntryAddsItsItemAndATrailingSeparator)
     EXPECT_TRUE(messages_.isEmpty());
 }
 
+TEST_F(Cadre, ConfigurationNamedInTheHelpFileWithAWindowsFolderIsLoadedAtFirstActivation)
+{
+    // "FichAide.txt" written on Windows: "\\" between folders, another case.
+    QDir(dossier_.path()).mkdir(QStringLiteral("cours"));
+    Ecrire(QStringLiteral("cours/sciences.cfm"), "y.htm,Sciences,NON\r\n");
+    Ecrire(QStringLiteral("FichAide.txt"), "cours\\Sciences.CFM\r\n");
+    TMainForm &f = Cadre_();
+    f.PremiereActivation();
+    EXPECT_EQ(f.menuAide->actions().last()->text(), QStringLiteral("Sciences"));
+}
+
 TEST_F(Cadre, HelpItemWhoseDocumentIsMissingSaysFileNotFound)
 {
     Ecrire(QStringLiteral("FichAide.txt"), "absent.htm,Absent\r\n");
