@@ -291,6 +291,18 @@ TEST_F(Cadre, ConfigurationItemWithFlagOuiOpensAtOnceAndIsChecked)
     EXPECT_TRUE(f.menuAide->actions().last()->isChecked());
 }
 
+TEST_F(Cadre, ConfigurationDocumentMissingFromTheCurrentDirectoryIsTakenBesideTheConfigurationFile)
+{
+    QDir(dossier_.path()).mkdir(QStringLiteral("ailleurs"));
+    Ecrire(QStringLiteral("ailleurs/guide.htm"), "x");
+    Ecrire(QStringLiteral("ailleurs/cours.cfm"), "guide.htm,Guide,OUI\r\n");
+    TMainForm &f = Cadre_();
+    f.ChargerConfiguration(Chemin("ailleurs/cours.cfm"));
+    ASSERT_EQ(bureau_.size(), 1);
+    EXPECT_EQ(QFileInfo(bureau_[0]).canonicalFilePath(), QFileInfo(Chemin("ailleurs/guide.htm")).canonicalFilePath());
+    EXPECT_TRUE(messages_.isEmpty());
+}
+
 TEST_F(Cadre, KprCfgFirstLineBecomesTheCaptionAtFirstActivation)
 {
     Ecrire(QStringLiteral("kpr.cfg"), "KAPTORI coll\xe8ge\r\n");
