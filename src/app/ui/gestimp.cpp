@@ -365,6 +365,10 @@ bool Tgestimp::Executer(double rapport, const QImage &apercu)
     m_.MargeHaut = margesChoisies_[2];
     m_.MargeBas = margesChoisies_[3];
     AfficherMarges();
+    // The size found for another picture does not fit this one: until a
+    // layout succeeds for it, there is none to print.
+    m_.ImageLargeur = m_.ImageHauteur = 0;
+    taille->clear();
     apercu_ = apercu.width() > 256 || apercu.height() > 256
                   ? apercu.scaled(256, 256, Qt::KeepAspectRatio, Qt::SmoothTransformation)
                   : apercu;
@@ -394,6 +398,11 @@ QString Tgestimp::DemanderFichierPdfParDialogue()
 
 bool Tgestimp::Imprimer(const QImage &image)
 {
+    // No layout has succeeded for this picture: a blank sheet is not printed.
+    if (m_.ImageLargeur <= 0 || m_.ImageHauteur <= 0) {
+        MessageAvertissement(parentWidget(), TexteImageTropPetite());
+        return false;
+    }
     bool imprime = false;
     ExecuterCommande(parentWidget(), [&] {
         if (imprimeEnPdf()) {

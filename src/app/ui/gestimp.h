@@ -37,7 +37,9 @@ public:
 
     // Prints the picture with the current layout (grey first when asked),
     // on the chosen printer or into a PDF file chosen in a file dialog.
-    // Errors are shown in an error box. Returns true when printed.
+    // Errors are shown in an error box; without a layout computed for this
+    // picture nothing is printed and "Image trop petite" is shown again.
+    // Returns true when printed.
     bool Imprimer(const QImage &image);
 
     [[nodiscard]] const TMiseEnPage &miseEnPage() const { return m_; }

@@ -275,6 +275,29 @@ TEST(Tgestimp, prints_into_the_pdf_file_chosen)
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
 }
 
+TEST_F(ImpressionCadre, a_picture_too_small_for_any_layout_is_not_printed_with_the_size_of_the_one_before)
+{
+    // A 400 x 300 picture is laid out at 190 x 142 mm; a strip 50 times as
+    // wide as high then fails ("Image trop petite"): OK tells it again and
+    // prints nothing, rather than the strip stretched to 190 x 142 mm.
+    Tgestimp d;
+    Montrer(d, 0.75, [] {});
+    bool avertissement = false;
+    Montrer(d, 0.02, [&] {
+        QComboBox *imprimante = Controle<QComboBox>(d, "imprimante");
+        imprimante->setCurrentIndex(imprimante->findText(Tgestimp::TextePdf()));
+        avertissement = Controle<QLabel>(d, "avertissement")->isVisibleTo(&d);
+    });
+    EXPECT_TRUE(avertissement);
+    const QString chemin = Chemin(QStringLiteral("bande.pdf"));
+    d.DemanderFichierPdf = [chemin](QWidget *) { return chemin; };
+    QImage bande(500, 10, QImage::Format_ARGB32);
+    bande.fill(Qt::red);
+    EXPECT_FALSE(d.Imprimer(bande));
+    EXPECT_FALSE(QFile::exists(chemin));
+    EXPECT_EQ(messages_, QStringList{QStringLiteral("Image trop petite.\r\nAjustez les valeurs")});
+}
+
 TEST(Tgestimp, looks_right_on_screen)
 {
     Tgestimp d;
