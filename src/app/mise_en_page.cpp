@@ -40,7 +40,8 @@ bool CalculerMiseEnPage(TMiseEnPage &m)
             bas += r / 2;
         }
     }
-    if (hauteur <= 4)
+    // A strip so tall that its width rounds to 0 mm would print a blank sheet.
+    if (hauteur <= 4 || largeur < 1)
         return false;
     m.ImageLargeur = largeur;
     m.ImageHauteur = hauteur;

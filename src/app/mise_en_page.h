@@ -32,7 +32,8 @@ struct TMiseEnPage {
 // "Vérifier": computes ImageLargeur and ImageHauteur and widens the margins
 // of the direction that has room left so that the grid is centred. Returns
 // false, changing nothing, when a picture would be less than 6 mm wide, less
-// than 6 mm high at that width, or 4 mm high or less.
+// than 6 mm high at that width, 4 mm high or less, or so narrow beside its
+// height that its width rounds to 0 mm.
 [[nodiscard]] bool CalculerMiseEnPage(TMiseEnPage &m);
 
 // The four margins back to 10 mm ("RAZ"); does not recompute.

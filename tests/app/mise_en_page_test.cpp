@@ -46,6 +46,8 @@ const CasMiseEnPage kCas[] = {
     {"ten rows spaced 25 mm leave pictures 5 mm high", false, false, 10, 1, 25, 0.75, true, 7, 5, 101, 101, 10, 10},
     // 190 x 0.02 = 3.8 rounds to 4, under 6 mm.
     {"very flat picture", false, false, 1, 1, 5, 0.02, false, 0, 0, 10, 10, 10, 10},
+    // A 1 x 600 strip: 277 / 600 = 0.46 rounds to 0 mm wide, nothing to print.
+    {"strip 600 times as tall as wide", false, false, 1, 1, 5, 600.0, false, 0, 0, 10, 10, 10, 10},
 };
 
 class MiseEnPage : public ::testing::TestWithParam<CasMiseEnPage> {};

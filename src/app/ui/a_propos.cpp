@@ -1,6 +1,7 @@
 #include "app/ui/a_propos.h"
 
 #include "commun/fichier_texte.h"
+#include "document/raster/nom_fichier_cite.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -79,9 +80,15 @@ TAPropos::TAPropos(QWidget *parent, const QString &dossier) : QDialog(parent)
         auto ligne = [&](int i) { return i < kpr->size() ? kpr->at(i) : QString(); };
         setWindowTitle(tr("A propos de ") + ligne(0));
         produit->setText(ligne(1));
+        // The logo named as written, or with Windows separators and another
+        // case, as the files made on Windows name it.
         QString cheminLogo = ligne(3).trimmed();
-        if (!cheminLogo.isEmpty() && QFileInfo(cheminLogo).isRelative())
-            cheminLogo = dossier + cheminLogo;
+        if (!cheminLogo.isEmpty()) {
+            const QString trouve = ResoudreNomCite(cheminLogo, dossier, dossier);
+            cheminLogo = !trouve.isEmpty() ? trouve
+                         : QFileInfo(cheminLogo).isRelative() ? dossier + cheminLogo
+                                                              : cheminLogo;
+        }
         if (!cheminLogo.isEmpty() && QFileInfo(cheminLogo).isFile()) {
             QImageReader lecteur(cheminLogo);
             const QSize taille = lecteur.size();

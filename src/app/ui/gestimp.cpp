@@ -218,15 +218,18 @@ Tgestimp::Tgestimp(QWidget *parent) : QDialog(parent)
 
     connect(paysage, &QRadioButton::toggled, this, [this] { ChangerOrientation(); });
     connect(a3, &QRadioButton::toggled, this, [this] { ChangerFormat(); });
-    for (QLineEdit *champ : {margeGauche, margeDroite, margeHaut, margeBas, espaces})
-        connect(champ, &QLineEdit::textEdited, this, [this] { LireChamps(); });
+    const QLineEdit *champsLus[] = {margeGauche, margeDroite, margeHaut, margeBas, espaces};
+    for (int i = 0; i < 5; ++i)
+        connect(champsLus[i], &QLineEdit::textEdited, this, [this, i] { LireChamps(i); });
     connect(centrerV, &QPushButton::clicked, this, [this] {
         CentrerVerticalement(m_);
+        margesChoisies_[2] = margesChoisies_[3] = (margesChoisies_[2] + margesChoisies_[3]) / 2;
         AfficherMarges();
         apercuPage->update();
     });
     connect(centrerH, &QPushButton::clicked, this, [this] {
         CentrerHorizontalement(m_);
+        margesChoisies_[0] = margesChoisies_[1] = (margesChoisies_[0] + margesChoisies_[1]) / 2;
         AfficherMarges();
         apercuPage->update();
     });
@@ -280,6 +283,11 @@ void Tgestimp::AfficherMarges()
     espaces->setText(QString::number(m_.Espace));
 }
 
+void Tgestimp::RetenirMarges()
+{
+    margesChoisies_ = {m_.MargeGauche, m_.MargeDroite, m_.MargeHaut, m_.MargeBas};
+}
+
 bool Tgestimp::Verifier()
 {
     const bool ok = CalculerMiseEnPage(m_);
@@ -296,6 +304,7 @@ bool Tgestimp::Verifier()
 void Tgestimp::ChangerOrientation()
 {
     ChoisirOrientation(m_, paysage->isChecked());
+    RetenirMarges();
     apercuPage->Orienter();
     AfficherMarges();
     Verifier();
@@ -312,6 +321,7 @@ void Tgestimp::ChangerGrille()
     m_.NbLignes = lignes->value();
     m_.NbColonnes = colonnes->value();
     RemettreMarges(m_);
+    RetenirMarges();
     AfficherMarges();
     Verifier();
 }
@@ -319,11 +329,12 @@ void Tgestimp::ChangerGrille()
 void Tgestimp::Raz()
 {
     RemettreMarges(m_);
+    RetenirMarges();
     AfficherMarges();
     Verifier();
 }
 
-void Tgestimp::LireChamps()
+void Tgestimp::LireChamps(int modifie)
 {
     // Left, right, top, bottom, spacing, in this order; the first field that
     // does not hold a whole number of millimetres stops the reading.
@@ -335,6 +346,10 @@ void Tgestimp::LireChamps()
         if (!ok || v < 0 || v > 9999)
             break;
         *cibles[i] = static_cast<int>(v);
+        // Only the margin typed is the user's choice; the others may still
+        // show the widening of the last computation.
+        if (i == modifie && i < 4)
+            margesChoisies_[static_cast<size_t>(i)] = static_cast<int>(v);
     }
     verifier->show();
 }
@@ -342,6 +357,18 @@ void Tgestimp::LireChamps()
 bool Tgestimp::Executer(double rapport, const QImage &apercu)
 {
     m_.Rapport = rapport;
+    // The widening that centred the previous picture's grid is undone, so
+    // that printing pictures of other proportions one after the other does
+    // not shrink each print inside the margins left by the one before.
+    m_.MargeGauche = margesChoisies_[0];
+    m_.MargeDroite = margesChoisies_[1];
+    m_.MargeHaut = margesChoisies_[2];
+    m_.MargeBas = margesChoisies_[3];
+    AfficherMarges();
+    // The size found for another picture does not fit this one: until a
+    // layout succeeds for it, there is none to print.
+    m_.ImageLargeur = m_.ImageHauteur = 0;
+    taille->clear();
     apercu_ = apercu.width() > 256 || apercu.height() > 256
                   ? apercu.scaled(256, 256, Qt::KeepAspectRatio, Qt::SmoothTransformation)
                   : apercu;
@@ -350,14 +377,36 @@ bool Tgestimp::Executer(double rapport, const QImage &apercu)
     return exec() == QDialog::Accepted;
 }
 
+QString Tgestimp::DemanderFichierPdfParDialogue()
+{
+    // The ".pdf" is added by the dialog itself, so that the question before
+    // replacing a file is asked about the file really written.
+    QFileDialog dialogue(this, TextePdf());
+    dialogue.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setNameFilter(tr("Fichiers PDF (*.pdf)"));
+    dialogue.setDefaultSuffix(QStringLiteral("pdf"));
+    dialogue.setLabelText(QFileDialog::Accept, tr("&Enregistrer"));
+    dialogue.setLabelText(QFileDialog::Reject, tr("Annuler"));
+    dialogue.setLabelText(QFileDialog::FileName, tr("Nom du fichier :"));
+    dialogue.setLabelText(QFileDialog::FileType, tr("Type :"));
+    dialogue.setLabelText(QFileDialog::LookIn, tr("Dans :"));
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return {};
+    return dialogue.selectedFiles().first();
+}
+
 bool Tgestimp::Imprimer(const QImage &image)
 {
+    // No layout has succeeded for this picture: a blank sheet is not printed.
+    if (m_.ImageLargeur <= 0 || m_.ImageHauteur <= 0) {
+        MessageAvertissement(parentWidget(), TexteImageTropPetite());
+        return false;
+    }
     bool imprime = false;
     ExecuterCommande(parentWidget(), [&] {
         if (imprimeEnPdf()) {
-            QString chemin = DemanderFichierPdf ? DemanderFichierPdf(this)
-                                                : QFileDialog::getSaveFileName(this, TextePdf(), QString(),
-                                                                               tr("Fichiers PDF (*.pdf)"));
+            QString chemin = DemanderFichierPdf ? DemanderFichierPdf(this) : DemanderFichierPdfParDialogue();
             if (chemin.isEmpty())
                 return;
             if (!chemin.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QImage>
 
+#include <array>
 #include <functional>
 
 class QCheckBox;
@@ -36,7 +37,9 @@ public:
 
     // Prints the picture with the current layout (grey first when asked),
     // on the chosen printer or into a PDF file chosen in a file dialog.
-    // Errors are shown in an error box. Returns true when printed.
+    // Errors are shown in an error box; without a layout computed for this
+    // picture nothing is printed and "Image trop petite" is shown again.
+    // Returns true when printed.
     bool Imprimer(const QImage &image);
 
     [[nodiscard]] const TMiseEnPage &miseEnPage() const { return m_; }
@@ -52,14 +55,20 @@ public:
     bool Verifier();
 
 private:
+    QString DemanderFichierPdfParDialogue();
     void ChangerOrientation();
     void ChangerFormat();
     void ChangerGrille();
-    void LireChamps();
+    void LireChamps(int modifie); // index of the field typed in, left to spacing
     void Raz();
     void AfficherMarges();
+    void RetenirMarges();
 
     TMiseEnPage m_;
+    // Left, right, top, bottom as the user last set them (typed, centred or
+    // put back by "RAZ"), before the computation widened two of them to
+    // centre the grid: each new picture is laid out from these.
+    std::array<int, 4> margesChoisies_{10, 10, 10, 10};
     QImage apercu_;     // the picture as printed, layers included
     QImage apercuGris_; // the same in the grey levels printing uses
 

@@ -45,12 +45,13 @@ bool ExtensionDans(const QString &chemin, const QStringList &liste)
     return false;
 }
 
-// A file named in a help list: looked up as written against the program's
-// folder, with Windows separators and case differences tolerated; the plain
-// name when nothing matches (opening it then reports "Fichier non trouvé").
-QString CheminAide(const QString &nom, const QString &dossier)
+// A file named in a help list: looked up as written against `dossier`, then
+// beside the list itself (`dossierListe`, the same folder when omitted), with
+// Windows separators and case differences tolerated; the plain name against
+// `dossier` when nothing matches (opening it then reports "Fichier non trouvé").
+QString CheminAide(const QString &nom, const QString &dossier, const QString &dossierListe = {})
 {
-    const QString trouve = ResoudreNomCite(nom.trimmed(), dossier, dossier);
+    const QString trouve = ResoudreNomCite(nom.trimmed(), dossier, dossierListe.isEmpty() ? dossier : dossierListe);
     if (!trouve.isEmpty())
         return QFileInfo(trouve).absoluteFilePath();
     QString chemin = nom.trimmed();
@@ -92,7 +93,7 @@ void TMainForm::LireFichiersDemarrage()
         if (ligne.isEmpty())
             continue;
         if (ExtensionMajuscule(ligne.trimmed()) == QLatin1String(".CFM")) {
-            FichierConfigEnAttente = DossierProgramme + ligne.trimmed();
+            FichierConfigEnAttente = CheminAide(ligne, DossierProgramme);
             continue;
         }
         const qsizetype virgule = ligne.indexOf(QLatin1Char(','));
@@ -153,7 +154,7 @@ void TMainForm::ChargerConfiguration(const QString &chemin)
         const QString fichier = ligne.section(QLatin1Char(','), 0, 0);
         const QString titre = ligne.section(QLatin1Char(','), 1, 1);
         const QString drapeau = ligne.section(QLatin1Char(','), 2, 2);
-        const QString absolu = CheminAide(fichier, dossier);
+        const QString absolu = CheminAide(fichier, dossier, QFileInfo(chemin).absolutePath());
         const bool ouvrir = drapeau.trimmed().toUpper() == QLatin1String("OUI");
         if (ouvrir)
             OuvrirDocumentAide(absolu);

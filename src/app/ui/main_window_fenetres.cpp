@@ -60,7 +60,10 @@ void TMainForm::MettreAJourListeFenetres()
     actionsFenetres_.append(menuFenetre->addSeparator());
     int numero = 1;
     for (QMdiSubWindow *fenetre : fenetres) {
-        QAction *item = menuFenetre->addAction(QStringLiteral("&%1 %2").arg(numero++).arg(fenetre->windowTitle()));
+        // A "&" of the caption is doubled so that it shows instead of marking a shortcut.
+        QString titre = fenetre->windowTitle();
+        titre.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction *item = menuFenetre->addAction(QStringLiteral("&%1 %2").arg(numero++).arg(titre));
         item->setCheckable(true);
         item->setChecked(fenetre == zone_->currentSubWindow());
         connect(item, &QAction::triggered, this, [this, fenetre] {

@@ -39,6 +39,9 @@ const CasAPropos kCas[] = {
      "Produit", false, false},
     {"logo file that is not a picture", "Titre\r\nProduit\r\n\r\nlogo.png\r\n", Logo::Illisible, "A propos de Titre",
      "Produit", false, true},
+    // Written on Windows: "\" between folders, the case of the name free.
+    {"logo named with a Windows separator and another case", "Titre\r\nProduit\r\n\r\n.\\LOGO.PNG\r\n",
+     Logo::Lisible, "A propos de Titre", "Produit", true, false},
     {"lines ending with LF only", "Titre\nProduit\n\nlogo.png", Logo::Lisible, "A propos de Titre", "Produit", true,
      false},
 };

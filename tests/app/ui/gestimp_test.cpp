@@ -5,13 +5,16 @@
 #include "app/ui/main_window.h"
 #include "document/ui/fenetre_document.h"
 #include "support/essai_cadre.h"
+#include "support/fichier_essai.h"
 #include "support/pilote_dialogues.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -116,6 +119,37 @@ TEST(Tgestimp, a_field_that_is_not_a_number_stops_the_reading_of_the_fields_afte
     EXPECT_EQ(d.miseEnPage().MargeBas, 77);
 }
 
+TEST(Tgestimp, a_second_picture_of_other_proportions_is_laid_out_from_the_margins_chosen_not_the_widened_ones)
+{
+    // A 400 x 300 picture widens top and bottom to 77 mm; a 300 x 400 one
+    // printed next starts again from 10 mm all round: (297 - 20 - 253) div 2
+    // = 12 more at top and bottom, 190 x 253 mm. Printing the first picture
+    // again gives its own layout back.
+    Tgestimp d;
+    QString taille;
+    QStringList marges;
+    Montrer(d, 0.75, [] {});
+    Montrer(d, 4.0 / 3.0, [&] {
+        taille = Controle<QLabel>(d, "taille")->text();
+        marges = Marges(d);
+    });
+    EXPECT_EQ(taille, QStringLiteral("190 x 253"));
+    EXPECT_EQ(marges, (QStringList{"10", "10", "22", "22"}));
+    Montrer(d, 0.75, [&] { taille = Controle<QLabel>(d, "taille")->text(); });
+    EXPECT_EQ(taille, QStringLiteral("190 x 142"));
+
+    // A margin typed by the user is kept for the next picture; the widened
+    // ones shown beside it are not.
+    Montrer(d, 0.75, [&] {
+        QLineEdit *gauche = Controle<QLineEdit>(d, "margeGauche");
+        gauche->selectAll();
+        QTest::keyClicks(gauche, QStringLiteral("20"));
+    });
+    Montrer(d, 4.0 / 3.0, [&] { marges = Marges(d); });
+    // (210 - 30) wide gives 240 high, (297 - 20 - 240) div 2 = 18 more.
+    EXPECT_EQ(marges, (QStringList{"20", "10", "28", "28"}));
+}
+
 TEST(Tgestimp, landscape_turns_the_preview_and_puts_the_margins_back)
 {
     Tgestimp d;
@@ -182,6 +216,40 @@ TEST_F(ImpressionCadre, the_preview_of_imprimer_shows_the_drawings_over_the_pict
     EXPECT_EQ(centre, qRgb(0, 0, 255));
 }
 
+TEST_F(ImpressionCadre, a_pdf_name_typed_without_its_extension_asks_before_replacing_the_file_of_that_name)
+{
+    QImage blanche(40, 30, QImage::Format_ARGB32);
+    blanche.fill(Qt::white);
+    ASSERT_TRUE(blanche.save(Chemin(QStringLiteral("feuille.png"))));
+    ASSERT_TRUE(EcrireFichier(Chemin(QStringLiteral("rapport.pdf")), "le rapport de la veille"));
+    cadre_ = std::make_unique<TMainForm>();
+    ASSERT_TRUE(cadre_->OuvrirImage(Chemin(QStringLiteral("feuille.png")), 0));
+    bool question = false;
+    const bool etapes = PiloteDialogues::Executer(
+        cadre_->actImprimer,
+        {PiloteDialogues::Quand<Tgestimp>([](Tgestimp &d) {
+             QComboBox *imprimante = Controle<QComboBox>(d, "imprimante");
+             imprimante->setCurrentIndex(imprimante->findText(Tgestimp::TextePdf()));
+             d.accept();
+         }),
+         PiloteDialogues::Quand<QFileDialog>([this](QFileDialog &d) {
+             d.setDirectory(Chemin(QString()));
+             d.selectFile(QStringLiteral("rapport"));
+             // Accepted outside this step, so that the question it asks is answered.
+             QMetaObject::invokeMethod(&d, "accept", Qt::QueuedConnection);
+         }),
+         PiloteDialogues::Quand<QMessageBox>([&question](QMessageBox &m) {
+             question = true;
+             m.button(QMessageBox::No)->click();
+         }),
+         PiloteDialogues::Quand<QFileDialog>([](QFileDialog &d) { d.reject(); })});
+    EXPECT_TRUE(question);
+    EXPECT_TRUE(etapes);
+    QFile ancien(Chemin(QStringLiteral("rapport.pdf")));
+    ASSERT_TRUE(ancien.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ancien.readAll(), QByteArray("le rapport de la veille"));
+}
+
 TEST(Tgestimp, cancel_returns_false)
 {
     Tgestimp d;
@@ -205,6 +273,29 @@ TEST(Tgestimp, prints_into_the_pdf_file_chosen)
     QFile pdf(chemin + QStringLiteral(".pdf"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
+}
+
+TEST_F(ImpressionCadre, a_picture_too_small_for_any_layout_is_not_printed_with_the_size_of_the_one_before)
+{
+    // A 400 x 300 picture is laid out at 190 x 142 mm; a strip 50 times as
+    // wide as high then fails ("Image trop petite"): OK tells it again and
+    // prints nothing, rather than the strip stretched to 190 x 142 mm.
+    Tgestimp d;
+    Montrer(d, 0.75, [] {});
+    bool avertissement = false;
+    Montrer(d, 0.02, [&] {
+        QComboBox *imprimante = Controle<QComboBox>(d, "imprimante");
+        imprimante->setCurrentIndex(imprimante->findText(Tgestimp::TextePdf()));
+        avertissement = Controle<QLabel>(d, "avertissement")->isVisibleTo(&d);
+    });
+    EXPECT_TRUE(avertissement);
+    const QString chemin = Chemin(QStringLiteral("bande.pdf"));
+    d.DemanderFichierPdf = [chemin](QWidget *) { return chemin; };
+    QImage bande(500, 10, QImage::Format_ARGB32);
+    bande.fill(Qt::red);
+    EXPECT_FALSE(d.Imprimer(bande));
+    EXPECT_FALSE(QFile::exists(chemin));
+    EXPECT_EQ(messages_, QStringList{QStringLiteral("Image trop petite.\r\nAjustez les valeurs")});
 }
 
 TEST(Tgestimp, looks_right_on_screen)

@@ -248,6 +248,17 @@ TEST_F(Cadre, HelpFileWithOneEntryAddsItsItemAndATrailingSeparator)
     EXPECT_TRUE(messages_.isEmpty());
 }
 
+TEST_F(Cadre, ConfigurationNamedInTheHelpFileWithAWindowsFolderIsLoadedAtFirstActivation)
+{
+    // "FichAide.txt" written on Windows: "\\" between folders, another case.
+    QDir(dossier_.path()).mkdir(QStringLiteral("cours"));
+    Ecrire(QStringLiteral("cours/sciences.cfm"), "y.htm,Sciences,NON\r\n");
+    Ecrire(QStringLiteral("FichAide.txt"), "cours\\Sciences.CFM\r\n");
+    TMainForm &f = Cadre_();
+    f.PremiereActivation();
+    EXPECT_EQ(f.menuAide->actions().last()->text(), QStringLiteral("Sciences"));
+}
+
 TEST_F(Cadre, HelpItemWhoseDocumentIsMissingSaysFileNotFound)
 {
     Ecrire(QStringLiteral("FichAide.txt"), "absent.htm,Absent\r\n");
@@ -278,6 +289,18 @@ TEST_F(Cadre, ConfigurationItemWithFlagOuiOpensAtOnceAndIsChecked)
     f.ChargerConfiguration(Chemin("cours.cfm"));
     EXPECT_EQ(bureau_.size(), 1);
     EXPECT_TRUE(f.menuAide->actions().last()->isChecked());
+}
+
+TEST_F(Cadre, ConfigurationDocumentMissingFromTheCurrentDirectoryIsTakenBesideTheConfigurationFile)
+{
+    QDir(dossier_.path()).mkdir(QStringLiteral("ailleurs"));
+    Ecrire(QStringLiteral("ailleurs/guide.htm"), "x");
+    Ecrire(QStringLiteral("ailleurs/cours.cfm"), "guide.htm,Guide,OUI\r\n");
+    TMainForm &f = Cadre_();
+    f.ChargerConfiguration(Chemin("ailleurs/cours.cfm"));
+    ASSERT_EQ(bureau_.size(), 1);
+    EXPECT_EQ(QFileInfo(bureau_[0]).canonicalFilePath(), QFileInfo(Chemin("ailleurs/guide.htm")).canonicalFilePath());
+    EXPECT_TRUE(messages_.isEmpty());
 }
 
 TEST_F(Cadre, KprCfgFirstLineBecomesTheCaptionAtFirstActivation)
@@ -533,6 +556,19 @@ TEST_F(Cadre, AMinimisedDocumentChosenInTheWindowListIsRestored)
     QCoreApplication::processEvents();
     EXPECT_FALSE(premier->isMinimized());
     EXPECT_EQ(f.DocumentActif(), premier);
+}
+
+TEST_F(Cadre, TheWindowListShowsACaptionWithAnAmpersandWhole)
+{
+    // "&" in a caption is a letter of the name, not the mark of a shortcut.
+    TMainForm &f = Cadre_();
+    f.show();
+    ASSERT_TRUE(f.OuvrirImage(Image(QStringLiteral("Tom & Jerry.png")), 2));
+    const QString titre = f.DocumentActif()->windowTitle();
+    ASSERT_TRUE(titre.endsWith(QStringLiteral("Tom & Jerry.png")));
+    emit f.menuFenetre->aboutToShow();
+    QAction *item = f.menuFenetre->actions().last();
+    EXPECT_EQ(item->iconText(), QStringLiteral("1 ") + titre);
 }
 
 TEST_F(Cadre, ArrangeAllPutsMovedIconsBackInRowsAlongTheBottom)
