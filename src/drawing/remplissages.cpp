@@ -258,11 +258,13 @@ int RemplirPolygone(int x, int y, const std::vector<QPoint> &points, QRgb couleu
     auto marque = [&](int px, int py) -> std::uint8_t & {
         return vu[static_cast<std::size_t>(py) * l + static_cast<std::size_t>(px)];
     };
+    std::vector<Point> pixelsContour;
     auto contour = [&](int px, int py) {
         if (!dedans(px, py))
             return;
         marque(px, py) = Pris;
         dest.at(px, py) = couleurContour;
+        pixelsContour.push_back({px, py});
     };
 
     contour(points[0].x(), points[0].y());
@@ -291,7 +293,9 @@ int RemplirPolygone(int x, int y, const std::vector<QPoint> &points, QRgb couleu
         return 0;
 
     // The start pixel: the seed, or when it lies on the outline (or outside
-    // the image) a pixel next to it inside the polygon and off the outline.
+    // the image) a pixel inside the polygon and off the outline, next to the
+    // seed when one is; otherwise, as at a sharp corner whose neighbours are
+    // all outline or outside, next to the first outline pixel that has one.
     QPolygon polygone;
     for (const QPoint &p : points)
         polygone << p;
@@ -309,6 +313,10 @@ int RemplirPolygone(int x, int y, const std::vector<QPoint> &points, QRgb couleu
         for (int dy = -1; dy <= 1 && !trouve; ++dy)
             for (int dx = -1; dx <= 1 && !trouve; ++dx)
                 candidat(x + dx, y + dy);
+        for (std::size_t k = 0; k < pixelsContour.size() && !trouve; ++k)
+            for (int dy = -1; dy <= 1 && !trouve; ++dy)
+                for (int dx = -1; dx <= 1 && !trouve; ++dx)
+                    candidat(pixelsContour[k].x + dx, pixelsContour[k].y + dy);
         if (!trouve)
             return 0;
     }
