@@ -294,8 +294,9 @@ int RemplirPolygone(int x, int y, const std::vector<QPoint> &points, QRgb couleu
 
     // The start pixel: the seed, or when it lies on the outline (or outside
     // the image) a pixel inside the polygon and off the outline, next to the
-    // seed when one is; otherwise, as at a sharp corner whose neighbours are
-    // all outline or outside, next to the first outline pixel that has one.
+    // seed when one is; otherwise, for a seed on the outline at a sharp
+    // corner whose neighbours are all outline or outside, next to the first
+    // outline pixel that has one.
     QPolygon polygone;
     for (const QPoint &p : points)
         polygone << p;
@@ -313,7 +314,7 @@ int RemplirPolygone(int x, int y, const std::vector<QPoint> &points, QRgb couleu
         for (int dy = -1; dy <= 1 && !trouve; ++dy)
             for (int dx = -1; dx <= 1 && !trouve; ++dx)
                 candidat(x + dx, y + dy);
-        for (std::size_t k = 0; k < pixelsContour.size() && !trouve; ++k)
+        for (std::size_t k = 0; dedans(x, y) && k < pixelsContour.size() && !trouve; ++k)
             for (int dy = -1; dy <= 1 && !trouve; ++dy)
                 for (int dx = -1; dx <= 1 && !trouve; ++dx)
                     candidat(pixelsContour[k].x + dx, pixelsContour[k].y + dy);
