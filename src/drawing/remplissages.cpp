@@ -314,10 +314,23 @@ int RemplirPolygone(int x, int y, const std::vector<QPoint> &points, QRgb couleu
         for (int dy = -1; dy <= 1 && !trouve; ++dy)
             for (int dx = -1; dx <= 1 && !trouve; ++dx)
                 candidat(x + dx, y + dy);
-        for (std::size_t k = 0; dedans(x, y) && k < pixelsContour.size() && !trouve; ++k)
+        // Each pixel is put to the polygon test once, however many outline
+        // pixels it touches.
+        std::vector<char> essaye;
+        if (!trouve && dedans(x, y))
+            essaye.assign(vu.size(), 0);
+        for (std::size_t k = 0; !essaye.empty() && k < pixelsContour.size() && !trouve; ++k)
             for (int dy = -1; dy <= 1 && !trouve; ++dy)
-                for (int dx = -1; dx <= 1 && !trouve; ++dx)
-                    candidat(pixelsContour[k].x + dx, pixelsContour[k].y + dy);
+                for (int dx = -1; dx <= 1 && !trouve; ++dx) {
+                    const int cx = pixelsContour[k].x + dx, cy = pixelsContour[k].y + dy;
+                    if (!dedans(cx, cy) || marque(cx, cy) == Pris)
+                        continue;
+                    char &fait = essaye[static_cast<std::size_t>(cy) * l + static_cast<std::size_t>(cx)];
+                    if (!fait) {
+                        fait = 1;
+                        candidat(cx, cy);
+                    }
+                }
         if (!trouve)
             return 0;
     }
