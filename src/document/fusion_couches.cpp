@@ -1,6 +1,7 @@
 #include "document/fusion_couches.h"
 
 #include "document/dessins_document.h"
+#include "document/placement_flottant.h"
 
 void FusionnerToutesCouches(ImageDocument &doc)
 {
@@ -20,6 +21,8 @@ void FusionnerToutesCouches(ImageDocument &doc)
     doc.etatDessin.NonFusionne = false;
     doc.etatDessin.LigneMesure = false;
     doc.coucheFlottante.visible = false;
+    if (doc.placementEnCours && (doc.modePlacement == PlacementLegende || doc.modePlacement == PlacementCollage))
+        doc.outilCourant = ImageDocument::OutilMesure;
     doc.placementEnCours = false;
     doc.elementEnPlacement.reset();
 }

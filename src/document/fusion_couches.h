@@ -7,6 +7,7 @@
 // "toutes les couches": the image becomes the document flattened with all
 // its layers (ImageDocument::Aplatir); every element is deleted and both
 // layers end empty, so nothing is left to undo and the drawings exist only
-// as image pixels. A floating layer that was flattened is hidden
-// and its placement ends.
+// as image pixels. A floating layer that was flattened is hidden and its
+// placement ends; after a paste or a legend the measuring tool comes back,
+// as when such a placement is confirmed.
 void FusionnerToutesCouches(ImageDocument &doc);

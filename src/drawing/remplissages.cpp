@@ -258,11 +258,13 @@ int RemplirPolygone(int x, int y, const std::vector<QPoint> &points, QRgb couleu
     auto marque = [&](int px, int py) -> std::uint8_t & {
         return vu[static_cast<std::size_t>(py) * l + static_cast<std::size_t>(px)];
     };
+    std::vector<Point> pixelsContour;
     auto contour = [&](int px, int py) {
         if (!dedans(px, py))
             return;
         marque(px, py) = Pris;
         dest.at(px, py) = couleurContour;
+        pixelsContour.push_back({px, py});
     };
 
     contour(points[0].x(), points[0].y());
@@ -291,7 +293,10 @@ int RemplirPolygone(int x, int y, const std::vector<QPoint> &points, QRgb couleu
         return 0;
 
     // The start pixel: the seed, or when it lies on the outline (or outside
-    // the image) a pixel next to it inside the polygon and off the outline.
+    // the image) a pixel inside the polygon and off the outline, next to the
+    // seed when one is; otherwise, for a seed on the outline at a sharp
+    // corner whose neighbours are all outline or outside, next to the first
+    // outline pixel that has one.
     QPolygon polygone;
     for (const QPoint &p : points)
         polygone << p;
@@ -309,6 +314,23 @@ int RemplirPolygone(int x, int y, const std::vector<QPoint> &points, QRgb couleu
         for (int dy = -1; dy <= 1 && !trouve; ++dy)
             for (int dx = -1; dx <= 1 && !trouve; ++dx)
                 candidat(x + dx, y + dy);
+        // Each pixel is put to the polygon test once, however many outline
+        // pixels it touches.
+        std::vector<char> essaye;
+        if (!trouve && dedans(x, y))
+            essaye.assign(vu.size(), 0);
+        for (std::size_t k = 0; !essaye.empty() && k < pixelsContour.size() && !trouve; ++k)
+            for (int dy = -1; dy <= 1 && !trouve; ++dy)
+                for (int dx = -1; dx <= 1 && !trouve; ++dx) {
+                    const int cx = pixelsContour[k].x + dx, cy = pixelsContour[k].y + dy;
+                    if (!dedans(cx, cy) || marque(cx, cy) == Pris)
+                        continue;
+                    char &fait = essaye[static_cast<std::size_t>(cy) * l + static_cast<std::size_t>(cx)];
+                    if (!fait) {
+                        fait = 1;
+                        candidat(cx, cy);
+                    }
+                }
         if (!trouve)
             return 0;
     }

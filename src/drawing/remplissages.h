@@ -45,9 +45,10 @@ int RemplirForme(int x, int y, QRgb couleur, int motif, QImage &bitmap);
 
 // Writes the closed outline through the points in the outline colour, then
 // grows from the seed (or, when the seed lies on the outline, from an inside
-// pixel next to it) bounded only by the outline, writing the pixels that pass
-// the conditions in the fill colour. Points spanning fewer than 3 pixels in
-// either direction give the outline alone. Returns the pixels filled.
+// pixel next to the outline, near the seed when one is) bounded only by the
+// outline, writing the pixels that pass the conditions in the fill colour.
+// Points spanning fewer than 3 pixels in either direction give the outline
+// alone. Returns the pixels filled.
 int RemplirPolygone(int x, int y, const std::vector<QPoint> &points, QRgb couleurContour, QRgb couleurRemplissage,
                     int motif, const TTableaudeTableaudeCondicoul &groupes, const QImage &teste, QImage &ecrit,
                     const PlansCanaux *canaux = nullptr);

@@ -189,6 +189,22 @@ TEST(RemplirPolygone, ASeedOnTheOutlineStartsFromAnInsidePixel)
     EXPECT_EQ(couche.pixel(7, 7), 0x00FFFFFFu) << "the outside stays untouched";
 }
 
+TEST(RemplirPolygone, ASeedOnASharpCornerFillsTheWholeInside)
+{
+    // Around the corner (20, 2) every pixel is either outline or outside:
+    // the fill starts from an inside pixel further along the outline and
+    // takes what a seed inside takes.
+    QImage image = Vide(24, 24);
+    image.fill(0xFFFFFFFFu);
+    const std::vector<QPoint> triangle{{0, 0}, {20, 2}, {2, 20}, {0, 0}};
+    QImage dedans = Vide(24, 24);
+    const int attendu = RemplirPolygone(4, 4, triangle, 0xFF0000FF, Rouge, 1, Blanc, image, dedans);
+    ASSERT_GT(attendu, 100);
+    QImage coin = Vide(24, 24);
+    EXPECT_EQ(RemplirPolygone(20, 2, triangle, 0xFF0000FF, Rouge, 1, Blanc, image, coin), attendu);
+    EXPECT_EQ(coin, dedans);
+}
+
 TEST(RemplirPolygone, FailingPixelsCarryTheGrowthWithoutBeingWritten)
 {
     QImage image = Bitmap({

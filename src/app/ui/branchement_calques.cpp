@@ -8,6 +8,7 @@
 #include "commun/erreur.h"
 #include "document/fusion_couches.h"
 #include "document/ui/fenetre_document.h"
+#include "document/ui/fenetre_placement.h"
 #include "drawing/quadrillage.h"
 #include "drawing/reglages_dessin.h"
 #include "drawing/ui/ch_grille.h"
@@ -63,9 +64,18 @@ void TMainForm::BrancherCalques()
             if (AfficherMessage(this, TypeMessage::Avertissement, tr("Attention, les dessins ne pourront plus être effacés"),
                                 BoutonsMessage::OkAnnuler) != QMessageBox::Ok)
                 return;
+            // A picture being placed is flattened with the rest: its placement
+            // window has nothing left to confirm or cancel.
+            const bool enPlacement = f->document().placementEnCours;
+            const int mode = f->document().modePlacement;
             FusionnerToutesCouches(f->document());
             if (DocumentActif() == f)
                 actAnnuler->setEnabled(false);
+            if (enPlacement) {
+                if (f->fenetrePlacement())
+                    f->fenetrePlacement()->hide();
+                emit f->PlacementFini(mode);
+            }
             f->Redessiner();
         });
         connect(f->actFusionnerProvisoireDessin, &QAction::triggered, this, [f] {
