@@ -515,6 +515,12 @@ void TMainForm::SynchroniserLumiere()
         m.NomYMulti[2] = m.NomYMulti[1];
         m.UniteYMulti[2] = m.UniteYMulti[1];
     }
-    lumiere_->panneau->MontrerCourbe(doc.echelle.Mode == TEchelle::Cartesien);
+    // A document of the other kind (graph read or lengths) gets its panel
+    // prepared as when the mode is switched on: a graph's X keeps its 3
+    // decimals instead of being rounded to those of the length steps.
+    if (lumiere_->panneau->Courbe() != (doc.echelle.Mode == TEchelle::Cartesien)) {
+        lumiere_->PreparerPanneau(f);
+        return;
+    }
     lumiere_->panneau->Afficher();
 }

@@ -150,6 +150,9 @@ void TParamMesMult::ModeComplet(bool complet)
                                                        reel})
         w->setVisible(complet);
     if (!complet) {
+        // A graph read keeps X as read: the hidden " Mode " must not divide
+        // it nor give it the 4 decimals of "Diviser".
+        modes[0]->setChecked(true);
         uneVariable->setChecked(true);
         reel->setChecked(true);
         RxSpinEdit2->setValue(3);

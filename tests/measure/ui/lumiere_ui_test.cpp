@@ -1,14 +1,16 @@
 // Light values and multiple measurements in the program, driven with the
 // mouse as a pupil drives them: a zero taken on a blank, a rectangle dragged
 // backwards on a grey area, what is coloured on the drawing layer, three
-// lengths sent to the results table, and a series over three pictures
-// chosen in the picture chooser. Expected values are worked by hand
+// lengths sent to the results table, a series over three pictures chosen in
+// the picture chooser, and a point read off a graph picture made active.
+// Expected values are worked by hand
 // (128 / 255 = 50,2 %).
 // With KAPTORI_CAPTURES set to a folder, the windows are saved there as PNG.
 
 #include "animation/ui/choix_fichiers.h"
 #include "app/ui/boites_message.h"
 #include "app/ui/main_window.h"
+#include "calibration/echelle.h"
 #include "document/ui/fenetre_document.h"
 #include "drawing/reglages_dessin.h"
 #include "measure/outil_mesure.h"
@@ -247,6 +249,36 @@ TEST_F(LumiereDansLeCadre, a_series_asks_before_replacing_values_that_are_in_no_
     EXPECT_EQ(messages_[0], QStringLiteral("Le tableau des résultats contient des valeurs qui ne sont dans aucun "
                                           "fichier : la série va les remplacer.\rContinuer ?"));
     EXPECT_EQ(t.TexteTableau(), avant);
+}
+
+TEST_F(LumiereDansLeCadre, a_graph_picture_made_active_with_the_mode_on_reads_x_with_its_three_decimals)
+{
+    Ouvrir(QStringLiteral("longueurs.png"));
+    cadre_->actMesuresMultiples->trigger();
+    Ouvrir(QStringLiteral("courbe.png"));
+    // A frame over the whole picture: 0,5 s a column, 2 m a row upwards.
+    TEchelle repere;
+    repere.Definie = 1;
+    repere.Mode = TEchelle::Cartesien;
+    repere.CadreX2 = 199;
+    repere.CadreY2 = 149;
+    repere.FacteurX = 0.5;
+    repere.UniteX = QStringLiteral("s");
+    repere.FacteurY[0] = -2;
+    repere.OrigineY[0] = 149;
+    repere.UniteY[0] = QStringLiteral("m");
+    doc().echelle = repere;
+    cadre_->SynchroniserDocument();
+    auto *panneau = cadre_->findChild<Saisie_Mult *>();
+    ASSERT_NE(panneau, nullptr);
+    ASSERT_TRUE(panneau->Courbe());
+
+    QWidget *w = fenetre->vue()->viewport();
+    QTest::mouseClick(w, Qt::LeftButton, {}, Ecran({21, 100}));
+    EXPECT_EQ(panneau->ValCX->text(), QStringLiteral("10,500 s"));
+    EXPECT_EQ(panneau->ValCY1->text(), QStringLiteral("98 m"));
+    QTest::mouseClick(panneau->Button2, Qt::LeftButton);
+    EXPECT_EQ(cadre_->TableauModif->tableau().Cellule(0, 2), QStringLiteral("10,500"));
 }
 
 } // namespace

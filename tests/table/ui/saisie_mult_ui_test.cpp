@@ -1,9 +1,12 @@
 // The multiple-measurement panel and its parameter dialog in the frame: two
 // Y quantities with their own units in the table's headers, X shown with 4
 // decimals when it is divided, a step of 0 refused for "Diviser", and the
-// pending line of two Y quantities sent from the panel.
+// pending line of two Y quantities sent from the panel; a graph read keeps
+// the 3 decimals of X after lengths were divided.
 
 #include "app/ui/main_window.h"
+#include "calibration/echelle.h"
+#include "document/ui/fenetre_document.h"
 #include "support/capture.h"
 #include "support/essai_cadre.h"
 #include "support/pilote_dialogues.h"
@@ -15,6 +18,7 @@
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -99,6 +103,41 @@ TEST_F(SaisieMultCadre, emptying_the_table_asks_first_and_keeps_the_headers)
     QTest::mouseClick(panneau_->effacer, Qt::LeftButton);
     EXPECT_EQ(cadre_->TableauModif->tableau().NbLignes(), 3);
     EXPECT_EQ(cadre_->TableauModif->tableau().Cellule(0, 0), QStringLiteral("Valeur X"));
+}
+
+TEST_F(SaisieMultCadre, a_graph_read_after_dividing_x_gets_its_three_decimals_not_the_hidden_mode)
+{
+    EXPECT_TRUE(Parametres([](TParamMesMult &d) {
+        d.modes[3]->setChecked(true);
+        d.incrementX->setValue(2);
+        d.accept();
+    }));
+    ASSERT_EQ(panneau_->ValXSM->decimals(), 4);
+
+    TEchelle repere;
+    repere.Definie = 1;
+    repere.Mode = TEchelle::Cartesien;
+    repere.CadreX2 = 39;
+    repere.CadreY2 = 29;
+    repere.UniteX = QStringLiteral("s");
+    repere.UniteY[0] = QStringLiteral("m");
+    cadre_->DocumentActif()->document().echelle = repere;
+    // The first press finds the panel of the other kind and prepares the graph one.
+    QTest::mouseClick(panneau_->Button1, Qt::LeftButton);
+    ASSERT_TRUE(panneau_->Courbe());
+    QAction clic;
+    QObject::connect(&clic, &QAction::triggered, panneau_->Button3, &QPushButton::click);
+    EXPECT_TRUE(PiloteDialogues::Executer(&clic, {PiloteDialogues::Quand<TParamMesMult>([](TParamMesMult &d) {
+                                              EXPECT_FALSE(d.groupeMode->isVisibleTo(&d));
+                                              d.accept();
+                                          })}));
+    // The graph's X has 3 decimals, whatever " Mode " was chosen for lengths.
+    panneau_->etat.CapturerRepere(1.25, 2, QStringLiteral("s"), QStringLiteral("m"));
+    panneau_->Afficher();
+    EXPECT_EQ(panneau_->etat.TexteX(), QStringLiteral("1,250"));
+    QTest::mouseClick(panneau_->Button2, Qt::LeftButton);
+    const TableauResultats &t = cadre_->TableauModif->tableau();
+    EXPECT_EQ(t.Cellule(0, t.DerniereLigneDonnees() - 1), QStringLiteral("1,250"));
 }
 
 } // namespace
