@@ -30,9 +30,8 @@ void RecolorerDocument(ImageDocument &couleurs, bool aligner, bool niveauxGris)
     }
 }
 
-ClassesCouleurs PreparerClassesDocument(ImageDocument &couleurs)
+ClassesCouleurs PreparerClassesDocument(const ImageDocument &couleurs)
 {
-    couleurs.image = NiveauxGris(couleurs.image);
     ClassesCouleurs classes;
     const TCodeCouleur &code = couleurs.codeCouleur;
     classes.NbClasses = std::clamp(code.NbCouleurs, 1, MaxClassesCouleurs);
@@ -40,7 +39,7 @@ ClassesCouleurs PreparerClassesDocument(ImageDocument &couleurs)
         const CouleurWin c = code.CouleurTable[static_cast<std::size_t>(i)];
         classes.CouleursClasses[static_cast<std::size_t>(i)] = qRgb(RougeWin(c), VertWin(c), BleuWin(c));
     }
-    ChargerHistogramme(classes, couleurs.image);
+    ChargerHistogramme(classes, NiveauxGris(couleurs.image));
     classes.FacteurSurface = TitreDesEffectifs(couleurs.echelle).facteur;
     MemeLargeur(classes);
     return classes;
@@ -48,6 +47,7 @@ ClassesCouleurs PreparerClassesDocument(ImageDocument &couleurs)
 
 void AppliquerClassesDocument(ImageDocument &couleurs, const ClassesCouleurs &classes, double vmin, double vmax)
 {
+    couleurs.image = NiveauxGris(couleurs.image);
     Colorier(classes, couleurs.image);
     const QStringList libelles = LibellesClasses(classes, vmin, vmax);
     for (int e = 0; e < libelles.size() && e < MaxEntreesTableau; ++e)

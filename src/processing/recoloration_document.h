@@ -21,11 +21,13 @@
 // grey copy for niveauxGris) when the code cannot be used.
 void RecolorerDocument(ImageDocument &couleurs, bool aligner, bool niveauxGris);
 
-// A table code with niveauxGris: the picture is turned to grey levels, and the
-// classes get its histogram, one class per entry in the entry's colour, the
-// surface factor of its scale and equal widths.
-[[nodiscard]] ClassesCouleurs PreparerClassesDocument(ImageDocument &couleurs);
+// A table code with niveauxGris: the classes get the histogram of the
+// picture's grey levels, one class per entry in the entry's colour, the
+// surface factor of its scale and equal widths. The picture itself is left as
+// it is, so that a cancelled choice keeps the plain copy.
+[[nodiscard]] ClassesCouleurs PreparerClassesDocument(const ImageDocument &couleurs);
 
-// The classes chosen: the picture is painted and the code's labels become the
-// intervals, vmin and vmax being the values of levels 0 and 255.
+// The classes chosen: the picture is turned to grey levels and painted, and
+// the code's labels become the intervals, vmin and vmax being the values of
+// levels 0 and 255.
 void AppliquerClassesDocument(ImageDocument &couleurs, const ClassesCouleurs &classes, double vmin, double vmax);

@@ -12,6 +12,7 @@
 #include "drawing/reglages_dessin.h"
 #include "drawing/ui/saisie_texte.h"
 #include "processing/legendes_document.h"
+#include "processing/niveaux_gris.h"
 #include "processing/recoloration_document.h"
 #include "processing/ui/ch_rep_coul.h"
 
@@ -72,7 +73,7 @@ void TMainForm::RecolorerSelonCode(TMDIChild *source, const TCodeCouleur &code, 
         auto *fenetre = findChild<TChRepCoul *>();
         if (!fenetre)
             fenetre = new TChRepCoul(this);
-        fenetre->Preparer(classes, doc->image, TitreDesEffectifs(doc->echelle));
+        fenetre->Preparer(classes, NiveauxGris(doc->image), TitreDesEffectifs(doc->echelle));
         if (fenetre->exec() == QDialog::Accepted)
             AppliquerClassesDocument(*doc, fenetre->classes(), vmin, vmax);
     } else {
