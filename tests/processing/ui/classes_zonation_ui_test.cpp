@@ -326,6 +326,17 @@ TEST_F(ZonationDansLeCadre, the_colour_code_ok_makes_a_couleurs_document_and_lea
     ASSERT_NE(classes, couleurs);
     EXPECT_EQ(classes->document().codeCouleur.Libelle[0], QStringLiteral("< 251"));
     EXPECT_EQ(classes->document().codeCouleur.Libelle[3], QStringLiteral("> 749"));
+
+    // Cancel: the new document keeps the plain copy of the source.
+    QTimer::singleShot(0, [] {
+        if (auto *f = qobject_cast<TChRepCoul *>(QApplication::activeModalWidget()))
+            f->BitBtn1->click();
+    });
+    cadre_->RecolorerSelonCode(photo, tableau, false, true, 0, 1000);
+    QApplication::processEvents();
+    TMDIChild *annule = cadre_->DocumentActif();
+    ASSERT_NE(annule, classes);
+    EXPECT_EQ(annule->document().image, avant.convertToFormat(QImage::Format_ARGB32));
 }
 
 } // namespace
