@@ -40,8 +40,10 @@ void TMainForm::BrancherLegendes()
         if (!element)
             return;
         const QImage legende = ImageFlottanteLegende(*element, r.CouleurFondDessin);
-        if (legende.isNull())
+        if (legende.isNull()) {
+            MessageAvertissement(this, tr("La légende de cette échelle ne peut pas être composée."));
             return;
+        }
         f->document().outilCourant = ImageDocument::OutilTexte;
         f->CommencerPlacement(PlacementLegende, legende, QPointF(10, 10), std::move(element));
     });

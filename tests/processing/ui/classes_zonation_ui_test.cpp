@@ -283,6 +283,22 @@ TEST_F(ZonationDansLeCadre, both_legends_go_on_a_map)
     EXPECT_EQ(doc.dessins.ElementNumero(doc.dessins.Nombre() - 1)->Genre, GenreLegende);
 }
 
+TEST_F(ZonationDansLeCadre, a_scale_legend_that_cannot_be_drawn_is_reported)
+{
+    TMDIChild *photo = Photo();
+    ASSERT_NE(photo, nullptr);
+    ImageDocument &doc = photo->document();
+    doc.echelle.Definie = 1;
+    doc.echelle.Mode = TEchelle::Longueur;
+    doc.echelle.Facteur = 1e50; // beyond what a bar can show
+    doc.echelle.Unite = QStringLiteral("mm");
+    messages_.clear();
+    cadre_->actLegendeEchelle->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(messages_, QStringList{QStringLiteral("La légende de cette échelle ne peut pas être composée.")});
+    EXPECT_FALSE(doc.placementEnCours);
+}
+
 } // namespace
 
 namespace {
