@@ -70,7 +70,10 @@ LectureRaster LireIma(const QString &chemin)
     if (!avertissement.isEmpty())
         lecture.avertissements << avertissement;
     TCanal canal = NouveauCanal(QStringLiteral("Canal"), 0, d.colonnes, d.lignes, !avertissement.isEmpty());
-    (void)fichier.Lire(TailleEnTete, canal.plan.data(), annonces);
+    // A file giving fewer bytes than its size said is short all the same.
+    const QString lecturePartielle = LirePixels(fichier, TailleEnTete, canal.plan.data(), annonces);
+    if (avertissement.isEmpty() && !lecturePartielle.isEmpty())
+        lecture.avertissements << lecturePartielle;
     lecture.canaux.push_back(std::move(canal));
     lecture.affichage = {0, -1, -1};
     return lecture;

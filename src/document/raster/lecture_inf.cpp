@@ -107,7 +107,10 @@ LectureRaster LireInf(const QString &chemin)
             lecture.avertissements << avertissement;
         TCanal canal = NouveauCanal(QStringLiteral("Canal %1").arg(k + 1), k, static_cast<int>(w),
                                     static_cast<int>(h), !avertissement.isEmpty());
-        (void)plan.Lire(0, canal.plan.data(), annonces);
+        // A file giving fewer bytes than its size said is short all the same.
+        const QString lecturePartielle = LirePixels(plan, 0, canal.plan.data(), annonces);
+        if (avertissement.isEmpty() && !lecturePartielle.isEmpty())
+            lecture.avertissements << lecturePartielle;
         lecture.canaux.push_back(std::move(canal));
     }
     lecture.affichage = {0, 1, 2};

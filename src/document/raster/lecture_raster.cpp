@@ -104,6 +104,14 @@ QString ControlerTaillePixels(const QString &chemin, qint64 annonces, qint64 pre
         .arg(annonces);
 }
 
+QString LirePixels(FichierBrut &fichier, qint64 offset, char *dest, qint64 n)
+{
+    const qint64 lus = std::max<qint64>(fichier.Lire(offset, dest, n), 0);
+    if (lus < n)
+        std::fill(dest + lus, dest + n, '\0');
+    return ControlerTaillePixels(fichier.chemin(), n, lus);
+}
+
 TCanal NouveauCanal(const QString &nom, int index, int largeur, int hauteur, bool aZero)
 {
     TCanal canal;

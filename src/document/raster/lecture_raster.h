@@ -65,6 +65,13 @@ private:
 // ErreurDecodage when it holds less than half.
 [[nodiscard]] QString ControlerTaillePixels(const QString &chemin, qint64 annonces, qint64 presents);
 
+// Reads the n pixel bytes at offset into dest. Bytes the file does not give
+// (it holds fewer than its size said, or shrank since it was checked) are 0,
+// never what the memory held. Returns what ControlerTaillePixels says of the
+// bytes actually read: empty when all came, the warning when at least half
+// did; throws ErreurDecodage when fewer came.
+[[nodiscard]] QString LirePixels(FichierBrut &fichier, qint64 offset, char *dest, qint64 n);
+
 // A channel with a plane of largeur × hauteur bytes; zeroed when asked, left
 // uninitialised otherwise (the reader then writes every byte).
 [[nodiscard]] TCanal NouveauCanal(const QString &nom, int index, int largeur, int hauteur, bool aZero);

@@ -11,6 +11,7 @@
 #include "fichiers_raster_test.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -508,6 +509,20 @@ TEST_F(Raster, inf_names_are_tried_beside_the_list_when_not_found_from_the_curre
     const QString chemin = Poser(QStringLiteral("d/liste.inf"), "1 2 3\np.raw\n");
     const LectureRaster l = LireInf(chemin);
     EXPECT_EQ(Octet(l.canaux[0], 2, 1), 5);
+}
+
+TEST_F(Raster, inf_channel_file_giving_fewer_bytes_than_its_size_says_is_refused_not_read_from_memory)
+{
+    // A system pseudo-file says 4096 bytes and gives a few: the plane is never
+    // filled from whatever the memory held.
+    const QString pseudo = QStringLiteral("/sys/devices/system/cpu/online");
+    QFile f(pseudo);
+    if (!QFileInfo(pseudo).isFile() || QFileInfo(pseudo).size() < 4096 || !f.open(QIODevice::ReadOnly)
+        || f.readAll().size() >= 2048)
+        GTEST_SKIP() << "no pseudo-file shorter than its size here";
+    const QString chemin = Poser(QStringLiteral("liste.inf"), ("1 2 2048\n" + pseudo + "\n").toUtf8());
+    const QString message = MessageErreur([&] { return LireInf(chemin); });
+    EXPECT_TRUE(message.contains(QStringLiteral("en-tête"))) << message.toStdString();
 }
 
 // ---- Dispatch ---------------------------------------------------------------------------------
