@@ -3,11 +3,11 @@
 #include "animation/enregistrement_animation.h"
 #include "animation/partie_visible.h"
 #include "commun/erreur.h"
+#include "commun/ui/dialogue_enregistrement_simple.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPaintEvent>
@@ -167,21 +167,9 @@ void TAnimForm::closeEvent(QCloseEvent *event)
 
 QString TAnimForm::DemanderFichierParDialogue()
 {
-    QFileDialog dialogue(this, tr("Enregistrement de l'animation"));
-    dialogue.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialogue.setAcceptMode(QFileDialog::AcceptSave);
-    dialogue.setNameFilter(tr("Fichier anim Kaptori") + QStringLiteral(" (*.anm)"));
-    dialogue.setDefaultSuffix(QStringLiteral("anm"));
-    dialogue.setLabelText(QFileDialog::Accept, tr("&Enregistrer"));
-    dialogue.setLabelText(QFileDialog::Reject, tr("Annuler"));
-    dialogue.setLabelText(QFileDialog::FileName, tr("Nom du fichier :"));
-    dialogue.setLabelText(QFileDialog::FileType, tr("Type :"));
-    dialogue.setLabelText(QFileDialog::LookIn, tr("Dans :"));
-    if (!animation_.CheminAnimation.isEmpty())
-        dialogue.selectFile(animation_.CheminAnimation);
-    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
-        return {};
-    return dialogue.selectedFiles().first();
+    return DemanderFichierAEnregistrer(this, tr("Enregistrement de l'animation"),
+                                       tr("Fichier anim Kaptori") + QStringLiteral(" (*.anm)"), QStringLiteral("anm"),
+                                       animation_.CheminAnimation);
 }
 
 void TAnimForm::Enregistrer()

@@ -6,11 +6,11 @@
 #include "app/impression.h"
 #include "commun/nombres.h"
 #include "commun/ui/boutons_dialogue.h"
+#include "commun/ui/dialogue_enregistrement_simple.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -379,21 +379,7 @@ bool Tgestimp::Executer(double rapport, const QImage &apercu)
 
 QString Tgestimp::DemanderFichierPdfParDialogue()
 {
-    // The ".pdf" is added by the dialog itself, so that the question before
-    // replacing a file is asked about the file really written.
-    QFileDialog dialogue(this, TextePdf());
-    dialogue.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialogue.setAcceptMode(QFileDialog::AcceptSave);
-    dialogue.setNameFilter(tr("Fichiers PDF (*.pdf)"));
-    dialogue.setDefaultSuffix(QStringLiteral("pdf"));
-    dialogue.setLabelText(QFileDialog::Accept, tr("&Enregistrer"));
-    dialogue.setLabelText(QFileDialog::Reject, tr("Annuler"));
-    dialogue.setLabelText(QFileDialog::FileName, tr("Nom du fichier :"));
-    dialogue.setLabelText(QFileDialog::FileType, tr("Type :"));
-    dialogue.setLabelText(QFileDialog::LookIn, tr("Dans :"));
-    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
-        return {};
-    return dialogue.selectedFiles().first();
+    return DemanderFichierAEnregistrer(this, TextePdf(), tr("Fichiers PDF (*.pdf)"), QStringLiteral("pdf"));
 }
 
 bool Tgestimp::Imprimer(const QImage &image)
