@@ -91,6 +91,15 @@ protected:
         QTest::mouseClick(fenetre->vue()->viewport(), Qt::LeftButton, {}, p);
     }
 
+    // The intervals widened by 10 units three times, as a pupil does when
+    // the coins come out patchy.
+    static void ElargirTroisFois(TMesursurf *s)
+    {
+        s->conditions.pas = DixUnites;
+        for (int i = 0; i < 3; ++i)
+            s->BAgrandir->click();
+    }
+
     std::unique_ptr<TMainForm> cadre;
     TMDIChild *fenetre = nullptr;
     QStringList questions;
@@ -134,10 +143,7 @@ TEST_F(SurfaceDansLeCadre, ObjectsWithDetailsAndMarksFillTheTableToCopy)
     s->ChoixMode->setCurrentIndex(1);
     Cliquer({170, 170});
     Cliquer({650, 200}); // a second gold coin widens the colour intervals
-    // Widened by 10 units three times, as a pupil does when the coins come out patchy.
-    s->conditions.pas = DixUnites;
-    for (int i = 0; i < 3; ++i)
-        s->BAgrandir->click();
+    ElargirTroisFois(s);
     EXPECT_GE(s->conditions.Conditions()[0].Maxi - s->conditions.Conditions()[0].Mini, 30);
     s->Mesurer();
     EXPECT_TRUE(s->resultat->text().contains(" objets")) << s->resultat->text().toStdString();
@@ -161,9 +167,7 @@ TEST_F(SurfaceDansLeCadre, ObjectsAreMeasuredWithTheOptionsTickedInTheOpenBox)
     s->TailleMin->setValue(20);
     s->ChoixMode->setCurrentIndex(1);
     Cliquer({170, 170});
-    s->conditions.pas = DixUnites;
-    for (int i = 0; i < 3; ++i)
-        s->BAgrandir->click();
+    ElargirTroisFois(s);
     s->Mesurer();
     EXPECT_TRUE(s->Resusurf->isVisible());
     EXPECT_TRUE(s->TableauTailles->isVisible());
@@ -177,9 +181,7 @@ TEST_F(SurfaceDansLeCadre, TheCopyAfterAResetMatchesTheTable)
     s->ResuStat->setChecked(true);
     s->ChoixMode->setCurrentIndex(1);
     Cliquer({170, 170});
-    s->conditions.pas = DixUnites;
-    for (int i = 0; i < 3; ++i)
-        s->BAgrandir->click();
+    ElargirTroisFois(s);
     s->Mesurer();
     ASSERT_FALSE(s->TableauTailles->item(2, 1)->text().isEmpty());
     s->BRAZ->click();
