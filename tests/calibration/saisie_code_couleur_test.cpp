@@ -5,6 +5,7 @@
 #include "calibration/code_couleur.h"
 #include "calibration/saisie_code_couleur.h"
 #include "support/separateur.h"
+#include "support/codes_essai.h"
 
 #include <gtest/gtest.h>
 
@@ -130,11 +131,7 @@ TEST(RemplirSaisie, gives_back_the_code_it_was_filled_from)
 // such a code in the window and pressing OK must not rename it.
 TEST(RemplirSaisie, a_class_code_opened_and_validated_keeps_its_labels)
 {
-    TCodeCouleur c;
-    c.Definie = 1;
-    c.TypeCodage = CodageTableau;
-    c.NbCouleurs = 4;
-    c.Grandeur = QStringLiteral("Gris");
+    TCodeCouleur c = code_essai::Tableau(4, QStringLiteral("Gris"));
     c.Libelle = {QStringLiteral("< 64"), QStringLiteral("64 - 128"), QStringLiteral("128 - 191"), QStringLiteral("> 191")};
     c.CouleurTable = {1, 2, 3, 4};
     SaisieCodeCouleur s = SaisieParDefaut();

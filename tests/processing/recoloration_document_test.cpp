@@ -3,6 +3,7 @@
 // classes paint it.
 
 #include "processing/recoloration_document.h"
+#include "support/codes_essai.h"
 
 #include <QImage>
 
@@ -20,10 +21,7 @@ ImageDocument Source()
 
 TCodeCouleur DeuxEntrees()
 {
-    TCodeCouleur c;
-    c.Definie = 1;
-    c.TypeCodage = CodageTableau;
-    c.NbCouleurs = 2;
+    TCodeCouleur c = code_essai::Tableau(2);
     c.CouleurTable[0] = CouleurRvb(0, 0, 255);
     c.CouleurTable[1] = CouleurRvb(255, 255, 0);
     return c;

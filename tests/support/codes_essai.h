@@ -40,4 +40,17 @@ inline TCodeCouleur DeuxCouleurs(CouleurWin cmin, CouleurWin cmax, double mini, 
     return c;
 }
 
+// A colour table of `nombre` entries, with its quantity and unit; the
+// entries' colours and labels are the test's to set.
+inline TCodeCouleur Tableau(int nombre, const QString &grandeur = {}, const QString &unite = {})
+{
+    TCodeCouleur c;
+    c.Definie = 1;
+    c.TypeCodage = CodageTableau;
+    c.NbCouleurs = nombre;
+    c.Grandeur = grandeur;
+    c.UniteCode = unite;
+    return c;
+}
+
 } // namespace code_essai

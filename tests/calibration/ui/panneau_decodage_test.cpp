@@ -3,6 +3,7 @@
 // without a code; a colour that is not decodable keeps the previous value.
 
 #include "calibration/ui/panneau_decodage.h"
+#include "support/codes_essai.h"
 
 #include <QAction>
 #include <QDir>
@@ -105,12 +106,7 @@ void ExpectMotsEntiers(Decodcoul &panneau)
 // whole, not cut at both ends.
 TEST(Decodcoul, long_words_of_the_quantity_value_and_unit_show_whole)
 {
-    TCodeCouleur c;
-    c.Definie = 1;
-    c.TypeCodage = CodageTableau;
-    c.NbCouleurs = 4;
-    c.Grandeur = QStringLiteral("Évapotranspirations");
-    c.UniteCode = QStringLiteral("millimètres/jour");
+    TCodeCouleur c = code_essai::Tableau(4, QStringLiteral("Évapotranspirations"), QStringLiteral("millimètres/jour"));
     c.Libelle = {QStringLiteral("Forêt-de-conifères"), QStringLiteral("-1,235E-100"), QStringLiteral("2"),
                  QStringLiteral("3")};
     c.CouleurTable = {CouleurRvb(1, 2, 3), CouleurRvb(4, 5, 6), CouleurRvb(7, 8, 9), CouleurRvb(10, 11, 12)};
